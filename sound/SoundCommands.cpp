@@ -1,0 +1,62 @@
+#include "sound/SoundCommands.h"
+
+namespace SoundCommands {
+
+const std::array<const char*, 31> AllCommands = {
+    PlayIntro,
+    StopIntro,
+    PlayTrack01,
+    PlayTrack02,
+    PlayTrack03,
+    PlayTrack04,
+    PlayTrack05,
+    PlayTrack06,
+    PlayTrack07,
+    PlayBossTrack,
+    StopTrack01,
+    StopTrack02,
+    StopTrack03,
+    StopTrack04,
+    StopTrack05,
+    StopTrack06,
+    StopTrack07,
+    StopBossTrack,
+    PlayGameOver,
+    StopGameOver,
+    PlayPlayerWins,
+    StopPlayerWins,
+    PlayEngine,
+    PlayTorpedo,
+    PlaySmallExplosion,
+    PlayLargeExplosion,
+    PlayShieldsFailing,
+    PlayStructuralIntegrity,
+    PlayAbandonShip,
+    PlayPlanetScanned,
+    PlaySpecifyHowToProceed,
+};
+
+const std::array<const char*, 20> AllFiles = {
+    "intro.mp3",
+    "track01.mp3",
+    "track02.mp3",
+    "track03.mp3",
+    "track04.mp3",
+    "track05.mp3",
+    "track06.mp3",
+    "track07.mp3",
+    "BossTrack.mp3",
+    "GameOver.mp3",
+    "PlayerWins.mp3",
+    "zeb_engine_2.mp3",
+    "zeb_torpedo3_clean.mp3",
+    "smallexplosion1.mp3",
+    "largeexplosion4.mp3",
+    "warningprimaryshieldsfailing_ep.mp3",
+    "warningstructuralintegrity_ep.mp3",
+    "lifesupportfailurealldecksabandonship_ep.mp3",
+    "longrangescanplanetcomplete_clean.mp3",
+    "pleasespecifyhowyouwouldliketoproceed_ep.mp3",
+};
+
+} // namespace SoundCommands
