@@ -1,0 +1,109 @@
+#pragma once
+
+#include "app/GameManager.h"
+
+#include <cstdint>
+
+// The one level of the game: fifteen sectors of flight and combat, the planets, the
+// engineering menu and the boss. The whole game state lives in the plain public fields
+// below; the operations are split by concern over the Sector01*.cpp files.
+class Sector01 : public GameManager {
+public:
+    Sector01();
+
+    // Level operations.
+    void Load() override;
+    void Unload() override;
+    void Render() override;
+    void Update() override;
+    void OnLeftClick(int x, int y) override;
+    void OnRightClick(int x, int y) override;
+    void OnPlanetChoice(int choice) override;
+    void OnEnter(bool showTitle) override;
+    void OnMenuKey(bool open) override;
+    void OnMenuAction(int action) override;
+
+    // The new-game reset: back to the title screen with a fresh ship.
+    void NewGame();
+    // New planet positions for the current sector layout (odd layouts below 15 have three
+    // planets, every other layout none).
+    void PlacePlanets();
+    // A new position for the drifting asteroid.
+    void PlaceAsteroid();
+
+    // Positions are the top-left corners of the pictures, in pixels of the 1024 by 768
+    // screen, x to the right and y downward.
+    float shipY = 0;
+    float shipX = 0;
+    float enemyY = 0;
+    float enemyX = 0; // 2000 puts the enemy out of sight
+    float asteroidY = 0;
+    float asteroidX = 0;
+    int32_t torpedoX = 0;
+    int32_t torpedoY = 0;
+    float sector = 0; // always whole: 1 to 15 in play, 16 after victory
+
+    float planet1X = 0;
+    float planet1Y = 0;
+    float planet2X = 0;
+    float planet2Y = 0;
+    float planet3X = 0;
+    float planet3Y = 0;
+    int32_t planetChoice = 0;
+    int32_t sectorLayout = 0; // picks the planets and the asteroid of a sector
+    int32_t enemiesDestroyed = 0;
+    bool torpedoInFlight = false;
+    bool menuOpen = false;
+    bool inputLocked = false;  // mouse orders are refused
+    int32_t planetScience = 0; // offered by every planet of this sector
+    int32_t planetEnergy = 0;
+    int32_t warpPercent = 0;
+    int32_t weaponEnergyCreated = 0;
+    bool planet1Unclaimed = false;
+    bool planet2Unclaimed = false;
+    bool planet3Unclaimed = false;
+    bool gameOver = false;
+    int32_t science = 0;
+    int32_t energy = 0;
+    int32_t shipHeading = 0; // whole degrees, clockwise on screen
+    int32_t enemyHeading = 0;
+    int32_t torpedoHeading = 0;
+    int32_t rank = 0;
+    int32_t weaponLevel = 0;
+    int32_t warpEnergyCreated = 0;
+    int32_t warpEnergy = 0;   // fuel: spent while the ship moves, 0 ends the game
+    int32_t weaponEnergy = 0; // a torpedo costs 20
+    int32_t moveTargetX = 0;  // a move order exists only while both are above 0
+    int32_t moveTargetY = 0;
+    int32_t torpedoTargetX = 0; // likewise for the torpedo's target
+    int32_t torpedoTargetY = 0;
+    int32_t explosionX = 0;
+    int32_t explosionY = 0;
+    double warpEnergyNow = 0.0;
+    double warpEnergyMax = 0.0;
+    int32_t bossHits = 0;
+    bool playerWon = false;
+    int32_t frameCount = 0; // updates since the new game; animations follow it
+    bool titleScreen = false;
+    int32_t damageLevel = 0; // rammings taken, less repairs
+    int32_t enemyKilledInSector = 0;
+    int32_t planet1InRange = 0;
+    int32_t planet2InRange = 0;
+    int32_t planet3InRange = 0;
+    bool gameStarted = false;
+
+private:
+    // The steps of one update, in the order Update runs them.
+    void DriftAsteroid();
+    void MoveShip();
+    void ChaseShip();
+    void CheckCollisions();
+    void MoveTorpedo();
+    void CheckSectorExit();
+    void CheckProgress();
+    void CheckVictory();
+
+    void NextSector();
+    void SwitchMusic();
+    void RespawnEnemy();
+};

@@ -1,0 +1,96 @@
+// Creation, the new-game reset and the random placement of planets and asteroid.
+#include "game/Sector01.h"
+
+#include "sound/MediaControl.h"
+#include "sound/SoundCommands.h"
+
+#include <cstdlib>
+
+Sector01::Sector01() {
+    warpEnergyNow = 0.0;
+    warpEnergyMax = 0.0;
+}
+
+void Sector01::NewGame() {
+    planetScience = rand() % 300;
+    planetEnergy = rand() % 300;
+    shipY = 77;
+    shipX = 101;
+    enemyY = 77;
+    enemyX = 820;
+    shipHeading = 0;
+    planetChoice = 0;
+    moveTargetX = 0;
+    moveTargetY = 0;
+    enemyKilledInSector = 0;
+    planet1Unclaimed = true;
+    planet2Unclaimed = true;
+    planet3Unclaimed = true;
+    gameOver = false;
+    // The planets and the asteroid stay where they are: the first sector keeps the
+    // positions placed for the previous layout.
+    sectorLayout = rand() % 10 + 1;
+    titleScreen = true;
+    sector = 1;
+    frameCount = 0;
+    damageLevel = 0;
+    planet1InRange = 0;
+    planet2InRange = 0;
+    planet3InRange = 0;
+    torpedoInFlight = false;
+    gameStarted = false;
+    SendMediaCommand(SoundCommands::StopPlayerWins);
+    SendMediaCommand(SoundCommands::StopGameOver);
+    SendMediaCommand(SoundCommands::PlayIntro);
+    energy = 0;
+    science = 0;
+    enemiesDestroyed = 0;
+    torpedoHeading = 0;
+    menuOpen = false;
+    inputLocked = true;
+    rank = 0;
+    weaponLevel = 0;
+    warpEnergyCreated = 0;
+    warpEnergy = 20000;
+    weaponEnergy = 100;
+    warpPercent = 100;
+    warpEnergyNow = 0.0;
+    warpEnergyMax = static_cast<double>(warpEnergy);
+    weaponEnergyCreated = 0;
+    bossHits = 0;
+    playerWon = false;
+}
+
+void Sector01::PlacePlanets() {
+    planet1X = 0;
+    planet1Y = 0;
+    planet2X = 0;
+    planet2Y = 0;
+    planet3X = 0;
+    planet3Y = 0;
+    switch (sectorLayout) {
+    case 1:
+    case 3:
+    case 5:
+    case 7:
+    case 9:
+    case 11:
+    case 13:
+        // Planet 2 may lie below the bottom edge and planet 3 beyond the right edge, out
+        // of sight and out of reach.
+        planet1X = static_cast<float>(rand() % 410 + 101);
+        planet1Y = static_cast<float>(rand() % 309 + 77);
+        planet2X = static_cast<float>(rand() % 410 + 101);
+        planet2Y = static_cast<float>(rand() % 540 + 386);
+        planet3X = static_cast<float>(rand() % 820 + 513);
+        planet3Y = static_cast<float>(rand() % 309 + 77);
+        break;
+    default:
+        break;
+    }
+}
+
+void Sector01::PlaceAsteroid() {
+    asteroidX = static_cast<float>(rand() % 410 + 101);
+    asteroidY = static_cast<float>(rand() % 309 + 77);
+}
