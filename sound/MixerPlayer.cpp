@@ -1,0 +1,358 @@
+#include "sound/MixerPlayer.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <cstring>
+
+namespace {
+
+constexpr int Frequency = 44100;
+constexpr int Channels = 2;
+constexpr int BufferFrames = 1024;
+
+// A zero-terminated name as a view, read no further than one byte past the longest valid
+// name (a longer one then fails validation and matches no file).
+std::string_view NameView(const char* name) {
+    std::size_t length = 0;
+    while (length <= MediaCommand::MaxFileNameLength && name[length] != '\0') {
+        ++length;
+    }
+    return {name, length};
+}
+
+} // namespace
+
+std::atomic<bool> MixerPlayer::deviceTaken{false};
+
+MixerPlayer::~MixerPlayer() {
+    Close();
+}
+
+bool MixerPlayer::Open() {
+    if (IsOpen()) {
+        return true;
+    }
+    if (deviceTaken.exchange(true)) {
+        return false;
+    }
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        deviceTaken = false;
+        return false;
+    }
+    Mix_Init(MIX_INIT_MP3);
+    if (Mix_OpenAudio(Frequency, MIX_DEFAULT_FORMAT, Channels, BufferFrames) != 0) {
+        Mix_Quit();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        deviceTaken = false;
+        return false;
+    }
+    if (Mix_AllocateChannels(MaxFiles) != MaxFiles) {
+        Mix_CloseAudio();
+        Mix_Quit();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        deviceTaken = false;
+        return false;
+    }
+    // Every channel belongs to the file of the same slot; none is up for grabs.
+    Mix_ReserveChannels(MaxFiles);
+    {
+        std::lock_guard lock(mutex);
+        open = true;
+        stopping = false;
+    }
+    decoder = std::thread(&MixerPlayer::DecodeLoop, this);
+    return true;
+}
+
+bool MixerPlayer::IsOpen() const {
+    std::lock_guard lock(mutex);
+    return open;
+}
+
+void MixerPlayer::Close() {
+    {
+        std::lock_guard lock(mutex);
+        if (!open) {
+            return;
+        }
+        stopping = true;
+    }
+    workArrived.notify_all();
+    if (decoder.joinable()) {
+        decoder.join();
+    }
+    Mix_HaltChannel(-1);
+    {
+        std::lock_guard lock(mutex);
+        for (int i = 0; i < slotCount; ++i) {
+            if (slots[i].chunk != nullptr) {
+                Mix_FreeChunk(slots[i].chunk);
+            }
+            slots[i] = Slot{};
+        }
+        slotCount = 0;
+        open = false;
+    }
+    decodingDone.notify_all();
+    Mix_CloseAudio();
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    deviceTaken = false;
+}
+
+void MixerPlayer::WarmUp(const char* const* files, int count) {
+    if (files == nullptr) {
+        return;
+    }
+    {
+        std::lock_guard lock(mutex);
+        if (!open) {
+            return;
+        }
+        for (int i = 0; i < count; ++i) {
+            if (files[i] == nullptr) {
+                continue;
+            }
+            const std::string_view name = NameView(files[i]);
+            if (MediaCommand::IsValidFileName(name) && FindLocked(name) < 0) {
+                AddLocked(name);
+            }
+        }
+    }
+    workArrived.notify_one();
+}
+
+void MixerPlayer::Send(const char* command) {
+    const MediaCommand parsed = MediaCommand::Parse(command);
+    if (!parsed.IsValid()) {
+        return;
+    }
+    std::lock_guard lock(mutex);
+    if (!open) {
+        return;
+    }
+    if (parsed.verb == MediaCommand::Verb::Play) {
+        PlayLocked(parsed.file, parsed.repeat);
+    } else {
+        StopLocked(parsed.file);
+    }
+}
+
+void MixerPlayer::PlayLocked(std::string_view file, bool repeat) {
+    int index = FindLocked(file);
+    if (index < 0) {
+        index = AddLocked(file);
+        if (index < 0) {
+            return;
+        }
+        workArrived.notify_one();
+    }
+    Slot& slot = slots[index];
+    switch (slot.state) {
+    case SlotState::Queued:
+    case SlotState::Decoding:
+        if (!slot.playWhenDecoded) {
+            slot.playWhenDecoded = true;
+            slot.loopWhenDecoded = repeat;
+        }
+        break;
+    case SlotState::Ready:
+        StartLocked(index, repeat);
+        break;
+    case SlotState::Free:
+    case SlotState::Failed:
+        break;
+    }
+}
+
+void MixerPlayer::StopLocked(std::string_view file) {
+    const int index = FindLocked(file);
+    if (index < 0) {
+        return;
+    }
+    Slot& slot = slots[index];
+    slot.playWhenDecoded = false;
+    if (slot.state == SlotState::Ready && Mix_Playing(index) != 0) {
+        Mix_HaltChannel(index);
+    }
+}
+
+void MixerPlayer::StartLocked(int index, bool repeat) {
+    if (Mix_Playing(index) != 0) {
+        return;
+    }
+    Slot& slot = slots[index];
+    if (Mix_PlayChannel(index, slot.chunk, repeat ? -1 : 0) == index) {
+        slot.looping = repeat;
+        ++slot.starts;
+    }
+}
+
+int MixerPlayer::FindLocked(std::string_view file) const {
+    for (int i = 0; i < slotCount; ++i) {
+        const Slot& slot = slots[i];
+        if (slot.length == file.size() &&
+            std::memcmp(slot.name.data(), file.data(), file.size()) == 0) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+// Takes a new slot for the file and queues it for decoding; -1 when the table is full and no
+// failed file can make room.
+int MixerPlayer::AddLocked(std::string_view file) {
+    int index = -1;
+    if (slotCount < MaxFiles) {
+        index = slotCount++;
+    } else {
+        for (int i = 0; i < slotCount && index < 0; ++i) {
+            if (slots[i].state == SlotState::Failed) {
+                index = i;
+            }
+        }
+        if (index < 0) {
+            return -1;
+        }
+    }
+    Slot& slot = slots[index];
+    slot = Slot{};
+    std::memcpy(slot.name.data(), file.data(), file.size());
+    slot.name[file.size()] = '\0';
+    slot.length = file.size();
+    slot.state = SlotState::Queued;
+    return index;
+}
+
+// A file somebody is waiting to hear goes first; otherwise the warm-up order holds.
+int MixerPlayer::NextToDecodeLocked() const {
+    int first = -1;
+    for (int i = 0; i < slotCount; ++i) {
+        if (slots[i].state == SlotState::Queued) {
+            if (slots[i].playWhenDecoded) {
+                return i;
+            }
+            if (first < 0) {
+                first = i;
+            }
+        }
+    }
+    return first;
+}
+
+bool MixerPlayer::DecodingPendingLocked() const {
+    for (int i = 0; i < slotCount; ++i) {
+        if (slots[i].state == SlotState::Queued || slots[i].state == SlotState::Decoding) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void MixerPlayer::DecodeLoop() {
+    DecodeFiles();
+    // SDL keeps an error message per thread; a thread SDL did not create must free its own.
+    SDL_TLSCleanup();
+}
+
+void MixerPlayer::DecodeFiles() {
+    std::unique_lock lock(mutex);
+    for (;;) {
+        workArrived.wait(lock, [this] { return stopping || NextToDecodeLocked() >= 0; });
+        if (stopping) {
+            return;
+        }
+        const int index = NextToDecodeLocked();
+        slots[index].state = SlotState::Decoding;
+        // The name of a slot does not change while it is being decoded.
+        const char* name = slots[index].name.data();
+        lock.unlock();
+        Mix_Chunk* chunk = Decode(name);
+        lock.lock();
+        Slot& slot = slots[index];
+        if (chunk != nullptr) {
+            slot.chunk = chunk;
+            slot.state = SlotState::Ready;
+            if (slot.playWhenDecoded && !stopping) {
+                StartLocked(index, slot.loopWhenDecoded);
+            }
+        } else {
+            slot.state = SlotState::Failed;
+        }
+        slot.playWhenDecoded = false;
+        decodingDone.notify_all();
+    }
+}
+
+Mix_Chunk* MixerPlayer::Decode(const char* file) {
+    SDL_RWops* source = SDL_RWFromFile(file, "rb");
+    if (source == nullptr) {
+        return nullptr;
+    }
+    // The source is closed here rather than by the loader, which leaves it open when it cannot
+    // even read the first bytes (an empty file).
+    Mix_Chunk* chunk = Mix_LoadWAV_RW(source, 0);
+    SDL_RWclose(source);
+    if (chunk != nullptr && chunk->alen == 0) {
+        Mix_FreeChunk(chunk);
+        return nullptr;
+    }
+    return chunk;
+}
+
+MixerPlayer::FileState MixerPlayer::StateOf(const char* file) const {
+    if (file == nullptr) {
+        return FileState::Unknown;
+    }
+    std::lock_guard lock(mutex);
+    const int index = FindLocked(NameView(file));
+    if (index < 0) {
+        return FileState::Unknown;
+    }
+    switch (slots[index].state) {
+    case SlotState::Queued:
+    case SlotState::Decoding:
+        return FileState::Decoding;
+    case SlotState::Ready:
+        return FileState::Ready;
+    case SlotState::Failed:
+        return FileState::Failed;
+    case SlotState::Free:
+        break;
+    }
+    return FileState::Unknown;
+}
+
+bool MixerPlayer::IsPlaying(const char* file) const {
+    if (file == nullptr) {
+        return false;
+    }
+    std::lock_guard lock(mutex);
+    const int index = FindLocked(NameView(file));
+    return index >= 0 && slots[index].state == SlotState::Ready && Mix_Playing(index) != 0;
+}
+
+bool MixerPlayer::IsLooping(const char* file) const {
+    if (file == nullptr) {
+        return false;
+    }
+    std::lock_guard lock(mutex);
+    const int index = FindLocked(NameView(file));
+    return index >= 0 && slots[index].state == SlotState::Ready && slots[index].looping &&
+           Mix_Playing(index) != 0;
+}
+
+int MixerPlayer::StartCount(const char* file) const {
+    if (file == nullptr) {
+        return 0;
+    }
+    std::lock_guard lock(mutex);
+    const int index = FindLocked(NameView(file));
+    return index >= 0 ? slots[index].starts : 0;
+}
+
+bool MixerPlayer::WaitForDecoding(std::chrono::milliseconds timeout) const {
+    std::unique_lock lock(mutex);
+    return decodingDone.wait_for(lock, timeout, [this] { return !DecodingPendingLocked(); });
+}

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "sound/MediaCommand.h"
+#include "sound/MediaPlayer.h"
+
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstddef>
+#include <mutex>
+#include <string_view>
+#include <thread>
+
+struct Mix_Chunk;
+
+// The game's sound player on SDL2_mixer. Every file gets its own mixer channel, so music,
+// effects and voices overlap freely. Files are decoded whole into memory on a background
+// thread, ahead of time for the files given to WarmUp and on their first play for any other
+// file, so a command never waits for decoding: a play that arrives while its file is still
+// being decoded starts as soon as the decoding is done, unless a stop for it came in between.
+//
+// "play F" starts F once; "play F repeat" loops it until "stop F". A play of a file that is
+// already playing leaves it running as it is (no restart, and a running once-play does not
+// turn into a loop); a stop of a file that is not playing does nothing. A file that has played
+// to its end starts again from the beginning on its next play. A file that is missing, empty
+// or cannot be decoded stays silent, and the failure is remembered: later plays of it cost
+// nothing. Malformed commands are ignored. Nothing is ever printed.
+//
+// A player that is not open (Open was never called, or it failed because there is no audio
+// device) ignores every command, so it is always safe to install. Only one player can hold the
+// audio device at a time; Open of a second one fails.
+//
+// Send, WarmUp, Open and Close belong to the game's thread; the inspection functions may be
+// called from any thread.
+class MixerPlayer : public MediaPlayer {
+public:
+    // The number of distinct files the player keeps track of (the game names twenty). When the
+    // table is full, the slot of a file that failed to decode is reused; otherwise a new file
+    // name is ignored.
+    static constexpr int MaxFiles = 64;
+
+    enum class FileState { Unknown, Decoding, Ready, Failed };
+
+    MixerPlayer() = default;
+    ~MixerPlayer() override;
+    MixerPlayer(const MixerPlayer&) = delete;
+    MixerPlayer& operator=(const MixerPlayer&) = delete;
+
+    // Opens the audio device and starts the decoding thread. False when there is no usable
+    // audio device (or another player holds it); the player then stays silent.
+    bool Open();
+    bool IsOpen() const;
+    // Stops the decoding thread (after the file it is working on), halts every sound, frees
+    // the decoded files and closes the audio device. The destructor does the same. Call it
+    // before SDL_Quit.
+    void Close();
+
+    // Queues the named files for decoding in the background, in the given order. Does nothing
+    // on a player that is not open. Null names and invalid names are skipped.
+    void WarmUp(const char* const* files, int count);
+
+    void Send(const char* command) override;
+
+    // What the player knows about a file (Unknown for a name it has never been given).
+    FileState StateOf(const char* file) const;
+    bool IsPlaying(const char* file) const;
+    // True while the file plays from a "repeat" command.
+    bool IsLooping(const char* file) const;
+    // How many times the file has been started from its beginning.
+    int StartCount(const char* file) const;
+    // Waits until no file is waiting for or in decoding; false if the time ran out first.
+    bool WaitForDecoding(std::chrono::milliseconds timeout) const;
+
+protected:
+    // Decodes one file into a chunk in the device's format, or returns null when it cannot.
+    // Runs on the decoding thread. A subclass that overrides it must call Close in its own
+    // destructor, so that the thread is gone before the subclass is.
+    virtual Mix_Chunk* Decode(const char* file);
+
+private:
+    enum class SlotState { Free, Queued, Decoding, Ready, Failed };
+
+    // One file and the mixer channel of the same index.
+    struct Slot {
+        std::array<char, MediaCommand::MaxFileNameLength + 1> name{};
+        std::size_t length = 0;
+        SlotState state = SlotState::Free;
+        Mix_Chunk* chunk = nullptr;
+        bool playWhenDecoded = false;
+        bool loopWhenDecoded = false;
+        bool looping = false;
+        int starts = 0;
+    };
+
+    // All of these expect the mutex to be held.
+    int FindLocked(std::string_view file) const;
+    int AddLocked(std::string_view file);
+    int NextToDecodeLocked() const;
+    bool DecodingPendingLocked() const;
+    void PlayLocked(std::string_view file, bool repeat);
+    void StopLocked(std::string_view file);
+    void StartLocked(int index, bool repeat);
+
+    void DecodeLoop();
+    void DecodeFiles();
+
+    mutable std::mutex mutex;
+    std::condition_variable workArrived;
+    mutable std::condition_variable decodingDone;
+    std::array<Slot, MaxFiles> slots{};
+    int slotCount = 0;
+    bool open = false;
+    bool stopping = false;
+    std::thread decoder;
+
+    // Set while some player holds the audio device.
+    static std::atomic<bool> deviceTaken;
+};

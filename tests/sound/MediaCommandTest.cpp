@@ -1,0 +1,143 @@
+#include "sound/MediaCommand.h"
+#include "sound/SoundCommands.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+namespace {
+
+using Verb = MediaCommand::Verb;
+
+TEST(MediaCommandTest, ReadsTheThreeForms) {
+    const MediaCommand once = MediaCommand::Parse("play intro.mp3");
+    EXPECT_EQ(once.verb, Verb::Play);
+    EXPECT_EQ(once.file, "intro.mp3");
+    EXPECT_FALSE(once.repeat);
+
+    const MediaCommand looped = MediaCommand::Parse("play track01.mp3 repeat");
+    EXPECT_EQ(looped.verb, Verb::Play);
+    EXPECT_EQ(looped.file, "track01.mp3");
+    EXPECT_TRUE(looped.repeat);
+
+    const MediaCommand stop = MediaCommand::Parse("stop BossTrack.mp3");
+    EXPECT_EQ(stop.verb, Verb::Stop);
+    EXPECT_EQ(stop.file, "BossTrack.mp3");
+    EXPECT_FALSE(stop.repeat);
+}
+
+TEST(MediaCommandTest, EveryCommandOfTheGameNamesOneOfItsFiles) {
+    const auto& files = SoundCommands::AllFiles;
+    for (const char* command : SoundCommands::AllCommands) {
+        const MediaCommand parsed = MediaCommand::Parse(command);
+        ASSERT_TRUE(parsed.IsValid()) << command;
+        EXPECT_TRUE(std::find(files.begin(), files.end(), parsed.file) != files.end()) << command;
+    }
+}
+
+TEST(MediaCommandTest, AnyRunOfBlanksSeparatesWords) {
+    const MediaCommand twoBlanks = MediaCommand::Parse(SoundCommands::PlayShieldsFailing);
+    EXPECT_EQ(twoBlanks.verb, Verb::Play);
+    EXPECT_EQ(twoBlanks.file, "warningprimaryshieldsfailing_ep.mp3");
+
+    const MediaCommand padded = MediaCommand::Parse("   play    a.mp3     repeat   ");
+    EXPECT_EQ(padded.verb, Verb::Play);
+    EXPECT_EQ(padded.file, "a.mp3");
+    EXPECT_TRUE(padded.repeat);
+
+    const MediaCommand stop = MediaCommand::Parse(" stop  a.mp3 ");
+    EXPECT_EQ(stop.verb, Verb::Stop);
+    EXPECT_EQ(stop.file, "a.mp3");
+}
+
+TEST(MediaCommandTest, TheFileNameIsAViewIntoTheCommand) {
+    const char* command = "play  zeb_engine_2.mp3";
+    const MediaCommand parsed = MediaCommand::Parse(command);
+    EXPECT_EQ(parsed.file.data(), command + 6);
+    EXPECT_EQ(parsed.file.size(), 16u);
+}
+
+TEST(MediaCommandTest, RejectsMalformedCommands) {
+    const char* bad[] = {
+        "",
+        "     ",
+        "play",
+        "play ",
+        "stop",
+        "repeat",
+        "pause intro.mp3",
+        "open intro.mp3",
+        "PLAY intro.mp3",
+        "Stop intro.mp3",
+        "playintro.mp3",
+        "play intro.mp3 REPEAT",
+        "play intro.mp3 loop",
+        "play intro.mp3 repeat repeat",
+        "play intro.mp3 repeat now",
+        "stop intro.mp3 repeat",
+        "stop intro.mp3 now",
+        "play\tintro.mp3",
+        "play intro.mp3\n",
+        "play intro.mp3\r",
+        "play intro\x7f.mp3",
+        "play caf\xc3\xa9.mp3",
+        "play \xff\xfe",
+        "\xef\xbb\xbfplay intro.mp3",
+    };
+    for (const char* command : bad) {
+        const MediaCommand parsed = MediaCommand::Parse(command);
+        EXPECT_FALSE(parsed.IsValid()) << '"' << command << '"';
+        EXPECT_EQ(parsed.verb, Verb::Invalid);
+        EXPECT_TRUE(parsed.file.empty());
+        EXPECT_FALSE(parsed.repeat);
+    }
+    EXPECT_FALSE(MediaCommand::Parse(static_cast<const char*>(nullptr)).IsValid());
+}
+
+TEST(MediaCommandTest, AZeroByteInsideTheBytesIsInvalid) {
+    const std::string withZero("play intro\0.mp3", 15);
+    EXPECT_FALSE(MediaCommand::Parse(std::string_view(withZero)).IsValid());
+    EXPECT_TRUE(MediaCommand::Parse(std::string_view("stop intro.mp3")).IsValid());
+}
+
+TEST(MediaCommandTest, LengthLimits) {
+    const std::string longestName(MediaCommand::MaxFileNameLength, 'n');
+    EXPECT_TRUE(MediaCommand::Parse(("play " + longestName).c_str()).IsValid());
+    EXPECT_FALSE(MediaCommand::Parse(("play " + longestName + "n").c_str()).IsValid());
+
+    // Blanks count towards the length of the whole command.
+    std::string longest = "play " + longestName + " repeat";
+    longest.append(MediaCommand::MaxLength - longest.size(), ' ');
+    ASSERT_EQ(longest.size(), MediaCommand::MaxLength);
+    EXPECT_TRUE(MediaCommand::Parse(longest.c_str()).IsValid());
+    EXPECT_FALSE(MediaCommand::Parse((longest + " ").c_str()).IsValid());
+    EXPECT_FALSE(MediaCommand::Parse((" " + longest).c_str()).IsValid());
+
+    const std::string huge = "play " + std::string(1 << 20, 'x');
+    EXPECT_FALSE(MediaCommand::Parse(huge.c_str()).IsValid());
+}
+
+TEST(MediaCommandTest, AnUnterminatedBufferIsReadOnlyUpToTheLimit) {
+    // No terminating zero anywhere: the parser must give up after MaxLength + 1 bytes (a
+    // sanitizer build catches any read past the buffer).
+    const std::size_t size = MediaCommand::MaxLength + 1;
+    auto buffer = std::make_unique<char[]>(size);
+    std::fill_n(buffer.get(), size, ' ');
+    std::copy_n("play a.mp3", 10, buffer.get());
+    EXPECT_FALSE(MediaCommand::Parse(buffer.get()).IsValid());
+}
+
+TEST(MediaCommandTest, FileNames) {
+    EXPECT_TRUE(MediaCommand::IsValidFileName("track01.mp3"));
+    EXPECT_TRUE(MediaCommand::IsValidFileName("~!@#$%^&*()_+{}|:<>?"));
+    EXPECT_FALSE(MediaCommand::IsValidFileName(""));
+    EXPECT_FALSE(MediaCommand::IsValidFileName("two words.mp3"));
+    EXPECT_FALSE(MediaCommand::IsValidFileName("tab\t.mp3"));
+    EXPECT_FALSE(MediaCommand::IsValidFileName("\x80.mp3"));
+    EXPECT_FALSE(
+        MediaCommand::IsValidFileName(std::string(MediaCommand::MaxFileNameLength + 1, 'a')));
+}
+
+} // namespace
