@@ -1,0 +1,271 @@
+#include "graphics/Graphics.h"
+
+#include "graphics/Letterbox.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+Uint8 ToByte(float component) {
+    if (!(component > 0.0f)) {
+        return 0;
+    }
+    if (component >= 1.0f) {
+        return 255;
+    }
+    return static_cast<Uint8>(std::lround(component * 255.0f));
+}
+
+// The first pixel column whose centre lies at or right of position, kept near the picture so
+// huge circles never overflow an int.
+int FirstPixelFrom(float position) {
+    const float column = std::ceil(position - 0.5f);
+    return static_cast<int>(std::fmax(-1.0f, std::fmin(column, float(Graphics::Width))));
+}
+
+// The last pixel column whose centre lies at or left of position, kept near the picture.
+int LastPixelUpTo(float position) {
+    const float column = std::floor(position - 0.5f);
+    return static_cast<int>(std::fmax(-1.0f, std::fmin(column, float(Graphics::Width))));
+}
+
+} // namespace
+
+Graphics::Graphics() = default;
+
+Graphics::~Graphics() {
+    if (frame != nullptr) {
+        SDL_DestroyTexture(frame);
+    }
+    if (renderTarget != nullptr) {
+        SDL_DestroyRenderer(renderTarget);
+    }
+    if (surface != nullptr) {
+        SDL_FreeSurface(surface);
+    }
+}
+
+bool Graphics::Init(SDL_Window* gameWindow) {
+    window = gameWindow;
+    if (window == nullptr) {
+        return false;
+    }
+    // A renderer that cannot draw into the game picture is no use either, so the software
+    // renderer is tried after any failure of the accelerated one.
+    if (!CreateRenderer(SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC) &&
+        !CreateRenderer(SDL_RENDERER_SOFTWARE)) {
+        return false;
+    }
+    SDL_SetRenderDrawBlendMode(renderTarget, SDL_BLENDMODE_BLEND);
+    ClearScreen(0.0f, 0.0f, 0.0f);
+    return true;
+}
+
+bool Graphics::CreateRenderer(Uint32 flags) {
+    renderTarget = SDL_CreateRenderer(window, -1, flags | SDL_RENDERER_TARGETTEXTURE);
+    if (renderTarget == nullptr) {
+        return false;
+    }
+    frame = SDL_CreateTexture(renderTarget, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
+                              Width, Height);
+    if (frame != nullptr && SDL_SetRenderTarget(renderTarget, frame) == 0) {
+        // The game picture replaces whatever the window showed and is smoothed when scaled.
+        SDL_SetTextureBlendMode(frame, SDL_BLENDMODE_NONE);
+        SDL_SetTextureScaleMode(frame, SDL_ScaleModeLinear);
+        return true;
+    }
+    if (frame != nullptr) {
+        SDL_DestroyTexture(frame);
+        frame = nullptr;
+    }
+    SDL_DestroyRenderer(renderTarget);
+    renderTarget = nullptr;
+    return false;
+}
+
+bool Graphics::InitOffscreen() {
+    surface = SDL_CreateRGBSurfaceWithFormat(0, Width, Height, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (surface == nullptr) {
+        return false;
+    }
+    renderTarget = SDL_CreateSoftwareRenderer(surface);
+    if (renderTarget == nullptr) {
+        return false;
+    }
+    SDL_SetRenderDrawBlendMode(renderTarget, SDL_BLENDMODE_BLEND);
+    return true;
+}
+
+void Graphics::BeginDraw() {
+    if (window != nullptr && renderTarget != nullptr) {
+        SDL_SetRenderTarget(renderTarget, frame);
+    }
+}
+
+void Graphics::EndDraw() {
+    if (renderTarget == nullptr) {
+        return;
+    }
+    if (window == nullptr) {
+        // Offscreen the picture is the surface itself: only pending drawing has to land.
+        SDL_RenderFlush(renderTarget);
+        return;
+    }
+    SDL_SetRenderTarget(renderTarget, nullptr);
+    SDL_SetRenderDrawColor(renderTarget, 0, 0, 0, 255);
+    SDL_RenderClear(renderTarget);
+    int outputWidth = 0;
+    int outputHeight = 0;
+    if (SDL_GetRendererOutputSize(renderTarget, &outputWidth, &outputHeight) == 0) {
+        const SDL_Rect box = Letterbox::Fit(outputWidth, outputHeight);
+        SDL_RenderCopy(renderTarget, frame, nullptr, &box);
+    }
+    SDL_RenderPresent(renderTarget);
+    SDL_SetRenderTarget(renderTarget, frame);
+}
+
+void Graphics::ClearScreen(float r, float g, float b) {
+    if (renderTarget == nullptr) {
+        return;
+    }
+    SDL_SetRenderDrawColor(renderTarget, ToByte(r), ToByte(g), ToByte(b), 255);
+    SDL_RenderClear(renderTarget);
+}
+
+void Graphics::DrawCircle(float x, float y, float radius, float r, float g, float b, float a) {
+    if (renderTarget == nullptr) {
+        return;
+    }
+    brush = SDL_Color{ToByte(r), ToByte(g), ToByte(b), ToByte(a)};
+    SDL_SetRenderDrawColor(renderTarget, brush.r, brush.g, brush.b, brush.a);
+    SDL_SetRenderDrawBlendMode(renderTarget, SDL_BLENDMODE_BLEND);
+
+    // The line is 3 pixels wide and centred on the circle: every pixel whose centre lies
+    // between radius - 1.5 and radius + 1.5 from the centre, filled row by row as one or two
+    // spans. No pixel is filled twice, so a translucent colour blends evenly.
+    const float outer = radius + 1.5f;
+    const float inner = radius - 1.5f;
+    if (!(outer > 0.0f)) {
+        return;
+    }
+    const float firstRow = std::fmax(0.0f, std::ceil(y - outer - 0.5f));
+    const float lastRow = std::fmin(float(Height - 1), std::floor(y + outer - 0.5f));
+    if (!(firstRow <= lastRow)) {
+        return;
+    }
+
+    constexpr int batchSize = 64;
+    SDL_Rect spans[batchSize];
+    int count = 0;
+    auto addSpan = [&](int row, int first, int last) {
+        if (last < first) {
+            return;
+        }
+        spans[count++] = SDL_Rect{first, row, last - first + 1, 1};
+        if (count == batchSize) {
+            SDL_RenderFillRects(renderTarget, spans, count);
+            count = 0;
+        }
+    };
+
+    for (int row = int(firstRow); row <= int(lastRow); ++row) {
+        const float dy = float(row) + 0.5f - y;
+        const float outerSquare = outer * outer - dy * dy;
+        if (outerSquare < 0.0f) {
+            continue;
+        }
+        const float outerHalf = std::sqrt(outerSquare);
+        const int left = FirstPixelFrom(x - outerHalf);
+        const int right = LastPixelUpTo(x + outerHalf);
+        const float innerSquare = inner > 0.0f ? inner * inner - dy * dy : -1.0f;
+        if (innerSquare > 0.0f) {
+            const float innerHalf = std::sqrt(innerSquare);
+            const int leftEnd = LastPixelUpTo(x - innerHalf);
+            const int rightStart = FirstPixelFrom(x + innerHalf);
+            if (leftEnd < rightStart) {
+                addSpan(row, left, leftEnd);
+                addSpan(row, rightStart, right);
+                continue;
+            }
+        }
+        addSpan(row, left, right);
+    }
+    if (count > 0) {
+        SDL_RenderFillRects(renderTarget, spans, count);
+    }
+}
+
+SDL_Renderer* Graphics::GetRenderTarget() {
+    return renderTarget;
+}
+
+bool Graphics::WindowToGame(int windowX, int windowY, int& gameX, int& gameY) const {
+    if (window == nullptr || renderTarget == nullptr) {
+        // Offscreen the picture is the whole target, pixel for pixel.
+        return Letterbox::ToGame(SDL_Rect{0, 0, Width, Height}, windowX + 0.5f, windowY + 0.5f,
+                                 gameX, gameY);
+    }
+    int windowWidth = 0;
+    int windowHeight = 0;
+    SDL_GetWindowSize(window, &windowWidth, &windowHeight);
+    // While the game picture is the target SDL reports the picture's size as the output's, so
+    // the window is made the target for the question. Between frames nothing is pending.
+    SDL_Texture* target = SDL_GetRenderTarget(renderTarget);
+    if (target != nullptr) {
+        SDL_SetRenderTarget(renderTarget, nullptr);
+    }
+    int outputWidth = 0;
+    int outputHeight = 0;
+    const int asked = SDL_GetRendererOutputSize(renderTarget, &outputWidth, &outputHeight);
+    if (target != nullptr) {
+        SDL_SetRenderTarget(renderTarget, target);
+    }
+    if (asked != 0 || windowWidth <= 0 || windowHeight <= 0) {
+        gameX = 0;
+        gameY = 0;
+        return false;
+    }
+    // Mouse positions come in window units, which on a high-density display are larger than
+    // output pixels. The centre of the unit under the mouse is what is mapped.
+    const float outputX = (windowX + 0.5f) * float(outputWidth) / float(windowWidth);
+    const float outputY = (windowY + 0.5f) * float(outputHeight) / float(windowHeight);
+    return Letterbox::ToGame(Letterbox::Fit(outputWidth, outputHeight), outputX, outputY, gameX,
+                             gameY);
+}
+
+uint32_t Graphics::ReadPixel(int x, int y) {
+    if (renderTarget == nullptr || x < 0 || y < 0 || x >= Width || y >= Height) {
+        return 0;
+    }
+    if (surface != nullptr) {
+        SDL_RenderFlush(renderTarget);
+        const auto* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
+        uint32_t pixel = 0;
+        std::memcpy(&pixel, row + x * 4, sizeof pixel);
+        return pixel;
+    }
+    const SDL_Rect one{x, y, 1, 1};
+    uint32_t pixel = 0;
+    if (SDL_RenderReadPixels(renderTarget, &one, SDL_PIXELFORMAT_ARGB8888, &pixel, 4) != 0) {
+        return 0;
+    }
+    return pixel;
+}
+
+bool Graphics::ReadPixels(uint32_t* out) {
+    if (renderTarget == nullptr || out == nullptr) {
+        return false;
+    }
+    if (surface != nullptr) {
+        SDL_RenderFlush(renderTarget);
+        for (int y = 0; y < Height; ++y) {
+            const auto* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
+            std::memcpy(out + y * Width, row, Width * sizeof(uint32_t));
+        }
+        return true;
+    }
+    const SDL_Rect whole{0, 0, Width, Height};
+    return SDL_RenderReadPixels(renderTarget, &whole, SDL_PIXELFORMAT_ARGB8888, out,
+                                Width * int(sizeof(uint32_t))) == 0;
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+
+// The one drawing device of the game. Everything is drawn into a 1024 by 768 game picture
+// in game pixels. With a window, EndDraw presents that picture scaled to the window with
+// letterboxing; offscreen, the picture lives in memory and its pixels can be read back.
+class Graphics {
+public:
+    static constexpr int Width = 1024;
+    static constexpr int Height = 768;
+
+    Graphics();
+    ~Graphics();
+    Graphics(const Graphics&) = delete;
+    Graphics& operator=(const Graphics&) = delete;
+
+    // Draws for the window: an accelerated renderer with vsync where there is one, else
+    // SDL's software renderer. False when no renderer can be made for the window.
+    bool Init(SDL_Window* window);
+    // No window and no display: a 1024 by 768 software target in memory.
+    bool InitOffscreen();
+
+    void BeginDraw();
+    void EndDraw();
+    // Fills the whole game picture with an opaque colour.
+    void ClearScreen(float r, float g, float b);
+    // Outlines a circle with a line 3 pixels wide centred on it; the inside stays untouched.
+    void DrawCircle(float x, float y, float radius, float r, float g, float b, float a);
+    // The renderer that pictures and text draw with; null before Init.
+    SDL_Renderer* GetRenderTarget();
+
+    // Maps a point of the window (as SDL reports mouse positions) to the game picture. False
+    // when the point lies outside the picture, in a letterbox bar.
+    bool WindowToGame(int windowX, int windowY, int& gameX, int& gameY) const;
+
+    // The game picture's pixel at (x, y) as 0xAARRGGBB; 0 outside the picture.
+    uint32_t ReadPixel(int x, int y);
+    // The whole game picture, row by row, as 0xAARRGGBB: Width * Height values.
+    bool ReadPixels(uint32_t* out);
+
+    SDL_Window* window = nullptr; // the window presented to; null offscreen
+    SDL_Renderer* renderTarget = nullptr;
+    SDL_Texture* frame = nullptr;   // with a window: the game picture, drawn into
+    SDL_Surface* surface = nullptr; // offscreen: the game picture's pixels
+    SDL_Color brush = {0, 0, 0, 0}; // the circle's colour, set on every use
+
+private:
+    // Makes a renderer of the given kind for the window with the game picture as its target;
+    // false, with nothing left over, when either cannot be made.
+    bool CreateRenderer(Uint32 flags);
+};

@@ -1,0 +1,32 @@
+#include "graphics/ImageErrorReporter.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+
+namespace {
+
+// Tells the player: stderr always, and a message box when there is a display to show it on.
+class DefaultImageErrorReporter : public ImageErrorReporter {
+public:
+    void Report(const char* text, const char* fileName) override {
+        std::fprintf(stderr, "Image Manager Error: %s (%s)\n", text, fileName ? fileName : "");
+        if (SDL_WasInit(SDL_INIT_VIDEO) != 0) {
+            SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Image Manager Error", text, nullptr);
+        }
+    }
+};
+
+DefaultImageErrorReporter defaultReporter;
+ImageErrorReporter* installedReporter = nullptr;
+
+} // namespace
+
+void SetImageErrorReporter(ImageErrorReporter* reporter) {
+    installedReporter = reporter;
+}
+
+void ReportImageError(const char* text, const char* fileName) {
+    ImageErrorReporter* reporter = installedReporter ? installedReporter : &defaultReporter;
+    reporter->Report(text, fileName);
+}

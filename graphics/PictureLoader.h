@@ -1,0 +1,18 @@
+#pragma once
+
+#include <SDL.h>
+
+// Reads one picture file into 32-bit ARGB pixels, telling the installed image error reporter
+// (ImageErrorReporter.h) about any failure with the step's fixed text.
+class PictureLoader {
+public:
+    static constexpr const char* FileError = "Error reading image file or no such file exist";
+    static constexpr const char* FrameError = "Error reading image frame ";
+    static constexpr const char* ConverterError = "Error creating image converter";
+    static constexpr const char* ConvertError = "Error converting image";
+
+    // The file's picture as an ARGB8888 surface that the caller frees, or null after a report.
+    // The name is opened as given, so a bare name is looked up in the working directory. The
+    // kind of picture is told by the file's content, not by its name.
+    static SDL_Surface* Load(const char* fileName);
+};

@@ -1,0 +1,138 @@
+#include "graphics/SpriteSheet.h"
+
+#include "graphics/ChromaKey.h"
+#include "graphics/PictureLoader.h"
+
+#include <algorithm>
+
+namespace {
+
+// Every rotation turns about this point, measured from the picture's top-left corner, whatever
+// the picture's size: it is the middle of the game's 100 by 74 ships.
+constexpr SDL_FPoint RotationCentre = {50.0f, 37.0f};
+
+SDL_Texture* MakeTexture(SDL_Renderer* renderer, SDL_Surface* pixels, SDL_ScaleMode scaleMode) {
+    SDL_Texture* texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
+                                             SDL_TEXTUREACCESS_STATIC, pixels->w, pixels->h);
+    if (texture == nullptr) {
+        return nullptr;
+    }
+    SDL_UpdateTexture(texture, nullptr, pixels->pixels, pixels->pitch);
+    SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
+    SDL_SetTextureScaleMode(texture, scaleMode);
+    return texture;
+}
+
+void Destroy(SDL_Texture*& texture) {
+    if (texture != nullptr) {
+        SDL_DestroyTexture(texture);
+        texture = nullptr;
+    }
+}
+
+} // namespace
+
+SpriteSheet::SpriteSheet(const char* fileName, Graphics* graphics, float keyR, float keyG,
+                         float keyB)
+    : graphics(graphics) {
+    LoadPicture(fileName, keyR, keyG, keyB, bitmap, keyEffect, bitmapSize);
+    cellWidth = bitmapSize.w;
+    cellHeight = bitmapSize.h;
+    columns = 1;
+}
+
+SpriteSheet::SpriteSheet(const char* fileName, Graphics* graphics, int cellWidth, int cellHeight,
+                         float keyR, float keyG, float keyB)
+    : SpriteSheet(fileName, graphics, keyR, keyG, keyB) {
+    this->cellWidth = cellWidth;
+    this->cellHeight = cellHeight;
+    // The row length follows the game picture's width, not the file's.
+    columns = cellWidth > 0 ? Graphics::Width / cellWidth : 0;
+}
+
+SpriteSheet::SpriteSheet(const char* baseFileName, const char* detailFileName, Graphics* graphics,
+                         float keyR, float keyG, float keyB)
+    : graphics(graphics) {
+    LoadPicture(baseFileName, keyR, keyG, keyB, baseBitmap, baseKeyEffect, baseSize);
+    LoadPicture(detailFileName, keyR, keyG, keyB, detailBitmap, detailKeyEffect, detailSize);
+}
+
+SpriteSheet::~SpriteSheet() {
+    Destroy(bitmap);
+    Destroy(baseBitmap);
+    Destroy(detailBitmap);
+    Destroy(detailKeyEffect);
+    Destroy(baseKeyEffect);
+    Destroy(keyEffect);
+}
+
+void SpriteSheet::LoadPicture(const char* fileName, float keyR, float keyG, float keyB,
+                              SDL_Texture*& picture, SDL_Texture*& keyedPicture, SDL_Rect& size) {
+    picture = nullptr;
+    keyedPicture = nullptr;
+    size = SDL_Rect{0, 0, 0, 0};
+    SDL_Surface* pixels = PictureLoader::Load(fileName);
+    if (pixels == nullptr) {
+        return;
+    }
+    SDL_Renderer* renderer = graphics != nullptr ? graphics->GetRenderTarget() : nullptr;
+    if (renderer != nullptr) {
+        size = SDL_Rect{0, 0, pixels->w, pixels->h};
+        // Whole and cell draws copy pixels one to one; rotated draws are smoothed.
+        picture = MakeTexture(renderer, pixels, SDL_ScaleModeNearest);
+        ChromaKey::Apply(pixels, keyR, keyG, keyB);
+        keyedPicture = MakeTexture(renderer, pixels, SDL_ScaleModeLinear);
+    }
+    SDL_FreeSurface(pixels);
+}
+
+void SpriteSheet::Draw(float x, float y) {
+    if (bitmap == nullptr) {
+        return;
+    }
+    const SDL_FRect dest = {x, y, float(bitmapSize.w), float(bitmapSize.h)};
+    SDL_RenderCopyF(graphics->GetRenderTarget(), bitmap, nullptr, &dest);
+}
+
+void SpriteSheet::DrawFrame(int frame, float x, float y) {
+    if (bitmap == nullptr || columns <= 0 || cellWidth <= 0 || cellHeight <= 0 || frame < 0) {
+        return;
+    }
+    const int row = frame / columns;
+    const int column = frame % columns;
+    const long long left = static_cast<long long>(column) * cellWidth;
+    const long long top = static_cast<long long>(row) * cellHeight;
+    // Only the part of the cell that lies on the picture is copied, one to one, so a cell
+    // past the picture's edge is never stretched.
+    const long long clipLeft = std::max(left, 0LL);
+    const long long clipTop = std::max(top, 0LL);
+    const long long clipRight = std::min(left + cellWidth, static_cast<long long>(bitmapSize.w));
+    const long long clipBottom = std::min(top + cellHeight, static_cast<long long>(bitmapSize.h));
+    if (clipRight <= clipLeft || clipBottom <= clipTop) {
+        return;
+    }
+    const SDL_Rect src = {int(clipLeft), int(clipTop), int(clipRight - clipLeft),
+                          int(clipBottom - clipTop)};
+    const SDL_FRect dest = {x + float(clipLeft - left), y + float(clipTop - top), float(src.w),
+                            float(src.h)};
+    SDL_RenderCopyF(graphics->GetRenderTarget(), bitmap, &src, &dest);
+}
+
+void SpriteSheet::DrawRotated(int angle, float x, float y) {
+    DrawKeyed(keyEffect, bitmapSize, angle, x, y);
+}
+
+void SpriteSheet::DrawRotatedPair(int angle, float x, float y) {
+    DrawKeyed(baseKeyEffect, baseSize, angle, x, y);
+    DrawKeyed(detailKeyEffect, detailSize, angle, x, y);
+}
+
+void SpriteSheet::DrawKeyed(SDL_Texture* keyedPicture, const SDL_Rect& size, int angle, float x,
+                            float y) {
+    if (keyedPicture == nullptr) {
+        return;
+    }
+    const SDL_FRect dest = {x, y, float(size.w), float(size.h)};
+    SDL_RenderCopyExF(graphics->GetRenderTarget(), keyedPicture, nullptr, &dest, double(angle),
+                      &RotationCentre, SDL_FLIP_NONE);
+}

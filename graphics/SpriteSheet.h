@@ -1,0 +1,60 @@
+#pragma once
+
+#include "graphics/Graphics.h"
+
+#include <SDL.h>
+
+// One picture, or a base picture with a detail picture over it, read from image files and
+// drawn on the game's Graphics device: whole, one cell of an animation grid, or rotated through
+// a colour key that makes the picture's background vanish. Pictures are decoded and keyed once,
+// when the sheet is made; drawing only copies them. A sheet whose picture could not be read
+// draws nothing (the failure was reported while loading). The Graphics device must outlive
+// every sheet.
+class SpriteSheet {
+public:
+    // A single picture. The key colour (0 to 1 per channel) applies to the rotated draws.
+    SpriteSheet(const char* fileName, Graphics* graphics, float keyR, float keyG, float keyB);
+    // An animation grid of cells of the given size, numbered left to right, then row by row,
+    // with as many cells to a row as fit across the 1024-pixel game picture.
+    SpriteSheet(const char* fileName, Graphics* graphics, int cellWidth, int cellHeight, float keyR,
+                float keyG, float keyB);
+    // Two pictures drawn together, the detail picture over the base picture.
+    SpriteSheet(const char* baseFileName, const char* detailFileName, Graphics* graphics,
+                float keyR, float keyG, float keyB);
+    ~SpriteSheet();
+    SpriteSheet(const SpriteSheet&) = delete;
+    SpriteSheet& operator=(const SpriteSheet&) = delete;
+
+    // The whole picture, top-left at (x, y), at its own size, with its own alpha, unkeyed.
+    void Draw(float x, float y);
+    // One cell of the grid, top-left at (x, y), unkeyed. A cell reaching past the picture's
+    // edge draws only its part on the picture.
+    void DrawFrame(int frame, float x, float y);
+    // The keyed picture placed at (x, y) and turned angle degrees clockwise about
+    // (x + 50, y + 37), smoothed.
+    void DrawRotated(int angle, float x, float y);
+    // The same for both pictures of a two-picture sheet, base first.
+    void DrawRotatedPair(int angle, float x, float y);
+
+    Graphics* graphics = nullptr;
+    SDL_Texture* keyEffect = nullptr;       // bitmap with the key applied
+    SDL_Texture* baseKeyEffect = nullptr;   // baseBitmap with the key applied
+    SDL_Texture* detailKeyEffect = nullptr; // detailBitmap with the key applied
+    SDL_Texture* bitmap = nullptr;
+    SDL_Texture* baseBitmap = nullptr;
+    SDL_Texture* detailBitmap = nullptr;
+    int cellWidth = 0;
+    int cellHeight = 0;
+    int columns = 0;
+
+private:
+    // Reads one file into a plain and a keyed texture of the same size; both stay null after a
+    // failure, which has then been reported.
+    void LoadPicture(const char* fileName, float keyR, float keyG, float keyB,
+                     SDL_Texture*& picture, SDL_Texture*& keyedPicture, SDL_Rect& size);
+    void DrawKeyed(SDL_Texture* keyedPicture, const SDL_Rect& size, int angle, float x, float y);
+
+    SDL_Rect bitmapSize = {0, 0, 0, 0};
+    SDL_Rect baseSize = {0, 0, 0, 0};
+    SDL_Rect detailSize = {0, 0, 0, 0};
+};

@@ -1,0 +1,51 @@
+#include "AllocationCounter.h"
+#include "OffscreenTest.h"
+#include "TempDirectory.h"
+#include "TestPicture.h"
+
+#include "graphics/SpriteSheet.h"
+#include "graphics/TextWriter.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using FrameWorkTest = OffscreenTest;
+
+// A frame draws with what loading made: once every glyph in use has been seen, a whole frame
+// of clearing, circles, pictures and text makes no allocation of ours.
+TEST_F(FrameWorkTest, SteadyFramesAllocateNothing) {
+    TempDirectory files;
+    TestPicture picture(256, 128, 0xFFFF00FF);
+    picture.Fill(10, 10, 50, 50, 0xFF00FF00);
+    picture.SavePng(files.File("strip.png"));
+    SpriteSheet strip(files.File("strip.png").c_str(), &graphics, 128, 128, 1.0f, 0.0f, 1.0f);
+    SpriteSheet pair(files.File("strip.png").c_str(), files.File("strip.png").c_str(), &graphics,
+                     1.0f, 0.0f, 1.0f);
+    TextWriter writer(&graphics, 15, "Bar Code", 1.0f, 1.0f, 0.0f);
+
+    auto frame = [&](int step) {
+        graphics.BeginDraw();
+        graphics.ClearScreen(0.5f, 0.0f, 0.5f);
+        graphics.DrawCircle(300.0f, 300.0f, 40.0f, 1.0f, 1.0f, 1.0f, 0.5f);
+        strip.Draw(0.0f, 0.0f);
+        strip.DrawFrame(step % 2, 300.0f, 0.0f);
+        strip.DrawRotated(step * 7, 500.0f, 200.0f);
+        pair.DrawRotatedPair(step * 11, 700.0f, 400.0f);
+        writer.DrawString(400, 730, L"Warp \u00e9\u00e8\u00ea");
+        writer.DrawNumber(600, 730, -150 * step);
+        graphics.EndDraw();
+    };
+    frame(1); // the first frame meets the glyphs beyond ASCII
+    const size_t before = AllocationCounter::Count();
+    for (int step = 2; step < 12; ++step) {
+        frame(step);
+    }
+    // Enough repeats that glyphs rendered anew on every use would outgrow their textures.
+    for (int repeat = 0; repeat < 2000; ++repeat) {
+        writer.DrawString(10, 10, L"\u00e9\u00e8\u00ea");
+    }
+    EXPECT_EQ(AllocationCounter::Count(), before);
+}
+
+} // namespace

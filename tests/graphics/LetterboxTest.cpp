@@ -1,0 +1,56 @@
+#include "graphics/Letterbox.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+
+void ExpectRect(const SDL_Rect& rect, int x, int y, int w, int h) {
+    EXPECT_EQ(rect.x, x);
+    EXPECT_EQ(rect.y, y);
+    EXPECT_EQ(rect.w, w);
+    EXPECT_EQ(rect.h, h);
+}
+
+TEST(Letterbox, FitsTheLargestCentredFourByThreeRectangle) {
+    ExpectRect(Letterbox::Fit(1024, 768), 0, 0, 1024, 768);
+    ExpectRect(Letterbox::Fit(2048, 1536), 0, 0, 2048, 1536);
+    // Wide outputs get bars left and right, tall ones above and below.
+    ExpectRect(Letterbox::Fit(1920, 1080), 240, 0, 1440, 1080);
+    ExpectRect(Letterbox::Fit(1024, 1024), 0, 128, 1024, 768);
+    ExpectRect(Letterbox::Fit(800, 601), 0, 0, 800, 600);
+    ExpectRect(Letterbox::Fit(0, 768), 0, 0, 0, 0);
+    ExpectRect(Letterbox::Fit(1024, -1), 0, 0, 0, 0);
+}
+
+TEST(Letterbox, MapsOutputPointsBackToGamePixels) {
+    const SDL_Rect box = Letterbox::Fit(1920, 1080); // 240, 0, 1440 by 1080: scale 1.40625
+    int x = -1;
+    int y = -1;
+    EXPECT_TRUE(Letterbox::ToGame(box, 240.0f, 0.0f, x, y));
+    EXPECT_EQ(x, 0);
+    EXPECT_EQ(y, 0);
+    EXPECT_TRUE(Letterbox::ToGame(box, 960.0f, 540.0f, x, y));
+    EXPECT_EQ(x, 512);
+    EXPECT_EQ(y, 384);
+    EXPECT_TRUE(Letterbox::ToGame(box, 1679.9f, 1079.9f, x, y));
+    EXPECT_EQ(x, 1023);
+    EXPECT_EQ(y, 767);
+}
+
+TEST(Letterbox, PointsInTheBarsMissThePictureAndClampToItsEdge) {
+    const SDL_Rect box = Letterbox::Fit(1920, 1080);
+    int x = -1;
+    int y = -1;
+    EXPECT_FALSE(Letterbox::ToGame(box, 100.0f, 500.0f, x, y));
+    EXPECT_EQ(x, 0);
+    EXPECT_EQ(y, 355);
+    EXPECT_FALSE(Letterbox::ToGame(box, 1800.0f, 1200.0f, x, y));
+    EXPECT_EQ(x, 1023);
+    EXPECT_EQ(y, 767);
+    EXPECT_FALSE(Letterbox::ToGame(box, std::numeric_limits<float>::quiet_NaN(), 10.0f, x, y));
+    EXPECT_FALSE(Letterbox::ToGame(SDL_Rect{0, 0, 0, 0}, 1.0f, 1.0f, x, y));
+}
+
+} // namespace

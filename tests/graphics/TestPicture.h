@@ -1,0 +1,31 @@
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A picture made by a test, pixel by pixel, in 0xAARRGGBB, and saved in the file formats the
+// game reads.
+class TestPicture {
+public:
+    TestPicture(int width, int height, uint32_t fill);
+    ~TestPicture();
+    TestPicture(const TestPicture&) = delete;
+    TestPicture& operator=(const TestPicture&) = delete;
+
+    void Set(int x, int y, uint32_t colour);
+    void Fill(int x, int y, int width, int height, uint32_t colour);
+
+    // The alpha channel is kept by PNG only; BMP and JPEG files are opaque.
+    void SavePng(const std::string& path) const;
+    void SaveBmp(const std::string& path) const;
+    void SaveJpg(const std::string& path) const;
+
+    // Writes raw bytes, for files that are broken on purpose.
+    static void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
+    static std::vector<uint8_t> ReadBytes(const std::string& path);
+
+    SDL_Surface* surface = nullptr;
+};
