@@ -4,11 +4,30 @@
 set -euo pipefail
 
 packages=(
+    # Build tools and test frameworks.
     cmake
     make
     g++
+    clang
     pkg-config
     libgtest-dev
+    libbenchmark-dev
+    # The platform layer: window, input, drawing, pictures, text and sound.
+    libsdl2-dev
+    libsdl2-image-dev
+    libsdl2-ttf-dev
+    libsdl2-mixer-dev
+    libfontconfig-dev
+    fonts-dejavu-core
+    # The asset generator: MP3 encoding and the ship's computer voice.
+    libmp3lame-dev
+    libespeak-ng-dev
+    # Playing the real game in tests: a virtual display, input and screenshots.
+    libx11-dev
+    xvfb
+    xauth
+    xdotool
+    imagemagick
 )
 
 missing=()

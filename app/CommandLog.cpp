@@ -1,0 +1,21 @@
+#include "app/CommandLog.h"
+
+CommandLog::CommandLog(const char* path, MediaPlayer* next)
+    : file(std::fopen(path, "w")), next(next) {}
+
+CommandLog::~CommandLog() {
+    if (file != nullptr) {
+        std::fclose(file);
+    }
+}
+
+void CommandLog::Send(const char* command) {
+    if (file != nullptr) {
+        std::fputs(command, file);
+        std::fputc('\n', file);
+        std::fflush(file);
+    }
+    if (next != nullptr) {
+        next->Send(command);
+    }
+}

@@ -1,0 +1,5 @@
+#include "app/GameShell.h"
+
+int main() {
+    return GameShell::Main();
+}

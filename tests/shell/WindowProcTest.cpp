@@ -1,0 +1,173 @@
+#include "app/GameManager.h"
+#include "app/GameShell.h"
+#include "app/LevelController.h"
+#include "graphics/Graphics.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// A level that notes its input operations.
+class InputLog : public GameManager {
+public:
+    void Load() override {}
+    void Unload() override {}
+    void Render() override {}
+    void Update() override {}
+    void OnLeftClick(int x, int y) override {
+        calls.push_back("left " + std::to_string(x) + "," + std::to_string(y));
+    }
+    void OnRightClick(int x, int y) override {
+        calls.push_back("right " + std::to_string(x) + "," + std::to_string(y));
+    }
+    void OnPlanetChoice(int choice) override {
+        calls.push_back("planet " + std::to_string(choice));
+    }
+    void OnEnter(bool showTitle) override { calls.push_back(showTitle ? "enter true" : "enter"); }
+    void OnMenuKey(bool open) override { calls.push_back(open ? "menu" : "menu false"); }
+    void OnMenuAction(int action) override { calls.push_back("action " + std::to_string(action)); }
+
+    std::vector<std::string> calls;
+};
+
+SDL_Event Key(Uint32 type, SDL_Scancode scancode, bool repeat = false) {
+    SDL_Event event{};
+    event.type = type;
+    event.key.keysym.scancode = scancode;
+    event.key.repeat = repeat ? 1 : 0;
+    event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+    return event;
+}
+
+SDL_Event Down(SDL_Scancode scancode) {
+    return Key(SDL_KEYDOWN, scancode);
+}
+
+SDL_Event Up(SDL_Scancode scancode) {
+    return Key(SDL_KEYUP, scancode);
+}
+
+SDL_Event Motion() {
+    SDL_Event event{};
+    event.type = SDL_MOUSEMOTION;
+    return event;
+}
+
+SDL_Event Button(Uint8 button, int x, int y) {
+    SDL_Event event{};
+    event.type = SDL_MOUSEBUTTONDOWN;
+    event.button.button = button;
+    event.button.state = SDL_PRESSED;
+    event.button.x = x;
+    event.button.y = y;
+    return event;
+}
+
+SDL_Event WindowEvent(Uint8 what) {
+    SDL_Event event{};
+    event.type = SDL_WINDOWEVENT;
+    event.window.event = what;
+    return event;
+}
+
+class WindowProcTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(graphics.InitOffscreen());
+        level = new InputLog();
+        LevelController::LoadInitialLevel(level);
+    }
+    void TearDown() override {
+        delete LevelController::currentLevel;
+        LevelController::currentLevel = nullptr;
+    }
+
+    void Handle(std::initializer_list<SDL_Event> events) {
+        for (const SDL_Event& event : events) {
+            shell.WindowProc(event);
+        }
+    }
+
+    Graphics graphics;
+    GameShell shell{nullptr, &graphics};
+    InputLog* level = nullptr;
+};
+
+using Calls = std::vector<std::string>;
+
+TEST_F(WindowProcTest, AQuickTapActsOnceOnItsPress) {
+    Handle({Down(SDL_SCANCODE_RETURN), Up(SDL_SCANCODE_RETURN)});
+    EXPECT_EQ(level->calls, Calls{"enter"});
+}
+
+TEST_F(WindowProcTest, AHeldKeyActsOnEveryEventUntilReleased) {
+    Handle({Down(SDL_SCANCODE_KP_4), Motion(), Key(SDL_KEYDOWN, SDL_SCANCODE_KP_4, true), Motion(),
+            Up(SDL_SCANCODE_KP_4), Motion()});
+    EXPECT_EQ(level->calls, Calls(4, "action 4"));
+}
+
+TEST_F(WindowProcTest, HeldKeysAreServedInTheirFixedOrder) {
+    Handle({Down(SDL_SCANCODE_RETURN), Down(SDL_SCANCODE_KP_1)});
+    EXPECT_EQ(level->calls, (Calls{"enter", "planet 1", "enter"}));
+    level->calls.clear();
+    Handle({Down(SDL_SCANCODE_KP_6), Down(SDL_SCANCODE_KP_PLUS)});
+    EXPECT_EQ(level->calls,
+              (Calls{"planet 1", "action 6", "enter", "planet 1", "action 6", "menu", "enter"}));
+}
+
+TEST_F(WindowProcTest, AClickComesBeforeTheHeldKeysOfItsEvent) {
+    Handle({Down(SDL_SCANCODE_KP_PLUS), Button(SDL_BUTTON_LEFT, 300, 200),
+            Button(SDL_BUTTON_RIGHT, 0, 0), Button(SDL_BUTTON_MIDDLE, 5, 5)});
+    EXPECT_EQ(level->calls, (Calls{"menu", "left 300,200", "menu", "right 0,0", "menu", "menu"}));
+}
+
+TEST_F(WindowProcTest, TopRowKeysServeKeyboardsWithoutAKeypad) {
+    Handle({Down(SDL_SCANCODE_1), Up(SDL_SCANCODE_1), Down(SDL_SCANCODE_2), Up(SDL_SCANCODE_2),
+            Down(SDL_SCANCODE_3), Up(SDL_SCANCODE_3), Down(SDL_SCANCODE_4), Up(SDL_SCANCODE_4),
+            Down(SDL_SCANCODE_5), Up(SDL_SCANCODE_5), Down(SDL_SCANCODE_6), Up(SDL_SCANCODE_6),
+            Down(SDL_SCANCODE_EQUALS), Up(SDL_SCANCODE_EQUALS), Down(SDL_SCANCODE_KP_ENTER),
+            Up(SDL_SCANCODE_KP_ENTER), Down(SDL_SCANCODE_7), Down(SDL_SCANCODE_A)});
+    EXPECT_EQ(level->calls, (Calls{"planet 1", "planet 2", "planet 3", "action 4", "action 5",
+                                   "action 6", "menu", "enter"}));
+}
+
+TEST_F(WindowProcTest, AGameKeyStaysHeldWhileAnyOfItsKeysIsDown) {
+    Handle({Down(SDL_SCANCODE_RETURN), Down(SDL_SCANCODE_KP_ENTER), Up(SDL_SCANCODE_RETURN)});
+    EXPECT_EQ(level->calls, Calls(3, "enter"));
+    level->calls.clear();
+    Handle({Up(SDL_SCANCODE_KP_ENTER), Motion()});
+    EXPECT_TRUE(level->calls.empty());
+}
+
+TEST_F(WindowProcTest, LosingFocusReleasesEveryKey) {
+    Handle({Down(SDL_SCANCODE_KP_5), WindowEvent(SDL_WINDOWEVENT_FOCUS_LOST), Motion()});
+    EXPECT_EQ(level->calls, Calls{"action 5"});
+}
+
+TEST_F(WindowProcTest, ClosingEndsTheLoopWithoutPollingKeys) {
+    Handle({Down(SDL_SCANCODE_RETURN)});
+    level->calls.clear();
+    EXPECT_FALSE(shell.WindowProc(WindowEvent(SDL_WINDOWEVENT_CLOSE)));
+    EXPECT_FALSE(shell.running);
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    EXPECT_FALSE(shell.WindowProc(quit));
+    EXPECT_TRUE(level->calls.empty());
+}
+
+TEST_F(WindowProcTest, KeysHeldBeforeTheLevelExistsActOnceItDoes) {
+    delete LevelController::currentLevel;
+    LevelController::currentLevel = nullptr;
+    Handle({Down(SDL_SCANCODE_KP_2), Motion()});
+
+    level = new InputLog();
+    LevelController::LoadInitialLevel(level);
+    EXPECT_TRUE(level->calls.empty());
+    Handle({Motion()});
+    EXPECT_EQ(level->calls, Calls{"planet 2"});
+}
+
+} // namespace
