@@ -22,6 +22,7 @@ packages=(
     # The asset generator: MP3 encoding and the ship's computer voice.
     libmp3lame-dev
     libespeak-ng-dev
+    libmpg123-dev
     # Playing the real game in tests: a virtual display, input and screenshots.
     libx11-dev
     xvfb

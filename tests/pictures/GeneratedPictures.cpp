@@ -1,0 +1,110 @@
+#include "GeneratedPictures.h"
+
+#include "tools/GenerateAssets.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <unistd.h>
+
+namespace {
+
+struct TempFolder {
+    std::string path;
+    ~TempFolder() {
+        if (!path.empty()) {
+            std::error_code ignored;
+            std::filesystem::remove_all(path, ignored);
+        }
+    }
+};
+
+} // namespace
+
+const std::string& GeneratedPictures::Dir() {
+    static TempFolder temp;
+    static const std::string dir = [] {
+        const char* given = std::getenv("VANTOR_PICTURE_DIR");
+        if (given != nullptr && std::filesystem::is_directory(given)) {
+            return std::string(given);
+        }
+        temp.path = (std::filesystem::temp_directory_path() /
+                     ("vantor-pictures-" + std::to_string(getpid())))
+                        .string();
+        std::filesystem::create_directories(temp.path);
+        GeneratePictures(temp.path);
+        return temp.path;
+    }();
+    return dir;
+}
+
+const Picture& GeneratedPictures::Load(const std::string& name) {
+    static std::map<std::string, Picture> cache;
+    const auto found = cache.find(name);
+    if (found != cache.end()) {
+        return found->second;
+    }
+    Picture& picture = cache[name];
+    SDL_Surface* surface = IMG_Load(Path(name).c_str());
+    if (surface == nullptr) {
+        return picture;
+    }
+    picture.hasAlpha =
+        SDL_ISPIXELFORMAT_ALPHA(surface->format->format) || surface->format->Amask != 0;
+    SDL_Surface* rgba = SDL_ConvertSurfaceFormat(surface, SDL_PIXELFORMAT_RGBA32, 0);
+    SDL_FreeSurface(surface);
+    if (rgba == nullptr) {
+        return picture;
+    }
+    picture.width = rgba->w;
+    picture.height = rgba->h;
+    picture.rgba.resize(static_cast<std::size_t>(rgba->w) * rgba->h * 4);
+    for (int y = 0; y < rgba->h; ++y) {
+        const auto* row = static_cast<const std::uint8_t*>(rgba->pixels) + y * rgba->pitch;
+        std::copy(row, row + rgba->w * 4,
+                  picture.rgba.begin() + static_cast<std::ptrdiff_t>(y) * rgba->w * 4);
+    }
+    SDL_FreeSurface(rgba);
+    return picture;
+}
+
+std::vector<std::uint8_t> GeneratedPictures::Bytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+const std::vector<std::string>& GeneratedPictures::AllNames() {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> list = {"SectorBackground.bmp", "Background01.png"};
+        for (int i = 2; i <= 14; ++i) {
+            list.push_back((i < 10 ? "Background0" : "Background") + std::to_string(i) + ".jpg");
+        }
+        for (const char* name : {"GameEnd.jpg",     "GameOver.bmp",
+                                 "Splash.bmp",      "captain.bmp",
+                                 "captain2.bmp",    "warhead02.bmp",
+                                 "bottomHud.png",   "score.png",
+                                 "S01.png",         "S02.png",
+                                 "S03.png",         "PlanetInfo.png",
+                                 "menu.png",        "imagesHQBUG9TN.png",
+                                 "Damage01.png",    "Damage02.png",
+                                 "Damage03.png",    "Damage04.png",
+                                 "Damage05.png",    "ShipBase.bmp",
+                                 "ShipDetail.bmp",  "EnemyShip.bmp",
+                                 "EnemyShip01.bmp", "asteroid01.png",
+                                 "rock.png",        "warhead01.bmp",
+                                 "warheadFire.bmp", "aniPlanet02.png",
+                                 "aniPlanet03.png", "explosion.png",
+                                 "beam.png"}) {
+            list.emplace_back(name);
+        }
+        for (int i = 1; i <= 10; ++i) {
+            list.push_back("Planet" + std::to_string(i) + ".bmp");
+        }
+        return list;
+    }();
+    return names;
+}

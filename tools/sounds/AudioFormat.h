@@ -1,0 +1,6 @@
+#pragma once
+
+// The one sample rate every generated sound is made and encoded at.
+namespace AudioFormat {
+inline constexpr int SampleRate = 44100;
+} // namespace AudioFormat

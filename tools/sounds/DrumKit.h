@@ -1,0 +1,57 @@
+#pragma once
+
+#include <vector>
+
+#include "tools/sounds/DrumHit.h"
+#include "tools/sounds/Random.h"
+
+// The synthesized drum machine of one piece. Each drum is tuned here and rendered once
+// as a mono sample; the sequencer then places copies of it.
+class DrumKit {
+public:
+    double kickStartHz = 160.0;
+    double kickEndHz = 48.0;
+    double kickPitchDecay = 0.035;
+    double kickDecay = 0.35;
+    float kickClick = 0.3f;
+    float kickDrive = 0.3f;
+
+    double snareToneHz = 190.0;
+    double snareDecay = 0.17;
+    double snareNoiseHz = 1800.0;
+    float snareTone = 0.45f;
+
+    double clapDecay = 0.18;
+    double clapHz = 1200.0;
+
+    double hatHz = 7500.0;
+    double hatDecay = 0.045;
+    double openHatDecay = 0.32;
+
+    double lowTomHz = 95.0;
+    double highTomHz = 150.0;
+    double tomDecay = 0.35;
+
+    double crashDecay = 1.6;
+
+    // Loudness while playing (RMS in dBFS before mastering, as for instruments), position
+    // (-1 left to 1 right) and reverb send of each drum, indexed by Drum.
+    std::vector<double> levels = {-17.0, -21.0, -22.0, -30.0, -30.0,
+                                  -21.0, -22.0, -28.0, -27.0, -31.0};
+    std::vector<float> pans = {0.0f, 0.05f, -0.1f, 0.3f, 0.3f, -0.35f, 0.35f, -0.2f, -0.15f, 0.4f};
+    std::vector<float> reverbSends = {0.05f, 0.35f, 0.4f, 0.1f, 0.15f,
+                                      0.25f, 0.25f, 0.3f, 0.2f, 0.15f};
+
+    // The drum as a mono sample at the generator's sample rate, peak around 1.
+    std::vector<float> Render(Drum drum, Random& random) const;
+
+private:
+    std::vector<float> Kick(Random& random) const;
+    std::vector<float> Snare(Random& random) const;
+    std::vector<float> Clap(Random& random) const;
+    std::vector<float> Hat(double decaySeconds, Random& random) const;
+    std::vector<float> Tom(double hz, Random& random) const;
+    std::vector<float> Crash(Random& random) const;
+    std::vector<float> Rim(Random& random) const;
+    std::vector<float> Shaker(Random& random) const;
+};

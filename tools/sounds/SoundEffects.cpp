@@ -1,0 +1,270 @@
+#include "tools/sounds/SoundEffects.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "tools/sounds/AudioFormat.h"
+#include "tools/sounds/EchoDelay.h"
+#include "tools/sounds/Filter.h"
+#include "tools/sounds/Oscillator.h"
+#include "tools/sounds/Random.h"
+#include "tools/sounds/Reverb.h"
+#include "tools/sounds/SineTable.h"
+
+namespace {
+
+constexpr double Rate = AudioFormat::SampleRate;
+// No effect peaks above this (the encoder adds a little on top).
+constexpr double EffectCeilingDb = -3.5;
+
+std::size_t Frames(double seconds) {
+    return static_cast<std::size_t>(seconds * Rate);
+}
+
+// Noise that wanders slowly: white noise through a low lowpass, scaled to about +-1.
+class SlowNoise {
+public:
+    SlowNoise(double hz, std::uint64_t seed) : random(seed) { filter.Set(hz, 0.6, Rate); }
+    float Next() { return filter.Lowpass(random.Noise()) * gain; }
+
+private:
+    Random random;
+    Filter filter;
+    float gain = 6.0f;
+};
+
+float Saturate(float x) {
+    return std::tanh(x);
+}
+
+// A one-millisecond rise, so that no effect starts with a click.
+double Swell(double t) {
+    return std::min(1.0, t / 0.001);
+}
+
+void AddRoom(StereoBuffer& sound, double room, double damping, float wet) {
+    const StereoBuffer dry = sound;
+    Reverb reverb(room, damping);
+    reverb.Process(dry, sound, wet);
+}
+
+} // namespace
+
+StereoBuffer SoundEffects::Engine() {
+    StereoBuffer out(Frames(1.7));
+    Random random(0xE5617E);
+    Random noiseRight(0xE5617F);
+    Filter roarLeft;
+    Filter roarRight;
+    Filter hum;
+    Filter whine;
+    SlowNoise flutter(12.0, 0x4E1);
+    Oscillator saw;
+    saw.wave = Wave::Saw;
+    Oscillator square;
+    square.wave = Wave::Square;
+    double whinePhase = 0.0;
+    for (std::size_t i = 0; i < out.Frames(); ++i) {
+        const double t = i / Rate;
+        // Swell over 0.12 s, hold, fade from 0.9 s.
+        const double attack = std::min(1.0, t / 0.12);
+        const double fade = t < 0.9 ? 1.0 : std::exp(-(t - 0.9) / 0.22);
+        const double env = attack * attack * fade;
+        const double spool = 1.0 - std::exp(-t / 0.25); // the turbine spinning up
+
+        if (i % 16 == 0) {
+            const double roarHz = 260.0 + 700.0 * spool * fade;
+            roarLeft.Set(roarHz, 1.1, Rate);
+            roarRight.Set(roarHz * 1.05, 1.1, Rate);
+            hum.Set(420.0 + 300.0 * spool, 0.9, Rate);
+            whine.Set(1500.0 + 900.0 * spool, 4.0, Rate);
+        }
+        const double humHz = 48.0 + 18.0 * spool;
+        saw.increment = humHz / Rate;
+        square.increment = humHz * 2.003 / Rate;
+        const float wobble = 1.0f + 0.18f * flutter.Next();
+        const float body = hum.Lowpass(saw.Next(random) * 0.7f + square.Next(random) * 0.3f);
+        whinePhase += (900.0 + 650.0 * spool) / Rate;
+        const float turbine = whine.Bandpass(static_cast<float>(SineTable::At(whinePhase))) * 0.5f;
+        const float roarL = roarLeft.Lowpass(random.Noise());
+        const float roarR = roarRight.Lowpass(noiseRight.Noise());
+        const float shared = body * 0.9f * wobble + turbine * static_cast<float>(spool) * 0.5f;
+        out.left[i] = static_cast<float>(env) * Saturate(1.4f * (shared + roarL * 1.3f * wobble));
+        out.right[i] = static_cast<float>(env) * Saturate(1.4f * (shared + roarR * 1.3f * wobble));
+    }
+    AddRoom(out, 0.3, 0.6, 0.25f);
+    out.FadeOut(Frames(0.05));
+    out.Master(-17.0, EffectCeilingDb);
+    return out;
+}
+
+StereoBuffer SoundEffects::Torpedo() {
+    StereoBuffer out(Frames(1.15));
+    Random random(0x70E9ED0);
+    Filter zapFilter;
+    Filter whooshFilter;
+    Filter thumpNoise;
+    thumpNoise.Set(900.0, 0.8, Rate);
+    Oscillator zap;
+    zap.wave = Wave::Saw;
+    Oscillator zapSub;
+    zapSub.wave = Wave::Square;
+    double thumpPhase = 0.0;
+    double wobblePhase = 0.0;
+    for (std::size_t i = 0; i < out.Frames(); ++i) {
+        const double t = i / Rate;
+        // The launch thump: a falling sine with a puff of noise.
+        thumpPhase += (45.0 + 110.0 * std::exp(-t / 0.04)) / Rate;
+        const double thumpEnv = std::min(1.0, t / 0.002) * std::exp(-t / 0.09);
+        const float thump =
+            static_cast<float>(SineTable::At(thumpPhase) * thumpEnv) +
+            thumpNoise.Lowpass(random.Noise()) * static_cast<float>(std::exp(-t / 0.02));
+
+        // The zap: a bright saw diving from 1.9 kHz to 160 Hz, wobbling as it goes.
+        const double zapHz = 160.0 + 1750.0 * std::exp(-t / 0.11);
+        wobblePhase += 31.0 / Rate;
+        const double wobble = 1.0 + 0.04 * SineTable::At(wobblePhase);
+        zap.increment = zapHz * wobble / Rate;
+        zapSub.increment = zapHz * 0.5 * wobble / Rate;
+        if (i % 16 == 0) {
+            zapFilter.Set(zapHz * 3.0, 2.5, Rate);
+            whooshFilter.Set(600.0 + 3200.0 * std::exp(-t / 0.3), 1.8, Rate);
+        }
+        const double zapEnv = std::min(1.0, t / 0.004) * std::exp(-t / 0.22);
+        const float zapSound =
+            zapFilter.Lowpass(zap.Next(random) * 0.7f + zapSub.Next(random) * 0.3f) *
+            static_cast<float>(zapEnv);
+
+        // The whoosh: band-passed noise travelling from left to right.
+        const double whooshEnv = std::min(1.0, t / 0.05) * std::exp(-t / 0.4);
+        const float whoosh = whooshFilter.Bandpass(random.Noise()) * static_cast<float>(whooshEnv);
+        const double travel = std::min(1.0, t / 0.7);
+        const float toLeft = static_cast<float>(std::cos(travel * std::numbers::pi / 2.0));
+        const float toRight = static_cast<float>(std::sin(travel * std::numbers::pi / 2.0));
+
+        const float centre = thump * 0.7f + zapSound;
+        out.left[i] = centre + whoosh * 2.0f * (0.3f + toLeft);
+        out.right[i] = centre + whoosh * 2.0f * (0.3f + toRight);
+    }
+    const StereoBuffer dry = out;
+    EchoDelay echo;
+    echo.seconds = 0.16;
+    echo.feedback = 0.3f;
+    echo.toneHz = 2500.0;
+    echo.Process(dry, out, 0.3f, Rate);
+    AddRoom(out, 0.45, 0.5, 0.3f);
+    out.FadeOut(Frames(0.1));
+    out.Master(-18.5, EffectCeilingDb);
+    return out;
+}
+
+StereoBuffer SoundEffects::SmallExplosion() {
+    StereoBuffer out(Frames(1.15));
+    Random random(0x5EA11);
+    Random other(0x5EA12);
+    Filter bodyLeft;
+    Filter bodyRight;
+    Filter crackle;
+    crackle.Set(2600.0, 1.5, Rate);
+    SlowNoise rumble(30.0, 0x5EA13);
+    double thumpPhase = 0.0;
+    float spark = 0.0f;
+    for (std::size_t i = 0; i < out.Frames(); ++i) {
+        const double t = i / Rate;
+        if (i % 16 == 0) {
+            const double hz = 380.0 + 4800.0 * std::exp(-t / 0.16);
+            bodyLeft.Set(hz, 0.9, Rate);
+            bodyRight.Set(hz * 0.93, 0.9, Rate);
+        }
+        const double bodyEnv = std::min(1.0, t / 0.003) * std::exp(-t / 0.22);
+        const float modulation = 1.0f + 0.35f * rumble.Next();
+        const float left =
+            bodyLeft.Lowpass(random.Noise()) * static_cast<float>(bodyEnv) * modulation;
+        const float right =
+            bodyRight.Lowpass(other.Noise()) * static_cast<float>(bodyEnv) * modulation;
+
+        thumpPhase += (38.0 + 70.0 * std::exp(-t / 0.05)) / Rate;
+        const float thump = static_cast<float>(SineTable::At(thumpPhase) *
+                                               std::min(1.0, t / 0.002) * std::exp(-t / 0.16));
+
+        // Sparse sparks: random clicks, thinning out.
+        if (random.Chance(0.004 * std::exp(-t / 0.3))) {
+            spark = random.Range(0.4, 1.0) * (random.Chance(0.5) ? 1.0f : -1.0f);
+        }
+        spark *= 0.93f;
+        const float sparks = crackle.Bandpass(spark) * 0.6f;
+
+        const float crack =
+            t < 0.012 ? random.Noise() * static_cast<float>(Swell(t) * (1.0 - t / 0.012)) * 0.6f
+                      : 0.0f;
+        out.left[i] = Saturate(1.6f * (left * 2.0f + thump * 0.55f + sparks + crack));
+        out.right[i] = Saturate(1.6f * (right * 2.0f + thump * 0.55f - sparks * 0.7f + crack));
+    }
+    AddRoom(out, 0.5, 0.5, 0.35f);
+    out.FadeOut(Frames(0.15));
+    out.Master(-14.0, EffectCeilingDb);
+    return out;
+}
+
+StereoBuffer SoundEffects::LargeExplosion() {
+    StereoBuffer out(Frames(2.9));
+    Random random(0x1A26E);
+    Random other(0x1A26F);
+    Filter bodyLeft;
+    Filter bodyRight;
+    Filter debris;
+    debris.Set(3200.0, 1.2, Rate);
+    SlowNoise rumbleLeft(9.0, 0x1A270);
+    SlowNoise rumbleRight(11.0, 0x1A271);
+    double boomPhase = 0.0;
+    double secondPhase = 0.0;
+    float grit = 0.0f;
+    constexpr double Second = 0.28; // a second burst follows the first
+    for (std::size_t i = 0; i < out.Frames(); ++i) {
+        const double t = i / Rate;
+        if (i % 16 == 0) {
+            const double hz = 200.0 + 3800.0 * std::exp(-t / 0.35) +
+                              (t > Second ? 1800.0 * std::exp(-(t - Second) / 0.12) : 0.0);
+            bodyLeft.Set(hz, 0.8, Rate);
+            bodyRight.Set(hz * 0.9, 0.8, Rate);
+        }
+        double bodyEnv =
+            std::min(1.0, t / 0.004) * (0.55 * std::exp(-t / 0.35) + 0.45 * std::exp(-t / 1.1));
+        if (t > Second) {
+            bodyEnv += 0.5 * std::exp(-(t - Second) / 0.25);
+        }
+        const float left = bodyLeft.Lowpass(random.Noise()) * static_cast<float>(bodyEnv) *
+                           (1.0f + 0.5f * rumbleLeft.Next());
+        const float right = bodyRight.Lowpass(other.Noise()) * static_cast<float>(bodyEnv) *
+                            (1.0f + 0.5f * rumbleRight.Next());
+
+        // The boom: a sub-bass drop, and a lighter one for the second burst.
+        boomPhase += (26.0 + 60.0 * std::exp(-t / 0.12)) / Rate;
+        const double boomEnv = std::min(1.0, t / 0.003) * std::exp(-t / 0.6);
+        float boom = static_cast<float>(SineTable::At(boomPhase) * boomEnv);
+        if (t > Second) {
+            secondPhase += (32.0 + 50.0 * std::exp(-(t - Second) / 0.08)) / Rate;
+            boom += static_cast<float>(SineTable::At(secondPhase) * 0.6 *
+                                       std::exp(-(t - Second) / 0.3));
+        }
+
+        // Debris: clicks that keep falling for a while after the blast.
+        const double density = 0.006 * std::exp(-t / 0.9) * std::min(1.0, t / 0.15);
+        if (random.Chance(density)) {
+            grit = random.Range(0.3, 1.0) * (random.Chance(0.5) ? 1.0f : -1.0f);
+        }
+        grit *= 0.95f;
+        const float falling = debris.Bandpass(grit) * 0.5f;
+
+        const float crack =
+            t < 0.02 ? random.Noise() * static_cast<float>(Swell(t) * (1.0 - t / 0.02)) * 0.8f
+                     : 0.0f;
+        out.left[i] = Saturate(1.5f * (left * 2.2f + boom * 0.7f + falling + crack));
+        out.right[i] = Saturate(1.5f * (right * 2.2f + boom * 0.7f - falling * 0.8f + crack));
+    }
+    AddRoom(out, 0.8, 0.45, 0.45f);
+    out.FadeOut(Frames(0.4));
+    out.Master(-13.0, EffectCeilingDb);
+    return out;
+}

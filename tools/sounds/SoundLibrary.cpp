@@ -1,0 +1,172 @@
+#include "tools/sounds/SoundLibrary.h"
+
+#include <cmath>
+#include <map>
+
+#include "tools/sounds/MusicLibrary.h"
+#include "tools/sounds/SoundEffects.h"
+
+namespace {
+
+struct VoiceLine {
+    const char* file;
+    const char* words;
+    bool processed;
+};
+
+// The read-outs ending in _ep get the full computer treatment, the _clean one a plain room.
+const VoiceLine VoiceLines[] = {
+    {"warningprimaryshieldsfailing_ep.mp3", "Warning. Primary shields failing.", true},
+    {"warningstructuralintegrity_ep.mp3", "Warning. Structural integrity.", true},
+    {"lifesupportfailurealldecksabandonship_ep.mp3",
+     "Life support failure. All decks, abandon ship.", true},
+    {"longrangescanplanetcomplete_clean.mp3", "Long range scan. Planet complete.", false},
+    {"pleasespecifyhowyouwouldliketoproceed_ep.mp3",
+     "Please specify how you would like to proceed.", true},
+};
+
+const VoiceLine* FindVoice(const std::string& file) {
+    for (const VoiceLine& line : VoiceLines) {
+        if (file == line.file) {
+            return &line;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+SoundLibrary::SoundLibrary() = default;
+SoundLibrary::~SoundLibrary() = default;
+
+const std::vector<std::string>& SoundLibrary::Files() {
+    static const std::vector<std::string> files = {
+        "intro.mp3",
+        "track01.mp3",
+        "track02.mp3",
+        "track03.mp3",
+        "track04.mp3",
+        "track05.mp3",
+        "track06.mp3",
+        "track07.mp3",
+        "BossTrack.mp3",
+        "GameOver.mp3",
+        "PlayerWins.mp3",
+        "zeb_engine_2.mp3",
+        "zeb_torpedo3_clean.mp3",
+        "smallexplosion1.mp3",
+        "largeexplosion4.mp3",
+        VoiceLines[0].file,
+        VoiceLines[1].file,
+        VoiceLines[2].file,
+        VoiceLines[3].file,
+        VoiceLines[4].file,
+    };
+    return files;
+}
+
+SoundLibrary::Kind SoundLibrary::KindOf(const std::string& file) {
+    if (FindVoice(file) != nullptr) {
+        return Kind::Voice;
+    }
+    if (file.rfind("track", 0) == 0 || file == "BossTrack.mp3") {
+        return Kind::LoopingMusic;
+    }
+    if (file == "intro.mp3" || file == "GameOver.mp3" || file == "PlayerWins.mp3") {
+        return Kind::Music;
+    }
+    return Kind::Effect;
+}
+
+std::string SoundLibrary::Words(const std::string& file) {
+    const VoiceLine* line = FindVoice(file);
+    return line != nullptr ? line->words : "";
+}
+
+bool SoundLibrary::Render(const std::string& file, StereoBuffer& sound, std::string& error) {
+    if (const VoiceLine* line = FindVoice(file)) {
+        if (!voice) {
+            voice = std::make_unique<ShipVoice>();
+        }
+        if (!voice->Ready() || !voice->Speak(line->words, line->processed, sound)) {
+            error = voice->Error();
+            return false;
+        }
+        return true;
+    }
+    if (file.size() == 11 && file.rfind("track0", 0) == 0 && file.substr(7) == ".mp3" &&
+        file[6] >= '1' && file[6] <= '7') {
+        sound = renderer.Render(MusicLibrary::Sector(file[6] - '0'));
+        return true;
+    }
+    static const std::map<std::string, Song (*)()> songs = {
+        {"intro.mp3", &MusicLibrary::Intro},
+        {"BossTrack.mp3", &MusicLibrary::Boss},
+        {"GameOver.mp3", &MusicLibrary::GameOver},
+        {"PlayerWins.mp3", &MusicLibrary::PlayerWins},
+    };
+    if (const auto song = songs.find(file); song != songs.end()) {
+        sound = renderer.Render(song->second());
+        return true;
+    }
+    static const std::map<std::string, StereoBuffer (*)()> effects = {
+        {"zeb_engine_2.mp3", &SoundEffects::Engine},
+        {"zeb_torpedo3_clean.mp3", &SoundEffects::Torpedo},
+        {"smallexplosion1.mp3", &SoundEffects::SmallExplosion},
+        {"largeexplosion4.mp3", &SoundEffects::LargeExplosion},
+    };
+    if (const auto effect = effects.find(file); effect != effects.end()) {
+        sound = effect->second();
+        return true;
+    }
+    error = "no sound is defined for " + file;
+    return false;
+}
+
+Mp3Encoder SoundLibrary::EncoderFor(Kind kind) {
+    Mp3Encoder encoder;
+    switch (kind) {
+    case Kind::Music:
+    case Kind::LoopingMusic:
+        encoder.kilobitsPerSecond = 128;
+        break;
+    case Kind::Effect:
+        encoder.kilobitsPerSecond = 160;
+        break;
+    case Kind::Voice:
+        encoder.kilobitsPerSecond = 80;
+        encoder.mono = true;
+        break;
+    }
+    return encoder;
+}
+
+bool SoundLibrary::Make(const std::string& file, std::vector<unsigned char>& mp3,
+                        std::string& error) {
+    StereoBuffer sound;
+    if (!Render(file, sound, error)) {
+        return false;
+    }
+    const Mp3Encoder encoder = EncoderFor(KindOf(file));
+    if (!encoder.Encode(sound, mp3, error)) {
+        return false;
+    }
+    // Encoding noise can lift the peaks of dense, bright sounds (an explosion) by a few
+    // decibels; if one now passes the ceiling, turn the sound down by that much and encode
+    // it again.
+    const float ceiling = static_cast<float>(std::pow(10.0, CeilingDb / 20.0));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        float peak = 0.0f;
+        if (!Mp3Encoder::DecodedPeak(mp3, peak, error)) {
+            return false;
+        }
+        if (peak <= ceiling) {
+            return true;
+        }
+        sound.Scale(ceiling / peak * 0.97f);
+        if (!encoder.Encode(sound, mp3, error)) {
+            return false;
+        }
+    }
+    return true;
+}
