@@ -4,6 +4,9 @@
 
 #include <cstdint>
 
+class SpriteSheet;
+class TextWriter;
+
 // The one level of the game: fifteen sectors of flight and combat, the planets, the
 // engineering menu and the boss. The whole game state lives in the plain public fields
 // below; the operations are split by concern over the Sector01*.cpp files.
@@ -31,6 +34,22 @@ public:
     // A new position for the drifting asteroid.
     void PlaceAsteroid();
 
+    // Text styles, created by Load and deleted by Unload.
+    TextWriter* promptText = nullptr;
+    TextWriter* energyText = nullptr;
+    TextWriter* scienceText = nullptr;
+    TextWriter* planetScienceText = nullptr;
+    TextWriter* planetEnergyText = nullptr;
+    TextWriter* killsText = nullptr;
+    TextWriter* menuWarpCreatedText = nullptr;
+    TextWriter* menuWarpEnergyText = nullptr;
+    TextWriter* menuWeaponEnergyText = nullptr;
+    TextWriter* menuEnergyText = nullptr;
+    TextWriter* menuScienceText = nullptr;
+    TextWriter* warpPercentText = nullptr;
+    TextWriter* menuWeaponCreatedText = nullptr;
+    TextWriter* torpedoCountText = nullptr;
+
     // Positions are the top-left corners of the pictures, in pixels of the 1024 by 768
     // screen, x to the right and y downward.
     float shipY = 0;
@@ -42,6 +61,35 @@ public:
     int32_t torpedoX = 0;
     int32_t torpedoY = 0;
     float sector = 0; // always whole: 1 to 15 in play, 16 after victory
+
+    // Pictures, created by Load and deleted by Unload.
+    SpriteSheet* sectorBackground = nullptr;
+    SpriteSheet* backgrounds[14] = {};  // sectors 2 to 15
+    SpriteSheet* planets[10] = {};      // chosen by the sector layout
+    SpriteSheet* intactStatus = nullptr; // ship status at damage 0
+    SpriteSheet* asteroidStrip = nullptr;
+    SpriteSheet* rockStrip = nullptr;
+    SpriteSheet* aniPlanet02 = nullptr;
+    SpriteSheet* aniPlanet03 = nullptr;
+    SpriteSheet* planetInfo = nullptr;
+    SpriteSheet* sectorLabels[3] = {}; // only the first is drawn
+    SpriteSheet* damageStatus[5] = {}; // ship status at damage 1 to 5
+    SpriteSheet* playerShip = nullptr;
+    SpriteSheet* gameOverScreen = nullptr;
+    SpriteSheet* splashScreen = nullptr;
+    SpriteSheet* enemyShip = nullptr;
+    SpriteSheet* warhead01 = nullptr;
+    SpriteSheet* explosionStrip = nullptr;
+    SpriteSheet* scorePanel = nullptr;
+    SpriteSheet* bottomHud = nullptr;
+    SpriteSheet* captain = nullptr;
+    SpriteSheet* warheadFire = nullptr;
+    SpriteSheet* menuScreen = nullptr;
+    SpriteSheet* warhead02 = nullptr;
+    SpriteSheet* captain2 = nullptr;
+    SpriteSheet* beamStrip = nullptr;
+    SpriteSheet* enemyShip01 = nullptr; // the boss
+    SpriteSheet* gameEndScreen = nullptr;
 
     float planet1X = 0;
     float planet1Y = 0;
@@ -106,4 +154,21 @@ private:
     void NextSector();
     void SwitchMusic();
     void RespawnEnemy();
+
+    // The steps of drawing the play screen, in the order DrawPlayScreen runs them.
+    void DrawPlayScreen();
+    void DrawBackground();
+    void DrawPlanets();
+    void DrawAsteroid();
+    void DrawTorpedo();
+    void DrawShips();
+    void DrawPlanetPanel();
+    void DrawTopBar();
+    void DrawBottomBar();
+    void DrawMenu();
+    void DrawMenuPictures();
+    void DrawEndScreen();
+    // The cell every animation shows on this frame: one step every 60 updates, cycling
+    // through the first four cells.
+    int AnimationCell() const;
 };

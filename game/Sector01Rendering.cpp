@@ -1,4 +1,322 @@
-// Drawing the level.
+// Drawing the level: the title screen, or the play screen built up in ten fixed steps. A
+// few steps also keep the game state in order as they draw (the planet panel locks the
+// mouse, the top bar ends a wrecked game, the ships step parks a destroyed enemy), and the
+// end screen sends its music on every frame.
 #include "game/Sector01.h"
 
-void Sector01::Render() {}
+#include "graphics/Graphics.h"
+#include "graphics/SpriteSheet.h"
+#include "graphics/TextWriter.h"
+#include "sound/MediaControl.h"
+#include "sound/SoundCommands.h"
+
+namespace {
+
+// Pictures and text styles are missing only when the level runs without a drawing device;
+// then nothing is drawn, but every state change of drawing still happens.
+void Draw(SpriteSheet* sheet, float x, float y) {
+    if (sheet != nullptr) {
+        sheet->Draw(x, y);
+    }
+}
+
+void DrawFrame(SpriteSheet* sheet, int frame, float x, float y) {
+    if (sheet != nullptr) {
+        sheet->DrawFrame(frame, x, y);
+    }
+}
+
+void DrawRotated(SpriteSheet* sheet, int angle, float x, float y) {
+    if (sheet != nullptr) {
+        sheet->DrawRotated(angle, x, y);
+    }
+}
+
+void DrawNumber(TextWriter* writer, int x, int y, int value) {
+    if (writer != nullptr) {
+        writer->DrawNumber(x, y, value);
+    }
+}
+
+} // namespace
+
+int Sector01::AnimationCell() const {
+    return (frameCount / 60) % 4;
+}
+
+void Sector01::Render() {
+    if (titleScreen) {
+        Draw(splashScreen, 0, 0);
+        if (promptText != nullptr) {
+            promptText->DrawString(400, 730, L"Press Enter To Start");
+        }
+    }
+    if (gameStarted) {
+        DrawPlayScreen();
+    }
+}
+
+void Sector01::DrawPlayScreen() {
+    DrawBackground();
+    DrawPlanets();
+    DrawAsteroid();
+    DrawTorpedo();
+    DrawShips();
+    DrawPlanetPanel();
+    DrawTopBar();
+    DrawBottomBar();
+    DrawMenu();
+    DrawEndScreen();
+}
+
+void Sector01::DrawBackground() {
+    SpriteSheet* backdrop = nullptr;
+    bool known = false;
+    for (int s = 1; s <= 16; ++s) {
+        if (sector == static_cast<float>(s)) {
+            known = true;
+            backdrop = s == 1 ? sectorBackground : s == 16 ? gameEndScreen : backgrounds[s - 2];
+        }
+    }
+    if (!known) {
+        return;
+    }
+    if (graphics != nullptr) {
+        graphics->ClearScreen(0.5f, 0.0f, 0.5f);
+    }
+    Draw(backdrop, 0, 0);
+}
+
+void Sector01::DrawPlanets() {
+    // Which three of the ten planet pictures each planet layout shows.
+    int first = -1;
+    int second = -1;
+    int third = -1;
+    switch (sectorLayout) {
+    case 1:
+    case 7:
+        first = 3, second = 4, third = 5;
+        break;
+    case 3:
+        first = 0, second = 1, third = 2;
+        break;
+    case 5:
+        first = 6, second = 7, third = 8;
+        break;
+    case 9:
+        first = 0, second = 1, third = 5;
+        break;
+    case 11:
+        first = 6, second = 1, third = 2;
+        break;
+    case 13:
+        first = 4, second = 5, third = 2;
+        break;
+    default:
+        return;
+    }
+    DrawRotated(planets[first], 0, planet1X, planet1Y);
+    DrawRotated(planets[second], 0, planet2X, planet2Y);
+    DrawRotated(planets[third], 0, planet3X, planet3Y);
+}
+
+void Sector01::DrawAsteroid() {
+    switch (sectorLayout) {
+    case 1:
+    case 3:
+    case 5:
+    case 8:
+    case 10:
+        DrawFrame(asteroidStrip, AnimationCell(), asteroidX, asteroidY);
+        break;
+    case 2:
+    case 4:
+    case 6:
+    case 7:
+    case 9:
+        DrawFrame(rockStrip, AnimationCell(), asteroidX, asteroidY);
+        break;
+    default:
+        break;
+    }
+}
+
+void Sector01::DrawTorpedo() {
+    if (!torpedoInFlight) {
+        return;
+    }
+    // The third weapon's torpedo flies unseen.
+    const float x = static_cast<float>(torpedoX);
+    const float y = static_cast<float>(torpedoY);
+    if (weaponLevel == 0) {
+        DrawRotated(warheadFire, torpedoHeading, x, y);
+    } else if (weaponLevel == 1) {
+        DrawRotated(warhead02, torpedoHeading, x, y);
+    }
+}
+
+void Sector01::DrawShips() {
+    auto drawShip = [this] {
+        if (playerShip != nullptr) {
+            playerShip->DrawRotatedPair(shipHeading, shipX, shipY);
+        }
+    };
+    if (sector < 15) {
+        if (damageLevel <= 5 && enemyKilledInSector == 0) {
+            drawShip();
+            DrawRotated(enemyShip, enemyHeading, enemyX, enemyY);
+        }
+        if (damageLevel >= 6 && enemyKilledInSector == 0) {
+            // The wreck burns where the ship was.
+            DrawFrame(explosionStrip, AnimationCell(), shipX, shipY);
+            DrawRotated(enemyShip, enemyHeading, enemyX, enemyY);
+        }
+        if (enemyKilledInSector > 0) {
+            // The explosion is latched where the enemy stands on the frame of the kill; from
+            // then on the enemy is kept out of sight for the rest of the sector.
+            if (enemyX != 0 && enemyY != 0) {
+                explosionX = static_cast<int32_t>(enemyX);
+                explosionY = static_cast<int32_t>(enemyY);
+            }
+            drawShip();
+            DrawFrame(explosionStrip, AnimationCell(), static_cast<float>(explosionX),
+                      static_cast<float>(explosionY));
+            enemyX = 2000;
+        }
+    } else if (sector == 15) {
+        drawShip();
+        if (bossHits < 6) {
+            DrawRotated(enemyShip01, enemyHeading, enemyX, enemyY);
+        }
+    }
+}
+
+void Sector01::DrawPlanetPanel() {
+    struct Panel {
+        int32_t inRange;
+        bool unclaimed;
+        SpriteSheet* turningPlanet;
+    };
+    const Panel panels[] = {
+        {planet1InRange, planet1Unclaimed, aniPlanet03},
+        {planet2InRange, planet2Unclaimed, aniPlanet02},
+        {planet3InRange, planet3Unclaimed, aniPlanet03},
+    };
+    // All panels share one place; a later one covers an earlier one.
+    for (const Panel& panel : panels) {
+        if (panel.inRange != 1 || !panel.unclaimed) {
+            continue;
+        }
+        // Mouse orders wait until the player has answered the panel.
+        inputLocked = true;
+        Draw(planetInfo, 104, 75);
+        DrawFrame(panel.turningPlanet, AnimationCell(), 402, 275);
+        DrawNumber(planetEnergyText, 220, 110, planetEnergy);
+        DrawNumber(planetScienceText, 220, 180, planetScience);
+    }
+}
+
+void Sector01::DrawTopBar() {
+    warpEnergyNow = static_cast<double>(warpEnergy);
+    warpPercent = static_cast<int32_t>(warpEnergyNow / warpEnergyMax * 100.0);
+    DrawNumber(warpPercentText, 983, 26, warpPercent);
+    Draw(scorePanel, 360, 0);
+
+    // A repair at damage 0 leaves -1; the ship is simply intact again.
+    if (damageLevel < 0) {
+        damageLevel = 0;
+    }
+    // The damage pictures stack up, one more for every ramming.
+    if (damageLevel == 0) {
+        Draw(intactStatus, 0, 0);
+    }
+    for (int level = 1; level <= 5; ++level) {
+        if (damageLevel >= level) {
+            Draw(damageStatus[level - 1], 0, 0);
+        }
+    }
+    if (damageLevel >= 6) {
+        Draw(damageStatus[4], 0, 0);
+        gameOver = true;
+    }
+
+    Draw(sectorLabels[0], 888, 0);
+    DrawNumber(energyText, 411, 19, energy);
+    DrawNumber(scienceText, 500, 19, science);
+    DrawNumber(killsText, 572, 19, enemiesDestroyed);
+}
+
+void Sector01::DrawBottomBar() {
+    Draw(bottomHud, 307, 720);
+    if (rank == 0) {
+        DrawRotated(captain, 0, 540, 727);
+    } else if (rank == 1) {
+        DrawRotated(captain2, 0, 540, 727);
+    }
+    if (weaponLevel == 0) {
+        DrawRotated(warhead01, 0, 364, 734);
+    } else if (weaponLevel == 1) {
+        DrawRotated(warhead02, 0, 364, 734);
+    }
+    // The torpedoes the weapon energy still pays for.
+    DrawNumber(torpedoCountText, 500, 735, weaponEnergy / 20);
+}
+
+void Sector01::DrawMenu() {
+    if (!gameStarted || !menuOpen) {
+        return;
+    }
+    Draw(menuScreen, 0, 0);
+    DrawMenuPictures();
+    DrawNumber(killsText, 920, 290, enemiesDestroyed);
+    DrawNumber(menuEnergyText, 150, 420, energy);
+    DrawNumber(menuScienceText, 150, 522, science);
+    DrawNumber(menuWarpCreatedText, 150, 618, warpEnergyCreated);
+    DrawNumber(menuWarpEnergyText, 615, 675, warpEnergy);
+    DrawNumber(menuWeaponEnergyText, 865, 674, weaponEnergy);
+    DrawNumber(menuWeaponCreatedText, 145, 205, weaponEnergyCreated);
+    // Unlike the top bar, the menu shows the one picture of the current damage.
+    if (damageLevel == 0) {
+        Draw(intactStatus, 610, 450);
+    } else if (damageLevel >= 1 && damageLevel <= 5) {
+        Draw(damageStatus[damageLevel - 1], 610, 450);
+    }
+}
+
+void Sector01::DrawMenuPictures() {
+    DrawFrame(beamStrip, AnimationCell(), 80, 605);
+    DrawFrame(beamStrip, AnimationCell(), 552, 660);
+    if (rank == 0) {
+        DrawRotated(captain, 0, 122, 113);
+    } else if (rank == 1) {
+        DrawRotated(captain2, 0, 122, 113);
+    }
+    if (weaponLevel == 0) {
+        DrawRotated(warhead01, 0, 820, 470);
+    } else if (weaponLevel == 1) {
+        DrawRotated(warhead02, 0, 820, 470);
+    }
+}
+
+void Sector01::DrawEndScreen() {
+    if (!gameOver) {
+        return;
+    }
+    // Sent on every frame the end screen shows; a play of what already plays goes on.
+    for (const char* stop : SoundCommands::StopTracks) {
+        SendMediaCommand(stop);
+    }
+    SendMediaCommand(SoundCommands::StopBossTrack);
+    if (!playerWon) {
+        SendMediaCommand(SoundCommands::PlayGameOver);
+        SendMediaCommand(SoundCommands::PlayLargeExplosion);
+    }
+    if (playerWon) {
+        SendMediaCommand(SoundCommands::PlayPlayerWins);
+    }
+    Draw(scorePanel, 360, 0);
+    DrawRotated(gameOverScreen, 0, 200, 190);
+    DrawNumber(energyText, 411, 19, energy);
+    DrawNumber(scienceText, 500, 19, science);
+    DrawNumber(killsText, 572, 19, enemiesDestroyed);
+}

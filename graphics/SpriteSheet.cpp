@@ -35,6 +35,7 @@ void Destroy(SDL_Texture*& texture) {
 SpriteSheet::SpriteSheet(const char* fileName, Graphics* graphics, float keyR, float keyG,
                          float keyB)
     : graphics(graphics) {
+    ++live;
     LoadPicture(fileName, keyR, keyG, keyB, bitmap, keyEffect, bitmapSize);
     cellWidth = bitmapSize.w;
     cellHeight = bitmapSize.h;
@@ -53,11 +54,13 @@ SpriteSheet::SpriteSheet(const char* fileName, Graphics* graphics, int cellWidth
 SpriteSheet::SpriteSheet(const char* baseFileName, const char* detailFileName, Graphics* graphics,
                          float keyR, float keyG, float keyB)
     : graphics(graphics) {
+    ++live;
     LoadPicture(baseFileName, keyR, keyG, keyB, baseBitmap, baseKeyEffect, baseSize);
     LoadPicture(detailFileName, keyR, keyG, keyB, detailBitmap, detailKeyEffect, detailSize);
 }
 
 SpriteSheet::~SpriteSheet() {
+    --live;
     Destroy(bitmap);
     Destroy(baseBitmap);
     Destroy(detailBitmap);

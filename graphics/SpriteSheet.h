@@ -47,6 +47,9 @@ public:
     int cellHeight = 0;
     int columns = 0;
 
+    // Sheets in existence, to check that an unloaded level leaves none behind.
+    static inline int live = 0;
+
 private:
     // Reads one file into a plain and a keyed texture of the same size; both stay null after a
     // failure, which has then been reported.

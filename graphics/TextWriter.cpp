@@ -32,6 +32,7 @@ bool IsCharacter(char32_t character) {
 TextWriter::TextWriter(Graphics* graphics, int fontSize, const char* fontFamily, float r, float g,
                        float b)
     : graphics(graphics), brush{ToByte(r), ToByte(g), ToByte(b), 255} {
+    ++live;
     if (TTF_Init() != 0) {
         return;
     }
@@ -68,6 +69,7 @@ TextWriter::TextWriter(Graphics* graphics, int fontSize, const char* fontFamily,
 }
 
 TextWriter::~TextWriter() {
+    --live;
     for (SDL_Texture* page : pages) {
         SDL_DestroyTexture(page);
     }

@@ -29,6 +29,9 @@ public:
     TTF_Font* textFormat = nullptr; // the font; null when no font could be opened
     SDL_Color brush = {0, 0, 0, 255};
 
+    // Writers in existence, to check that an unloaded level leaves none behind.
+    static inline int live = 0;
+
 private:
     // Where a rendered glyph lies in a texture, and how it sits against the pen: its picture's
     // top-left is at (pen x + offsetX, line top + offsetY).
