@@ -31,11 +31,13 @@ int CannotStart(const char* what) {
 
 // Without a display SDL would fall back to drawing into memory, and the player would see
 // nothing at all. Only a driver asked for by name may run without one.
+bool IsSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && value[0] != '\0';
+}
+
 bool HasDisplay() {
-    if (std::getenv("SDL_VIDEODRIVER") != nullptr) {
-        return true;
-    }
-    return std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr;
+    return IsSet("SDL_VIDEODRIVER") || IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY");
 }
 
 bool IsWindowless(const char* driver) {
@@ -173,7 +175,7 @@ int GameShell::Main() {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
         return CannotStart("cannot open the game window");
     }
-    if (std::getenv("SDL_VIDEODRIVER") == nullptr && IsWindowless(SDL_GetCurrentVideoDriver())) {
+    if (!IsSet("SDL_VIDEODRIVER") && IsWindowless(SDL_GetCurrentVideoDriver())) {
         SDL_Quit();
         return CannotStart("cannot open the game window", "no display could be opened");
     }

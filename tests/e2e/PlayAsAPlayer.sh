@@ -11,31 +11,11 @@ workdir=$3
 shots=$4
 mkdir -p "$shots" "$workdir"
 
-tmp=$(mktemp -d)
-xvfb_pid=
-game_pid=
-cleanup() {
-    [[ -n "$game_pid" ]] && kill "$game_pid" 2>/dev/null || true
-    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$tmp"
-}
-trap cleanup EXIT
+# shellcheck source=lib.sh
+source "$(dirname "$0")/lib.sh"
 
-fail() {
-    echo "FAIL: $*" >&2
-    [[ -f "$tmp/stderr" ]] && sed 's/^/game stderr: /' "$tmp/stderr" >&2
-    [[ -f "$tmp/sound.log" ]] && sed 's/^/sound: /' "$tmp/sound.log" >&2
-    exit 1
-}
-
-# Waits up to 10 s for a line in the sound log.
-expect_sound() {
-    for _ in $(seq 100); do
-        grep -qxF -- "$1" "$tmp/sound.log" 2>/dev/null && return 0
-        sleep 0.1
-    done
-    fail "the game never asked for \"$1\""
-}
+# Points of the game picture that the bars, panels and ships leave free in the tests below.
+free_points=(520,420 600,460 680,500 560,560 640,600 720,380 480,640 760,640)
 
 # 1. Without a display the game says why and exits with 255.
 status=0
@@ -45,32 +25,24 @@ env -u DISPLAY -u WAYLAND_DISPLAY SDL_AUDIODRIVER=dummy "$game" >"$tmp/out" 2>"$
 grep -q "vantor-game" "$tmp/err" || fail "the no-display message does not name the game"
 echo "no display: status 255, \"$(cat "$tmp/err")\""
 
-# 2. A virtual display of our own.
-exec 3>"$tmp/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$tmp/xvfb.log" 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 100); do
-    [[ -s "$tmp/display" ]] && break
-    sleep 0.1
-done
-[[ -s "$tmp/display" ]] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n 1 "$tmp/display")"
-
-# 3. Start the game as a player would, with the sound commands written to a log.
-(cd "$workdir" && SDL_AUDIODRIVER=dummy VANTOR_SOUND_LOG="$tmp/sound.log" exec "$game") \
-    2>"$tmp/stderr" &
-game_pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vantor Game$' | head -n 1) ||
-    fail "no window titled \"Vantor Game\" appeared"
+# 2. A virtual display of our own, and the game started from its asset folder with the
+# sound commands written to a log.
+start_display
+start_game "$game" "$workdir"
 geometry=$(xdotool getwindowgeometry "$window")
 grep -q "Geometry: 1024x768" <<<"$geometry" || fail "window geometry: $geometry"
 xprop -id "$window" WM_CLASS | grep -q '"GameEngine"' || fail "window class: $(xprop -id "$window" WM_CLASS)"
 expect_sound "play intro.mp3"
-sleep 0.5
-import -window root "$shots/title.png"
+have_pictures=false
+[[ -f "$workdir/SectorBackground.bmp" ]] && have_pictures=true
+if $have_pictures; then
+    wait_for_picture "$shots/title.png" Splash.bmp at-least 7 "${free_points[@]}"
+else
+    sleep 0.5
+    import -window root "$shots/title.png"
+fi
 
-# 4. Enter leaves the title; a left click in the game gives a move order.
+# 3. Enter leaves the title; a left click in the game gives a move order.
 xdotool mousemove --window "$window" 500 400
 xdotool key Return
 expect_sound "stop intro.mp3"
@@ -78,14 +50,36 @@ expect_sound "play track01.mp3 repeat"
 sleep 0.3
 xdotool click 1
 expect_sound "play zeb_engine_2.mp3"
-sleep 0.5
-import -window root "$shots/sector1.png"
+if $have_pictures; then
+    wait_for_picture "$shots/sector1.png" SectorBackground.bmp at-least 6 "${free_points[@]}"
+else
+    sleep 0.5
+    import -window root "$shots/sector1.png"
+fi
 
-# 5. The window manager's close request ends the game with status 0.
-"$close_window" "$window" || fail "could not send the close request"
-status=0
-timeout 10 tail --pid="$game_pid" -f /dev/null || fail "the game did not exit after the close request"
-wait "$game_pid" || status=$?
-game_pid=
-[[ $status -eq 0 ]] || fail "exit status after closing was $status"
-echo "played: title, Enter, click, close; exit status 0"
+# 4. Numpad plus opens the engineering menu; Enter closes it.
+xdotool key KP_Add
+expect_sound "play pleasespecifyhowyouwouldliketoproceed_ep.mp3"
+if $have_pictures; then
+    wait_for_picture "$shots/menu.png" menu.png at-least 6 "${free_points[@]}"
+fi
+xdotool key Return
+if $have_pictures; then
+    wait_for_picture "$shots/menu-closed.png" SectorBackground.bmp at-least 6 "${free_points[@]}"
+fi
+
+# 5. Flying right past x 924 enters sector 2, with its own backdrop and music.
+xdotool mousemove --window "$window" 1010 120
+for _ in $(seq 40); do
+    grep -qxF "play track02.mp3 repeat" "$tmp/sound.log" && break
+    xdotool click 1
+    sleep 0.5
+done
+expect_sound "play track02.mp3 repeat"
+if $have_pictures; then
+    wait_for_picture "$shots/sector2.png" Background01.png at-least 6 "${free_points[@]}"
+fi
+
+# 6. The window manager's close request ends the game with status 0.
+close_game
+echo "played: title, Enter, click, menu, sector 2, close; exit status 0"

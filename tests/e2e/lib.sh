@@ -1,0 +1,110 @@
+# Shared by the end-to-end scripts: a virtual display of our own, the game started on it
+# with its sound commands written to a log, and ways to look at what it shows.
+# The caller sets workdir (where the game's files are) before using shows_picture.
+
+tmp=$(mktemp -d)
+xvfb_pid=
+game_pid=
+cleanup() {
+    [[ -n "$game_pid" ]] && kill "$game_pid" 2>/dev/null || true
+    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    [[ -f "$tmp/stderr" ]] && sed 's/^/game stderr: /' "$tmp/stderr" >&2
+    [[ -f "$tmp/sound.log" ]] && sed 's/^/sound: /' "$tmp/sound.log" >&2
+    exit 1
+}
+
+# Waits up to 10 s for a line in the sound log.
+expect_sound() {
+    for _ in $(seq 100); do
+        grep -qxF -- "$1" "$tmp/sound.log" 2>/dev/null && return 0
+        sleep 0.1
+    done
+    fail "the game never asked for \"$1\""
+}
+
+# The colours "R,G,B" of the picture at the given points "x,y", offset by (dx, dy), in one go.
+colours_at() {
+    local picture=$1 dx=$2 dy=$3 format="" point x y
+    shift 3
+    for point in "$@"; do
+        x=$((${point%,*} + dx))
+        y=$((${point#*,} + dy))
+        format+="%[fx:int(255*p{$x,$y}.r+0.5)],%[fx:int(255*p{$x,$y}.g+0.5)],%[fx:int(255*p{$x,$y}.b+0.5)] "
+    done
+    convert "$picture" -format "$format" info:
+}
+
+# How many of the game points "x,y ..." show the picture file's own pixel on the screenshot
+# (the game picture sits at the window's place, 100,100 on the virtual screen).
+shows_picture() {
+    local shot=$1 file=$2 matches=0 i
+    shift 2
+    local -a seen expected
+    read -r -a seen < <(colours_at "$shot" 100 100 "$@")
+    read -r -a expected < <(colours_at "$workdir/$file" 0 0 "$@")
+    for i in "${!expected[@]}"; do
+        IFS=, read -r r1 g1 b1 <<<"${seen[$i]:-0,0,0}"
+        IFS=, read -r r2 g2 b2 <<<"${expected[$i]}"
+        if ((r1 - r2 < 12 && r2 - r1 < 12 && g1 - g2 < 12 && g2 - g1 < 12 && b1 - b2 < 12 && b2 - b1 < 12)); then
+            matches=$((matches + 1))
+        fi
+    done
+    echo "$matches"
+}
+
+# Takes screenshots into SHOT until at least MIN of the points show FILE (10 s at most), or
+# with "at-most", until at most MIN do.
+wait_for_picture() {
+    local shot=$1 file=$2 mode=$3 min=$4 seen=0
+    shift 4
+    for _ in $(seq 20); do
+        import -window root "$shot"
+        seen=$(shows_picture "$shot" "$file" "$@")
+        if [[ $mode == at-least ]] && ((seen >= min)); then return 0; fi
+        if [[ $mode == at-most ]] && ((seen <= min)); then return 0; fi
+        sleep 0.5
+    done
+    fail "$(basename "$shot"): $file shows at $seen of $# points"
+}
+
+# Starts a virtual display of our own and points DISPLAY at it.
+start_display() {
+    exec 3>"$tmp/display"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$tmp/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    exec 3>&-
+    for _ in $(seq 100); do
+        [[ -s "$tmp/display" ]] && break
+        sleep 0.1
+    done
+    [[ -s "$tmp/display" ]] || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n 1 "$tmp/display")"
+}
+
+# Starts the game from the folder DIR, with its sound commands logged, and sets window to
+# its window once that is shown.
+start_game() {
+    local game=$1 dir=$2
+    (cd "$dir" && SDL_AUDIODRIVER=dummy VANTOR_SOUND_LOG="$tmp/sound.log" exec "$game") \
+        2>"$tmp/stderr" &
+    game_pid=$!
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vantor Game$' | head -n 1) ||
+        fail "no window titled \"Vantor Game\" appeared"
+}
+
+# Asks the game's window to close as the window manager's close button does, and checks
+# that the game then ends with status 0.
+close_game() {
+    local status=0
+    "$close_window" "$window" || fail "could not send the close request"
+    timeout 10 tail --pid="$game_pid" -f /dev/null || fail "the game did not exit after the close request"
+    wait "$game_pid" || status=$?
+    game_pid=
+    [[ $status -eq 0 ]] || fail "exit status after closing was $status"
+}
