@@ -87,6 +87,12 @@ void LoadedLevel::Draw() {
     graphics->BeginDraw();
     level->Render();
     graphics->EndDraw();
+    // With VANTOR_SCREENSHOT_DIR set, every drawn screen is kept for a person to look at.
+    if (const char* dir = std::getenv("VANTOR_SCREENSHOT_DIR")) {
+        const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        const std::string path = std::string(dir) + "/" + test->name() + ".png";
+        IMG_SavePNG(graphics->surface, path.c_str());
+    }
 }
 
 void LoadedLevel::Playing(float sectorNumber, int layout) {
