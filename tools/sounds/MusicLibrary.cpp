@@ -8,19 +8,6 @@
 
 namespace {
 
-void Add(Song& song, const Instrument& instrument, std::vector<Note> notes) {
-    song.parts.push_back(Part{instrument, std::move(notes)});
-}
-
-void AddDrums(Song& song, const std::vector<DrumHit>& hits) {
-    song.drums.insert(song.drums.end(), hits.begin(), hits.end());
-}
-
-std::vector<Note> Join(std::vector<Note> first, const std::vector<Note>& second) {
-    first.insert(first.end(), second.begin(), second.end());
-    return first;
-}
-
 Chord Major(int degree) {
     return Chord{degree, Chord::Quality::Major, false};
 }
@@ -46,18 +33,17 @@ Song MusicLibrary::Intro() {
 
     Instrument strings = Patches::WarmPad();
     strings.level = -20.0;
-    Add(song, strings,
-        Join(theme.Chords("x---------------", 0, 10, 62.0, 0.9f),
-             theme.Chords("x-----------------------------..", 10, 12, 64.0, 1.0f)));
+    song.Add(strings,
+             JoinNotes(theme.Chords("x---------------", 0, 10, 62.0, 0.9f),
+                       theme.Chords("x-----------------------------..", 10, 12, 64.0, 1.0f)));
 
     Instrument drone = Patches::Drone();
-    Add(song, drone, theme.Bass("R---------------", 0, 2, 38, 0.8f));
+    song.Add(drone, theme.Bass("R---------------", 0, 2, 38, 0.8f));
 
     Instrument bass = Patches::SubBass();
     bass.level = -18.0;
-    Add(song, bass,
-        Join(theme.Bass("R-----R.R---5---", 2, 10, 38, 0.9f),
-             theme.Bass("R-----------------------------..", 10, 12, 38, 1.0f)));
+    song.Add(bass, JoinNotes(theme.Bass("R-----R.R---5---", 2, 10, 38, 0.9f),
+                             theme.Bass("R-----------------------------..", 10, 12, 38, 1.0f)));
 
     const std::string melody = "0:1.5 4:0.5 7:1 6:0.5 4:0.5 "
                                "5:1.5 4:0.5 2:2 "
@@ -70,16 +56,16 @@ Song MusicLibrary::Intro() {
                                "7:7";
     Instrument horn = Patches::Brass();
     horn.pan = 0.1f;
-    Add(song, horn, theme.Written(melody, 2, 0, 0.95, 0.95f));
+    song.Add(horn, theme.Written(melody, 2, 0, 0.95, 0.95f));
     Instrument lowHorn = Patches::Brass();
     lowHorn.level = -21.0;
     lowHorn.pan = -0.25f;
     lowHorn.cutoff = 500.0;
-    Add(song, lowHorn, theme.Written(melody, 2, -1, 0.95, 0.85f));
+    song.Add(lowHorn, theme.Written(melody, 2, -1, 0.95, 0.85f));
 
     Instrument bell = Patches::Bell();
     bell.level = -26.0;
-    Add(song, bell, theme.Arpeggio("0-1-2-3-4-3-2-1-", 2, 10, 62, 0.8f));
+    song.Add(bell, theme.Arpeggio("0-1-2-3-4-3-2-1-", 2, 10, 62, 0.8f));
 
     Instrument timpani = Patches::Timpani();
     std::vector<Note> rolls;
@@ -94,7 +80,7 @@ Song MusicLibrary::Intro() {
         rolls.push_back(Note{38.0 + i * 0.25, 0.2, 33.0, 0.45f + 0.06f * i});
     }
     rolls.push_back(Note{40.0, 1.0, 38.0, 1.0f});
-    Add(song, timpani, rolls);
+    song.Add(timpani, rolls);
 
     song.kit.kickStartHz = 120.0;
     song.kit.kickEndHz = 42.0;
@@ -103,12 +89,12 @@ Song MusicLibrary::Intro() {
     song.kit.levels[static_cast<int>(Drum::Snare)] = -25.0;
     song.kit.levels[static_cast<int>(Drum::Crash)] = -25.0;
     song.kit.reverbSends[static_cast<int>(Drum::Snare)] = 0.6f;
-    AddDrums(song, theme.Drums(Drum::Kick, "x.......x.......", 2, 10));
-    AddDrums(song, theme.Drums(Drum::Snare, "........x.......", 2, 9));
-    AddDrums(song, theme.Drums(Drum::Snare, "........x...oxXX", 9, 10));
-    AddDrums(song, theme.Drums(Drum::Crash, "X...............", 2, 3));
-    AddDrums(song, theme.Drums(Drum::Crash, "X...............", 10, 11));
-    AddDrums(song, theme.Drums(Drum::Kick, "X...............", 10, 11));
+    song.AddDrums(theme.Drums(Drum::Kick, "x.......x.......", 2, 10));
+    song.AddDrums(theme.Drums(Drum::Snare, "........x.......", 2, 9));
+    song.AddDrums(theme.Drums(Drum::Snare, "........x...oxXX", 9, 10));
+    song.AddDrums(theme.Drums(Drum::Crash, "X...............", 2, 3));
+    song.AddDrums(theme.Drums(Drum::Crash, "X...............", 10, 11));
+    song.AddDrums(theme.Drums(Drum::Kick, "X...............", 10, 11));
     return song;
 }
 
@@ -129,21 +115,21 @@ Song MusicLibrary::Boss() {
     bass.resonance = 3.0;
     bass.cutoff = 220.0;
     bass.drive = 2.0f;
-    Add(song, bass, tense.Bass("RrrRrrRrRrrRrrOr", 0, 20, 36, 0.9f));
+    song.Add(bass, tense.Bass("RrrRrrRrRrrRrrOr", 0, 20, 36, 0.9f));
 
     Instrument ostinato = Patches::Staccato();
-    Add(song, ostinato, tense.Arpeggio("0.1.0.2.0.1.0.3.", 0, 20, 60, 0.8f));
+    song.Add(ostinato, tense.Arpeggio("0.1.0.2.0.1.0.3.", 0, 20, 60, 0.8f));
 
     Instrument drone = Patches::Drone();
     drone.level = -24.0;
-    Add(song, drone, tense.Chords("x-------------..", 4, 20, 55.0, 0.8f));
+    song.Add(drone, tense.Chords("x-------------..", 4, 20, 55.0, 0.8f));
 
     Instrument stabs = Patches::Brass();
     stabs.attack = 0.01;
     stabs.decay = 0.2;
     stabs.sustain = 0.3;
     stabs.level = -21.0;
-    Add(song, stabs, tense.Chords("X.....x.....x...", 8, 20, 62.0, 0.9f));
+    song.Add(stabs, tense.Chords("X.....x.....x...", 8, 20, 62.0, 0.9f));
 
     MelodyStyle style;
     style.phraseBars = 4;
@@ -154,7 +140,7 @@ Song MusicLibrary::Boss() {
     style.restChance = 0.08;
     style.leapChance = 0.3;
     style.gate = 0.85;
-    Add(song, Patches::DirtyLead(), tense.Melody(style, 4, 20, 0xB055));
+    song.Add(Patches::DirtyLead(), tense.Melody(style, 4, 20, 0xB055));
 
     song.kit.kickStartHz = 190.0;
     song.kit.kickEndHz = 50.0;
@@ -165,18 +151,18 @@ Song MusicLibrary::Boss() {
     song.kit.hatHz = 8500.0;
     song.kit.lowTomHz = 90.0;
     song.kit.highTomHz = 135.0;
-    AddDrums(song, tense.Drums(Drum::Kick, "x.x...x.x.x...x.", 0, 20));
-    AddDrums(song, tense.Drums(Drum::Snare, "....X.......X...", 0, 7));
-    AddDrums(song, tense.Drums(Drum::Snare, "....X.......X..o", 8, 15));
-    AddDrums(song, tense.Drums(Drum::Snare, "....X.......X...", 16, 19));
-    AddDrums(song, tense.Drums(Drum::ClosedHat, "xoxoxoxoxoxoxoxo", 0, 20));
-    AddDrums(song, tense.Drums(Drum::LowTom, "........x.x.X.X.", 7, 8));
-    AddDrums(song, tense.Drums(Drum::HighTom, ".........x.x.X.X", 7, 8));
-    AddDrums(song, tense.Drums(Drum::Snare, "....X...x.xxXxXX", 15, 16));
-    AddDrums(song, tense.Drums(Drum::LowTom, "....X...X.x.X.XX", 19, 20));
-    AddDrums(song, tense.Drums(Drum::Crash, "X...............", 0, 1));
-    AddDrums(song, tense.Drums(Drum::Crash, "X...............", 8, 9));
-    AddDrums(song, tense.Drums(Drum::Crash, "X...............", 16, 17));
+    song.AddDrums(tense.Drums(Drum::Kick, "x.x...x.x.x...x.", 0, 20));
+    song.AddDrums(tense.Drums(Drum::Snare, "....X.......X...", 0, 7));
+    song.AddDrums(tense.Drums(Drum::Snare, "....X.......X..o", 8, 15));
+    song.AddDrums(tense.Drums(Drum::Snare, "....X.......X...", 16, 19));
+    song.AddDrums(tense.Drums(Drum::ClosedHat, "xoxoxoxoxoxoxoxo", 0, 20));
+    song.AddDrums(tense.Drums(Drum::LowTom, "........x.x.X.X.", 7, 8));
+    song.AddDrums(tense.Drums(Drum::HighTom, ".........x.x.X.X", 7, 8));
+    song.AddDrums(tense.Drums(Drum::Snare, "....X...x.xxXxXX", 15, 16));
+    song.AddDrums(tense.Drums(Drum::LowTom, "....X...X.x.X.XX", 19, 20));
+    song.AddDrums(tense.Drums(Drum::Crash, "X...............", 0, 1));
+    song.AddDrums(tense.Drums(Drum::Crash, "X...............", 8, 9));
+    song.AddDrums(tense.Drums(Drum::Crash, "X...............", 16, 17));
     return song;
 }
 
@@ -194,25 +180,24 @@ Song MusicLibrary::GameOver() {
     // A minor, a falling line over i, VI and iv that sinks back to the root.
     const Composer sad(Scale(57, Scale::Minor()), 4, {{0}, {0}, {5}, {3}, {0}, {0}}, 2.0);
 
-    Add(song, Patches::WarmPad(), sad.Chords("x-------x---x---", 0, 2, 60.0, 0.8f));
-    Add(song, Patches::WarmPad(), sad.Chords("x---------------", 2, 3, 57.0, 0.7f));
+    song.Add(Patches::WarmPad(), sad.Chords("x-------x---x---", 0, 2, 60.0, 0.8f));
+    song.Add(Patches::WarmPad(), sad.Chords("x---------------", 2, 3, 57.0, 0.7f));
     Instrument bass = Patches::SubBass();
     bass.level = -19.0;
     bass.release = 1.0;
-    Add(song, bass,
-        Join(sad.Bass("R-------R-------", 0, 2, 33, 0.8f),
-             sad.Bass("R---------------", 2, 3, 33, 0.8f)));
+    song.Add(bass, JoinNotes(sad.Bass("R-------R-------", 0, 2, 33, 0.8f),
+                             sad.Bass("R---------------", 2, 3, 33, 0.8f)));
 
     Instrument piano = Patches::ElectricPiano();
     piano.echoSend = 0.2f;
-    Add(song, piano, sad.Written("4:1.5 3:0.5 2:1 1:1 2:1.5 1:0.5 0:1 -1:1 0:4", 0, 1, 0.95, 0.9f));
+    song.Add(piano, sad.Written("4:1.5 3:0.5 2:1 1:1 2:1.5 1:0.5 0:1 -1:1 0:4", 0, 1, 0.95, 0.9f));
     Instrument bell = Patches::Bell();
     bell.level = -24.0;
-    Add(song, bell, sad.Written("r:8 r:2 4:1 2:1 0:4", 0, 1, 0.9, 0.7f));
+    song.Add(bell, sad.Written("r:8 r:2 4:1 2:1 0:4", 0, 1, 0.9, 0.7f));
 
     song.kit.lowTomHz = 55.0;
     song.kit.tomDecay = 0.9;
-    AddDrums(song, sad.Drums(Drum::LowTom, "X...............", 2, 3));
+    song.AddDrums(sad.Drums(Drum::LowTom, "X...............", 2, 3));
     return song;
 }
 
@@ -234,31 +219,28 @@ Song MusicLibrary::PlayerWins() {
     lead.level = -16.0;
     lead.cutoff = 900.0;
     lead.pan = 0.15f;
-    Add(song, lead,
-        fanfare.Written("0:0.333 0:0.333 0:0.334 2:1 4:1 7:1 "
-                        "5:1.5 3:0.5 5:1 7:1 "
-                        "8:0.333 8:0.333 8:0.334 6:1 4:1 6:1 "
-                        "7:4",
-                        0, 0, 0.9, 1.0f));
+    song.Add(lead, fanfare.Written("0:0.333 0:0.333 0:0.334 2:1 4:1 7:1 "
+                                   "5:1.5 3:0.5 5:1 7:1 "
+                                   "8:0.333 8:0.333 8:0.334 6:1 4:1 6:1 "
+                                   "7:4",
+                                   0, 0, 0.9, 1.0f));
     Instrument second = Patches::Brass();
     second.level = -19.0;
     second.pan = -0.2f;
-    Add(song, second,
-        fanfare.Written("-3:0.333 -3:0.333 -3:0.334 0:1 2:1 4:1 "
-                        "3:1.5 0:0.5 3:1 5:1 "
-                        "6:0.333 6:0.333 6:0.334 4:1 1:1 4:1 "
-                        "4:4",
-                        0, 0, 0.9, 0.9f));
+    song.Add(second, fanfare.Written("-3:0.333 -3:0.333 -3:0.334 0:1 2:1 4:1 "
+                                     "3:1.5 0:0.5 3:1 5:1 "
+                                     "6:0.333 6:0.333 6:0.334 4:1 1:1 4:1 "
+                                     "4:4",
+                                     0, 0, 0.9, 0.9f));
 
     Instrument strings = Patches::WarmPad();
     strings.attack = 0.15;
     strings.level = -21.0;
-    Add(song, strings, fanfare.Chords("x---------------", 0, 4, 62.0, 0.9f));
+    song.Add(strings, fanfare.Chords("x---------------", 0, 4, 62.0, 0.9f));
     Instrument bass = Patches::SubBass();
     bass.release = 0.8;
-    Add(song, bass,
-        Join(fanfare.Bass("R-------5---R---", 0, 3, 34, 0.9f),
-             fanfare.Bass("R---------------", 3, 4, 34, 1.0f)));
+    song.Add(bass, JoinNotes(fanfare.Bass("R-------5---R---", 0, 3, 34, 0.9f),
+                             fanfare.Bass("R---------------", 3, 4, 34, 1.0f)));
 
     Instrument timpani = Patches::Timpani();
     std::vector<Note> strokes = {{0.0, 0.5, 34.0, 1.0f},
@@ -269,16 +251,16 @@ Song MusicLibrary::PlayerWins() {
         strokes.push_back(Note{11.0 + i * 0.125, 0.1, 41.0, 0.5f + 0.06f * i});
     }
     strokes.push_back(Note{12.0, 1.0, 34.0, 1.0f});
-    Add(song, timpani, strokes);
+    song.Add(timpani, strokes);
 
     song.kit.crashDecay = 2.0;
     song.kit.levels[static_cast<int>(Drum::Kick)] = -20.0;
     song.kit.levels[static_cast<int>(Drum::Snare)] = -23.0;
     song.kit.levels[static_cast<int>(Drum::Crash)] = -24.0;
-    AddDrums(song, fanfare.Drums(Drum::Crash, "X...............", 0, 1));
-    AddDrums(song, fanfare.Drums(Drum::Snare, "............xxXX", 2, 3));
-    AddDrums(song, fanfare.Drums(Drum::Kick, "X.......x.......", 0, 3));
-    AddDrums(song, fanfare.Drums(Drum::Kick, "X...............", 3, 4));
-    AddDrums(song, fanfare.Drums(Drum::Crash, "X...............", 3, 4));
+    song.AddDrums(fanfare.Drums(Drum::Crash, "X...............", 0, 1));
+    song.AddDrums(fanfare.Drums(Drum::Snare, "............xxXX", 2, 3));
+    song.AddDrums(fanfare.Drums(Drum::Kick, "X.......x.......", 0, 3));
+    song.AddDrums(fanfare.Drums(Drum::Kick, "X...............", 3, 4));
+    song.AddDrums(fanfare.Drums(Drum::Crash, "X...............", 3, 4));
     return song;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 // One note of a piece, placed in beats from the start of the piece.
 struct Note {
     double beat = 0.0;
@@ -7,3 +9,9 @@ struct Note {
     double midi = 60.0;  // pitch as a MIDI note number; fractions detune
     float velocity = 1.0f;
 };
+
+// The notes of the first list followed by those of the second.
+inline std::vector<Note> JoinNotes(std::vector<Note> first, const std::vector<Note>& second) {
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}

@@ -9,19 +9,6 @@
 
 namespace {
 
-void Add(Song& song, const Instrument& instrument, std::vector<Note> notes) {
-    song.parts.push_back(Part{instrument, std::move(notes)});
-}
-
-void AddDrums(Song& song, const std::vector<DrumHit>& hits) {
-    song.drums.insert(song.drums.end(), hits.begin(), hits.end());
-}
-
-std::vector<Note> Join(std::vector<Note> first, const std::vector<Note>& second) {
-    first.insert(first.end(), second.begin(), second.end());
-    return first;
-}
-
 // Sector 1: drifting out from base. C Lydian, 100 bpm, glassy pads, plucked arpeggios, a
 // bell melody and light percussion.
 Song Drift() {
@@ -35,17 +22,15 @@ Song Drift() {
     const Composer key(Scale(60, Scale::Lydian()), 4, {{0}, {1}, {0}, {1}, {5}, {6}, {4}, {1}},
                        4.0);
 
-    Add(song, Patches::GlassPad(),
-        Join(key.Chords("x---------------", 0, 15, 64.0, 0.9f),
-             key.Chords("x-----------....", 15, 16, 64.0, 0.9f)));
+    song.Add(Patches::GlassPad(), JoinNotes(key.Chords("x---------------", 0, 15, 64.0, 0.9f),
+                                            key.Chords("x-----------....", 15, 16, 64.0, 0.9f)));
     Instrument string = Patches::String();
     string.level = -21.0;
     string.pan = -0.2f;
-    Add(song, string, key.Arpeggio("0-2-1-3-0-2-4-3-", 0, 16, 60, 0.8f));
+    song.Add(string, key.Arpeggio("0-2-1-3-0-2-4-3-", 0, 16, 60, 0.8f));
     Instrument bass = Patches::SubBass();
-    Add(song, bass,
-        Join(key.Bass("R---------------", 0, 2, 36, 0.8f),
-             key.Bass("R-------R---5---", 2, 16, 36, 0.85f)));
+    song.Add(bass, JoinNotes(key.Bass("R---------------", 0, 2, 36, 0.8f),
+                             key.Bass("R-------R---5---", 2, 16, 36, 0.85f)));
 
     MelodyStyle style;
     style.form = "ABAC";
@@ -56,20 +41,20 @@ Song Drift() {
     Instrument bell = Patches::Bell();
     bell.level = -18.0;
     bell.pan = 0.2f;
-    Add(song, bell, key.Melody(style, 4, 12, 0xD1F7));
+    song.Add(bell, key.Melody(style, 4, 12, 0xD1F7));
     Instrument flute = Patches::Flute();
     flute.level = -20.0;
-    Add(song, flute, key.Melody(style, 12, 14, 0xD1F8));
+    song.Add(flute, key.Melody(style, 12, 14, 0xD1F8));
 
     song.kit.kickStartHz = 110.0;
     song.kit.kickEndHz = 45.0;
     song.kit.kickDecay = 0.4;
     song.kit.kickClick = 0.1f;
     song.kit.levels[static_cast<int>(Drum::Kick)] = -20.0;
-    AddDrums(song, key.Drums(Drum::Kick, "x.........x.....|x......x..x.....", 4, 14));
-    AddDrums(song, key.Drums(Drum::Rim, "....o.......o...", 4, 15));
-    AddDrums(song, key.Drums(Drum::Shaker, "o.x.o.x.o.x.o.x.", 2, 15));
-    AddDrums(song, key.Drums(Drum::ClosedHat, "..o...o...o...o.", 8, 14));
+    song.AddDrums(key.Drums(Drum::Kick, "x.........x.....|x......x..x.....", 4, 14));
+    song.AddDrums(key.Drums(Drum::Rim, "....o.......o...", 4, 15));
+    song.AddDrums(key.Drums(Drum::Shaker, "o.x.o.x.o.x.o.x.", 2, 15));
+    song.AddDrums(key.Drums(Drum::ClosedHat, "..o...o...o...o.", 8, 14));
     return song;
 }
 
@@ -86,29 +71,28 @@ Song Neon() {
 
     Instrument pad = Patches::WarmPad();
     pad.cutoff = 1600.0;
-    Add(song, pad,
-        Join(key.Chords("x---------------", 0, 15, 64.0, 0.9f),
-             key.Chords("x-----------....", 15, 16, 64.0, 0.9f)));
-    Add(song, Patches::SawBass(), key.Bass("R.r.R.r.R.r.O.r.", 0, 16, 33, 0.9f));
+    song.Add(pad, JoinNotes(key.Chords("x---------------", 0, 15, 64.0, 0.9f),
+                            key.Chords("x-----------....", 15, 16, 64.0, 0.9f)));
+    song.Add(Patches::SawBass(), key.Bass("R.r.R.r.R.r.O.r.", 0, 16, 33, 0.9f));
     Instrument arp = Patches::SynthPluck();
     arp.level = -23.0;
-    Add(song, arp, key.Arpeggio("0213243502132435", 8, 16, 57, 0.8f));
+    song.Add(arp, key.Arpeggio("0213243502132435", 8, 16, 57, 0.8f));
 
     MelodyStyle style;
     style.form = "ABAC";
     style.lowDegree = 4;
     style.highDegree = 12;
     style.cells = {"x-x-", "x---", "x--x", "x-x-", "----"};
-    Add(song, Patches::SquareLead(), key.Melody(style, 4, 12, 0x2EE0));
+    song.Add(Patches::SquareLead(), key.Melody(style, 4, 12, 0x2EE0));
 
     song.kit.snareDecay = 0.2;
     song.kit.reverbSends[static_cast<int>(Drum::Snare)] = 0.7f;
-    AddDrums(song, key.Drums(Drum::Kick, "x.......x.......", 0, 16));
-    AddDrums(song, key.Drums(Drum::Snare, "....X.......X...", 2, 15));
-    AddDrums(song, key.Drums(Drum::ClosedHat, "x.x.x.x.x.x.x.x.", 0, 16));
-    AddDrums(song, key.Drums(Drum::OpenHat, "..............x.", 4, 15));
-    AddDrums(song, key.Drums(Drum::LowTom, "........x.x.X.X.", 15, 16));
-    AddDrums(song, key.Drums(Drum::HighTom, ".........x.x.X..", 15, 16));
+    song.AddDrums(key.Drums(Drum::Kick, "x.......x.......", 0, 16));
+    song.AddDrums(key.Drums(Drum::Snare, "....X.......X...", 2, 15));
+    song.AddDrums(key.Drums(Drum::ClosedHat, "x.x.x.x.x.x.x.x.", 0, 16));
+    song.AddDrums(key.Drums(Drum::OpenHat, "..............x.", 4, 15));
+    song.AddDrums(key.Drums(Drum::LowTom, "........x.x.X.X.", 15, 16));
+    song.AddDrums(key.Drums(Drum::HighTom, ".........x.x.X..", 15, 16));
     return song;
 }
 
@@ -127,17 +111,16 @@ Song Nebula() {
 
     Instrument pad = Patches::GlassPad();
     pad.level = -21.0;
-    Add(song, pad,
-        Join(key.Chords("x---------------", 0, 11, 59.0, 0.9f),
-             key.Chords("x-----------....", 11, 12, 59.0, 0.9f)));
+    song.Add(pad, JoinNotes(key.Chords("x---------------", 0, 11, 59.0, 0.9f),
+                            key.Chords("x-----------....", 11, 12, 59.0, 0.9f)));
     Instrument drone = Patches::SubBass();
     drone.attack = 0.3;
     drone.release = 0.6;
     drone.level = -18.0;
-    Add(song, drone, key.Bass("R-------------..", 0, 12, 40, 0.8f));
+    song.Add(drone, key.Bass("R-------------..", 0, 12, 40, 0.8f));
     Instrument bell = Patches::Bell();
     bell.level = -22.0;
-    Add(song, bell, key.Arpeggio("0---2---4---3---", 0, 12, 64, 0.8f));
+    song.Add(bell, key.Arpeggio("0---2---4---3---", 0, 12, 64, 0.8f));
 
     MelodyStyle style;
     style.form = "ABA";
@@ -146,16 +129,16 @@ Song Nebula() {
     style.cells = {"x---", "----", "x-x-", "x---"};
     style.restChance = 0.25;
     style.leapChance = 0.35;
-    Add(song, Patches::Flute(), key.Melody(style, 4, 10, 0x3EB1));
+    song.Add(Patches::Flute(), key.Melody(style, 4, 10, 0x3EB1));
 
     song.kit.kickStartHz = 100.0;
     song.kit.kickEndHz = 40.0;
     song.kit.kickDecay = 0.55;
     song.kit.kickClick = 0.05f;
     song.kit.levels[static_cast<int>(Drum::Kick)] = -21.0;
-    AddDrums(song, key.Drums(Drum::Kick, "x...............", 2, 11));
-    AddDrums(song, key.Drums(Drum::Rim, "........x.......", 2, 11));
-    AddDrums(song, key.Drums(Drum::Shaker, "o.o.x.o.o.o.x.o.", 2, 11));
+    song.AddDrums(key.Drums(Drum::Kick, "x...............", 2, 11));
+    song.AddDrums(key.Drums(Drum::Rim, "........x.......", 2, 11));
+    song.AddDrums(key.Drums(Drum::Shaker, "o.o.x.o.o.o.x.o.", 2, 11));
     return song;
 }
 
@@ -170,15 +153,14 @@ Song Drive() {
     song.echo.seconds = song.BeatSeconds() * 0.75;
     const Composer key(Scale(65, Scale::Minor()), 4, {{0}, {0}, {5}, {6}}, 4.0);
 
-    Add(song, Patches::SawBass(), key.Bass("..R...R...R...R.", 0, 20, 29, 0.9f));
+    song.Add(Patches::SawBass(), key.Bass("..R...R...R...R.", 0, 20, 29, 0.9f));
     Instrument arp = Patches::SynthPluck();
     arp.cutoff = 700.0;
-    Add(song, arp, key.Arpeggio("0123212301232123", 0, 20, 60, 0.8f));
+    song.Add(arp, key.Arpeggio("0123212301232123", 0, 20, 60, 0.8f));
     Instrument pad = Patches::WarmPad();
     pad.level = -24.0;
-    Add(song, pad,
-        Join(key.Chords("x---------------", 8, 19, 63.0, 0.8f),
-             key.Chords("x-----------....", 19, 20, 63.0, 0.8f)));
+    song.Add(pad, JoinNotes(key.Chords("x---------------", 8, 19, 63.0, 0.8f),
+                            key.Chords("x-----------....", 19, 20, 63.0, 0.8f)));
 
     MelodyStyle style;
     style.form = "AABC";
@@ -187,19 +169,19 @@ Song Drive() {
     style.cells = {"x---", "x-x-", "x--x", "----", "x-x-"};
     Instrument brass = Patches::Brass();
     brass.level = -17.0;
-    Add(song, brass, key.Melody(style, 8, 16, 0x4D21));
+    song.Add(brass, key.Melody(style, 8, 16, 0x4D21));
 
     song.kit.kickStartHz = 170.0;
     song.kit.kickEndHz = 50.0;
     song.kit.kickDecay = 0.3;
     song.kit.kickDrive = 0.5f;
     song.kit.clapDecay = 0.15;
-    AddDrums(song, key.Drums(Drum::Kick, "x...x...x...x...", 0, 19));
-    AddDrums(song, key.Drums(Drum::Kick, "x...x...x.......", 19, 20));
-    AddDrums(song, key.Drums(Drum::Clap, "....x.......x...", 4, 20));
-    AddDrums(song, key.Drums(Drum::OpenHat, "..x...x...x...x.", 4, 20));
-    AddDrums(song, key.Drums(Drum::ClosedHat, "xoxoxoxoxoxoxoxo", 8, 20));
-    AddDrums(song, key.Drums(Drum::Crash, "X...............", 8, 9));
+    song.AddDrums(key.Drums(Drum::Kick, "x...x...x...x...", 0, 19));
+    song.AddDrums(key.Drums(Drum::Kick, "x...x...x.......", 19, 20));
+    song.AddDrums(key.Drums(Drum::Clap, "....x.......x...", 4, 20));
+    song.AddDrums(key.Drums(Drum::OpenHat, "..x...x...x...x.", 4, 20));
+    song.AddDrums(key.Drums(Drum::ClosedHat, "xoxoxoxoxoxoxoxo", 8, 20));
+    song.AddDrums(key.Drums(Drum::Crash, "X...............", 8, 9));
     return song;
 }
 
@@ -219,13 +201,12 @@ Song Waltz() {
 
     Instrument drone = Patches::Drone();
     drone.level = -22.0;
-    Add(song, drone,
-        Join(key.Chords("x-----------", 0, 23, 52.0, 0.9f),
-             key.Chords("x-------....", 23, 24, 52.0, 0.9f)));
-    Add(song, Patches::Marimba(), key.Arpeggio("0-2-1-2-3-2-", 0, 24, 59, 0.8f));
+    song.Add(drone, JoinNotes(key.Chords("x-----------", 0, 23, 52.0, 0.9f),
+                              key.Chords("x-------....", 23, 24, 52.0, 0.9f)));
+    song.Add(Patches::Marimba(), key.Arpeggio("0-2-1-2-3-2-", 0, 24, 59, 0.8f));
     Instrument bass = Patches::SubBass();
     bass.level = -18.0;
-    Add(song, bass, key.Bass("R-------5---", 4, 24, 35, 0.85f));
+    song.Add(bass, key.Bass("R-------5---", 4, 24, 35, 0.85f));
 
     MelodyStyle style;
     style.phraseBars = 4;
@@ -239,15 +220,15 @@ Song Waltz() {
     lead.wave2Level = 0.0f;
     lead.vibratoCents = 22.0;
     lead.cutoff = 1800.0;
-    Add(song, lead, key.Melody(style, 8, 20, 0x5A17));
+    song.Add(lead, key.Melody(style, 8, 20, 0x5A17));
 
     song.kit.lowTomHz = 80.0;
     song.kit.highTomHz = 120.0;
     song.kit.tomDecay = 0.4;
-    AddDrums(song, key.Drums(Drum::LowTom, "X...........", 4, 23));
-    AddDrums(song, key.Drums(Drum::HighTom, "....o...o...", 4, 23));
-    AddDrums(song, key.Drums(Drum::Shaker, "o.x.o.x.o.x.", 2, 23));
-    AddDrums(song, key.Drums(Drum::Rim, "........x...", 12, 20));
+    song.AddDrums(key.Drums(Drum::LowTom, "X...........", 4, 23));
+    song.AddDrums(key.Drums(Drum::HighTom, "....o...o...", 4, 23));
+    song.AddDrums(key.Drums(Drum::Shaker, "o.x.o.x.o.x.", 2, 23));
+    song.AddDrums(key.Drums(Drum::Rim, "........x...", 12, 20));
     return song;
 }
 
@@ -264,17 +245,16 @@ Song Acid() {
     song.echo.feedback = 0.3f;
     const Composer key(Scale(55, Scale::Minor()), 4, {{0}, {0}, {3}, {4}}, 4.0);
 
-    Add(song, Patches::AcidBass(), key.Bass("R.RO.R5.R.Ra.R5.", 0, 20, 31, 0.9f));
+    song.Add(Patches::AcidBass(), key.Bass("R.RO.R5.R.Ra.R5.", 0, 20, 31, 0.9f));
     Instrument stab = Patches::SynthPluck();
     stab.unison = 3;
     stab.cutoff = 900.0;
     stab.level = -21.0;
-    Add(song, stab, key.Chords("x.....x.........", 4, 20, 67.0, 0.9f));
+    song.Add(stab, key.Chords("x.....x.........", 4, 20, 67.0, 0.9f));
     Instrument pad = Patches::WarmPad();
     pad.level = -25.0;
-    Add(song, pad,
-        Join(key.Chords("x---------------", 4, 19, 62.0, 0.8f),
-             key.Chords("x-----------....", 19, 20, 62.0, 0.8f)));
+    song.Add(pad, JoinNotes(key.Chords("x---------------", 4, 19, 62.0, 0.8f),
+                            key.Chords("x-----------....", 19, 20, 62.0, 0.8f)));
 
     MelodyStyle style;
     style.form = "ABAB";
@@ -284,17 +264,17 @@ Song Acid() {
     Instrument lead = Patches::SquareLead();
     lead.wave = Wave::Square;
     lead.level = -18.0;
-    Add(song, lead, key.Melody(style, 8, 16, 0x6AC1));
+    song.Add(lead, key.Melody(style, 8, 16, 0x6AC1));
 
     song.kit.kickStartHz = 180.0;
     song.kit.kickDecay = 0.25;
     song.kit.snareToneHz = 230.0;
     song.kit.snareDecay = 0.13;
     song.kit.hatHz = 9000.0;
-    AddDrums(song, key.Drums(Drum::Kick, "x.....x...x.....|x.....x...x..x..", 0, 20));
-    AddDrums(song, key.Drums(Drum::Snare, "....X..o....X...|....X..o....X..o", 2, 20));
-    AddDrums(song, key.Drums(Drum::ClosedHat, "x.xxx.x.x.xxx.x.", 0, 20));
-    AddDrums(song, key.Drums(Drum::OpenHat, "..............x.", 8, 16));
+    song.AddDrums(key.Drums(Drum::Kick, "x.....x...x.....|x.....x...x..x..", 0, 20));
+    song.AddDrums(key.Drums(Drum::Snare, "....X..o....X...|....X..o....X..o", 2, 20));
+    song.AddDrums(key.Drums(Drum::ClosedHat, "x.xxx.x.x.xxx.x.", 0, 20));
+    song.AddDrums(key.Drums(Drum::OpenHat, "..............x.", 8, 16));
     return song;
 }
 
@@ -311,13 +291,11 @@ Song Home() {
 
     Instrument pad = Patches::WarmPad();
     pad.cutoff = 1100.0;
-    Add(song, pad,
-        Join(key.Chords("x---------------", 0, 11, 63.0, 0.9f),
-             key.Chords("x-----------....", 11, 12, 63.0, 0.9f)));
-    Add(song, Patches::String(), key.Arpeggio("0-2-1-2-3-2-1-2-", 0, 12, 55, 0.85f));
-    Add(song, Patches::SubBass(),
-        Join(key.Bass("R---------------", 0, 2, 39, 0.8f),
-             key.Bass("R-----R-R---5---", 2, 12, 39, 0.85f)));
+    song.Add(pad, JoinNotes(key.Chords("x---------------", 0, 11, 63.0, 0.9f),
+                            key.Chords("x-----------....", 11, 12, 63.0, 0.9f)));
+    song.Add(Patches::String(), key.Arpeggio("0-2-1-2-3-2-1-2-", 0, 12, 55, 0.85f));
+    song.Add(Patches::SubBass(), JoinNotes(key.Bass("R---------------", 0, 2, 39, 0.8f),
+                                           key.Bass("R-----R-R---5---", 2, 12, 39, 0.85f)));
 
     MelodyStyle style;
     style.form = "ABAC";
@@ -326,16 +304,16 @@ Song Home() {
     style.cells = {"x---", "x-x-", "x--x", "----"};
     Instrument brass = Patches::Brass();
     brass.level = -17.0;
-    Add(song, brass, key.Melody(style, 4, 12, 0x7E0A));
+    song.Add(brass, key.Melody(style, 4, 12, 0x7E0A));
 
     song.kit.kickStartHz = 130.0;
     song.kit.snareToneHz = 180.0;
     song.kit.levels[static_cast<int>(Drum::Kick)] = -19.0;
-    AddDrums(song, key.Drums(Drum::Kick, "x.....x.x.......", 4, 11));
-    AddDrums(song, key.Drums(Drum::Snare, "....x.......x...", 4, 11));
-    AddDrums(song, key.Drums(Drum::ClosedHat, "x.x.x.x.x.x.x.x.", 4, 11));
-    AddDrums(song, key.Drums(Drum::Shaker, "o.x.o.x.o.x.o.x.", 0, 12));
-    AddDrums(song, key.Drums(Drum::Crash, "X...............", 4, 5));
+    song.AddDrums(key.Drums(Drum::Kick, "x.....x.x.......", 4, 11));
+    song.AddDrums(key.Drums(Drum::Snare, "....x.......x...", 4, 11));
+    song.AddDrums(key.Drums(Drum::ClosedHat, "x.x.x.x.x.x.x.x.", 4, 11));
+    song.AddDrums(key.Drums(Drum::Shaker, "o.x.o.x.o.x.o.x.", 0, 12));
+    song.AddDrums(key.Drums(Drum::Crash, "X...............", 4, 5));
     return song;
 }
 

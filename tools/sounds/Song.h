@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "tools/sounds/DrumHit.h"
@@ -38,6 +39,14 @@ struct Song {
     double ceilingDb = -3.0;
 
     std::uint64_t seed = 1;
+
+    // Adds an instrument playing the notes, or drum strokes.
+    void Add(const Instrument& instrument, std::vector<Note> notes) {
+        parts.push_back(Part{instrument, std::move(notes)});
+    }
+    void AddDrums(const std::vector<DrumHit>& hits) {
+        drums.insert(drums.end(), hits.begin(), hits.end());
+    }
 
     double BeatSeconds() const { return 60.0 / bpm; }
     double BarSeconds() const { return BeatSeconds() * beatsPerBar; }

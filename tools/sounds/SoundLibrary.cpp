@@ -1,5 +1,7 @@
 #include "tools/sounds/SoundLibrary.h"
 
+#include "sound/SoundCommands.h"
+
 #include <cmath>
 #include <map>
 
@@ -40,28 +42,9 @@ SoundLibrary::SoundLibrary() = default;
 SoundLibrary::~SoundLibrary() = default;
 
 const std::vector<std::string>& SoundLibrary::Files() {
-    static const std::vector<std::string> files = {
-        "intro.mp3",
-        "track01.mp3",
-        "track02.mp3",
-        "track03.mp3",
-        "track04.mp3",
-        "track05.mp3",
-        "track06.mp3",
-        "track07.mp3",
-        "BossTrack.mp3",
-        "GameOver.mp3",
-        "PlayerWins.mp3",
-        "zeb_engine_2.mp3",
-        "zeb_torpedo3_clean.mp3",
-        "smallexplosion1.mp3",
-        "largeexplosion4.mp3",
-        VoiceLines[0].file,
-        VoiceLines[1].file,
-        VoiceLines[2].file,
-        VoiceLines[3].file,
-        VoiceLines[4].file,
-    };
+    // Exactly the files the game's sound commands name.
+    static const std::vector<std::string> files(SoundCommands::AllFiles.begin(),
+                                                SoundCommands::AllFiles.end());
     return files;
 }
 
