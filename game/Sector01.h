@@ -64,8 +64,8 @@ public:
 
     // Pictures, created by Load and deleted by Unload.
     SpriteSheet* sectorBackground = nullptr;
-    SpriteSheet* backgrounds[14] = {};  // sectors 2 to 15
-    SpriteSheet* planets[10] = {};      // chosen by the sector layout
+    SpriteSheet* backgrounds[14] = {};   // sectors 2 to 15
+    SpriteSheet* planets[10] = {};       // chosen by the sector layout
     SpriteSheet* intactStatus = nullptr; // ship status at damage 0
     SpriteSheet* asteroidStrip = nullptr;
     SpriteSheet* rockStrip = nullptr;

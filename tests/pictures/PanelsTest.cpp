@@ -64,10 +64,10 @@ TEST(Panels, NumbersLandOnDarkOpaqueWellsClearOfCaptions) {
     const Placed menu{"menu.png", 0, 0};
     const NumberSlot slots[] = {
         {score, 411, 19, 15, 5},   {score, 500, 19, 15, 5},   {score, 572, 19, 15, 3},
-        {bottom, 500, 735, 15, 2}, {planet, 220, 110, 21, 5},
-        {planet, 220, 180, 21, 5}, {menu, 920, 290, 15, 4},   {menu, 150, 420, 15, 5},
-        {menu, 150, 522, 15, 5},   {menu, 150, 618, 15, 4},   {menu, 615, 675, 15, 5},
-        {menu, 865, 674, 15, 5},   {menu, 145, 205, 15, 3}};
+        {bottom, 500, 735, 15, 2}, {planet, 220, 110, 21, 5}, {planet, 220, 180, 21, 5},
+        {menu, 920, 290, 15, 4},   {menu, 150, 420, 15, 5},   {menu, 150, 522, 15, 5},
+        {menu, 150, 618, 15, 4},   {menu, 615, 675, 15, 5},   {menu, 865, 674, 15, 5},
+        {menu, 145, 205, 15, 3}};
     for (const NumberSlot& slot : slots) {
         SCOPED_TRACE(slot.panel.name + " at " + std::to_string(slot.x) + "," +
                      std::to_string(slot.y));
