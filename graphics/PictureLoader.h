@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <cstddef>
+
 // Reads one picture file into 32-bit ARGB pixels, telling the installed image error reporter
 // (ImageErrorReporter.h) about any failure with the step's fixed text.
 class PictureLoader {
@@ -15,4 +17,13 @@ public:
     // The name is opened as given, so a bare name is looked up in the working directory. The
     // kind of picture is told by the file's content, not by its name.
     static SDL_Surface* Load(const char* fileName);
+
+    // The same for a picture file's bytes already in memory, with the same checks and the
+    // same reports; name stands for the file in the reports. No bytes at all count as a file
+    // that cannot be read, as an empty file does. The bytes are only read, and not kept.
+    static SDL_Surface* LoadFromMemory(const void* bytes, std::size_t size, const char* name);
+
+private:
+    // Checks, decodes and converts an opened picture, closing it.
+    static SDL_Surface* Decode(SDL_RWops* file, const char* name);
 };

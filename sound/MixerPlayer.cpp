@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <sys/stat.h>
+
 #include <cstring>
 
 namespace {
@@ -286,6 +288,13 @@ void MixerPlayer::DecodeFiles() {
 }
 
 Mix_Chunk* MixerPlayer::Decode(const char* file) {
+    // Only a plain file is ever read. A command may name anything at all, and a device or a
+    // pipe ("play /dev/zero", "play /dev/stdin") would never come to an end: the decoding
+    // thread would be stuck on it for good, and Close with it.
+    struct stat info {};
+    if (stat(file, &info) != 0 || !S_ISREG(info.st_mode)) {
+        return nullptr;
+    }
     SDL_RWops* source = SDL_RWFromFile(file, "rb");
     if (source == nullptr) {
         return nullptr;

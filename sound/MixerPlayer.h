@@ -24,8 +24,10 @@ struct Mix_Chunk;
 // already playing leaves it running as it is (no restart, and a running once-play does not
 // turn into a loop); a stop of a file that is not playing does nothing. A file that has played
 // to its end starts again from the beginning on its next play. A file that is missing, empty
-// or cannot be decoded stays silent, and the failure is remembered: later plays of it cost
-// nothing. Malformed commands are ignored. Nothing is ever printed.
+// or cannot be decoded stays silent, as does a name that is no plain file (a directory, a
+// device, a pipe), and the failure is remembered: later plays of it cost nothing. Malformed
+// commands are ignored. The player prints nothing itself (the MP3 decoder may leave a note
+// about a corrupt file on stderr).
 //
 // A player that is not open (Open was never called, or it failed because there is no audio
 // device) ignores every command, so it is always safe to install. Only one player can hold the

@@ -1,0 +1,6 @@
+// libFuzzer target: sound command strings, parsed and sent as the game sends them.
+#include "FuzzMediaCommand.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    return FuzzMediaCommand(data, size);
+}

@@ -1,0 +1,6 @@
+// libFuzzer target: picture files from bytes, decoded and keyed as the game does.
+#include "FuzzPicture.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    return FuzzPicture(data, size);
+}

@@ -1,0 +1,147 @@
+// The fuzzers' committed seed corpus, replayed through the very functions the fuzz targets
+// call. Each file's name says what must become of it.
+#include "FuzzMediaCommand.h"
+#include "FuzzPicture.h"
+
+#include "graphics/ImageErrorReporter.h"
+#include "graphics/PictureLoader.h"
+
+#include <SDL.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<uint8_t> Bytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in),
+                                std::istreambuf_iterator<char>());
+}
+
+bool StartsWith(const std::string& text, const std::string& prefix) {
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+// The corpus files of a target, sorted so that failures read the same on every run.
+std::vector<fs::path> Files(const char* target) {
+    std::vector<fs::path> files;
+    for (const fs::directory_entry& entry :
+         fs::directory_iterator(fs::path(VANTOR_FUZZ_CORPUS) / target)) {
+        files.push_back(entry.path());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+TEST(SeedCorpus, EveryPictureIsLoadedOrReportedAsItsNameSays) {
+    const std::vector<fs::path> files = Files("picture");
+    int loads = 0;
+    int fileErrors = 0;
+    int frameErrors = 0;
+    for (const fs::path& path : files) {
+        const std::string name = path.filename().string();
+        const std::vector<uint8_t> bytes = Bytes(path);
+        const PictureFuzzOutcome outcome = RunPictureInput(bytes.data(), bytes.size());
+        EXPECT_EQ(outcome.fault, nullptr) << name << ": " << outcome.fault;
+        EXPECT_TRUE(outcome.decoded) << name;
+        if (StartsWith(name, "loads-")) {
+            ++loads;
+            EXPECT_TRUE(outcome.loaded) << name << ": " << (outcome.text ? outcome.text : "");
+            EXPECT_GT(outcome.width, 0) << name;
+        } else if (StartsWith(name, "file-error-")) {
+            ++fileErrors;
+            EXPECT_FALSE(outcome.loaded) << name;
+            EXPECT_STREQ(outcome.text, PictureLoader::FileError) << name;
+        } else if (StartsWith(name, "frame-error-")) {
+            ++frameErrors;
+            EXPECT_FALSE(outcome.loaded) << name;
+            EXPECT_STREQ(outcome.text, PictureLoader::FrameError) << name;
+        } else {
+            ADD_FAILURE() << name << ": the name does not say what must become of the file";
+        }
+    }
+    // Every kind of outcome is represented, for each of the three kinds of picture.
+    EXPECT_GE(loads, 10);
+    EXPECT_GE(fileErrors, 3);
+    EXPECT_GE(frameErrors, 10);
+}
+
+class ReportList : public ImageErrorReporter {
+public:
+    void Report(const char* text, const char* fileName) override {
+        reports.push_back(std::string(text) + " (" + fileName + ")");
+    }
+    std::vector<std::string> reports;
+};
+
+// What the loader made of a picture: its sides, or the reports it gave.
+std::string Outcome(SDL_Surface* picture, const ReportList& reporter) {
+    std::string outcome;
+    if (picture != nullptr) {
+        outcome = std::to_string(picture->w) + "x" + std::to_string(picture->h);
+        SDL_FreeSurface(picture);
+    }
+    for (const std::string& report : reporter.reports) {
+        outcome += "; " + report;
+    }
+    return outcome;
+}
+
+TEST(SeedCorpus, EveryPictureLoadsFromMemoryAsFromItsFile) {
+    std::string folder = (fs::temp_directory_path() / "vantor-corpus-XXXXXX").string();
+    ASSERT_NE(mkdtemp(folder.data()), nullptr);
+    for (const fs::path& path : Files("picture")) {
+        const std::vector<uint8_t> bytes = Bytes(path);
+        // The file under the same name as the bytes get, so that the reports read alike.
+        const std::string name = (fs::path(folder) / "picture").string();
+        fs::copy_file(path, name, fs::copy_options::overwrite_existing);
+        ReportList fromFile;
+        SetImageErrorReporter(&fromFile);
+        SDL_Surface* loaded = PictureLoader::Load(name.c_str());
+        const std::string fileOutcome = Outcome(loaded, fromFile);
+        ReportList fromMemory;
+        SetImageErrorReporter(&fromMemory);
+        SDL_Surface* decoded =
+            PictureLoader::LoadFromMemory(bytes.data(), bytes.size(), name.c_str());
+        const std::string memoryOutcome = Outcome(decoded, fromMemory);
+        SetImageErrorReporter(nullptr);
+        EXPECT_EQ(memoryOutcome, fileOutcome) << path.filename();
+        EXPECT_FALSE(fileOutcome.empty()) << path.filename();
+    }
+    fs::remove_all(folder);
+}
+
+TEST(SeedCorpus, EveryCommandIsValidOrNotAsItsNameSays) {
+    int valid = 0;
+    int invalid = 0;
+    for (const fs::path& path : Files("media-command")) {
+        const std::string name = path.filename().string();
+        const std::vector<uint8_t> bytes = Bytes(path);
+        const CommandFuzzOutcome outcome = RunCommandInput(bytes.data(), bytes.size());
+        EXPECT_EQ(outcome.fault, nullptr) << name << ": " << outcome.fault;
+        if (StartsWith(name, "valid-")) {
+            ++valid;
+            EXPECT_NE(outcome.verb, MediaCommand::Verb::Invalid) << name;
+            EXPECT_FALSE(outcome.file.empty()) << name;
+        } else if (StartsWith(name, "invalid-")) {
+            ++invalid;
+            EXPECT_EQ(outcome.verb, MediaCommand::Verb::Invalid) << name;
+        } else {
+            ADD_FAILURE() << name << ": the name does not say what must become of the command";
+        }
+    }
+    EXPECT_GE(valid, 31); // at least every command of the game
+    EXPECT_GE(invalid, 10);
+}
+
+} // namespace

@@ -1,0 +1,222 @@
+// A hostile machine: no display, no audio device, and a player who closes the window while
+// the level is still loading. The real program is run where it takes a whole process.
+#include "ChildProcess.h"
+#include "SoundingGame.h"
+#include "TempAssets.h"
+#include "VirtualDisplay.h"
+
+#include "app/GameManager.h"
+#include "game/Sector01.h"
+#include "sound/MediaControl.h"
+#include "sound/MixerPlayer.h"
+#include "sound/SoundCommands.h"
+
+#include <SDL_image.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+const std::string Game = VANTOR_GAME_BINARY;
+const std::string CloseWindow = VANTOR_CLOSE_WINDOW;
+
+// What the game would take for a display, or for a driver that needs none.
+const std::vector<std::string> DisplayVariables = {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"};
+
+// The environment the game is started with: none of the display variables, then the given
+// ones. In a sanitizer build the leak checker keeps its list of known library leaks to itself,
+// so that whatever the game prints is the game's own.
+std::vector<std::string> GameEnvironment(std::vector<std::string> with) {
+    const char* leakOptions = std::getenv("LSAN_OPTIONS");
+    std::string options = leakOptions != nullptr ? leakOptions : "";
+    options += (options.empty() ? "" : ":") + std::string("print_suppressions=0");
+    with.push_back("LSAN_OPTIONS=" + options);
+    return ChildProcess::Environment(DisplayVariables, with);
+}
+
+void ExpectOneLineWithTheReason(const std::string& printed) {
+    ASSERT_FALSE(printed.empty());
+    EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 1) << printed;
+    EXPECT_EQ(printed.back(), '\n') << printed;
+    EXPECT_NE(printed.find("display"), std::string::npos) << printed;
+}
+
+TEST(NoDisplay, ExitsWith255AndOneLineSayingWhy) {
+    ChildProcess game({Game}, GameEnvironment({"SDL_AUDIODRIVER=dummy"}), TempAssets::SourceDir());
+    ASSERT_TRUE(game.Wait(20s)) << "the game did not end without a display";
+    EXPECT_EQ(game.Signal(), 0);
+    EXPECT_EQ(game.ExitStatus(), 255);
+    EXPECT_EQ(game.Stdout(), "");
+    ExpectOneLineWithTheReason(game.Stderr());
+}
+
+// As in a desktop session, with a runtime folder of the user's own: without one the Wayland
+// library, asked in passing, adds a line of its own about it.
+TEST(NoDisplay, ADisplayThatCannotBeOpenedAlsoExitsWith255AndOneLine) {
+    std::string runtime = (std::filesystem::temp_directory_path() / "vantor-run-XXXXXX").string();
+    ASSERT_NE(mkdtemp(runtime.data()), nullptr);
+    ChildProcess game(
+        {Game},
+        GameEnvironment({"DISPLAY=:64999", "SDL_AUDIODRIVER=dummy", "XDG_RUNTIME_DIR=" + runtime}),
+        TempAssets::SourceDir());
+    const bool ended = game.Wait(20s);
+    std::filesystem::remove_all(runtime);
+    ASSERT_TRUE(ended) << "the game did not end without a display";
+    EXPECT_EQ(game.Signal(), 0);
+    EXPECT_EQ(game.ExitStatus(), 255);
+    EXPECT_EQ(game.Stdout(), "");
+    ExpectOneLineWithTheReason(game.Stderr());
+}
+
+// The real game on a virtual display of the test's own.
+class RealGame : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(screen.Ready()) << screen.Problem();
+        SDL_Surface* loaded = IMG_Load(TempAssets::Original("Splash.bmp").c_str());
+        ASSERT_NE(loaded, nullptr);
+        splash = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
+        SDL_FreeSurface(loaded);
+        ASSERT_NE(splash, nullptr);
+    }
+
+    void TearDown() override { SDL_FreeSurface(splash); }
+
+    void Start(const std::string& audioDriver) {
+        game = std::make_unique<ChildProcess>(
+            std::vector<std::string>{Game},
+            GameEnvironment({"DISPLAY=" + screen.Name(), "SDL_AUDIODRIVER=" + audioDriver}),
+            TempAssets::SourceDir());
+        ASSERT_TRUE(game->Started());
+    }
+
+    // Waits for the game's window to be shown, looking every millisecond.
+    void WaitForTheWindow() {
+        const auto deadline = std::chrono::steady_clock::now() + 20s;
+        while ((window = screen.ShownWindow("Vantor Game")) == 0) {
+            ASSERT_TRUE(game->Running()) << "the game ended: " << game->Stderr();
+            ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "no window was shown";
+            std::this_thread::sleep_for(1ms);
+        }
+    }
+
+    // Whether the window shows the title picture, judged at a grid of points.
+    bool ShowsTheTitle() {
+        int matches = 0;
+        int points = 0;
+        for (int y = 60; y < 720; y += 160) {
+            for (int x = 60; x < 1024; x += 190) {
+                ++points;
+                uint32_t seen = 0;
+                if (!screen.Pixel(window, x, y, seen)) {
+                    continue;
+                }
+                const auto* row = static_cast<const uint8_t*>(splash->pixels) + y * splash->pitch;
+                const uint32_t expected = reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFF;
+                bool near = true;
+                for (int shift = 0; shift < 24; shift += 8) {
+                    near = near && std::abs(int((seen >> shift) & 0xFF) -
+                                            int((expected >> shift) & 0xFF)) < 12;
+                }
+                matches += near;
+            }
+        }
+        return matches * 10 >= points * 9;
+    }
+
+    // Asks the window to close as the window manager's close button does.
+    void Close() {
+        ChildProcess closer({CloseWindow, std::to_string(window)},
+                            ChildProcess::Environment({"DISPLAY"}, {"DISPLAY=" + screen.Name()}),
+                            TempAssets::SourceDir());
+        ASSERT_TRUE(closer.Wait(10s));
+        ASSERT_EQ(closer.ExitStatus(), 0) << closer.Stderr();
+    }
+
+    void ExpectACleanEnd() {
+        ASSERT_TRUE(game->Wait(20s)) << "the game did not end after the close request";
+        EXPECT_EQ(game->Signal(), 0);
+        EXPECT_EQ(game->ExitStatus(), 0);
+        EXPECT_EQ(game->Stderr(), "");
+    }
+
+    VirtualDisplay screen;
+    SDL_Surface* splash = nullptr;
+    std::unique_ptr<ChildProcess> game;
+    unsigned long window = 0;
+};
+
+TEST_F(RealGame, WithoutAnAudioDeviceShowsItsTitleAndClosesWithZero) {
+    ASSERT_NO_FATAL_FAILURE(Start("nonexistent"));
+    ASSERT_NO_FATAL_FAILURE(WaitForTheWindow());
+    const auto deadline = std::chrono::steady_clock::now() + 30s;
+    while (!ShowsTheTitle()) {
+        ASSERT_TRUE(game->Running()) << "the game ended: " << game->Stderr();
+        ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "the title never showed";
+        std::this_thread::sleep_for(50ms);
+    }
+    ASSERT_NO_FATAL_FAILURE(Close());
+    ExpectACleanEnd();
+}
+
+TEST_F(RealGame, AWindowClosedWhileTheLevelLoadsEndsTheProgramCleanly) {
+    ASSERT_NO_FATAL_FAILURE(Start("dummy"));
+    ASSERT_NO_FATAL_FAILURE(WaitForTheWindow());
+    // The window is shown before the level loads; the close request goes at once.
+    ASSERT_NO_FATAL_FAILURE(Close());
+    bool titleShown = false;
+    const auto deadline = std::chrono::steady_clock::now() + 20s;
+    while (game->Running() && std::chrono::steady_clock::now() < deadline) {
+        titleShown = titleShown || ShowsTheTitle();
+        std::this_thread::sleep_for(5ms);
+    }
+    ExpectACleanEnd();
+    // Had the request come after loading, the title would have been drawn first.
+    EXPECT_FALSE(titleShown) << "the close request did not arrive while the level was loading";
+}
+
+// In the test's own process: the sound player finds no audio device, is installed all the same
+// and a whole game is played through it, every sound command and junk besides.
+TEST(NoAudioDevice, TheGamePlaysOnInSilence) {
+    setenv("SDL_AUDIODRIVER", "nonexistent", 1);
+    GameManager::SetGraphics(nullptr);
+    MixerPlayer player;
+    EXPECT_FALSE(player.Open());
+    player.WarmUp(SoundCommands::AllFiles.data(), int(SoundCommands::AllFiles.size()));
+    SetMediaPlayer(&player);
+
+    Sector01 level;
+    SoundingGame game(level);
+    int sent = 0;
+    game.Play([&] {
+        SendMediaCommand(
+            SoundCommands::AllCommands[size_t(sent) % SoundCommands::AllCommands.size()]);
+        SendMediaCommand("play /dev/zero");
+        SendMediaCommand("\x80\xff junk");
+        ++sent;
+    });
+    level.Unload();
+    SetMediaPlayer(nullptr);
+
+    EXPECT_EQ(sent, game.frames);
+    EXPECT_GT(game.frames, 50);
+    EXPECT_FALSE(player.IsOpen());
+    EXPECT_TRUE(player.WaitForDecoding(0ms));
+    for (const char* file : SoundCommands::AllFiles) {
+        EXPECT_EQ(player.StateOf(file), MixerPlayer::FileState::Unknown) << file;
+        EXPECT_FALSE(player.IsPlaying(file)) << file;
+    }
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+}
+
+} // namespace

@@ -1,0 +1,181 @@
+#include "PictureDamage.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <random>
+#include <stdexcept>
+
+namespace {
+
+uint32_t Crc32(const uint8_t* bytes, size_t size) {
+    uint32_t crc = 0xFFFFFFFFu;
+    for (size_t i = 0; i < size; ++i) {
+        crc ^= bytes[i];
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        }
+    }
+    return ~crc;
+}
+
+void PutBE32(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
+    for (int i = 0; i < 4; ++i) {
+        bytes.at(at + i) = uint8_t(value >> (24 - 8 * i));
+    }
+}
+
+void PutLE32(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
+    for (int i = 0; i < 4; ++i) {
+        bytes.at(at + i) = uint8_t(value >> (8 * i));
+    }
+}
+
+// Where the JPEG frame header's marker (FF Cn) is; the sides follow at +5 (height) and +7.
+size_t FindJpegFrameHeader(const std::vector<uint8_t>& bytes) {
+    size_t at = 2;
+    while (at + 4 <= bytes.size() && bytes[at] == 0xFF) {
+        const uint8_t marker = bytes[at + 1];
+        const size_t length = size_t(bytes[at + 2]) << 8 | bytes[at + 3];
+        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 &&
+            marker != 0xCC) {
+            return at;
+        }
+        at += 2 + length;
+    }
+    throw std::runtime_error("no JPEG frame header");
+}
+
+SDL_Surface* Decoded(const std::string& path) {
+    SDL_Surface* loaded = IMG_Load(path.c_str());
+    if (loaded == nullptr) {
+        throw std::runtime_error("cannot decode " + path + ": " + IMG_GetError());
+    }
+    return loaded;
+}
+
+} // namespace
+
+PictureDamage::Kind PictureDamage::KindOfName(const std::string& name) {
+    const std::string extension = name.substr(name.rfind('.') + 1);
+    if (extension == "bmp") {
+        return Kind::Bmp;
+    }
+    if (extension == "png") {
+        return Kind::Png;
+    }
+    return Kind::Jpeg;
+}
+
+const char* PictureDamage::NameOf(Kind kind) {
+    switch (kind) {
+    case Kind::Bmp:
+        return "BMP";
+    case Kind::Png:
+        return "PNG";
+    case Kind::Jpeg:
+        break;
+    }
+    return "JPEG";
+}
+
+std::vector<uint8_t> PictureDamage::CutInHeader(const std::vector<uint8_t>& bytes, Kind kind) {
+    size_t keep = 20; // BMP: inside the picture header; PNG: inside the header chunk
+    if (kind == Kind::Jpeg) {
+        keep = FindJpegFrameHeader(bytes) + 6; // the height only half there
+    }
+    return std::vector<uint8_t>(bytes.begin(), bytes.begin() + long(keep));
+}
+
+std::vector<uint8_t> PictureDamage::CutInPixels(const std::vector<uint8_t>& bytes) {
+    return std::vector<uint8_t>(bytes.begin(), bytes.begin() + long(bytes.size() / 2));
+}
+
+std::vector<uint8_t> PictureDamage::Noise(size_t size, unsigned seed) {
+    std::mt19937 random(seed);
+    std::vector<uint8_t> bytes(size);
+    for (uint8_t& byte : bytes) {
+        byte = uint8_t(random());
+    }
+    bytes.at(0) = 0x00; // no picture file starts like this
+    return bytes;
+}
+
+std::vector<uint8_t> PictureDamage::SignatureThenNoise(Kind kind, size_t size, unsigned seed) {
+    std::vector<uint8_t> bytes = Noise(size, seed);
+    std::vector<uint8_t> signature;
+    switch (kind) {
+    case Kind::Bmp:
+        signature = {'B', 'M'};
+        break;
+    case Kind::Png:
+        signature = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+        break;
+    case Kind::Jpeg:
+        signature = {0xFF, 0xD8, 0xFF};
+        break;
+    }
+    std::copy(signature.begin(), signature.end(), bytes.begin());
+    return bytes;
+}
+
+std::vector<uint8_t> PictureDamage::ClaimingSides(const std::vector<uint8_t>& bytes, Kind kind,
+                                                  uint32_t width, uint32_t height) {
+    std::vector<uint8_t> claimed = bytes;
+    switch (kind) {
+    case Kind::Bmp:
+        // The 40-byte and later picture headers: 32-bit sides after the header's size.
+        PutLE32(claimed, 18, width);
+        PutLE32(claimed, 22, height);
+        break;
+    case Kind::Png:
+        // The header chunk's sides, and its checksum over type and data made good again.
+        PutBE32(claimed, 16, width);
+        PutBE32(claimed, 20, height);
+        PutBE32(claimed, 29, Crc32(claimed.data() + 12, 17));
+        break;
+    case Kind::Jpeg: {
+        const size_t frame = FindJpegFrameHeader(claimed);
+        claimed.at(frame + 5) = uint8_t(height >> 8);
+        claimed.at(frame + 6) = uint8_t(height);
+        claimed.at(frame + 7) = uint8_t(width >> 8);
+        claimed.at(frame + 8) = uint8_t(width);
+        break;
+    }
+    }
+    return claimed;
+}
+
+void PictureDamage::Reencode(const std::string& source, Kind kind, const std::string& target) {
+    SDL_Surface* picture = Decoded(source);
+    SDL_Surface* argb = SDL_ConvertSurfaceFormat(picture, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_FreeSurface(picture);
+    int result = -1;
+    switch (kind) {
+    case Kind::Bmp:
+        result = SDL_SaveBMP(argb, target.c_str());
+        break;
+    case Kind::Png:
+        result = IMG_SavePNG(argb, target.c_str());
+        break;
+    case Kind::Jpeg:
+        result = IMG_SaveJPG(argb, target.c_str(), 90);
+        break;
+    }
+    SDL_FreeSurface(argb);
+    if (result != 0) {
+        throw std::runtime_error("cannot write " + target + ": " + SDL_GetError());
+    }
+}
+
+void PictureDamage::WriteSolidPng(const std::string& target, int width, int height,
+                                  uint32_t colour) {
+    SDL_Surface* picture =
+        SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_FillRect(picture, nullptr, colour);
+    const int result = IMG_SavePNG(picture, target.c_str());
+    SDL_FreeSurface(picture);
+    if (result != 0) {
+        throw std::runtime_error("cannot write " + target + ": " + SDL_GetError());
+    }
+}
