@@ -1,6 +1,7 @@
 #include "graphics/Graphics.h"
 
 #include "graphics/Letterbox.h"
+#include "graphics/RendererChoice.h"
 
 #include <cmath>
 #include <cstring>
@@ -51,14 +52,29 @@ bool Graphics::Init(SDL_Window* gameWindow) {
     if (window == nullptr) {
         return false;
     }
-    // A renderer that cannot draw into the game picture is no use either, so the software
-    // renderer is tried after any failure of the accelerated one.
-    if (!CreateRenderer(SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC) &&
-        !CreateRenderer(SDL_RENDERER_SOFTWARE)) {
+    // An accelerated renderer only on graphics hardware (RendererChoice.h). A renderer that
+    // cannot draw into the game picture is no use either, so the software renderer is tried
+    // after any failure of the accelerated one.
+    bool made = RendererChoice::MayHaveHardware() &&
+                CreateRenderer(SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+    if (made &&
+        RendererChoice::IsSoftwareRasterizer(RendererChoice::OpenGlRendererName(renderTarget))) {
+        DestroyRenderer();
+        made = false;
+    }
+    if (!made) {
+        // SDL would otherwise show the software renderer's pixels through OpenGL.
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+        made = CreateRenderer(SDL_RENDERER_SOFTWARE);
+    }
+    if (!made) {
         return false;
     }
     SDL_SetRenderDrawBlendMode(renderTarget, SDL_BLENDMODE_BLEND);
     ClearScreen(0.0f, 0.0f, 0.0f);
+    // Presenting the black picture once now makes whatever the window needs for presenting
+    // (the software renderer's shared memory with the display, say) before the first frame.
+    EndDraw();
     return true;
 }
 
@@ -75,13 +91,19 @@ bool Graphics::CreateRenderer(Uint32 flags) {
         SDL_SetTextureScaleMode(frame, SDL_ScaleModeLinear);
         return true;
     }
+    DestroyRenderer();
+    return false;
+}
+
+void Graphics::DestroyRenderer() {
     if (frame != nullptr) {
         SDL_DestroyTexture(frame);
         frame = nullptr;
     }
-    SDL_DestroyRenderer(renderTarget);
-    renderTarget = nullptr;
-    return false;
+    if (renderTarget != nullptr) {
+        SDL_DestroyRenderer(renderTarget);
+        renderTarget = nullptr;
+    }
 }
 
 bool Graphics::InitOffscreen() {
@@ -113,12 +135,21 @@ void Graphics::EndDraw() {
         return;
     }
     SDL_SetRenderTarget(renderTarget, nullptr);
-    SDL_SetRenderDrawColor(renderTarget, 0, 0, 0, 255);
-    SDL_RenderClear(renderTarget);
     int outputWidth = 0;
     int outputHeight = 0;
-    if (SDL_GetRendererOutputSize(renderTarget, &outputWidth, &outputHeight) == 0) {
-        const SDL_Rect box = Letterbox::Fit(outputWidth, outputHeight);
+    const bool sized = SDL_GetRendererOutputSize(renderTarget, &outputWidth, &outputHeight) == 0;
+    const SDL_Rect box = sized ? Letterbox::Fit(outputWidth, outputHeight) : SDL_Rect{0, 0, 0, 0};
+    // The bars are black. When the picture fills the whole output there are none, and when it
+    // is shown at its own size, pixel for pixel, smoothing would only cost time.
+    const bool covered =
+        sized && box.x == 0 && box.y == 0 && box.w == outputWidth && box.h == outputHeight;
+    if (!covered) {
+        SDL_SetRenderDrawColor(renderTarget, 0, 0, 0, 255);
+        SDL_RenderClear(renderTarget);
+    }
+    if (sized) {
+        const bool oneToOne = box.w == Width && box.h == Height;
+        SDL_SetTextureScaleMode(frame, oneToOne ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
         SDL_RenderCopy(renderTarget, frame, nullptr, &box);
     }
     SDL_RenderPresent(renderTarget);
@@ -155,16 +186,18 @@ void Graphics::DrawCircle(float x, float y, float radius, float r, float g, floa
         return;
     }
 
-    constexpr int batchSize = 64;
-    SDL_Rect spans[batchSize];
+    // SDL copies a batch of rectangles before queueing it, on its stack only while the copy
+    // is under 128 bytes: seven spans a batch keep a frame's circles off the heap.
+    constexpr int batchSize = 7;
+    SDL_FRect spans[batchSize];
     int count = 0;
     auto addSpan = [&](int row, int first, int last) {
         if (last < first) {
             return;
         }
-        spans[count++] = SDL_Rect{first, row, last - first + 1, 1};
+        spans[count++] = SDL_FRect{float(first), float(row), float(last - first + 1), 1.0f};
         if (count == batchSize) {
-            SDL_RenderFillRects(renderTarget, spans, count);
+            SDL_RenderFillRectsF(renderTarget, spans, count);
             count = 0;
         }
     };
@@ -192,7 +225,7 @@ void Graphics::DrawCircle(float x, float y, float radius, float r, float g, floa
         addSpan(row, left, right);
     }
     if (count > 0) {
-        SDL_RenderFillRects(renderTarget, spans, count);
+        SDL_RenderFillRectsF(renderTarget, spans, count);
     }
 }
 

@@ -51,4 +51,6 @@ private:
     // Makes a renderer of the given kind for the window with the game picture as its target;
     // false, with nothing left over, when either cannot be made.
     bool CreateRenderer(Uint32 flags);
+    // Destroys the renderer and the game picture made for it.
+    void DestroyRenderer();
 };

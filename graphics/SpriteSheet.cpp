@@ -9,18 +9,35 @@ namespace {
 
 // Every rotation turns about this point, measured from the picture's top-left corner, whatever
 // the picture's size: it is the middle of the game's 100 by 74 ships.
-constexpr SDL_FPoint RotationCentre = {50.0f, 37.0f};
+constexpr SDL_Point RotationCentre = {50, 37};
 
-SDL_Texture* MakeTexture(SDL_Renderer* renderer, SDL_Surface* pixels, SDL_ScaleMode scaleMode) {
+SDL_Texture* MakeTexture(SDL_Renderer* renderer, SDL_Surface* pixels, SDL_ScaleMode scaleMode,
+                         SDL_BlendMode blendMode) {
     SDL_Texture* texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
                                              SDL_TEXTUREACCESS_STATIC, pixels->w, pixels->h);
     if (texture == nullptr) {
         return nullptr;
     }
     SDL_UpdateTexture(texture, nullptr, pixels->pixels, pixels->pitch);
-    SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
+    SDL_SetTextureBlendMode(texture, blendMode);
     SDL_SetTextureScaleMode(texture, scaleMode);
     return texture;
+}
+
+// True when every pixel of the ARGB8888 picture is fully opaque.
+bool IsOpaque(const SDL_Surface* pixels) {
+    for (int y = 0; y < pixels->h; ++y) {
+        const auto* row = reinterpret_cast<const Uint32*>(
+            static_cast<const Uint8*>(pixels->pixels) + size_t(y) * size_t(pixels->pitch));
+        Uint32 all = 0xFF000000u;
+        for (int x = 0; x < pixels->w; ++x) {
+            all &= row[x];
+        }
+        if ((all & 0xFF000000u) != 0xFF000000u) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void Destroy(SDL_Texture*& texture) {
@@ -30,21 +47,26 @@ void Destroy(SDL_Texture*& texture) {
     }
 }
 
+void Destroy(TurnedPicture*& picture) {
+    delete picture;
+    picture = nullptr;
+}
+
 } // namespace
 
 SpriteSheet::SpriteSheet(const char* fileName, Graphics* graphics, float keyR, float keyG,
-                         float keyB)
+                         float keyB, Drawing drawing)
     : graphics(graphics) {
     ++live;
-    LoadPicture(fileName, keyR, keyG, keyB, bitmap, keyEffect, bitmapSize);
+    LoadPicture(fileName, keyR, keyG, keyB, drawing, bitmap, keyEffect, bitmapSize);
     cellWidth = bitmapSize.w;
     cellHeight = bitmapSize.h;
     columns = 1;
 }
 
 SpriteSheet::SpriteSheet(const char* fileName, Graphics* graphics, int cellWidth, int cellHeight,
-                         float keyR, float keyG, float keyB)
-    : SpriteSheet(fileName, graphics, keyR, keyG, keyB) {
+                         float keyR, float keyG, float keyB, Drawing drawing)
+    : SpriteSheet(fileName, graphics, keyR, keyG, keyB, drawing) {
     this->cellWidth = cellWidth;
     this->cellHeight = cellHeight;
     // The row length follows the game picture's width, not the file's.
@@ -55,8 +77,10 @@ SpriteSheet::SpriteSheet(const char* baseFileName, const char* detailFileName, G
                          float keyR, float keyG, float keyB)
     : graphics(graphics) {
     ++live;
-    LoadPicture(baseFileName, keyR, keyG, keyB, baseBitmap, baseKeyEffect, baseSize);
-    LoadPicture(detailFileName, keyR, keyG, keyB, detailBitmap, detailKeyEffect, detailSize);
+    LoadPicture(baseFileName, keyR, keyG, keyB, Drawing::AlsoRotated, baseBitmap, baseKeyEffect,
+                baseSize);
+    LoadPicture(detailFileName, keyR, keyG, keyB, Drawing::AlsoRotated, detailBitmap,
+                detailKeyEffect, detailSize);
 }
 
 SpriteSheet::~SpriteSheet() {
@@ -70,7 +94,8 @@ SpriteSheet::~SpriteSheet() {
 }
 
 void SpriteSheet::LoadPicture(const char* fileName, float keyR, float keyG, float keyB,
-                              SDL_Texture*& picture, SDL_Texture*& keyedPicture, SDL_Rect& size) {
+                              Drawing drawing, SDL_Texture*& picture, TurnedPicture*& keyedPicture,
+                              SDL_Rect& size) {
     picture = nullptr;
     keyedPicture = nullptr;
     size = SDL_Rect{0, 0, 0, 0};
@@ -81,10 +106,18 @@ void SpriteSheet::LoadPicture(const char* fileName, float keyR, float keyG, floa
     SDL_Renderer* renderer = graphics != nullptr ? graphics->GetRenderTarget() : nullptr;
     if (renderer != nullptr) {
         size = SDL_Rect{0, 0, pixels->w, pixels->h};
-        // Whole and cell draws copy pixels one to one; rotated draws are smoothed.
-        picture = MakeTexture(renderer, pixels, SDL_ScaleModeNearest);
-        ChromaKey::Apply(pixels, keyR, keyG, keyB);
-        keyedPicture = MakeTexture(renderer, pixels, SDL_ScaleModeLinear);
+        // Whole and cell draws copy pixels one to one; rotated draws are smoothed. Blending an
+        // opaque picture changes nothing but costs a full read of what lies beneath it, which
+        // for a backdrop is the whole screen; an opaque picture is simply copied.
+        picture = MakeTexture(renderer, pixels, SDL_ScaleModeNearest,
+                              IsOpaque(pixels) ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+        if (drawing == Drawing::AlsoRotated) {
+            ChromaKey::Apply(pixels, keyR, keyG, keyB);
+            keyedPicture = new TurnedPicture(renderer, pixels, RotationCentre);
+            if (!keyedPicture->Ready()) {
+                Destroy(keyedPicture);
+            }
+        }
     }
     SDL_FreeSurface(pixels);
 }
@@ -122,20 +155,16 @@ void SpriteSheet::DrawFrame(int frame, float x, float y) {
 }
 
 void SpriteSheet::DrawRotated(int angle, float x, float y) {
-    DrawKeyed(keyEffect, bitmapSize, angle, x, y);
+    if (keyEffect != nullptr) {
+        keyEffect->Draw(angle, x, y);
+    }
 }
 
 void SpriteSheet::DrawRotatedPair(int angle, float x, float y) {
-    DrawKeyed(baseKeyEffect, baseSize, angle, x, y);
-    DrawKeyed(detailKeyEffect, detailSize, angle, x, y);
-}
-
-void SpriteSheet::DrawKeyed(SDL_Texture* keyedPicture, const SDL_Rect& size, int angle, float x,
-                            float y) {
-    if (keyedPicture == nullptr) {
-        return;
+    if (baseKeyEffect != nullptr) {
+        baseKeyEffect->Draw(angle, x, y);
     }
-    const SDL_FRect dest = {x, y, float(size.w), float(size.h)};
-    SDL_RenderCopyExF(graphics->GetRenderTarget(), keyedPicture, nullptr, &dest, double(angle),
-                      &RotationCentre, SDL_FLIP_NONE);
+    if (detailKeyEffect != nullptr) {
+        detailKeyEffect->Draw(angle, x, y);
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graphics/Graphics.h"
+#include "graphics/TurnedPicture.h"
 
 #include <SDL.h>
 
@@ -12,12 +13,18 @@
 // every sheet.
 class SpriteSheet {
 public:
+    // Whether a picture may be drawn rotated. Only those that may get a keyed copy; a picture
+    // drawn only upright (whole or by cell) is kept once, which halves the memory and the
+    // loading time of the full-screen pictures, and DrawRotated draws nothing for it.
+    enum class Drawing { AlsoRotated, UprightOnly };
+
     // A single picture. The key colour (0 to 1 per channel) applies to the rotated draws.
-    SpriteSheet(const char* fileName, Graphics* graphics, float keyR, float keyG, float keyB);
+    SpriteSheet(const char* fileName, Graphics* graphics, float keyR, float keyG, float keyB,
+                Drawing drawing = Drawing::AlsoRotated);
     // An animation grid of cells of the given size, numbered left to right, then row by row,
     // with as many cells to a row as fit across the 1024-pixel game picture.
     SpriteSheet(const char* fileName, Graphics* graphics, int cellWidth, int cellHeight, float keyR,
-                float keyG, float keyB);
+                float keyG, float keyB, Drawing drawing = Drawing::AlsoRotated);
     // Two pictures drawn together, the detail picture over the base picture.
     SpriteSheet(const char* baseFileName, const char* detailFileName, Graphics* graphics,
                 float keyR, float keyG, float keyB);
@@ -31,15 +38,15 @@ public:
     // edge draws only its part on the picture.
     void DrawFrame(int frame, float x, float y);
     // The keyed picture placed at (x, y) and turned angle degrees clockwise about
-    // (x + 50, y + 37), smoothed.
+    // (x + 50, y + 37), smoothed. Drawing at the same angle as the last time costs a copy.
     void DrawRotated(int angle, float x, float y);
     // The same for both pictures of a two-picture sheet, base first.
     void DrawRotatedPair(int angle, float x, float y);
 
     Graphics* graphics = nullptr;
-    SDL_Texture* keyEffect = nullptr;       // bitmap with the key applied
-    SDL_Texture* baseKeyEffect = nullptr;   // baseBitmap with the key applied
-    SDL_Texture* detailKeyEffect = nullptr; // detailBitmap with the key applied
+    TurnedPicture* keyEffect = nullptr;       // bitmap with the key applied; null if upright only
+    TurnedPicture* baseKeyEffect = nullptr;   // baseBitmap with the key applied
+    TurnedPicture* detailKeyEffect = nullptr; // detailBitmap with the key applied
     SDL_Texture* bitmap = nullptr;
     SDL_Texture* baseBitmap = nullptr;
     SDL_Texture* detailBitmap = nullptr;
@@ -51,11 +58,10 @@ public:
     static inline int live = 0;
 
 private:
-    // Reads one file into a plain and a keyed texture of the same size; both stay null after a
-    // failure, which has then been reported.
-    void LoadPicture(const char* fileName, float keyR, float keyG, float keyB,
-                     SDL_Texture*& picture, SDL_Texture*& keyedPicture, SDL_Rect& size);
-    void DrawKeyed(SDL_Texture* keyedPicture, const SDL_Rect& size, int angle, float x, float y);
+    // Reads one file into a plain and, unless the picture is drawn only upright, a keyed texture
+    // of the same size; both stay null after a failure, which has then been reported.
+    void LoadPicture(const char* fileName, float keyR, float keyG, float keyB, Drawing drawing,
+                     SDL_Texture*& picture, TurnedPicture*& keyedPicture, SDL_Rect& size);
 
     SDL_Rect bitmapSize = {0, 0, 0, 0};
     SDL_Rect baseSize = {0, 0, 0, 0};

@@ -3,8 +3,10 @@
 #include "graphics/FontFinder.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cwchar>
+#include <map>
 #include <string>
 
 namespace {
@@ -27,6 +29,34 @@ bool IsCharacter(char32_t character) {
     return character <= 0x10FFFF && (character < 0xD800 || character > 0xDFFF);
 }
 
+// The whole font file in memory, read once however many writers use it. A font opened from
+// its file reads every glyph through a seek and a read of the file, which made rendering a
+// writer's glyphs several times slower than rendering them from memory.
+std::shared_ptr<const std::vector<unsigned char>> ReadFontFile(const std::string& path) {
+    static std::map<std::string, std::weak_ptr<const std::vector<unsigned char>>> files;
+    if (auto shared = files[path].lock()) {
+        return shared;
+    }
+    SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
+    if (file == nullptr) {
+        return nullptr;
+    }
+    const Sint64 size = SDL_RWsize(file);
+    auto bytes = std::make_shared<std::vector<unsigned char>>();
+    if (size > 0 && size <= INT_MAX) {
+        bytes->resize(size_t(size));
+        if (SDL_RWread(file, bytes->data(), 1, bytes->size()) != bytes->size()) {
+            bytes->clear();
+        }
+    }
+    SDL_RWclose(file);
+    if (bytes->empty()) {
+        return nullptr;
+    }
+    files[path] = bytes;
+    return bytes;
+}
+
 } // namespace
 
 TextWriter::TextWriter(Graphics* graphics, int fontSize, const char* fontFamily, float r, float g,
@@ -41,12 +71,18 @@ TextWriter::TextWriter(Graphics* graphics, int fontSize, const char* fontFamily,
         return;
     }
     int faceIndex = 0;
-    const std::string fontFile = FontFinder::Find(fontFamily, faceIndex);
-    if (fontFile.empty()) {
+    const std::string fontPath = FontFinder::Find(fontFamily, faceIndex);
+    if (fontPath.empty()) {
+        return;
+    }
+    fontFile = ReadFontFile(fontPath);
+    SDL_RWops* fontBytes =
+        fontFile != nullptr ? SDL_RWFromConstMem(fontFile->data(), int(fontFile->size())) : nullptr;
+    if (fontBytes == nullptr) {
         return;
     }
     // At SDL_ttf's 72 dots per inch a point is a pixel, so the size is the em in pixels.
-    textFormat = TTF_OpenFontIndex(fontFile.c_str(), fontSize, faceIndex);
+    textFormat = TTF_OpenFontIndexRW(fontBytes, 1, fontSize, faceIndex);
     if (textFormat == nullptr) {
         return;
     }

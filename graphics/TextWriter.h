@@ -5,6 +5,7 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -27,6 +28,9 @@ public:
 
     Graphics* graphics = nullptr;
     TTF_Font* textFormat = nullptr; // the font; null when no font could be opened
+    // The font file's bytes, which the font reads its glyphs from; shared by every writer of
+    // the same file.
+    std::shared_ptr<const std::vector<unsigned char>> fontFile;
     SDL_Color brush = {0, 0, 0, 255};
 
     // Writers in existence, to check that an unloaded level leaves none behind.

@@ -172,6 +172,48 @@ TEST_F(SpriteSheetTest, UnrotatedDrawsRightAfterARotatedOneStayUpright) {
     EXPECT_EQ(Pixel(300, 100), Blue);
 }
 
+// The turned picture is worked out once per angle and kept: whatever angles come between,
+// an angle draws the same pixels each time, and angles a whole turn apart are the same angle.
+TEST_F(SpriteSheetTest, AnAngleDrawsTheSamePixelsWhateverCameBefore) {
+    SpriteSheet sheet(MakeShip().c_str(), &graphics, 1.0f, 0.0f, 1.0f);
+    auto drawn = [&](auto draws) {
+        StartFrame(0.0f, 0.0f, 0.0f);
+        draws();
+        graphics.EndDraw();
+        return Snapshot();
+    };
+    const std::vector<uint32_t> first = drawn([&] { sheet.DrawRotated(37, 400.0f, 300.0f); });
+    // Other angles in between, one of them in the same frame just before.
+    drawn([&] { sheet.DrawRotated(200, 400.0f, 300.0f); });
+    const std::vector<uint32_t> again = drawn([&] {
+        sheet.DrawRotated(-91, 0.0f, 0.0f);
+        StartFrame(0.0f, 0.0f, 0.0f);
+        sheet.DrawRotated(37, 400.0f, 300.0f);
+    });
+    EXPECT_TRUE(first == again);
+    EXPECT_TRUE(drawn([&] { sheet.DrawRotated(37 + 360, 400.0f, 300.0f); }) == first);
+    EXPECT_TRUE(drawn([&] { sheet.DrawRotated(37 - 720, 400.0f, 300.0f); }) == first);
+
+    // A quarter turn back is three quarter turns on, pixel for pixel.
+    const std::vector<uint32_t> back = drawn([&] { sheet.DrawRotated(-90, 400.0f, 300.0f); });
+    EXPECT_TRUE(drawn([&] { sheet.DrawRotated(270, 400.0f, 300.0f); }) == back);
+    EXPECT_FALSE(back == first);
+}
+
+// One sheet drawn at two angles in one frame shows both: the second angle does not overwrite
+// the first before it is on the picture.
+TEST_F(SpriteSheetTest, TwoAnglesOfOnePictureInOneFrameBothShow) {
+    SpriteSheet sheet(MakeShip().c_str(), &graphics, 1.0f, 0.0f, 1.0f);
+    StartFrame(0.0f, 0.0f, 0.0f);
+    sheet.DrawRotated(0, 0.0f, 0.0f);
+    sheet.DrawRotated(90, 300.0f, 0.0f);
+    graphics.EndDraw();
+    // Upright, the mark is at (70..73, 10..13); a quarter turn takes its middle to (75, 59).
+    EXPECT_EQ(Pixel(71, 11), Red);
+    EXPECT_TRUE(IsRed(Pixel(375, 59)));
+    EXPECT_FALSE(IsRed(Pixel(371, 11)));
+}
+
 TEST_F(SpriteSheetTest, FrameZeroOfASinglePictureIsTheWholePicture) {
     SpriteSheet sheet(MakeShip().c_str(), &graphics, 1.0f, 0.0f, 1.0f);
     StartFrame(0.0f, 0.0f, 1.0f);

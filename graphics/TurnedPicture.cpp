@@ -1,0 +1,193 @@
+#include "graphics/TurnedPicture.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// Exact for the quarter turns, so that a picture turned by 0, 90, 180 or 270 degrees keeps
+// its pixels whole.
+void CosineAndSine(int angle, double& cosine, double& sine) {
+    switch (angle) {
+    case 0:
+        cosine = 1.0;
+        sine = 0.0;
+        return;
+    case 90:
+        cosine = 0.0;
+        sine = 1.0;
+        return;
+    case 180:
+        cosine = -1.0;
+        sine = 0.0;
+        return;
+    case 270:
+        cosine = 0.0;
+        sine = -1.0;
+        return;
+    default: {
+        const double radians = angle * M_PI / 180.0;
+        cosine = std::cos(radians);
+        sine = std::sin(radians);
+    }
+    }
+}
+
+} // namespace
+
+TurnedPicture::TurnedPicture(SDL_Renderer* renderer, const SDL_Surface* keyed, SDL_Point centre)
+    : renderer(renderer), centre(centre) {
+    if (renderer == nullptr || keyed == nullptr ||
+        keyed->format->format != SDL_PIXELFORMAT_ARGB8888 || keyed->w <= 0 || keyed->h <= 0) {
+        return;
+    }
+    width = keyed->w;
+    height = keyed->h;
+    pixels.resize(size_t(width) * size_t(height));
+    for (int y = 0; y < height; ++y) {
+        std::memcpy(&pixels[size_t(y) * size_t(width)],
+                    static_cast<const Uint8*>(keyed->pixels) + size_t(y) * size_t(keyed->pitch),
+                    size_t(width) * 4);
+    }
+    // Far enough from the centre for every corner at every angle, and a pixel more for the
+    // smoothed edge.
+    double farthest = 0.0;
+    for (const SDL_Point corner :
+         {SDL_Point{0, 0}, SDL_Point{width, 0}, SDL_Point{0, height}, SDL_Point{width, height}}) {
+        farthest = std::max(farthest,
+                            std::hypot(double(corner.x - centre.x), double(corner.y - centre.y)));
+    }
+    reach = int(std::ceil(farthest)) + 1;
+    texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                                2 * reach, 2 * reach);
+    if (texture == nullptr) {
+        pixels.clear();
+        return;
+    }
+    SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
+    SDL_SetTextureScaleMode(texture, SDL_ScaleModeNearest);
+}
+
+TurnedPicture::~TurnedPicture() {
+    if (texture != nullptr) {
+        SDL_DestroyTexture(texture);
+    }
+}
+
+void TurnedPicture::Draw(int angle, float x, float y) {
+    if (texture == nullptr) {
+        return;
+    }
+    const int turn = ((angle % 360) + 360) % 360;
+    if (turn != turnedAngle) {
+        Turn(turn);
+    }
+    if (area.w <= 0 || area.h <= 0) {
+        return;
+    }
+    // Texture pixel (i, j) lies at picture position (i - reach, j - reach) from the centre.
+    const SDL_FRect dest = {x + float(centre.x - reach + area.x),
+                            y + float(centre.y - reach + area.y), float(area.w), float(area.h)};
+    SDL_RenderCopyF(renderer, texture, &area, &dest);
+}
+
+void TurnedPicture::Turn(int angle) {
+    turnedAngle = angle;
+    area = SDL_Rect{0, 0, 0, 0};
+    double cosine = 0.0;
+    double sine = 0.0;
+    CosineAndSine(angle, cosine, sine);
+
+    // Where the turned picture lies in the texture: the box about its turned corners, a pixel
+    // wider for the smoothing, inside the texture.
+    const int side = 2 * reach;
+    double left = side;
+    double top = side;
+    double right = 0.0;
+    double bottom = 0.0;
+    for (const SDL_Point corner :
+         {SDL_Point{0, 0}, SDL_Point{width, 0}, SDL_Point{0, height}, SDL_Point{width, height}}) {
+        const double dx = corner.x - centre.x;
+        const double dy = corner.y - centre.y;
+        const double tx = reach + cosine * dx - sine * dy;
+        const double ty = reach + sine * dx + cosine * dy;
+        left = std::min(left, tx);
+        right = std::max(right, tx);
+        top = std::min(top, ty);
+        bottom = std::max(bottom, ty);
+    }
+    const bool quarterTurn = angle % 90 == 0;
+    const int pad = quarterTurn ? 0 : 1;
+    const int x0 = std::clamp(int(std::floor(left)) - pad, 0, side);
+    const int y0 = std::clamp(int(std::floor(top)) - pad, 0, side);
+    const int x1 = std::clamp(int(std::ceil(right)) + pad, 0, side);
+    const int y1 = std::clamp(int(std::ceil(bottom)) + pad, 0, side);
+    if (x1 <= x0 || y1 <= y0) {
+        return;
+    }
+    const SDL_Rect box = {x0, y0, x1 - x0, y1 - y0};
+    void* locked = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(texture, &box, &locked, &pitch) != 0) {
+        return;
+    }
+
+    // Each texture pixel's middle is turned back onto the picture and read there between its
+    // four nearest pixels, weighted by their alpha so that the clear background lends them
+    // none of its colour. Outside the picture everything is clear.
+    auto at = [this](int px, int py) -> Uint32 {
+        if (px < 0 || py < 0 || px >= width || py >= height) {
+            return 0;
+        }
+        return pixels[size_t(py) * size_t(width) + size_t(px)];
+    };
+    for (int j = y0; j < y1; ++j) {
+        Uint32* row =
+            reinterpret_cast<Uint32*>(static_cast<Uint8*>(locked) + size_t(j - y0) * size_t(pitch));
+        const double qy = j + 0.5 - reach;
+        for (int i = x0; i < x1; ++i) {
+            const double qx = i + 0.5 - reach;
+            // The picture position whose middle lands here, in pixel-corner coordinates.
+            const double u = centre.x + cosine * qx + sine * qy - 0.5;
+            const double v = centre.y - sine * qx + cosine * qy - 0.5;
+            const double fu = std::floor(u);
+            const double fv = std::floor(v);
+            const int px = int(fu);
+            const int py = int(fv);
+            if (px < -1 || py < -1 || px >= width || py >= height) {
+                row[i - x0] = 0;
+                continue;
+            }
+            // Weights in 1/256ths; a quarter turn lands on whole pixels and copies them.
+            const int wx = int((u - fu) * 256.0 + 0.5);
+            const int wy = int((v - fv) * 256.0 + 0.5);
+            const Uint32 samples[4] = {at(px, py), at(px + 1, py), at(px, py + 1),
+                                       at(px + 1, py + 1)};
+            const int weights[4] = {(256 - wx) * (256 - wy), wx * (256 - wy), (256 - wx) * wy,
+                                    wx * wy};
+            Uint64 alpha = 0;
+            Uint64 red = 0;
+            Uint64 green = 0;
+            Uint64 blue = 0;
+            for (int k = 0; k < 4; ++k) {
+                const Uint64 a = Uint64(weights[k]) * (samples[k] >> 24);
+                alpha += a;
+                red += a * ((samples[k] >> 16) & 0xFF);
+                green += a * ((samples[k] >> 8) & 0xFF);
+                blue += a * (samples[k] & 0xFF);
+            }
+            if (alpha == 0) {
+                row[i - x0] = 0;
+                continue;
+            }
+            const Uint32 outAlpha = Uint32((alpha + 32768) >> 16);
+            const Uint32 outRed = Uint32((red + alpha / 2) / alpha);
+            const Uint32 outGreen = Uint32((green + alpha / 2) / alpha);
+            const Uint32 outBlue = Uint32((blue + alpha / 2) / alpha);
+            row[i - x0] = outAlpha << 24 | outRed << 16 | outGreen << 8 | outBlue;
+        }
+    }
+    SDL_UnlockTexture(texture);
+    area = box;
+}
