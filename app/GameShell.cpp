@@ -2,6 +2,7 @@
 
 #include "app/AssetFolder.h"
 #include "app/CommandLog.h"
+#include "app/FrameStats.h"
 #include "app/GameIcon.h"
 #include "app/GameManager.h"
 #include "app/LevelController.h"
@@ -44,6 +45,8 @@ bool IsWindowless(const char* driver) {
     return driver == nullptr || std::strcmp(driver, "offscreen") == 0 ||
            std::strcmp(driver, "dummy") == 0;
 }
+
+FrameStats* frameStats = nullptr;
 
 } // namespace
 
@@ -139,7 +142,12 @@ void GameShell::RunFrameLoop() {
         }
         const Uint64 now = SDL_GetPerformanceCounter();
         if (now >= next) {
+            const double cpuBefore = frameStats != nullptr ? FrameStats::ThreadMilliseconds() : 0;
             RunFrame();
+            if (frameStats != nullptr) {
+                frameStats->Add(now, SDL_GetPerformanceCounter(),
+                                FrameStats::ThreadMilliseconds() - cpuBefore);
+            }
             next += period;
             // After a long stall (a dragged window, a paused process) start afresh rather
             // than rushing through the missed frames.
@@ -225,8 +233,20 @@ int GameShell::Main() {
     // The level stays installed for the whole run and goes with the process.
     LevelController::LoadInitialLevel(new Sector01());
 
+    const char* statsPath = std::getenv("VANTOR_FRAME_STATS");
+    std::unique_ptr<FrameStats> stats;
+    if (statsPath != nullptr && statsPath[0] != '\0') {
+        stats = std::make_unique<FrameStats>();
+        frameStats = stats.get();
+    }
+
     GameShell shell(window, graphics);
     shell.RunFrameLoop();
+
+    if (stats != nullptr) {
+        stats->Write(statsPath);
+        frameStats = nullptr;
+    }
 
     delete graphics;
     GameManager::SetGraphics(nullptr);

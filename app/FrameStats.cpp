@@ -1,0 +1,32 @@
+#include "app/FrameStats.h"
+
+#include <algorithm>
+#include <ctime>
+
+double FrameStats::ThreadMilliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1000.0 + double(now.tv_nsec) / 1e6;
+}
+
+void FrameStats::Add(Uint64 start, Uint64 end, double cpuMilliseconds) {
+    work.Add(Milliseconds(end - start));
+    cpu.Add(cpuMilliseconds);
+    if (lastStart != 0) {
+        gap.Add(Milliseconds(start - lastStart));
+    }
+    lastStart = start;
+}
+
+void FrameStats::Write(const char* path) const {
+    if (FILE* file = std::fopen(path, "w")) {
+        work.Write(file, "frame");
+        cpu.Write(file, "frame_cpu");
+        gap.Write(file, "start_to_start");
+        std::fclose(file);
+    }
+}
+
+double FrameStats::Milliseconds(Uint64 ticks) {
+    return double(ticks) * 1000.0 / double(SDL_GetPerformanceFrequency());
+}

@@ -1,0 +1,73 @@
+#include "app/FrameStats.h"
+
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+
+namespace {
+
+std::map<std::string, double> ReadSummary(const std::string& path) {
+    std::map<std::string, double> values;
+    std::ifstream file(path);
+    std::string key;
+    double value = 0.0;
+    while (file >> key >> value) {
+        values[key] = value;
+    }
+    return values;
+}
+
+// The summary the measuring script reads: a hundred frames, one of them slow, give the count,
+// the longest frame, a 99th percentile that leaves the one slow frame out, and the mean; the
+// time from start to start counts the gaps between frames, one fewer than the frames.
+TEST(FrameStatsTest, SummaryCountsLongestPercentileAndMean) {
+    const double frequency = double(SDL_GetPerformanceFrequency());
+    auto ticks = [frequency](double milliseconds) {
+        return Uint64(milliseconds * frequency / 1000.0);
+    };
+    FrameStats stats;
+    Uint64 start = ticks(1000.0);
+    for (int frame = 0; frame < 100; ++frame) {
+        const double took = frame == 50 ? 25.0 : 2.05;
+        stats.Add(start, start + ticks(took), took / 2.0);
+        start += ticks(16.0);
+    }
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "vantor-frame-stats-test.txt").string();
+    stats.Write(path.c_str());
+    const auto summary = ReadSummary(path);
+    std::remove(path.c_str());
+
+    EXPECT_EQ(summary.at("frame_count"), 100);
+    EXPECT_NEAR(summary.at("frame_max_ms"), 25.0, 0.01);
+    EXPECT_NEAR(summary.at("frame_p99_ms"), 2.1, 0.001);
+    EXPECT_NEAR(summary.at("frame_mean_ms"), (99 * 2.05 + 25.0) / 100, 0.01);
+    EXPECT_NEAR(summary.at("frame_cpu_max_ms"), 12.5, 0.01);
+    EXPECT_EQ(summary.at("start_to_start_count"), 99);
+    EXPECT_NEAR(summary.at("start_to_start_max_ms"), 16.0, 0.01);
+}
+
+// A frame longer than the histogram's last step is still the longest, and nothing breaks on
+// a frame of no time at all.
+TEST(FrameStatsTest, FramesBeyondTheHistogramAndOfNoTimeAreCounted) {
+    const double frequency = double(SDL_GetPerformanceFrequency());
+    FrameStats stats;
+    stats.Add(100, 100 + Uint64(frequency * 0.5), 0.0); // half a second
+    stats.Add(200000, 200000, -0.001);                  // a clock that stood still
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "vantor-frame-stats-long.txt").string();
+    stats.Write(path.c_str());
+    const auto summary = ReadSummary(path);
+    std::remove(path.c_str());
+    EXPECT_EQ(summary.at("frame_count"), 2);
+    EXPECT_NEAR(summary.at("frame_max_ms"), 500.0, 0.01);
+    EXPECT_NEAR(summary.at("frame_p99_ms"), 500.0, 0.01);
+}
+
+} // namespace
