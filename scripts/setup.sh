@@ -9,6 +9,7 @@ packages=(
     make
     g++
     clang
+    libclang-rt-dev # clang's sanitizer and libFuzzer runtimes
     pkg-config
     libgtest-dev
     libbenchmark-dev
@@ -29,6 +30,8 @@ packages=(
     xauth
     xdotool
     imagemagick
+    # Measuring the real game: GNU time for its peak memory.
+    time
 )
 
 missing=()

@@ -1,9 +1,40 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds everything and runs every test.
+# Sets up the machine, builds everything and runs every test: the whole suite in the normal
+# build, the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, then the
+# fuzzers for a bounded time. Each step prints when it starts.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+jobs=$(nproc)
+started=$SECONDS
+# Marks the start of a step with the time since the start of the script.
+step() {
+    echo "test.sh: [$((SECONDS - started)) s] $*"
+}
+
+step "setup"
 bash scripts/setup.sh
+
+# The normal build and the whole suite.
+step "normal build"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j "$(nproc)"
-ctest --test-dir build --output-on-failure -j "$(nproc)"
+cmake --build build -j "$jobs"
+step "normal suite"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+# The same suite under the sanitizers, the soak included; a report fails its test. The build
+# sets the sanitizers' options for ctest itself (see VANTOR_SANITIZE in CMakeLists.txt).
+step "sanitizer build"
+CC=clang CXX=clang++ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_SANITIZE=ON
+cmake --build build-asan -j "$jobs"
+step "sanitizer suite"
+ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+# The fuzzers, each for a bounded time, on their own clang build of the fuzz targets only.
+step "fuzz build"
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DVANTOR_FUZZ=ON
+cmake --build build-fuzz/fuzz -j "$jobs"
+step "fuzz runs"
+bash fuzz/run-fuzzers.sh build-fuzz 60
+
+step "everything passed"

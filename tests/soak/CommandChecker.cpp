@@ -1,0 +1,30 @@
+#include "CommandChecker.h"
+
+#include "sound/MediaCommand.h"
+#include "sound/MediaControl.h"
+#include "sound/SoundCommands.h"
+
+#include <string_view>
+
+CommandChecker::CommandChecker() {
+    SetMediaPlayer(this);
+}
+
+CommandChecker::~CommandChecker() {
+    SetMediaPlayer(nullptr);
+}
+
+void CommandChecker::Send(const char* command) {
+    sent += 1;
+    const MediaCommand parsed = MediaCommand::Parse(command);
+    if (!parsed.IsValid()) {
+        invalid += 1;
+        return;
+    }
+    for (const char* file : SoundCommands::AllFiles) {
+        if (parsed.file == std::string_view(file)) {
+            return;
+        }
+    }
+    unknownFile += 1;
+}

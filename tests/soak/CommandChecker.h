@@ -1,0 +1,22 @@
+#pragma once
+
+#include "sound/MediaPlayer.h"
+
+#include <cstdint>
+
+// Stands in for the sound player for its lifetime and checks every command the game sends:
+// it must parse, and the file it names must be one of the game's sound files. Keeps counts
+// only, so that a long run stays the same size.
+class CommandChecker final : public MediaPlayer {
+public:
+    CommandChecker();
+    ~CommandChecker() override;
+    CommandChecker(const CommandChecker&) = delete;
+    CommandChecker& operator=(const CommandChecker&) = delete;
+
+    void Send(const char* command) override;
+
+    int64_t sent = 0;
+    int64_t invalid = 0;     // did not parse
+    int64_t unknownFile = 0; // parsed, but named a file the game does not have
+};

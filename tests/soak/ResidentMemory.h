@@ -1,0 +1,5 @@
+#pragma once
+
+// The process's resident memory in kilobytes, as /proc/self/status gives it (VmRSS); -1 when
+// it cannot be read.
+long ResidentKilobytes();
