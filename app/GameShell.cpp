@@ -180,8 +180,15 @@ int GameShell::Main() {
         return CannotStart("cannot open the game window",
                            "no display (neither DISPLAY nor WAYLAND_DISPLAY is set)");
     }
+    // With only an X display named, only X is tried: when that display cannot be opened SDL
+    // would go on to ask Wayland, whose library prints a complaint of its own.
+    if (!IsSet("SDL_VIDEODRIVER") && !IsSet("WAYLAND_DISPLAY")) {
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    }
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
-        return CannotStart("cannot open the game window");
+        char reason[256];
+        std::snprintf(reason, sizeof reason, "no display could be opened (%s)", SDL_GetError());
+        return CannotStart("cannot open the game window", reason);
     }
     if (!IsSet("SDL_VIDEODRIVER") && IsWindowless(SDL_GetCurrentVideoDriver())) {
         SDL_Quit();
