@@ -49,9 +49,56 @@ SDL_Surface* DecodeAs(ImageHeader::Format format, SDL_RWops* file) {
     return nullptr;
 }
 
+// The decoders' usual layouts turned into ARGB8888 by a plain loop, several times faster than
+// SDL's general converter. False, with nothing written, for any other layout.
+bool FastConvert(SDL_Surface* decoded, Uint32* pixels, int pitch) {
+    const Uint32 format = decoded->format->format;
+    const bool known = format == SDL_PIXELFORMAT_RGB24 || format == SDL_PIXELFORMAT_BGR24 ||
+                       format == SDL_PIXELFORMAT_ABGR8888 || format == SDL_PIXELFORMAT_ARGB8888;
+    if (!known || SDL_HasColorKey(decoded) || SDL_MUSTLOCK(decoded)) {
+        return false;
+    }
+    for (int y = 0; y < decoded->h; ++y) {
+        const auto* in =
+            static_cast<const Uint8*>(decoded->pixels) + size_t(y) * size_t(decoded->pitch);
+        auto* out =
+            reinterpret_cast<Uint32*>(reinterpret_cast<Uint8*>(pixels) + size_t(y) * size_t(pitch));
+        switch (format) {
+        case SDL_PIXELFORMAT_RGB24: // bytes red, green, blue
+            for (int x = 0; x < decoded->w; ++x, in += 3) {
+                out[x] = 0xFF000000u | Uint32(in[0]) << 16 | Uint32(in[1]) << 8 | in[2];
+            }
+            break;
+        case SDL_PIXELFORMAT_BGR24: // bytes blue, green, red
+            for (int x = 0; x < decoded->w; ++x, in += 3) {
+                out[x] = 0xFF000000u | Uint32(in[2]) << 16 | Uint32(in[1]) << 8 | in[0];
+            }
+            break;
+        case SDL_PIXELFORMAT_ABGR8888: // bytes red, green, blue, alpha
+            for (int x = 0; x < decoded->w; ++x, in += 4) {
+                out[x] = Uint32(in[3]) << 24 | Uint32(in[0]) << 16 | Uint32(in[1]) << 8 | in[2];
+            }
+            break;
+        default: // already ARGB8888
+            SDL_memcpy(out, in, size_t(decoded->w) * 4);
+            break;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 SDL_Surface* PictureLoader::Load(const char* fileName) {
+    SDL_RWops* file = fileName != nullptr ? SDL_RWFromFile(fileName, "rb") : nullptr;
+    if (file == nullptr) {
+        ReportImageError(FileError, fileName);
+        return nullptr;
+    }
+    return ToArgb(Decode(file, fileName), fileName);
+}
+
+SDL_Surface* PictureLoader::LoadDecoded(const char* fileName) {
     SDL_RWops* file = fileName != nullptr ? SDL_RWFromFile(fileName, "rb") : nullptr;
     if (file == nullptr) {
         ReportImageError(FileError, fileName);
@@ -68,7 +115,7 @@ SDL_Surface* PictureLoader::LoadFromMemory(const void* bytes, std::size_t size, 
         ReportImageError(FileError, name);
         return nullptr;
     }
-    return Decode(file, name);
+    return ToArgb(Decode(file, name), name);
 }
 
 SDL_Surface* PictureLoader::Decode(SDL_RWops* file, const char* name) {
@@ -86,18 +133,52 @@ SDL_Surface* PictureLoader::Decode(SDL_RWops* file, const char* name) {
         ReportImageError(FrameError, name);
         return nullptr;
     }
-    SDL_PixelFormat* argb = SDL_AllocFormat(SDL_PIXELFORMAT_ARGB8888);
-    if (argb == nullptr) {
-        SDL_FreeSurface(decoded);
-        ReportImageError(ConverterError, name);
+    return decoded;
+}
+
+SDL_Surface* PictureLoader::ToArgb(SDL_Surface* decoded, const char* name) {
+    if (decoded == nullptr) {
         return nullptr;
     }
-    SDL_Surface* converted = SDL_ConvertSurface(decoded, argb, 0);
-    SDL_FreeFormat(argb);
-    SDL_FreeSurface(decoded);
-    if (converted == nullptr) {
+    SDL_Surface* argb =
+        SDL_CreateRGBSurfaceWithFormat(0, decoded->w, decoded->h, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (argb == nullptr) {
+        SDL_FreeSurface(decoded);
         ReportImageError(ConvertError, name);
         return nullptr;
     }
-    return converted;
+    const bool converted =
+        ConvertInto(decoded, static_cast<Uint32*>(argb->pixels), argb->pitch, name);
+    SDL_FreeSurface(decoded);
+    if (!converted) {
+        SDL_FreeSurface(argb);
+        return nullptr;
+    }
+    return argb;
+}
+
+bool PictureLoader::ConvertInto(SDL_Surface* decoded, Uint32* pixels, int pitch, const char* name) {
+    if (FastConvert(decoded, pixels, pitch)) {
+        return true;
+    }
+    // Any other layout (a palette, a colour key) goes through SDL's converter.
+    SDL_PixelFormat* argb = SDL_AllocFormat(SDL_PIXELFORMAT_ARGB8888);
+    if (argb == nullptr) {
+        ReportImageError(ConverterError, name);
+        return false;
+    }
+    SDL_Surface* converted = SDL_ConvertSurface(decoded, argb, 0);
+    SDL_FreeFormat(argb);
+    if (converted == nullptr) {
+        ReportImageError(ConvertError, name);
+        return false;
+    }
+    for (int y = 0; y < converted->h; ++y) {
+        SDL_memcpy(reinterpret_cast<Uint8*>(pixels) + size_t(y) * size_t(pitch),
+                   static_cast<const Uint8*>(converted->pixels) +
+                       size_t(y) * size_t(converted->pitch),
+                   size_t(converted->w) * 4);
+    }
+    SDL_FreeSurface(converted);
+    return true;
 }

@@ -23,7 +23,18 @@ public:
     // that cannot be read, as an empty file does. The bytes are only read, and not kept.
     static SDL_Surface* LoadFromMemory(const void* bytes, std::size_t size, const char* name);
 
+    // The file's picture as its decoder left it, in whatever layout, after the same checks and
+    // with the same reports as Load; the caller frees it. Null after a report.
+    static SDL_Surface* LoadDecoded(const char* fileName);
+
+    // Writes a decoded picture as ARGB8888 into pixels, rows pitch bytes apart, with room for
+    // its whole width and height; false after a report naming the file. Loading a level turns
+    // each picture straight into the memory it is uploaded from, with no surface in between.
+    static bool ConvertInto(SDL_Surface* decoded, Uint32* pixels, int pitch, const char* name);
+
 private:
-    // Checks, decodes and converts an opened picture, closing it.
+    // Checks and decodes an opened picture, closing it.
     static SDL_Surface* Decode(SDL_RWops* file, const char* name);
+    // A decoded picture as a new ARGB8888 surface; frees the decoded one.
+    static SDL_Surface* ToArgb(SDL_Surface* decoded, const char* name);
 };

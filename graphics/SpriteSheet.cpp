@@ -1,9 +1,11 @@
 #include "graphics/SpriteSheet.h"
 
 #include "graphics/ChromaKey.h"
+#include "graphics/ImageErrorReporter.h"
 #include "graphics/PictureLoader.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -99,7 +101,23 @@ void SpriteSheet::LoadPicture(const char* fileName, float keyR, float keyG, floa
     picture = nullptr;
     keyedPicture = nullptr;
     size = SDL_Rect{0, 0, 0, 0};
-    SDL_Surface* pixels = PictureLoader::Load(fileName);
+    SDL_Surface* decoded = PictureLoader::LoadDecoded(fileName);
+    if (decoded == nullptr) {
+        return;
+    }
+    // Every picture is turned into ARGB in the same memory, which stays from one picture to
+    // the next: a level's loading then makes no big block per picture besides its textures.
+    static std::vector<Uint32> scratch;
+    scratch.resize(std::max(scratch.size(), size_t(decoded->w) * size_t(decoded->h)));
+    SDL_Surface* pixels = nullptr;
+    if (PictureLoader::ConvertInto(decoded, scratch.data(), decoded->w * 4, fileName)) {
+        pixels = SDL_CreateRGBSurfaceWithFormatFrom(scratch.data(), decoded->w, decoded->h, 32,
+                                                    decoded->w * 4, SDL_PIXELFORMAT_ARGB8888);
+        if (pixels == nullptr) {
+            ReportImageError(PictureLoader::ConvertError, fileName);
+        }
+    }
+    SDL_FreeSurface(decoded);
     if (pixels == nullptr) {
         return;
     }

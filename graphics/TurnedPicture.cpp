@@ -59,8 +59,11 @@ TurnedPicture::TurnedPicture(SDL_Renderer* renderer, const SDL_Surface* keyed, S
                             std::hypot(double(corner.x - centre.x), double(corner.y - centre.y)));
     }
     reach = int(std::ceil(farthest)) + 1;
+    // The turned picture always fits in a square as wide as the picture's diagonal (and its
+    // smoothed edge), wherever the turning centre lies.
+    side = int(std::ceil(std::hypot(double(width), double(height)))) + 4;
     texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
-                                2 * reach, 2 * reach);
+                                side, side);
     if (texture == nullptr) {
         pixels.clear();
         return;
@@ -86,9 +89,8 @@ void TurnedPicture::Draw(int angle, float x, float y) {
     if (area.w <= 0 || area.h <= 0) {
         return;
     }
-    // Texture pixel (i, j) lies at picture position (i - reach, j - reach) from the centre.
-    const SDL_FRect dest = {x + float(centre.x - reach + area.x),
-                            y + float(centre.y - reach + area.y), float(area.w), float(area.h)};
+    const SDL_FRect dest = {x + float(centre.x - reach + areaX),
+                            y + float(centre.y - reach + areaY), float(area.w), float(area.h)};
     SDL_RenderCopyF(renderer, texture, &area, &dest);
 }
 
@@ -99,11 +101,12 @@ void TurnedPicture::Turn(int angle) {
     double sine = 0.0;
     CosineAndSine(angle, cosine, sine);
 
-    // Where the turned picture lies in the texture: the box about its turned corners, a pixel
-    // wider for the smoothing, inside the texture.
-    const int side = 2 * reach;
-    double left = side;
-    double top = side;
+    // Where the turned picture lies: the box about its turned corners, a pixel wider for the
+    // smoothing, in a square 2 * reach wide with the turning centre in its middle. That box is
+    // what the texture holds, from its top-left corner.
+    const int span = 2 * reach;
+    double left = span;
+    double top = span;
     double right = 0.0;
     double bottom = 0.0;
     for (const SDL_Point corner :
@@ -119,14 +122,14 @@ void TurnedPicture::Turn(int angle) {
     }
     const bool quarterTurn = angle % 90 == 0;
     const int pad = quarterTurn ? 0 : 1;
-    const int x0 = std::clamp(int(std::floor(left)) - pad, 0, side);
-    const int y0 = std::clamp(int(std::floor(top)) - pad, 0, side);
-    const int x1 = std::clamp(int(std::ceil(right)) + pad, 0, side);
-    const int y1 = std::clamp(int(std::ceil(bottom)) + pad, 0, side);
+    const int x0 = std::clamp(int(std::floor(left)) - pad, 0, span);
+    const int y0 = std::clamp(int(std::floor(top)) - pad, 0, span);
+    const int x1 = std::clamp(int(std::ceil(right)) + pad, x0, std::min(span, x0 + side));
+    const int y1 = std::clamp(int(std::ceil(bottom)) + pad, y0, std::min(span, y0 + side));
     if (x1 <= x0 || y1 <= y0) {
         return;
     }
-    const SDL_Rect box = {x0, y0, x1 - x0, y1 - y0};
+    const SDL_Rect box = {0, 0, x1 - x0, y1 - y0};
     void* locked = nullptr;
     int pitch = 0;
     if (SDL_LockTexture(texture, &box, &locked, &pitch) != 0) {
@@ -190,4 +193,6 @@ void TurnedPicture::Turn(int angle) {
     }
     SDL_UnlockTexture(texture);
     area = box;
+    areaX = x0;
+    areaY = y0;
 }

@@ -24,10 +24,6 @@ public:
     // (x, y) plus the centre.
     void Draw(int angle, float x, float y);
 
-    // The part of the texture that holds the picture turned by the last angle drawn, in the
-    // texture's own pixels.
-    SDL_Rect TurnedArea() const { return area; }
-
 private:
     // Fills the texture with the picture turned by the angle (0 to 359).
     void Turn(int angle);
@@ -38,8 +34,12 @@ private:
     int width = 0;
     int height = 0;
     SDL_Point centre = {0, 0};
-    // The texture is 2 * reach on a side, with the turning centre in its middle.
+    // Turned pixels are placed in a square 2 * reach on a side with the turning centre in its
+    // middle; the texture, side pixels square, holds the part of it the picture covers.
     int reach = 0;
-    int turnedAngle = -1; // the angle the texture holds; none yet
-    SDL_Rect area = {0, 0, 0, 0};
+    int side = 0;
+    int turnedAngle = -1;         // the angle the texture holds; none yet
+    SDL_Rect area = {0, 0, 0, 0}; // the turned picture in the texture
+    int areaX = 0;                // and where that lies in the square
+    int areaY = 0;
 };

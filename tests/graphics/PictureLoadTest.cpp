@@ -4,6 +4,7 @@
 #include "TestPicture.h"
 
 #include "graphics/ImageErrorReporter.h"
+#include "graphics/PictureLoader.h"
 #include "graphics/SpriteSheet.h"
 
 #include <gtest/gtest.h>
@@ -251,3 +252,50 @@ TEST(PictureLoadDefaultReporter, WithoutADisplayWritesOneLineOnStderr) {
 }
 
 } // namespace
+
+// Each layout a decoder hands over, turned into ARGB8888 by the loader's own loops or by SDL's
+// converter, gives what SDL's converter gives: no channel swapped, alpha kept, opaque layouts
+// made fully opaque, rows read with the decoded picture's own pitch.
+TEST(PictureConversion, EveryDecodedLayoutComesOutAsSdlWouldConvertIt) {
+    std::mt19937 random(7);
+    const Uint32 layouts[] = {SDL_PIXELFORMAT_RGB24,    SDL_PIXELFORMAT_BGR24,
+                              SDL_PIXELFORMAT_ABGR8888, SDL_PIXELFORMAT_ARGB8888,
+                              SDL_PIXELFORMAT_INDEX8,   SDL_PIXELFORMAT_RGB565};
+    for (const Uint32 layout : layouts) {
+        SCOPED_TRACE(SDL_GetPixelFormatName(layout));
+        // An odd width, so that 3-byte rows are padded.
+        SDL_Surface* decoded = SDL_CreateRGBSurfaceWithFormat(0, 37, 5, 0, layout);
+        ASSERT_NE(decoded, nullptr);
+        if (decoded->format->palette != nullptr) {
+            SDL_Color colours[256];
+            for (SDL_Color& colour : colours) {
+                colour = SDL_Color{Uint8(random()), Uint8(random()), Uint8(random()), 255};
+            }
+            SDL_SetPaletteColors(decoded->format->palette, colours, 0, 256);
+        }
+        for (int y = 0; y < decoded->h; ++y) {
+            auto* row = static_cast<Uint8*>(decoded->pixels) + y * decoded->pitch;
+            for (int x = 0; x < decoded->w * decoded->format->BytesPerPixel; ++x) {
+                row[x] = Uint8(random());
+            }
+        }
+        SDL_Surface* expected = SDL_ConvertSurfaceFormat(decoded, SDL_PIXELFORMAT_ARGB8888, 0);
+        ASSERT_NE(expected, nullptr);
+        const int pitch = decoded->w * 4 + 8; // a destination with room to spare in each row
+        std::vector<Uint32> converted(size_t(pitch / 4) * size_t(decoded->h), 0xDEADBEEFu);
+        ASSERT_TRUE(PictureLoader::ConvertInto(decoded, converted.data(), pitch, "layout"));
+        int wrong = 0;
+        for (int y = 0; y < decoded->h; ++y) {
+            const auto* want = reinterpret_cast<const Uint32*>(
+                static_cast<const Uint8*>(expected->pixels) + y * expected->pitch);
+            for (int x = 0; x < decoded->w; ++x) {
+                wrong += converted[size_t(y) * size_t(pitch / 4) + size_t(x)] != want[x] ? 1 : 0;
+            }
+            // Past the picture's width the destination is left alone.
+            EXPECT_EQ(converted[size_t(y) * size_t(pitch / 4) + size_t(decoded->w)], 0xDEADBEEFu);
+        }
+        EXPECT_EQ(wrong, 0);
+        SDL_FreeSurface(expected);
+        SDL_FreeSurface(decoded);
+    }
+}
