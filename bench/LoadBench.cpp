@@ -1,0 +1,93 @@
+#include "bench/LoadBench.h"
+
+#include "bench/BenchAssets.h"
+#include "bench/CountingPlayer.h"
+#include "game/Sector01.h"
+#include "graphics/Graphics.h"
+#include "graphics/ImageErrorReporter.h"
+#include "graphics/SpriteSheet.h"
+#include "graphics/TextWriter.h"
+
+#include <benchmark/benchmark.h>
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+namespace {
+
+class CountingReporter final : public ImageErrorReporter {
+public:
+    void Report(const char*, const char*) override { ++reports; }
+    int reports = 0;
+};
+
+// Each file read and decoded by SDL2_image, nothing more: the reference of the level's load.
+// With Convert, each picture is then also converted to 32-bit ARGB, as a texture upload wants
+// it; that is shown beside the reference as context.
+template <bool Convert> void DecodeFiles(benchmark::State& state) {
+    IMG_Init(IMG_INIT_PNG | IMG_INIT_JPG);
+    long long pixels = 0;
+    for (auto _ : state) {
+        for (const char* file : BenchAssets::PictureFiles) {
+            SDL_Surface* decoded = IMG_Load(file);
+            if (decoded == nullptr) {
+                state.SkipWithError("a picture could not be decoded");
+                return;
+            }
+            pixels += static_cast<long long>(decoded->w) * decoded->h;
+            if constexpr (Convert) {
+                SDL_Surface* argb = SDL_ConvertSurfaceFormat(decoded, SDL_PIXELFORMAT_ARGB8888, 0);
+                benchmark::DoNotOptimize(argb);
+                SDL_FreeSurface(argb);
+            }
+            SDL_FreeSurface(decoded);
+        }
+    }
+    state.counters["files"] = static_cast<double>(BenchAssets::PictureFiles.size());
+    state.counters["Mpixels"] =
+        benchmark::Counter(static_cast<double>(pixels) / 1e6, benchmark::Counter::kAvgIterations);
+}
+
+void LoadLevel(benchmark::State& state) {
+    Graphics* const previous = GameManager::graphics;
+    Graphics graphics;
+    if (!graphics.InitOffscreen()) {
+        state.SkipWithError("no offscreen drawing device");
+        return;
+    }
+    GameManager::SetGraphics(&graphics);
+    CountingPlayer sound;
+    CountingReporter reporter;
+    SetImageErrorReporter(&reporter);
+    Sector01 level;
+    // The shared drawing level may be loaded as well; only this load's assets are counted.
+    const int before = SpriteSheet::live + TextWriter::live;
+    int assets = 0;
+    for (auto _ : state) {
+        level.Load();
+        state.PauseTiming();
+        assets = SpriteSheet::live + TextWriter::live - before;
+        level.Unload();
+        state.ResumeTiming();
+    }
+    SetImageErrorReporter(nullptr);
+    GameManager::SetGraphics(previous);
+    if (reporter.reports != 0) {
+        state.SkipWithError("a picture failed to load");
+    }
+    state.counters["assets"] = static_cast<double>(assets);
+}
+
+} // namespace
+
+void LoadBench::Register() {
+    benchmark::RegisterBenchmark("Load/Reference_DecodeFiles", DecodeFiles<false>)
+        ->Unit(benchmark::kMillisecond)
+        ->MinTime(1.0);
+    benchmark::RegisterBenchmark("Load/Context_DecodeAndConvert", DecodeFiles<true>)
+        ->Unit(benchmark::kMillisecond)
+        ->MinTime(1.0);
+    benchmark::RegisterBenchmark("Load/Level", LoadLevel)
+        ->Unit(benchmark::kMillisecond)
+        ->MinTime(1.0);
+}

@@ -1,0 +1,84 @@
+#include "bench/RenderBench.h"
+
+#include "bench/CountingPlayer.h"
+#include "bench/OffscreenLevel.h"
+
+#include <benchmark/benchmark.h>
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+// One opaque 1024 by 768 picture copied over the whole target, without blending; blended, the
+// same copy costs what every backdrop cost when all pictures were blended.
+template <SDL_BlendMode Mode> void FullScreenCopy(benchmark::State& state) {
+    OffscreenLevel* shared = OffscreenLevel::Get();
+    if (shared == nullptr) {
+        state.SkipWithError("the level could not be loaded offscreen");
+        return;
+    }
+    SDL_Renderer* renderer = shared->graphics.GetRenderTarget();
+    SDL_Texture* picture =
+        SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
+                          Graphics::Width, Graphics::Height);
+    if (picture == nullptr) {
+        state.SkipWithError("no texture");
+        return;
+    }
+    std::vector<uint32_t> pixels(size_t(Graphics::Width) * Graphics::Height);
+    for (int y = 0; y < Graphics::Height; ++y) {
+        for (int x = 0; x < Graphics::Width; ++x) {
+            pixels[size_t(y) * Graphics::Width + x] =
+                0xFF000000u | uint32_t(x & 0xFF) << 16 | uint32_t(y & 0xFF) << 8 | uint32_t(x ^ y);
+        }
+    }
+    SDL_UpdateTexture(picture, nullptr, pixels.data(), Graphics::Width * 4);
+    SDL_SetTextureBlendMode(picture, Mode);
+    for (auto _ : state) {
+        SDL_RenderCopy(renderer, picture, nullptr, nullptr);
+        SDL_RenderFlush(renderer);
+    }
+    SDL_DestroyTexture(picture);
+}
+
+template <void (OffscreenLevel::*Show)()> void Screen(benchmark::State& state) {
+    OffscreenLevel* shared = OffscreenLevel::Get();
+    if (shared == nullptr) {
+        state.SkipWithError("the level could not be loaded offscreen");
+        return;
+    }
+    CountingPlayer sound;
+    (shared->*Show)();
+    // The first frame after a change of screen is drawn once untimed, as the game has drawn
+    // the frame before.
+    shared->Draw();
+    const long long before = sound.commands;
+    for (auto _ : state) {
+        shared->Draw();
+    }
+    state.counters["sounds_per_frame"] = benchmark::Counter(
+        static_cast<double>(sound.commands - before), benchmark::Counter::kAvgIterations);
+}
+
+} // namespace
+
+void RenderBench::Register() {
+    benchmark::RegisterBenchmark("Render/Reference_FullScreenCopy",
+                                 FullScreenCopy<SDL_BLENDMODE_NONE>)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Render/Context_BlendedCopy", FullScreenCopy<SDL_BLENDMODE_BLEND>)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Render/Title", Screen<&OffscreenLevel::ShowTitle>)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Render/Play", Screen<&OffscreenLevel::ShowPlay>)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Render/PlanetPanel", Screen<&OffscreenLevel::ShowPlanetPanel>)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Render/Menu", Screen<&OffscreenLevel::ShowMenu>)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Render/EndScreen", Screen<&OffscreenLevel::ShowEndScreen>)
+        ->Unit(benchmark::kMicrosecond);
+}

@@ -1,0 +1,160 @@
+#include "bench/SoundBench.h"
+
+#include "sound/MediaCommand.h"
+#include "sound/MixerPlayer.h"
+#include "sound/SoundCommands.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The player for the whole run, opened on first use with every file of the game decoded.
+MixerPlayer* Player() {
+    static MixerPlayer player;
+    static bool ready = false;
+    static bool tried = false;
+    if (!tried) {
+        tried = true;
+        if (player.Open()) {
+            player.WarmUp(SoundCommands::AllFiles.data(),
+                          static_cast<int>(SoundCommands::AllFiles.size()));
+            ready = player.WaitForDecoding(std::chrono::seconds(60));
+            for (const char* file : SoundCommands::AllFiles) {
+                ready = ready && player.StateOf(file) == MixerPlayer::FileState::Ready;
+            }
+        }
+    }
+    return ready ? &player : nullptr;
+}
+
+// The first play of each of the game's twenty files, on a new player that has just decoded
+// them all, as the game's first minutes play them. The time is per command; the slowest single
+// first play is a counter. Each iteration opens its own player, so this must run before the
+// shared one is opened.
+void FirstPlayOfEveryFile(benchmark::State& state) {
+    std::vector<std::string> commands;
+    for (const char* file : SoundCommands::AllFiles) {
+        commands.push_back(std::string("play ") + file);
+    }
+    double slowest = 0.0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        MixerPlayer player;
+        if (!player.Open()) {
+            state.SkipWithError("the audio device cannot be opened, or another player holds it");
+            return;
+        }
+        player.WarmUp(SoundCommands::AllFiles.data(),
+                      static_cast<int>(SoundCommands::AllFiles.size()));
+        player.WaitForDecoding(std::chrono::seconds(60));
+        state.ResumeTiming();
+        for (const std::string& command : commands) {
+            const auto start = std::chrono::steady_clock::now();
+            player.Send(command.c_str());
+            const std::chrono::duration<double, std::nano> took =
+                std::chrono::steady_clock::now() - start;
+            slowest = std::max(slowest, took.count());
+        }
+        state.PauseTiming();
+        player.Close();
+        state.ResumeTiming();
+    }
+    state.counters["commands"] = static_cast<double>(commands.size());
+    state.counters["slowest_ns"] = slowest;
+}
+
+// Taking the command apart, which every player does first.
+void ParseOnly(benchmark::State& state) {
+    for (auto _ : state) {
+        const MediaCommand parsed = MediaCommand::Parse(SoundCommands::PlayGameOver);
+        benchmark::DoNotOptimize(parsed);
+    }
+}
+
+// The end screen's case: a play of what already plays, sent on every frame.
+void PlayWhilePlaying(benchmark::State& state) {
+    MixerPlayer* player = Player();
+    if (player == nullptr) {
+        state.SkipWithError("the sound player could not be opened on the dummy driver");
+        return;
+    }
+    player->Send(SoundCommands::PlayTrack01);
+    for (auto _ : state) {
+        player->Send(SoundCommands::PlayTrack01);
+    }
+    player->Send(SoundCommands::StopTrack01);
+}
+
+// A stop of a file that is not playing, as the end screen sends for every sector track.
+void StopWhileStopped(benchmark::State& state) {
+    MixerPlayer* player = Player();
+    if (player == nullptr) {
+        state.SkipWithError("the sound player could not be opened on the dummy driver");
+        return;
+    }
+    for (auto _ : state) {
+        player->Send(SoundCommands::StopTrack05);
+    }
+}
+
+// Starting a decoded file and halting it again: one command per iteration, half of them
+// starts on a mixer channel, half of them halts.
+void StartAndStop(benchmark::State& state) {
+    MixerPlayer* player = Player();
+    if (player == nullptr) {
+        state.SkipWithError("the sound player could not be opened on the dummy driver");
+        return;
+    }
+    const char* const commands[2] = {SoundCommands::PlayEngine, "stop zeb_engine_2.mp3"};
+    int next = 0;
+    for (auto _ : state) {
+        player->Send(commands[next]);
+        next ^= 1;
+    }
+    player->Send(commands[1]);
+}
+
+// The commands of one end-screen frame after a defeat, timed per command.
+void EndScreenFrame(benchmark::State& state) {
+    MixerPlayer* player = Player();
+    if (player == nullptr) {
+        state.SkipWithError("the sound player could not be opened on the dummy driver");
+        return;
+    }
+    int perFrame = 0;
+    for (auto _ : state) {
+        perFrame = 0;
+        for (const char* stop : SoundCommands::StopTracks) {
+            player->Send(stop);
+            ++perFrame;
+        }
+        player->Send(SoundCommands::StopBossTrack);
+        player->Send(SoundCommands::PlayGameOver);
+        player->Send(SoundCommands::PlayLargeExplosion);
+        perFrame += 3;
+    }
+    state.SetItemsProcessed(state.iterations() * perFrame);
+    state.counters["commands"] = perFrame;
+    player->Send(SoundCommands::StopGameOver);
+}
+
+} // namespace
+
+void SoundBench::Register() {
+    benchmark::RegisterBenchmark("Sound/FirstPlayOfEveryFile", FirstPlayOfEveryFile)
+        ->Unit(benchmark::kNanosecond)
+        ->Iterations(5);
+    benchmark::RegisterBenchmark("Sound/Reference_Parse", ParseOnly)->Unit(benchmark::kNanosecond);
+    benchmark::RegisterBenchmark("Sound/PlayWhilePlaying", PlayWhilePlaying)
+        ->Unit(benchmark::kNanosecond);
+    benchmark::RegisterBenchmark("Sound/StopWhileStopped", StopWhileStopped)
+        ->Unit(benchmark::kNanosecond);
+    benchmark::RegisterBenchmark("Sound/StartAndStop", StartAndStop)->Unit(benchmark::kNanosecond);
+    benchmark::RegisterBenchmark("Sound/EndScreenFrame", EndScreenFrame)
+        ->Unit(benchmark::kNanosecond);
+}
