@@ -31,7 +31,10 @@ private:
             counts[std::clamp(int(ms * 10.0), 0, Steps - 1)] += 1;
             ++total;
             sum += ms;
-            longest = std::max(longest, ms);
+            if (ms > longest) {
+                longest = ms;
+                longestAt = total;
+            }
         }
 
         // The duration that 99% of the entries do not exceed, to the step.
@@ -51,8 +54,10 @@ private:
         }
 
         void Write(FILE* file, const char* name) const {
-            std::fprintf(file, "%s_count %lld\n%s_max_ms %.3f\n%s_p99_ms %.1f\n%s_mean_ms %.3f\n",
-                         name, total, name, longest, name, P99(), name,
+            std::fprintf(file,
+                         "%s_count %lld\n%s_max_ms %.3f\n%s_max_at %lld\n%s_p99_ms %.1f\n"
+                         "%s_mean_ms %.3f\n",
+                         name, total, name, longest, name, longestAt, name, P99(), name,
                          total > 0 ? sum / double(total) : 0.0);
         }
 
@@ -60,6 +65,7 @@ private:
         long long total = 0;
         double sum = 0.0;
         double longest = 0.0;
+        long long longestAt = 0; // which entry, counted from 1
     };
 
     Histogram work;

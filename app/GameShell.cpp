@@ -218,6 +218,11 @@ int GameShell::Main() {
     }
     GameManager::SetGraphics(graphics);
     SDL_ShowWindow(window);
+    // The first picture presented in the window on the screen waits for the display to set the
+    // window up; a black one now puts that wait into the start-up, ahead of the first frame.
+    graphics->BeginDraw();
+    graphics->ClearScreen(0.0f, 0.0f, 0.0f);
+    graphics->EndDraw();
     // The shell reads keys only; no character input is wanted.
     SDL_StopTextInput();
 

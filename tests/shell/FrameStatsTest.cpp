@@ -46,6 +46,7 @@ TEST(FrameStatsTest, SummaryCountsLongestPercentileAndMean) {
 
     EXPECT_EQ(summary.at("frame_count"), 100);
     EXPECT_NEAR(summary.at("frame_max_ms"), 25.0, 0.01);
+    EXPECT_EQ(summary.at("frame_max_at"), 51); // the 51st frame
     EXPECT_NEAR(summary.at("frame_p99_ms"), 2.1, 0.001);
     EXPECT_NEAR(summary.at("frame_mean_ms"), (99 * 2.05 + 25.0) / 100, 0.01);
     EXPECT_NEAR(summary.at("frame_cpu_max_ms"), 12.5, 0.01);
