@@ -56,10 +56,9 @@ void Sector01::Load() {
     torpedoCountText = new TextWriter(g, 15, "Bar Code", 1, 0.5f, 1);
 
     // Then the rest.
-    const char* const planetFiles[10] = {"Planet1.bmp", "Planet2.bmp", "Planet3.bmp",
-                                         "Planet4.bmp", "Planet5.bmp", "Planet6.bmp",
-                                         "Planet7.bmp", "Planet8.bmp", "Planet9.bmp",
-                                         "Planet10.bmp"};
+    const char* const planetFiles[10] = {"Planet1.bmp", "Planet2.bmp", "Planet3.bmp", "Planet4.bmp",
+                                         "Planet5.bmp", "Planet6.bmp", "Planet7.bmp", "Planet8.bmp",
+                                         "Planet9.bmp", "Planet10.bmp"};
     for (int i = 0; i < 10; ++i) {
         planets[i] = new SpriteSheet(planetFiles[i], g, 0, 1, 0);
     }
@@ -96,24 +95,34 @@ void Sector01::Unload() {
     // Pictures in the order they are declared, then the text styles. The fields keep their
     // values: an unloaded level is only ever deleted.
     SpriteSheet* const sheets[] = {
-        sectorBackground, backgrounds[0], backgrounds[1], backgrounds[2], backgrounds[3],
-        backgrounds[4], backgrounds[5], backgrounds[6], backgrounds[7], backgrounds[8],
-        backgrounds[9], backgrounds[10], backgrounds[11], backgrounds[12], backgrounds[13],
-        planets[0], planets[1], planets[2], planets[3], planets[4], planets[5], planets[6],
-        planets[7], planets[8], planets[9], intactStatus, asteroidStrip, rockStrip, aniPlanet02,
-        aniPlanet03, planetInfo, sectorLabels[0], sectorLabels[1], sectorLabels[2],
-        damageStatus[0], damageStatus[1], damageStatus[2], damageStatus[3], damageStatus[4],
-        playerShip, gameOverScreen, splashScreen, enemyShip, warhead01, explosionStrip,
-        scorePanel, bottomHud, captain, warheadFire, menuScreen, warhead02, captain2, beamStrip,
-        enemyShip01, gameEndScreen};
+        sectorBackground, backgrounds[0],  backgrounds[1],  backgrounds[2],  backgrounds[3],
+        backgrounds[4],   backgrounds[5],  backgrounds[6],  backgrounds[7],  backgrounds[8],
+        backgrounds[9],   backgrounds[10], backgrounds[11], backgrounds[12], backgrounds[13],
+        planets[0],       planets[1],      planets[2],      planets[3],      planets[4],
+        planets[5],       planets[6],      planets[7],      planets[8],      planets[9],
+        intactStatus,     asteroidStrip,   rockStrip,       aniPlanet02,     aniPlanet03,
+        planetInfo,       sectorLabels[0], sectorLabels[1], sectorLabels[2], damageStatus[0],
+        damageStatus[1],  damageStatus[2], damageStatus[3], damageStatus[4], playerShip,
+        gameOverScreen,   splashScreen,    enemyShip,       warhead01,       explosionStrip,
+        scorePanel,       bottomHud,       captain,         warheadFire,     menuScreen,
+        warhead02,        captain2,        beamStrip,       enemyShip01,     gameEndScreen};
     for (SpriteSheet* sheet : sheets) {
         delete sheet;
     }
-    TextWriter* const writers[] = {
-        promptText,           energyText,          scienceText,          planetScienceText,
-        planetEnergyText,     killsText,           menuWarpCreatedText,  menuWarpEnergyText,
-        menuWeaponEnergyText, menuEnergyText,      menuScienceText,      warpPercentText,
-        menuWeaponCreatedText, torpedoCountText};
+    TextWriter* const writers[] = {promptText,
+                                   energyText,
+                                   scienceText,
+                                   planetScienceText,
+                                   planetEnergyText,
+                                   killsText,
+                                   menuWarpCreatedText,
+                                   menuWarpEnergyText,
+                                   menuWeaponEnergyText,
+                                   menuEnergyText,
+                                   menuScienceText,
+                                   warpPercentText,
+                                   menuWeaponCreatedText,
+                                   torpedoCountText};
     for (TextWriter* writer : writers) {
         delete writer;
     }
