@@ -8,6 +8,7 @@
 //   media-command/valid-*, media-command/invalid-*
 // Usage: make-seed-corpus CORPUS_DIR (the corpus folder of the source tree). The output is
 // the same on every run.
+#include "PngCrc.h"
 #include "sound/SoundCommands.h"
 
 #include <SDL.h>
@@ -81,17 +82,6 @@ void Colour(int x, int y, uint8_t& r, uint8_t& g, uint8_t& b) {
 
 // --- PNG, written by hand so that every colour type and the interlaced layout can be had ----
 
-uint32_t Crc32(const uint8_t* bytes, size_t size) {
-    uint32_t crc = 0xFFFFFFFFu;
-    for (size_t i = 0; i < size; ++i) {
-        crc ^= bytes[i];
-        for (int bit = 0; bit < 8; ++bit) {
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-        }
-    }
-    return ~crc;
-}
-
 uint32_t Adler32(const Bytes& bytes) {
     uint32_t a = 1;
     uint32_t b = 0;
@@ -124,7 +114,7 @@ void Chunk(Bytes& png, const char* type, const Bytes& data) {
     const size_t start = png.size();
     png.insert(png.end(), type, type + 4);
     png.insert(png.end(), data.begin(), data.end());
-    Put32BE(png, Crc32(png.data() + start, png.size() - start));
+    Put32BE(png, PngCrc(png.data() + start, png.size() - start));
 }
 
 struct PngLayout {

@@ -1,4 +1,5 @@
 #include "PictureDamage.h"
+#include "PngCrc.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
@@ -7,17 +8,6 @@
 #include <stdexcept>
 
 namespace {
-
-uint32_t Crc32(const uint8_t* bytes, size_t size) {
-    uint32_t crc = 0xFFFFFFFFu;
-    for (size_t i = 0; i < size; ++i) {
-        crc ^= bytes[i];
-        for (int bit = 0; bit < 8; ++bit) {
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-        }
-    }
-    return ~crc;
-}
 
 void PutBE32(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
     for (int i = 0; i < 4; ++i) {
@@ -132,7 +122,7 @@ std::vector<uint8_t> PictureDamage::ClaimingSides(const std::vector<uint8_t>& by
         // The header chunk's sides, and its checksum over type and data made good again.
         PutBE32(claimed, 16, width);
         PutBE32(claimed, 20, height);
-        PutBE32(claimed, 29, Crc32(claimed.data() + 12, 17));
+        PutBE32(claimed, 29, PngCrc(claimed.data() + 12, 17));
         break;
     case Kind::Jpeg: {
         const size_t frame = FindJpegFrameHeader(claimed);
