@@ -1,9 +1,8 @@
 #pragma once
 
-#include <array>
 #include <string>
 
-// The generated asset folder the benchmarks read from, and the picture files the level loads.
+// The generated asset folder the benchmarks read from.
 class BenchAssets {
 public:
     // VANTOR_ASSET_DIR when set, else the folder the build generated.
@@ -12,7 +11,4 @@ public:
     // the level and the sound player find their files by their bare names. False, with a
     // line on stderr, when the folder lacks a picture the level loads.
     static bool Enter();
-
-    // Every picture file the level's Load reads: 54 sheets of one file and the ship's two.
-    static const std::array<const char*, 56> PictureFiles;
 };

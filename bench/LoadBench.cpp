@@ -2,6 +2,7 @@
 
 #include "bench/BenchAssets.h"
 #include "bench/CountingPlayer.h"
+#include "game/PictureFiles.h"
 #include "game/Sector01.h"
 #include "graphics/Graphics.h"
 #include "graphics/ImageErrorReporter.h"
@@ -28,7 +29,7 @@ template <bool Convert> void DecodeFiles(benchmark::State& state) {
     IMG_Init(IMG_INIT_PNG | IMG_INIT_JPG);
     long long pixels = 0;
     for (auto _ : state) {
-        for (const char* file : BenchAssets::PictureFiles) {
+        for (const char* file : PictureFiles::All) {
             SDL_Surface* decoded = IMG_Load(file);
             if (decoded == nullptr) {
                 state.SkipWithError("a picture could not be decoded");
@@ -43,7 +44,7 @@ template <bool Convert> void DecodeFiles(benchmark::State& state) {
             SDL_FreeSurface(decoded);
         }
     }
-    state.counters["files"] = static_cast<double>(BenchAssets::PictureFiles.size());
+    state.counters["files"] = static_cast<double>(PictureFiles::All.size());
     state.counters["Mpixels"] =
         benchmark::Counter(static_cast<double>(pixels) / 1e6, benchmark::Counter::kAvgIterations);
 }

@@ -1,5 +1,7 @@
 #include "GeneratedPictures.h"
 
+#include "game/PictureFiles.h"
+
 #include "tools/GenerateAssets.h"
 
 #include <SDL.h>
@@ -78,33 +80,6 @@ std::vector<std::uint8_t> GeneratedPictures::Bytes(const std::string& path) {
 }
 
 const std::vector<std::string>& GeneratedPictures::AllNames() {
-    static const std::vector<std::string> names = [] {
-        std::vector<std::string> list = {"SectorBackground.bmp", "Background01.png"};
-        for (int i = 2; i <= 14; ++i) {
-            list.push_back((i < 10 ? "Background0" : "Background") + std::to_string(i) + ".jpg");
-        }
-        for (const char* name : {"GameEnd.jpg",     "GameOver.bmp",
-                                 "Splash.bmp",      "captain.bmp",
-                                 "captain2.bmp",    "warhead02.bmp",
-                                 "bottomHud.png",   "score.png",
-                                 "S01.png",         "S02.png",
-                                 "S03.png",         "PlanetInfo.png",
-                                 "menu.png",        "imagesHQBUG9TN.png",
-                                 "Damage01.png",    "Damage02.png",
-                                 "Damage03.png",    "Damage04.png",
-                                 "Damage05.png",    "ShipBase.bmp",
-                                 "ShipDetail.bmp",  "EnemyShip.bmp",
-                                 "EnemyShip01.bmp", "asteroid01.png",
-                                 "rock.png",        "warhead01.bmp",
-                                 "warheadFire.bmp", "aniPlanet02.png",
-                                 "aniPlanet03.png", "explosion.png",
-                                 "beam.png"}) {
-            list.emplace_back(name);
-        }
-        for (int i = 1; i <= 10; ++i) {
-            list.push_back("Planet" + std::to_string(i) + ".bmp");
-        }
-        return list;
-    }();
+    static const std::vector<std::string> names(PictureFiles::All.begin(), PictureFiles::All.end());
     return names;
 }
