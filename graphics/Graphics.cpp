@@ -72,9 +72,6 @@ bool Graphics::Init(SDL_Window* gameWindow) {
     }
     SDL_SetRenderDrawBlendMode(renderTarget, SDL_BLENDMODE_BLEND);
     ClearScreen(0.0f, 0.0f, 0.0f);
-    // Presenting the black picture once now makes whatever the window needs for presenting
-    // (the software renderer's shared memory with the display, say) before the first frame.
-    EndDraw();
     return true;
 }
 
