@@ -405,19 +405,11 @@ void WriteCommand(const std::string& name, const std::string& command) {
     Write(commandDir / name, Bytes(command.begin(), command.end()));
 }
 
-std::string FileNameFor(const std::string& command) {
-    std::string name;
-    for (const char c : command) {
-        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-                           (c >= '0' && c <= '9') || c == '.' || c == '_';
-        name += plain ? c : '-';
-    }
-    return name;
-}
-
 void WriteCommands() {
-    for (const char* command : SoundCommands::AllCommands) {
-        WriteCommand("valid-" + FileNameFor(command), command);
+    // The game's own commands, numbered in the order of its catalogue.
+    for (size_t i = 0; i < SoundCommands::AllCommands.size(); ++i) {
+        const std::string number = (i < 9 ? "0" : "") + std::to_string(i + 1);
+        WriteCommand("valid-game-command-" + number, SoundCommands::AllCommands[i]);
     }
     WriteCommand("valid-blanks-around", "   play   intro.mp3   ");
     WriteCommand("valid-longest-name", "stop " + std::string(127, 'n'));
