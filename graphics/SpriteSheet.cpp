@@ -13,8 +13,8 @@ namespace {
 // the picture's size: it is the middle of the game's 100 by 74 ships.
 constexpr SDL_Point RotationCentre = {50, 37};
 
-SDL_Texture* MakeTexture(SDL_Renderer* renderer, SDL_Surface* pixels, SDL_ScaleMode scaleMode,
-                         SDL_BlendMode blendMode) {
+// A picture's texture, drawn pixel for pixel (whole and cell draws never scale).
+SDL_Texture* MakeTexture(SDL_Renderer* renderer, SDL_Surface* pixels, SDL_BlendMode blendMode) {
     SDL_Texture* texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
                                              SDL_TEXTUREACCESS_STATIC, pixels->w, pixels->h);
     if (texture == nullptr) {
@@ -22,7 +22,7 @@ SDL_Texture* MakeTexture(SDL_Renderer* renderer, SDL_Surface* pixels, SDL_ScaleM
     }
     SDL_UpdateTexture(texture, nullptr, pixels->pixels, pixels->pitch);
     SDL_SetTextureBlendMode(texture, blendMode);
-    SDL_SetTextureScaleMode(texture, scaleMode);
+    SDL_SetTextureScaleMode(texture, SDL_ScaleModeNearest);
     return texture;
 }
 
@@ -124,10 +124,9 @@ void SpriteSheet::LoadPicture(const char* fileName, float keyR, float keyG, floa
     SDL_Renderer* renderer = graphics != nullptr ? graphics->GetRenderTarget() : nullptr;
     if (renderer != nullptr) {
         size = SDL_Rect{0, 0, pixels->w, pixels->h};
-        // Whole and cell draws copy pixels one to one; rotated draws are smoothed. Blending an
-        // opaque picture changes nothing but costs a full read of what lies beneath it, which
-        // for a backdrop is the whole screen; an opaque picture is simply copied.
-        picture = MakeTexture(renderer, pixels, SDL_ScaleModeNearest,
+        // Blending an opaque picture changes nothing but costs a full read of what lies beneath
+        // it, which for a backdrop is the whole screen; an opaque picture is simply copied.
+        picture = MakeTexture(renderer, pixels,
                               IsOpaque(pixels) ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
         if (drawing == Drawing::AlsoRotated) {
             ChromaKey::Apply(pixels, keyR, keyG, keyB);
