@@ -56,19 +56,18 @@ void Destroy(TurnedPicture*& picture) {
 
 } // namespace
 
-SpriteSheet::SpriteSheet(const char* fileName, Graphics* graphics, float keyR, float keyG,
-                         float keyB, Drawing drawing)
+SpriteSheet::SpriteSheet(const char* fileName, Graphics* graphics, KeyColour key, Drawing drawing)
     : graphics(graphics) {
     ++live;
-    LoadPicture(fileName, keyR, keyG, keyB, drawing, bitmap, keyEffect, bitmapSize);
+    LoadPicture(fileName, key, drawing, bitmap, keyEffect, bitmapSize);
     cellWidth = bitmapSize.w;
     cellHeight = bitmapSize.h;
     columns = 1;
 }
 
 SpriteSheet::SpriteSheet(const char* fileName, Graphics* graphics, int cellWidth, int cellHeight,
-                         float keyR, float keyG, float keyB, Drawing drawing)
-    : SpriteSheet(fileName, graphics, keyR, keyG, keyB, drawing) {
+                         KeyColour key, Drawing drawing)
+    : SpriteSheet(fileName, graphics, key, drawing) {
     this->cellWidth = cellWidth;
     this->cellHeight = cellHeight;
     // The row length follows the game picture's width, not the file's.
@@ -76,13 +75,12 @@ SpriteSheet::SpriteSheet(const char* fileName, Graphics* graphics, int cellWidth
 }
 
 SpriteSheet::SpriteSheet(const char* baseFileName, const char* detailFileName, Graphics* graphics,
-                         float keyR, float keyG, float keyB)
+                         KeyColour key)
     : graphics(graphics) {
     ++live;
-    LoadPicture(baseFileName, keyR, keyG, keyB, Drawing::AlsoRotated, baseBitmap, baseKeyEffect,
-                baseSize);
-    LoadPicture(detailFileName, keyR, keyG, keyB, Drawing::AlsoRotated, detailBitmap,
-                detailKeyEffect, detailSize);
+    LoadPicture(baseFileName, key, Drawing::AlsoRotated, baseBitmap, baseKeyEffect, baseSize);
+    LoadPicture(detailFileName, key, Drawing::AlsoRotated, detailBitmap, detailKeyEffect,
+                detailSize);
 }
 
 SpriteSheet::~SpriteSheet() {
@@ -95,9 +93,8 @@ SpriteSheet::~SpriteSheet() {
     Destroy(keyEffect);
 }
 
-void SpriteSheet::LoadPicture(const char* fileName, float keyR, float keyG, float keyB,
-                              Drawing drawing, SDL_Texture*& picture, TurnedPicture*& keyedPicture,
-                              SDL_Rect& size) {
+void SpriteSheet::LoadPicture(const char* fileName, KeyColour key, Drawing drawing,
+                              SDL_Texture*& picture, TurnedPicture*& keyedPicture, SDL_Rect& size) {
     picture = nullptr;
     keyedPicture = nullptr;
     size = SDL_Rect{0, 0, 0, 0};
@@ -129,7 +126,7 @@ void SpriteSheet::LoadPicture(const char* fileName, float keyR, float keyG, floa
         picture = MakeTexture(renderer, pixels,
                               IsOpaque(pixels) ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
         if (drawing == Drawing::AlsoRotated) {
-            ChromaKey::Apply(pixels, keyR, keyG, keyB);
+            ChromaKey::Apply(pixels, key.r, key.g, key.b);
             keyedPicture = new TurnedPicture(renderer, pixels, RotationCentre);
             if (!keyedPicture->Ready()) {
                 Destroy(keyedPicture);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graphics/Graphics.h"
+#include "graphics/KeyColour.h"
 #include "graphics/TurnedPicture.h"
 
 #include <SDL.h>
@@ -18,16 +19,16 @@ public:
     // loading time of the full-screen pictures, and DrawRotated draws nothing for it.
     enum class Drawing { AlsoRotated, UprightOnly };
 
-    // A single picture. The key colour (0 to 1 per channel) applies to the rotated draws.
-    SpriteSheet(const char* fileName, Graphics* graphics, float keyR, float keyG, float keyB,
+    // A single picture. The key colour applies to the rotated draws.
+    SpriteSheet(const char* fileName, Graphics* graphics, KeyColour key,
                 Drawing drawing = Drawing::AlsoRotated);
     // An animation grid of cells of the given size, numbered left to right, then row by row,
     // with as many cells to a row as fit across the 1024-pixel game picture.
-    SpriteSheet(const char* fileName, Graphics* graphics, int cellWidth, int cellHeight, float keyR,
-                float keyG, float keyB, Drawing drawing = Drawing::AlsoRotated);
+    SpriteSheet(const char* fileName, Graphics* graphics, int cellWidth, int cellHeight,
+                KeyColour key, Drawing drawing = Drawing::AlsoRotated);
     // Two pictures drawn together, the detail picture over the base picture.
     SpriteSheet(const char* baseFileName, const char* detailFileName, Graphics* graphics,
-                float keyR, float keyG, float keyB);
+                KeyColour key);
     ~SpriteSheet();
     SpriteSheet(const SpriteSheet&) = delete;
     SpriteSheet& operator=(const SpriteSheet&) = delete;
@@ -60,8 +61,8 @@ public:
 private:
     // Reads one file into a plain and, unless the picture is drawn only upright, a keyed texture
     // of the same size; both stay null after a failure, which has then been reported.
-    void LoadPicture(const char* fileName, float keyR, float keyG, float keyB, Drawing drawing,
-                     SDL_Texture*& picture, TurnedPicture*& keyedPicture, SDL_Rect& size);
+    void LoadPicture(const char* fileName, KeyColour key, Drawing drawing, SDL_Texture*& picture,
+                     TurnedPicture*& keyedPicture, SDL_Rect& size);
 
     SDL_Rect bitmapSize = {0, 0, 0, 0};
     SDL_Rect baseSize = {0, 0, 0, 0};

@@ -20,9 +20,9 @@ TEST_F(FrameWorkTest, SteadyFramesAllocateNothing) {
     TestPicture picture(256, 128, 0xFFFF00FF);
     picture.Fill(10, 10, 50, 50, 0xFF00FF00);
     picture.SavePng(files.File("strip.png"));
-    SpriteSheet strip(files.File("strip.png").c_str(), &graphics, 128, 128, 1.0f, 0.0f, 1.0f);
+    SpriteSheet strip(files.File("strip.png").c_str(), &graphics, 128, 128, MagentaKey);
     SpriteSheet pair(files.File("strip.png").c_str(), files.File("strip.png").c_str(), &graphics,
-                     1.0f, 0.0f, 1.0f);
+                     MagentaKey);
     TextWriter writer(&graphics, 15, "Bar Code", 1.0f, 1.0f, 0.0f);
 
     auto frame = [&](int step) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graphics/Graphics.h"
+#include "graphics/KeyColour.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,9 @@
 class OffscreenTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(graphics.InitOffscreen()); }
+
+    // The key the test pictures' backgrounds are painted in, unlike any colour of the game's.
+    static constexpr KeyColour MagentaKey{1, 0, 1};
 
     uint32_t Pixel(int x, int y) { return graphics.ReadPixel(x, y); }
 

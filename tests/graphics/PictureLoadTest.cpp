@@ -24,7 +24,7 @@ protected:
     // Loads the file as a single-picture sheet and expects exactly one report with the text.
     void ExpectRefused(const std::string& path, const std::string& text) {
         reporter.reports.clear();
-        SpriteSheet* sheet = new SpriteSheet(path.c_str(), &graphics, 1.0f, 0.0f, 1.0f);
+        SpriteSheet* sheet = new SpriteSheet(path.c_str(), &graphics, MagentaKey);
         ASSERT_EQ(reporter.reports.size(), 1u) << path;
         EXPECT_EQ(reporter.reports[0].first, text) << path;
         EXPECT_EQ(reporter.reports[0].second, path);
@@ -125,7 +125,7 @@ TEST_F(PictureLoadTest, JpegCutInsideItsPixelsKeepsWhatItHas) {
     picture.SaveJpg(files.File("whole.jpg"));
     const size_t size = TestPicture::ReadBytes(files.File("whole.jpg")).size();
     const std::string cut = Cut(files.File("whole.jpg"), size - 1000, "cut.jpg");
-    SpriteSheet sheet(cut.c_str(), &graphics, 1.0f, 0.0f, 1.0f);
+    SpriteSheet sheet(cut.c_str(), &graphics, MagentaKey);
     EXPECT_TRUE(reporter.reports.empty());
     EXPECT_EQ(sheet.cellWidth, 64);
     graphics.BeginDraw();
@@ -174,7 +174,7 @@ TEST_F(PictureLoadTest, SidesFromSixteenThousandThreeHundredEightyFourOnAreRefus
     const std::string justFits = SavedPng("fits.png", 16383, 1);
     ExpectRefused(wide, FrameError);
     reporter.reports.clear();
-    SpriteSheet sheet(justFits.c_str(), &graphics, 1.0f, 0.0f, 1.0f);
+    SpriteSheet sheet(justFits.c_str(), &graphics, MagentaKey);
     EXPECT_TRUE(reporter.reports.empty());
     EXPECT_EQ(sheet.cellWidth, 16383);
 }
@@ -184,7 +184,7 @@ TEST_F(PictureLoadTest, PictureKindIsToldByContentNotByName) {
     TestPicture picture(8, 8, 0x00000000);
     picture.Fill(0, 0, 4, 8, 0xFFFF0000);
     picture.SavePng(files.File("really-a-png.jpg"));
-    SpriteSheet sheet(files.File("really-a-png.jpg").c_str(), &graphics, 0.0f, 1.0f, 0.0f);
+    SpriteSheet sheet(files.File("really-a-png.jpg").c_str(), &graphics, KeyColour::Green);
     EXPECT_TRUE(reporter.reports.empty());
     graphics.BeginDraw();
     graphics.ClearScreen(0.0f, 0.0f, 1.0f);
@@ -197,8 +197,8 @@ TEST_F(PictureLoadTest, PictureKindIsToldByContentNotByName) {
 TEST_F(PictureLoadTest, LoadingGoesOnAfterAFailure) {
     TestPicture picture(10, 10, 0xFF00FF00);
     picture.SaveBmp(files.File("good.bmp"));
-    SpriteSheet broken(files.File("missing.bmp").c_str(), &graphics, 1.0f, 0.0f, 1.0f);
-    SpriteSheet good(files.File("good.bmp").c_str(), &graphics, 1.0f, 0.0f, 1.0f);
+    SpriteSheet broken(files.File("missing.bmp").c_str(), &graphics, MagentaKey);
+    SpriteSheet good(files.File("good.bmp").c_str(), &graphics, MagentaKey);
     ASSERT_EQ(reporter.reports.size(), 1u);
     EXPECT_EQ(reporter.reports[0].second, files.File("missing.bmp"));
     graphics.BeginDraw();
@@ -213,9 +213,8 @@ TEST_F(PictureLoadTest, PairWithAMissingDetailStillDrawsItsBase) {
     TestPicture base(100, 74, 0xFFFF00FF);
     base.Fill(20, 20, 20, 20, 0xFF00FF00);
     base.SavePng(files.File("base.png"));
-    SpriteSheet* sheet =
-        new SpriteSheet(files.File("base.png").c_str(), files.File("gone.png").c_str(), &graphics,
-                        1.0f, 0.0f, 1.0f);
+    SpriteSheet* sheet = new SpriteSheet(files.File("base.png").c_str(),
+                                         files.File("gone.png").c_str(), &graphics, MagentaKey);
     ASSERT_EQ(reporter.reports.size(), 1u);
     EXPECT_EQ(reporter.reports[0].first, FileError);
     EXPECT_EQ(reporter.reports[0].second, files.File("gone.png"));
@@ -230,8 +229,8 @@ TEST_F(PictureLoadTest, PairWithAMissingDetailStillDrawsItsBase) {
 }
 
 TEST_F(PictureLoadTest, FailedStripIsSafeToDrawAndDelete) {
-    SpriteSheet* sheet = new SpriteSheet(files.File("missing-strip.png").c_str(), &graphics, 128,
-                                         128, 1.0f, 0.0f, 1.0f);
+    SpriteSheet* sheet =
+        new SpriteSheet(files.File("missing-strip.png").c_str(), &graphics, 128, 128, MagentaKey);
     ASSERT_EQ(reporter.reports.size(), 1u);
     EXPECT_EQ(reporter.reports[0].first, FileError);
     EXPECT_EQ(sheet->columns, 8);
@@ -244,7 +243,7 @@ TEST(PictureLoadDefaultReporter, WithoutADisplayWritesOneLineOnStderr) {
     Graphics graphics;
     ASSERT_TRUE(graphics.InitOffscreen());
     ::testing::internal::CaptureStderr();
-    { SpriteSheet sheet("no-such-file-anywhere.bmp", &graphics, 1.0f, 0.0f, 1.0f); }
+    { SpriteSheet sheet("no-such-file-anywhere.bmp", &graphics, KeyColour{1, 0, 1}); }
     const std::string output = ::testing::internal::GetCapturedStderr();
     EXPECT_NE(output.find(FileError), std::string::npos) << output;
     EXPECT_NE(output.find("no-such-file-anywhere.bmp"), std::string::npos) << output;

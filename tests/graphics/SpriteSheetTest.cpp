@@ -47,7 +47,7 @@ protected:
 };
 
 TEST_F(SpriteSheetTest, DrawShowsTheKeyColourThatDrawRotatedRemoves) {
-    SpriteSheet sheet(MakeShip().c_str(), &graphics, 1.0f, 0.0f, 1.0f);
+    SpriteSheet sheet(MakeShip().c_str(), &graphics, MagentaKey);
     StartFrame(0.0f, 0.0f, 1.0f);
     sheet.Draw(10.0f, 20.0f);
     sheet.DrawRotated(0, 300.0f, 20.0f);
@@ -75,7 +75,7 @@ TEST_F(SpriteSheetTest, KeyTakesNearColoursButKeepsOthersAndTheirAlpha) {
     picture.Fill(30, 0, 10, 10, 0x8000FF00); // half-transparent green
     const std::string path = files.File("near.png");
     picture.SavePng(path);
-    SpriteSheet sheet(path.c_str(), &graphics, 1.0f, 0.0f, 1.0f);
+    SpriteSheet sheet(path.c_str(), &graphics, MagentaKey);
 
     StartFrame(0.0f, 0.0f, 0.0f);
     sheet.DrawRotated(0, 0.0f, 0.0f);
@@ -93,7 +93,7 @@ TEST_F(SpriteSheetTest, KeyTakesNearColoursButKeepsOthersAndTheirAlpha) {
 }
 
 TEST_F(SpriteSheetTest, QuarterTurnIsClockwiseAboutFiftyThirtySeven) {
-    SpriteSheet sheet(MakeShip().c_str(), &graphics, 1.0f, 0.0f, 1.0f);
+    SpriteSheet sheet(MakeShip().c_str(), &graphics, MagentaKey);
     StartFrame(0.0f, 0.0f, 0.0f);
     sheet.DrawRotated(90, 0.0f, 0.0f);
     graphics.EndDraw();
@@ -113,7 +113,7 @@ TEST_F(SpriteSheetTest, QuarterTurnIsClockwiseAboutFiftyThirtySeven) {
 }
 
 TEST_F(SpriteSheetTest, RotatedDrawsAreSmoothedWholeOnesAreNot) {
-    SpriteSheet sheet(MakeShip().c_str(), &graphics, 1.0f, 0.0f, 1.0f);
+    SpriteSheet sheet(MakeShip().c_str(), &graphics, MagentaKey);
     auto partlyGreen = [this](int left) {
         int count = 0;
         for (int y = 0; y < 200; ++y) {
@@ -140,7 +140,7 @@ TEST_F(SpriteSheetTest, RotationCentreStaysFixedWhateverThePictureSize) {
     picture.Fill(150, 150, 50, 50, Green);
     const std::string path = files.File("big.png");
     picture.SavePng(path);
-    SpriteSheet sheet(path.c_str(), &graphics, 1.0f, 0.0f, 1.0f);
+    SpriteSheet sheet(path.c_str(), &graphics, MagentaKey);
 
     StartFrame(0.0f, 0.0f, 0.0f);
     sheet.DrawRotated(180, 300.0f, 200.0f);
@@ -155,7 +155,7 @@ TEST_F(SpriteSheetTest, RotationCentreStaysFixedWhateverThePictureSize) {
 }
 
 TEST_F(SpriteSheetTest, UnrotatedDrawsRightAfterARotatedOneStayUpright) {
-    SpriteSheet sheet(MakeShip().c_str(), &graphics, 1.0f, 0.0f, 1.0f);
+    SpriteSheet sheet(MakeShip().c_str(), &graphics, MagentaKey);
     StartFrame(0.0f, 0.0f, 1.0f);
     sheet.DrawRotated(37, 500.0f, 300.0f);
     sheet.Draw(100.0f, 100.0f);
@@ -175,7 +175,7 @@ TEST_F(SpriteSheetTest, UnrotatedDrawsRightAfterARotatedOneStayUpright) {
 // The turned picture is worked out once per angle and kept: whatever angles come between,
 // an angle draws the same pixels each time, and angles a whole turn apart are the same angle.
 TEST_F(SpriteSheetTest, AnAngleDrawsTheSamePixelsWhateverCameBefore) {
-    SpriteSheet sheet(MakeShip().c_str(), &graphics, 1.0f, 0.0f, 1.0f);
+    SpriteSheet sheet(MakeShip().c_str(), &graphics, MagentaKey);
     auto drawn = [&](auto draws) {
         StartFrame(0.0f, 0.0f, 0.0f);
         draws();
@@ -203,7 +203,7 @@ TEST_F(SpriteSheetTest, AnAngleDrawsTheSamePixelsWhateverCameBefore) {
 // One sheet drawn at two angles in one frame shows both: the second angle does not overwrite
 // the first before it is on the picture.
 TEST_F(SpriteSheetTest, TwoAnglesOfOnePictureInOneFrameBothShow) {
-    SpriteSheet sheet(MakeShip().c_str(), &graphics, 1.0f, 0.0f, 1.0f);
+    SpriteSheet sheet(MakeShip().c_str(), &graphics, MagentaKey);
     StartFrame(0.0f, 0.0f, 0.0f);
     sheet.DrawRotated(0, 0.0f, 0.0f);
     sheet.DrawRotated(90, 300.0f, 0.0f);
@@ -215,7 +215,7 @@ TEST_F(SpriteSheetTest, TwoAnglesOfOnePictureInOneFrameBothShow) {
 }
 
 TEST_F(SpriteSheetTest, FrameZeroOfASinglePictureIsTheWholePicture) {
-    SpriteSheet sheet(MakeShip().c_str(), &graphics, 1.0f, 0.0f, 1.0f);
+    SpriteSheet sheet(MakeShip().c_str(), &graphics, MagentaKey);
     StartFrame(0.0f, 0.0f, 1.0f);
     sheet.Draw(33.0f, 44.0f);
     graphics.EndDraw();
@@ -253,7 +253,7 @@ protected:
 };
 
 TEST_F(StripTest, FramesAreReadAcrossRowsThenDown) {
-    SpriteSheet sheet(MakeStrip(128, 8, 2).c_str(), &graphics, 128, 128, 1.0f, 0.0f, 1.0f);
+    SpriteSheet sheet(MakeStrip(128, 8, 2).c_str(), &graphics, 128, 128, MagentaKey);
     EXPECT_EQ(sheet.columns, 8);
     EXPECT_EQ(sheet.cellWidth, 128);
     EXPECT_EQ(sheet.cellHeight, 128);
@@ -275,7 +275,7 @@ TEST_F(StripTest, FramesAreReadAcrossRowsThenDown) {
 }
 
 TEST_F(StripTest, FramesEightAndNineComeFromTheSecondRow) {
-    SpriteSheet sheet(MakeStrip(128, 8, 2).c_str(), &graphics, 128, 128, 1.0f, 0.0f, 1.0f);
+    SpriteSheet sheet(MakeStrip(128, 8, 2).c_str(), &graphics, 128, 128, MagentaKey);
     StartFrame(0.0f, 0.0f, 1.0f);
     sheet.DrawFrame(8, 0.0f, 0.0f);
     sheet.DrawFrame(9, 200.0f, 0.0f);
@@ -286,7 +286,7 @@ TEST_F(StripTest, FramesEightAndNineComeFromTheSecondRow) {
 
 TEST_F(StripTest, RowLengthFollowsTheGamePictureNotTheFile) {
     // 138-pixel cells: 1024 / 138 = 7.42, so 7 to a row, though the file holds 8 across.
-    SpriteSheet sheet(MakeStrip(138, 8, 2).c_str(), &graphics, 138, 138, 1.0f, 0.0f, 1.0f);
+    SpriteSheet sheet(MakeStrip(138, 8, 2).c_str(), &graphics, 138, 138, MagentaKey);
     EXPECT_EQ(sheet.columns, 7);
     StartFrame(0.0f, 0.0f, 1.0f);
     sheet.DrawFrame(7, 0.0f, 0.0f);
@@ -294,9 +294,9 @@ TEST_F(StripTest, RowLengthFollowsTheGamePictureNotTheFile) {
     EXPECT_EQ(Pixel(50, 50), CellColour(0, 1));
 
     const std::string path = MakeStrip(50, 1, 1);
-    EXPECT_EQ(SpriteSheet(path.c_str(), &graphics, 100, 50, 1.0f, 0.0f, 1.0f).columns, 10);
-    EXPECT_EQ(SpriteSheet(path.c_str(), &graphics, 200, 50, 1.0f, 0.0f, 1.0f).columns, 5);
-    EXPECT_EQ(SpriteSheet(path.c_str(), &graphics, 50, 50, 1.0f, 0.0f, 1.0f).columns, 20);
+    EXPECT_EQ(SpriteSheet(path.c_str(), &graphics, 100, 50, MagentaKey).columns, 10);
+    EXPECT_EQ(SpriteSheet(path.c_str(), &graphics, 200, 50, MagentaKey).columns, 5);
+    EXPECT_EQ(SpriteSheet(path.c_str(), &graphics, 50, 50, MagentaKey).columns, 20);
 }
 
 TEST_F(StripTest, PictureSmallerThanACellDrawsOnlyWhatItHas) {
@@ -304,7 +304,7 @@ TEST_F(StripTest, PictureSmallerThanACellDrawsOnlyWhatItHas) {
     small.Set(49, 39, Red);
     const std::string path = files.File("small.png");
     small.SavePng(path);
-    SpriteSheet sheet(path.c_str(), &graphics, 128, 128, 1.0f, 0.0f, 1.0f);
+    SpriteSheet sheet(path.c_str(), &graphics, 128, 128, MagentaKey);
 
     StartFrame(0.0f, 0.0f, 1.0f);
     sheet.DrawFrame(0, 10.0f, 10.0f);
@@ -329,7 +329,7 @@ TEST_F(SpriteSheetTest, PairDrawsTheDetailOverTheBaseBothKeyed) {
     const std::string detailPath = files.File("detail.bmp");
     base.SavePng(basePath);
     detail.SaveBmp(detailPath);
-    SpriteSheet sheet(basePath.c_str(), detailPath.c_str(), &graphics, 1.0f, 0.0f, 1.0f);
+    SpriteSheet sheet(basePath.c_str(), detailPath.c_str(), &graphics, MagentaKey);
     EXPECT_TRUE(reporter.reports.empty());
     EXPECT_EQ(sheet.bitmap, nullptr);
     EXPECT_NE(sheet.baseKeyEffect, nullptr);
@@ -356,7 +356,7 @@ TEST_F(SpriteSheetTest, PictureFormatsAllLoad) {
     picture.SaveBmp(files.File("p.bmp"));
     picture.SaveJpg(files.File("p.jpg"));
     for (const char* name : {"p.png", "p.bmp", "p.jpg"}) {
-        SpriteSheet sheet(files.File(name).c_str(), &graphics, 0.0f, 0.0f, 1.0f);
+        SpriteSheet sheet(files.File(name).c_str(), &graphics, KeyColour::Blue);
         StartFrame(0.0f, 0.0f, 0.0f);
         sheet.Draw(0.0f, 0.0f);
         graphics.EndDraw();

@@ -251,7 +251,7 @@ TEST_F(TextWriterTest, TextAfterARotatedPictureIsUpright) {
     TempDirectory files;
     TestPicture picture(100, 74, 0xFF00FF00);
     picture.SavePng(files.File("ship.png"));
-    SpriteSheet ship(files.File("ship.png").c_str(), &graphics, 1.0f, 0.0f, 1.0f);
+    SpriteSheet ship(files.File("ship.png").c_str(), &graphics, MagentaKey);
     TextWriter writer(&graphics, 30, "DejaVu Sans", 1.0f, 1.0f, 1.0f);
     const std::vector<uint32_t> alone = DrawAlone(writer, 500, 500, L"Kills 12");
 
