@@ -1,5 +1,7 @@
 #include "app/AssetFolder.h"
 
+#include "game/PictureManifest.h"
+
 #include <SDL.h>
 
 #include <filesystem>
@@ -7,7 +9,8 @@
 
 bool HasGameFiles(const std::string& dir) {
     std::error_code error;
-    return std::filesystem::is_regular_file(std::filesystem::path(dir) / "Splash.bmp", error);
+    const char* title = PictureManifest::Of(PictureManifest::Field::SplashScreen)->file;
+    return std::filesystem::is_regular_file(std::filesystem::path(dir) / title, error);
 }
 
 std::string EnterAssetFolder() {

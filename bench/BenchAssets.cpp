@@ -1,5 +1,5 @@
 #include "bench/BenchAssets.h"
-#include "game/PictureFiles.h"
+#include "game/PictureManifest.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,7 +16,7 @@ std::string BenchAssets::Dir() {
 bool BenchAssets::Enter() {
     const std::filesystem::path dir = Dir();
     std::error_code error;
-    for (const char* file : PictureFiles::All) {
+    for (const char* file : PictureManifest::Files) {
         if (!std::filesystem::is_regular_file(dir / file, error)) {
             std::fprintf(stderr, "vantor_bench: %s is missing from %s (build the target assets)\n",
                          file, dir.c_str());

@@ -2,7 +2,7 @@
 
 #include "bench/BenchAssets.h"
 #include "bench/CountingPlayer.h"
-#include "game/PictureFiles.h"
+#include "game/PictureManifest.h"
 #include "game/Sector01.h"
 #include "graphics/Graphics.h"
 #include "graphics/ImageErrorReporter.h"
@@ -29,7 +29,7 @@ template <bool Convert> void DecodeFiles(benchmark::State& state) {
     IMG_Init(IMG_INIT_PNG | IMG_INIT_JPG);
     long long pixels = 0;
     for (auto _ : state) {
-        for (const char* file : PictureFiles::All) {
+        for (const char* file : PictureManifest::Files) {
             SDL_Surface* decoded = IMG_Load(file);
             if (decoded == nullptr) {
                 state.SkipWithError("a picture could not be decoded");
@@ -44,7 +44,7 @@ template <bool Convert> void DecodeFiles(benchmark::State& state) {
             SDL_FreeSurface(decoded);
         }
     }
-    state.counters["files"] = static_cast<double>(PictureFiles::All.size());
+    state.counters["files"] = static_cast<double>(PictureManifest::Files.size());
     state.counters["Mpixels"] =
         benchmark::Counter(static_cast<double>(pixels) / 1e6, benchmark::Counter::kAvgIterations);
 }

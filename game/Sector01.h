@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/GameManager.h"
+#include "game/PictureManifest.h"
 
 #include <cstdint>
 
@@ -33,6 +34,10 @@ public:
     void PlacePlanets();
     // A new position for the drifting asteroid.
     void PlaceAsteroid();
+
+    // The picture field a row of the picture manifest fills (the element of an array field).
+    SpriteSheet*& SheetAt(PictureManifest::Field field, int index = 0);
+    SpriteSheet* const& SheetAt(PictureManifest::Field field, int index = 0) const;
 
     // Text styles, created by Load and deleted by Unload.
     TextWriter* promptText = nullptr;
@@ -141,6 +146,8 @@ public:
     bool gameStarted = false;
 
 private:
+    void MakeTextStyles(Graphics* g);
+
     // The steps of one update, in the order Update runs them.
     void DriftAsteroid();
     void MoveShip();

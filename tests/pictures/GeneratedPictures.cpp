@@ -1,6 +1,6 @@
 #include "GeneratedPictures.h"
 
-#include "game/PictureFiles.h"
+#include "game/PictureManifest.h"
 
 #include "tools/GenerateAssets.h"
 
@@ -80,6 +80,6 @@ std::vector<std::uint8_t> GeneratedPictures::Bytes(const std::string& path) {
 }
 
 const std::vector<std::string>& GeneratedPictures::AllNames() {
-    static const std::vector<std::string> names(PictureFiles::All.begin(), PictureFiles::All.end());
+    static const std::vector<std::string> names(PictureManifest::Files.begin(), PictureManifest::Files.end());
     return names;
 }

@@ -1,6 +1,8 @@
 // Draws every picture the game reads and writes it under its name into the asset folder.
 #include "tools/GenerateAssets.h"
 
+#include "game/PictureManifest.h"
+
 #include "tools/pictures/BackdropPainter.h"
 #include "tools/pictures/PanelPainter.h"
 #include "tools/pictures/PictureWriter.h"
@@ -14,13 +16,12 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 namespace {
 
-const Colour kGreenKey{0.0f, 1.0f, 0.0f};
-const Colour kBlueKey{0.0f, 0.0f, 1.0f};
-const Colour kWhiteKey{1.0f, 1.0f, 1.0f};
+using Field = PictureManifest::Field;
 
 // Small keyed pictures are drawn larger and scaled down, for clean edges.
 template <typename Draw> Canvas Sprite(int width, int height, Draw draw, int fine = 4) {
@@ -29,83 +30,115 @@ template <typename Draw> Canvas Sprite(int width, int height, Draw draw, int fin
     return canvas.Downsampled(fine);
 }
 
-std::string Numbered(const char* prefix, int number, const char* extension, bool twoDigits) {
-    char name[64];
-    std::snprintf(name, sizeof name, twoDigits ? "%s%02d%s" : "%s%d%s", prefix, number, extension);
-    return name;
-}
-
-void WriteBackdrops(PictureWriter& out, TextPainter& text) {
-    const BackdropPainter backdrops(text);
-    out.Bmp("SectorBackground.bmp", backdrops.Sector(1));
-    out.Png("Background01.png", backdrops.Sector(2));
-    for (int sector = 3; sector <= 15; ++sector) {
-        out.Jpg(Numbered("Background", sector - 1, ".jpg", true), backdrops.Sector(sector));
-    }
-    out.Jpg("GameEnd.jpg", backdrops.Victory());
-    out.Bmp("Splash.bmp", backdrops.Title());
-}
-
-void WritePanels(PictureWriter& out, TextPainter& text) {
-    const PanelPainter panels(text);
-    out.Png("score.png", panels.Score());
-    for (int variant = 0; variant < 3; ++variant) {
-        out.Png(Numbered("S", variant + 1, ".png", true), panels.Warp(variant));
-    }
-    out.Png("bottomHud.png", panels.BottomBar());
-    out.Png("PlanetInfo.png", panels.PlanetReport());
-    out.Png("menu.png", panels.Engineering());
-    out.KeyedBmp("GameOver.bmp", panels.GameOver(), kGreenKey);
-
-    const StatusPainter status(text);
-    out.Png("imagesHQBUG9TN.png", status.Status(0));
-    for (int level = 1; level <= 5; ++level) {
-        out.Png(Numbered("Damage", level, ".png", true), status.Status(level));
-    }
-}
-
-void WriteKeyed(PictureWriter& out) {
+Canvas Planet(int index) {
     using Kind = PlanetPainter::Kind;
     const Kind kinds[10] = {Kind::Desert, Kind::Ocean,  Kind::Ice,  Kind::Lava, Kind::Banded,
                             Kind::Toxic,  Kind::Ringed, Kind::Rust, Kind::Reef, Kind::Storm};
-    for (int i = 0; i < 10; ++i) {
-        const float radius = kinds[i] == Kind::Ringed ? 25.0f : 47.0f;
-        out.KeyedBmp(Numbered("Planet", i + 1, ".bmp", false),
-                     Sprite(
-                         100, 100,
-                         [&](Canvas& c) {
-                             PlanetPainter::Draw(c, kinds[i], 50, 50, radius, 0.7f * i,
-                                                 1000u + 17u * i);
-                         },
-                         2),
-                     kGreenKey);
-    }
-    out.KeyedBmp("captain.bmp",
-                 Sprite(PortraitPainter::kSize, PortraitPainter::kSize,
-                        [](Canvas& c) { PortraitPainter::Captain(c, 0); }),
-                 kGreenKey);
-    out.KeyedBmp("captain2.bmp",
-                 Sprite(PortraitPainter::kSize, PortraitPainter::kSize,
-                        [](Canvas& c) { PortraitPainter::Captain(c, 1); }),
-                 kGreenKey);
-    out.KeyedBmp("warhead01.bmp", Sprite(100, 34, ShipPainter::Torpedo), kGreenKey);
-    out.KeyedBmp("warhead02.bmp", Sprite(100, 34, ShipPainter::PlasmaWarhead), kGreenKey);
-    out.KeyedBmp("warheadFire.bmp", Sprite(100, 75, ShipPainter::FireBolt), kGreenKey);
-    out.KeyedBmp("ShipBase.bmp", Sprite(100, 75, ShipPainter::PlayerHull), kGreenKey);
-    out.KeyedBmp("ShipDetail.bmp", Sprite(100, 75, ShipPainter::PlayerDetail), kGreenKey);
-    out.KeyedBmp("EnemyShip.bmp", Sprite(100, 75, ShipPainter::Enemy), kBlueKey);
-    out.KeyedBmp("EnemyShip01.bmp", Sprite(100, 75, ShipPainter::Boss), kWhiteKey);
+    const Kind kind = kinds[index];
+    const float radius = kind == Kind::Ringed ? 25.0f : 47.0f;
+    return Sprite(
+        100, 100,
+        [&](Canvas& c) {
+            PlanetPainter::Draw(c, kind, 50, 50, radius, 0.7f * index, 1000u + 17u * index);
+        },
+        2);
 }
 
-void WriteStrips(PictureWriter& out) {
-    out.Png("asteroid01.png", StripPainter::Asteroid(128, 4, 0.35f, {0.55f, 0.5f, 0.45f}, 21));
-    out.Png("rock.png", StripPainter::Asteroid(100, 4, 0.6f, {0.6f, 0.4f, 0.3f}, 57));
-    out.Png("aniPlanet02.png",
-            StripPainter::TurningPlanet(200, 4, PlanetPainter::Kind::Ocean, 802));
-    out.Png("aniPlanet03.png",
-            StripPainter::TurningPlanet(200, 4, PlanetPainter::Kind::Banded, 803));
-    out.Png("explosion.png", StripPainter::Explosion(138, 4));
-    out.Png("beam.png", StripPainter::Beam(50, 4));
+Canvas Portrait(int rank) {
+    return Sprite(PortraitPainter::kSize, PortraitPainter::kSize,
+                  [rank](Canvas& c) { PortraitPainter::Captain(c, rank); });
+}
+
+// The painters of every picture, made once.
+class Painters {
+public:
+    explicit Painters(TextPainter& text) : backdrops(text), panels(text), status(text) {}
+
+    // The picture of one file of a manifest row (the ship's detail picture is its second).
+    Canvas Paint(const PictureManifest::Entry& entry, int picture) const {
+        switch (entry.field) {
+        case Field::SectorBackground:
+            return backdrops.Sector(1);
+        case Field::Backgrounds:
+            return backdrops.Sector(entry.index + 2);
+        case Field::GameEndScreen:
+            return backdrops.Victory();
+        case Field::SplashScreen:
+            return backdrops.Title();
+        case Field::ScorePanel:
+            return panels.Score();
+        case Field::SectorLabels:
+            return panels.Warp(entry.index);
+        case Field::BottomHud:
+            return panels.BottomBar();
+        case Field::PlanetInfo:
+            return panels.PlanetReport();
+        case Field::MenuScreen:
+            return panels.Engineering();
+        case Field::GameOverScreen:
+            return panels.GameOver();
+        case Field::IntactStatus:
+            return status.Status(0);
+        case Field::DamageStatus:
+            return status.Status(entry.index + 1);
+        case Field::Planets:
+            return Planet(entry.index);
+        case Field::Captain:
+            return Portrait(0);
+        case Field::Captain2:
+            return Portrait(1);
+        case Field::Warhead01:
+            return Sprite(100, 34, ShipPainter::Torpedo);
+        case Field::Warhead02:
+            return Sprite(100, 34, ShipPainter::PlasmaWarhead);
+        case Field::WarheadFire:
+            return Sprite(100, 75, ShipPainter::FireBolt);
+        case Field::PlayerShip:
+            return picture == 0 ? Sprite(100, 75, ShipPainter::PlayerHull)
+                                : Sprite(100, 75, ShipPainter::PlayerDetail);
+        case Field::EnemyShip:
+            return Sprite(100, 75, ShipPainter::Enemy);
+        case Field::EnemyShip01:
+            return Sprite(100, 75, ShipPainter::Boss);
+        case Field::AsteroidStrip:
+            return StripPainter::Asteroid(128, 4, 0.35f, {0.55f, 0.5f, 0.45f}, 21);
+        case Field::RockStrip:
+            return StripPainter::Asteroid(100, 4, 0.6f, {0.6f, 0.4f, 0.3f}, 57);
+        case Field::AniPlanet02:
+            return StripPainter::TurningPlanet(200, 4, PlanetPainter::Kind::Ocean, 802);
+        case Field::AniPlanet03:
+            return StripPainter::TurningPlanet(200, 4, PlanetPainter::Kind::Banded, 803);
+        case Field::ExplosionStrip:
+            return StripPainter::Explosion(138, 4);
+        case Field::BeamStrip:
+            break;
+        }
+        return StripPainter::Beam(50, 4);
+    }
+
+private:
+    const BackdropPainter backdrops;
+    const PanelPainter panels;
+    const StatusPainter status;
+};
+
+bool EndsWith(std::string_view name, std::string_view ending) {
+    return name.size() >= ending.size() && name.substr(name.size() - ending.size()) == ending;
+}
+
+// In the format its name gives. A bitmap the game draws turned has its background painted in
+// its key colour; the other bitmaps, like the JPEG pictures, are laid over black.
+void Write(PictureWriter& out, const char* file, const Canvas& canvas,
+           const PictureManifest::Entry& entry) {
+    if (EndsWith(file, ".png")) {
+        out.Png(file, canvas);
+    } else if (EndsWith(file, ".jpg")) {
+        out.Jpg(file, canvas);
+    } else if (entry.drawnTurned) {
+        out.KeyedBmp(file, canvas, Colour{entry.key.r, entry.key.g, entry.key.b});
+    } else {
+        out.Bmp(file, canvas);
+    }
 }
 
 } // namespace
@@ -121,9 +154,11 @@ bool GeneratePictures(const std::string& dir) {
         return false;
     }
     PictureWriter out(dir);
-    WriteBackdrops(out, text);
-    WritePanels(out, text);
-    WriteKeyed(out);
-    WriteStrips(out);
+    const Painters painters(text);
+    for (const PictureManifest::Entry& entry : PictureManifest::Entries) {
+        for (int picture = 0; picture < entry.PictureCount(); ++picture) {
+            Write(out, entry.File(picture), painters.Paint(entry, picture), entry);
+        }
+    }
     return out.ok;
 }

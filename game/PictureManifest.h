@@ -1,0 +1,209 @@
+#pragma once
+
+#include "graphics/KeyColour.h"
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+// Every picture file of the game, once: which of the level's picture fields it fills, how it
+// is cut (one picture, an animation strip of equal cells, or the ship's two pictures drawn one
+// over the other), the colour its background is painted in, and whether the level ever draws it
+// turned (only those get a keyed copy). The rows are in the order the level loads them. The
+// level, the asset generator, the tests and the benchmarks all take the files from here.
+class PictureManifest {
+public:
+    // The level's picture fields, in the order they are declared (and deleted).
+    enum class Field {
+        SectorBackground,
+        Backgrounds,
+        Planets,
+        IntactStatus,
+        AsteroidStrip,
+        RockStrip,
+        AniPlanet02,
+        AniPlanet03,
+        PlanetInfo,
+        SectorLabels,
+        DamageStatus,
+        PlayerShip,
+        GameOverScreen,
+        SplashScreen,
+        EnemyShip,
+        Warhead01,
+        ExplosionStrip,
+        ScorePanel,
+        BottomHud,
+        Captain,
+        WarheadFire,
+        MenuScreen,
+        Warhead02,
+        Captain2,
+        BeamStrip,
+        EnemyShip01,
+        GameEndScreen,
+    };
+    static constexpr int FieldCount = static_cast<int>(Field::GameEndScreen) + 1;
+
+    enum class Kind { Single, Strip, Pair };
+
+    struct Entry {
+        Field field;
+        int index; // the element of an array field; 0 for the others
+        Kind kind;
+        const char* file;       // the base picture of the pair
+        const char* detailFile; // the pair's picture drawn over the base; null for the others
+        int cellWidth;          // strips only
+        int cellHeight;
+        KeyColour key;
+        bool drawnTurned;
+
+        // The entry's files, one or two.
+        constexpr int PictureCount() const { return detailFile != nullptr ? 2 : 1; }
+        constexpr const char* File(int i) const { return i == 0 ? file : detailFile; }
+    };
+
+    static constexpr std::size_t SheetCount = 55;
+    static constexpr std::size_t FileCount = 56;
+
+    static const std::array<Entry, SheetCount> Entries;
+    // The file names alone, in the order the level reads them.
+    static const std::array<const char*, FileCount> Files;
+
+    // How many elements a field has (1 for a plain field).
+    static constexpr int ElementsOf(Field field) {
+        switch (field) {
+        case Field::Backgrounds:
+            return 14;
+        case Field::Planets:
+            return 10;
+        case Field::SectorLabels:
+            return 3;
+        case Field::DamageStatus:
+            return 5;
+        default:
+            return 1;
+        }
+    }
+
+    // The entry that reads the file (as base or detail picture), or null.
+    static constexpr const Entry* Find(std::string_view file) {
+        for (const Entry& entry : Entries) {
+            for (int i = 0; i < entry.PictureCount(); ++i) {
+                if (file == entry.File(i)) {
+                    return &entry;
+                }
+            }
+        }
+        return nullptr;
+    }
+
+    // The entry that fills the field (the given element of an array field), or null.
+    static constexpr const Entry* Of(Field field, int index = 0) {
+        for (const Entry& entry : Entries) {
+            if (entry.field == field && entry.index == index) {
+                return &entry;
+            }
+        }
+        return nullptr;
+    }
+
+private:
+    static constexpr bool Turned = true;
+    static constexpr bool Upright = false;
+
+    static constexpr Entry Single(Field field, int index, const char* file, KeyColour key,
+                                  bool drawnTurned) {
+        return {field, index, Kind::Single, file, nullptr, 0, 0, key, drawnTurned};
+    }
+    static constexpr Entry Single(Field field, const char* file, KeyColour key, bool drawnTurned) {
+        return Single(field, 0, file, key, drawnTurned);
+    }
+    // Strips are drawn upright only, keyed on black.
+    static constexpr Entry Strip(Field field, const char* file, int cellWidth, int cellHeight) {
+        return {field,     0,          Kind::Strip,      file,   nullptr,
+                cellWidth, cellHeight, KeyColour::Black, Upright};
+    }
+    // The pair is drawn turned only.
+    static constexpr Entry Pair(Field field, const char* base, const char* detail, KeyColour key) {
+        return {field, 0, Kind::Pair, base, detail, 0, 0, key, Turned};
+    }
+    static constexpr std::array<const char*, FileCount> ListFiles();
+};
+
+// Bitmaps are keyed on green but for the two enemy ships; the PNG and JPEG pictures, the first
+// sector's backdrop and the title picture on black. Only the keyed bitmaps are drawn turned.
+inline constexpr std::array<PictureManifest::Entry, PictureManifest::SheetCount>
+    PictureManifest::Entries = {{
+        // The backdrops and the full-screen pictures; the level's text styles come next.
+        Single(Field::SectorBackground, "SectorBackground.bmp", KeyColour::Black, Upright),
+        Single(Field::Backgrounds, 0, "Background01.png", KeyColour::Black, Upright),
+        Single(Field::Backgrounds, 1, "Background02.jpg", KeyColour::Black, Upright),
+        Single(Field::Backgrounds, 2, "Background03.jpg", KeyColour::Black, Upright),
+        Single(Field::Backgrounds, 3, "Background04.jpg", KeyColour::Black, Upright),
+        Single(Field::Backgrounds, 4, "Background05.jpg", KeyColour::Black, Upright),
+        Single(Field::Backgrounds, 5, "Background06.jpg", KeyColour::Black, Upright),
+        Single(Field::Backgrounds, 6, "Background07.jpg", KeyColour::Black, Upright),
+        Single(Field::Backgrounds, 7, "Background08.jpg", KeyColour::Black, Upright),
+        Single(Field::Backgrounds, 8, "Background09.jpg", KeyColour::Black, Upright),
+        Single(Field::Backgrounds, 9, "Background10.jpg", KeyColour::Black, Upright),
+        Single(Field::Backgrounds, 10, "Background11.jpg", KeyColour::Black, Upright),
+        Single(Field::Backgrounds, 11, "Background12.jpg", KeyColour::Black, Upright),
+        Single(Field::Backgrounds, 12, "Background13.jpg", KeyColour::Black, Upright),
+        Single(Field::Backgrounds, 13, "Background14.jpg", KeyColour::Black, Upright),
+        Single(Field::GameEndScreen, "GameEnd.jpg", KeyColour::Black, Upright),
+        Single(Field::GameOverScreen, "GameOver.bmp", KeyColour::Green, Turned),
+        Single(Field::SplashScreen, "Splash.bmp", KeyColour::Black, Upright),
+        // Then everything else.
+        Single(Field::Planets, 0, "Planet1.bmp", KeyColour::Green, Turned),
+        Single(Field::Planets, 1, "Planet2.bmp", KeyColour::Green, Turned),
+        Single(Field::Planets, 2, "Planet3.bmp", KeyColour::Green, Turned),
+        Single(Field::Planets, 3, "Planet4.bmp", KeyColour::Green, Turned),
+        Single(Field::Planets, 4, "Planet5.bmp", KeyColour::Green, Turned),
+        Single(Field::Planets, 5, "Planet6.bmp", KeyColour::Green, Turned),
+        Single(Field::Planets, 6, "Planet7.bmp", KeyColour::Green, Turned),
+        Single(Field::Planets, 7, "Planet8.bmp", KeyColour::Green, Turned),
+        Single(Field::Planets, 8, "Planet9.bmp", KeyColour::Green, Turned),
+        Single(Field::Planets, 9, "Planet10.bmp", KeyColour::Green, Turned),
+        Single(Field::Captain, "captain.bmp", KeyColour::Green, Turned),
+        Single(Field::Captain2, "captain2.bmp", KeyColour::Green, Turned),
+        Single(Field::Warhead02, "warhead02.bmp", KeyColour::Green, Turned),
+        Single(Field::BottomHud, "bottomHud.png", KeyColour::Black, Upright),
+        Single(Field::ScorePanel, "score.png", KeyColour::Black, Upright),
+        Single(Field::SectorLabels, 0, "S01.png", KeyColour::Black, Upright),
+        Single(Field::SectorLabels, 1, "S02.png", KeyColour::Black, Upright),
+        Single(Field::SectorLabels, 2, "S03.png", KeyColour::Black, Upright),
+        Single(Field::PlanetInfo, "PlanetInfo.png", KeyColour::Black, Upright),
+        Single(Field::MenuScreen, "menu.png", KeyColour::Black, Upright),
+        Single(Field::IntactStatus, "imagesHQBUG9TN.png", KeyColour::Black, Upright),
+        Single(Field::DamageStatus, 0, "Damage01.png", KeyColour::Black, Upright),
+        Single(Field::DamageStatus, 1, "Damage02.png", KeyColour::Black, Upright),
+        Single(Field::DamageStatus, 2, "Damage03.png", KeyColour::Black, Upright),
+        Single(Field::DamageStatus, 3, "Damage04.png", KeyColour::Black, Upright),
+        Single(Field::DamageStatus, 4, "Damage05.png", KeyColour::Black, Upright),
+        Pair(Field::PlayerShip, "ShipBase.bmp", "ShipDetail.bmp", KeyColour::Green),
+        Single(Field::EnemyShip, "EnemyShip.bmp", KeyColour::Blue, Turned),
+        Single(Field::EnemyShip01, "EnemyShip01.bmp", KeyColour::White, Turned),
+        Strip(Field::AsteroidStrip, "asteroid01.png", 128, 128),
+        Strip(Field::RockStrip, "rock.png", 100, 100),
+        Single(Field::Warhead01, "warhead01.bmp", KeyColour::Green, Turned),
+        Single(Field::WarheadFire, "warheadFire.bmp", KeyColour::Green, Turned),
+        Strip(Field::AniPlanet02, "aniPlanet02.png", 200, 200),
+        Strip(Field::AniPlanet03, "aniPlanet03.png", 200, 200),
+        Strip(Field::ExplosionStrip, "explosion.png", 138, 138),
+        Strip(Field::BeamStrip, "beam.png", 50, 50),
+    }};
+
+constexpr std::array<const char*, PictureManifest::FileCount> PictureManifest::ListFiles() {
+    std::array<const char*, FileCount> files{};
+    std::size_t next = 0;
+    for (const Entry& entry : Entries) {
+        for (int i = 0; i < entry.PictureCount(); ++i) {
+            files[next++] = entry.File(i);
+        }
+    }
+    return files;
+}
+
+inline constexpr std::array<const char*, PictureManifest::FileCount> PictureManifest::Files =
+    ListFiles();
