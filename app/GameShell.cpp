@@ -11,6 +11,7 @@
 #include "sound/MediaControl.h"
 #include "sound/MixerPlayer.h"
 #include "sound/SoundCommands.h"
+#include "sound/SoundFiles.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -231,8 +232,7 @@ int GameShell::Main() {
     auto player = std::make_unique<MixerPlayer>();
     MediaPlayer* sound = nullptr;
     if (player->Open()) {
-        player->WarmUp(SoundCommands::AllFiles.data(),
-                       static_cast<int>(SoundCommands::AllFiles.size()));
+        player->WarmUp(SoundFiles::Names.data(), static_cast<int>(SoundFiles::Names.size()));
         sound = player.get();
     }
     std::unique_ptr<CommandLog> log;

@@ -3,6 +3,7 @@
 #include "sound/MediaCommand.h"
 #include "sound/MixerPlayer.h"
 #include "sound/SoundCommands.h"
+#include "sound/SoundFiles.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,10 +22,10 @@ MixerPlayer* Player() {
     if (!tried) {
         tried = true;
         if (player.Open()) {
-            player.WarmUp(SoundCommands::AllFiles.data(),
-                          static_cast<int>(SoundCommands::AllFiles.size()));
+            player.WarmUp(SoundFiles::Names.data(),
+                          static_cast<int>(SoundFiles::Names.size()));
             ready = player.WaitForDecoding(std::chrono::seconds(60));
-            for (const char* file : SoundCommands::AllFiles) {
+            for (const char* file : SoundFiles::Names) {
                 ready = ready && player.StateOf(file) == MixerPlayer::FileState::Ready;
             }
         }
@@ -38,7 +39,7 @@ MixerPlayer* Player() {
 // shared one is opened.
 void FirstPlayOfEveryFile(benchmark::State& state) {
     std::vector<std::string> commands;
-    for (const char* file : SoundCommands::AllFiles) {
+    for (const char* file : SoundFiles::Names) {
         commands.push_back(std::string("play ") + file);
     }
     double slowest = 0.0;
@@ -49,8 +50,8 @@ void FirstPlayOfEveryFile(benchmark::State& state) {
             state.SkipWithError("the audio device cannot be opened, or another player holds it");
             return;
         }
-        player.WarmUp(SoundCommands::AllFiles.data(),
-                      static_cast<int>(SoundCommands::AllFiles.size()));
+        player.WarmUp(SoundFiles::Names.data(),
+                      static_cast<int>(SoundFiles::Names.size()));
         player.WaitForDecoding(std::chrono::seconds(60));
         state.ResumeTiming();
         for (const std::string& command : commands) {

@@ -36,27 +36,4 @@ const std::array<const char*, 31> AllCommands = {
     PlaySpecifyHowToProceed,
 };
 
-const std::array<const char*, 20> AllFiles = {
-    "intro.mp3",
-    "track01.mp3",
-    "track02.mp3",
-    "track03.mp3",
-    "track04.mp3",
-    "track05.mp3",
-    "track06.mp3",
-    "track07.mp3",
-    "BossTrack.mp3",
-    "GameOver.mp3",
-    "PlayerWins.mp3",
-    "zeb_engine_2.mp3",
-    "zeb_torpedo3_clean.mp3",
-    "smallexplosion1.mp3",
-    "largeexplosion4.mp3",
-    "warningprimaryshieldsfailing_ep.mp3",
-    "warningstructuralintegrity_ep.mp3",
-    "lifesupportfailurealldecksabandonship_ep.mp3",
-    "longrangescanplanetcomplete_clean.mp3",
-    "pleasespecifyhowyouwouldliketoproceed_ep.mp3",
-};
-
 } // namespace SoundCommands

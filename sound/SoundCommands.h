@@ -3,7 +3,7 @@
 #include <array>
 
 // The whole sound vocabulary of the game: every command string it ever sends, written
-// exactly as the media layer receives it, and the twenty files those commands name.
+// exactly as the media layer receives it. The files they name are listed in SoundFiles.
 namespace SoundCommands {
 
 // Music.
@@ -53,8 +53,5 @@ inline constexpr std::array<const char*, 7> StopTracks = {
 
 // Every command the game can send.
 extern const std::array<const char*, 31> AllCommands;
-
-// Every sound file the commands name.
-extern const std::array<const char*, 20> AllFiles;
 
 } // namespace SoundCommands

@@ -1,4 +1,5 @@
 #include "sound/SoundCommands.h"
+#include "sound/SoundFiles.h"
 #include "sound/MediaControl.h"
 #include "sound/SectorMusic.h"
 #include "support/RecordingPlayer.h"
@@ -23,8 +24,8 @@ std::vector<std::string> Words(const std::string& command) {
 }
 
 TEST(SoundCatalogue, EveryCommandIsAPlayOrStopOfAKnownFile) {
-    const std::set<std::string> files(SoundCommands::AllFiles.begin(),
-                                      SoundCommands::AllFiles.end());
+    const std::set<std::string> files(SoundFiles::Names.begin(),
+                                      SoundFiles::Names.end());
     EXPECT_EQ(files.size(), 20u);
 
     std::set<std::string> distinct;

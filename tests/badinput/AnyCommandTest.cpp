@@ -9,6 +9,7 @@
 #include "sound/MediaControl.h"
 #include "sound/MixerPlayer.h"
 #include "sound/SoundCommands.h"
+#include "sound/SoundFiles.h"
 
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
@@ -99,7 +100,7 @@ protected:
         before = fs::current_path();
         fs::current_path(assets.Dir());
         ASSERT_TRUE(player.Open());
-        player.WarmUp(SoundCommands::AllFiles.data(), int(SoundCommands::AllFiles.size()));
+        player.WarmUp(SoundFiles::Names.data(), int(SoundFiles::Names.size()));
         ASSERT_TRUE(player.WaitForDecoding(10s));
         SetMediaPlayer(&player);
     }
@@ -113,7 +114,7 @@ protected:
     // Nothing of the game plays or has ever been started.
     void ExpectSilence() {
         EXPECT_EQ(Mix_Playing(-1), 0);
-        for (const char* file : SoundCommands::AllFiles) {
+        for (const char* file : SoundFiles::Names) {
             EXPECT_EQ(player.StartCount(file), 0) << file;
             EXPECT_EQ(player.StateOf(file), FileState::Ready) << file;
         }
@@ -159,7 +160,7 @@ TEST_F(AnyCommand, JunkBetweenTheFramesOfAGameLeavesItsSoundsAlone) {
     level.Unload();
     EXPECT_GT(game.frames, 50);
     ASSERT_TRUE(player.WaitForDecoding(10s));
-    for (const char* file : SoundCommands::AllFiles) {
+    for (const char* file : SoundFiles::Names) {
         EXPECT_GE(player.StartCount(file), 1) << file << " was never heard";
     }
 }
@@ -175,7 +176,7 @@ TEST_F(AnyCommand, TheSeedCorpusOfTheCommandFuzzerPlaysOnlyWhatItNames) {
     ASSERT_TRUE(player.WaitForDecoding(10s));
     // The corpus plays every file of the game once and stops every track again; of the rest,
     // a device and a folder are no sound files.
-    for (const char* file : SoundCommands::AllFiles) {
+    for (const char* file : SoundFiles::Names) {
         EXPECT_GE(player.StartCount(file), 1) << file;
     }
     EXPECT_EQ(player.StateOf("/dev/zero"), FileState::Failed);

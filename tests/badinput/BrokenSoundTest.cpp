@@ -11,6 +11,7 @@
 #include "sound/MediaPlayer.h"
 #include "sound/MixerPlayer.h"
 #include "sound/SoundCommands.h"
+#include "sound/SoundFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -64,8 +65,8 @@ protected:
     // Every other file of the game's twenty, starting with the title music.
     static std::vector<std::string> BrokenFiles() {
         std::vector<std::string> files;
-        for (size_t i = 0; i < SoundCommands::AllFiles.size(); i += 2) {
-            files.emplace_back(SoundCommands::AllFiles[i]);
+        for (size_t i = 0; i < SoundFiles::Names.size(); i += 2) {
+            files.emplace_back(SoundFiles::Names[i]);
         }
         return files;
     }
@@ -138,7 +139,7 @@ protected:
     void PlayAndListen() {
         MixerPlayer player;
         ASSERT_TRUE(player.Open());
-        player.WarmUp(SoundCommands::AllFiles.data(), int(SoundCommands::AllFiles.size()));
+        player.WarmUp(SoundFiles::Names.data(), int(SoundFiles::Names.size()));
         ASSERT_TRUE(player.WaitForDecoding(10s));
         PlayedFiles played(player);
         SetMediaPlayer(&played);
@@ -151,10 +152,10 @@ protected:
         ASSERT_TRUE(player.WaitForDecoding(10s));
 
         // The game asked for every one of its files.
-        EXPECT_EQ(played.files.size(), SoundCommands::AllFiles.size());
+        EXPECT_EQ(played.files.size(), SoundFiles::Names.size());
         const std::vector<std::string> broken = BrokenFiles();
         const std::set<std::string> brokenSet(broken.begin(), broken.end());
-        for (const char* file : SoundCommands::AllFiles) {
+        for (const char* file : SoundFiles::Names) {
             if (brokenSet.count(file) != 0) {
                 EXPECT_EQ(player.StateOf(file), FileState::Failed) << file;
                 EXPECT_EQ(player.StartCount(file), 0) << file;

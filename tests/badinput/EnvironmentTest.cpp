@@ -10,6 +10,7 @@
 #include "sound/MediaControl.h"
 #include "sound/MixerPlayer.h"
 #include "sound/SoundCommands.h"
+#include "sound/SoundFiles.h"
 
 #include <SDL_image.h>
 #include <gtest/gtest.h>
@@ -202,7 +203,7 @@ TEST(NoAudioDevice, TheGamePlaysOnInSilence) {
     GameManager::SetGraphics(nullptr);
     MixerPlayer player;
     EXPECT_FALSE(player.Open());
-    player.WarmUp(SoundCommands::AllFiles.data(), int(SoundCommands::AllFiles.size()));
+    player.WarmUp(SoundFiles::Names.data(), int(SoundFiles::Names.size()));
     SetMediaPlayer(&player);
 
     Sector01 level;
@@ -222,7 +223,7 @@ TEST(NoAudioDevice, TheGamePlaysOnInSilence) {
     EXPECT_GT(game.frames, 50);
     EXPECT_FALSE(player.IsOpen());
     EXPECT_TRUE(player.WaitForDecoding(0ms));
-    for (const char* file : SoundCommands::AllFiles) {
+    for (const char* file : SoundFiles::Names) {
         EXPECT_EQ(player.StateOf(file), MixerPlayer::FileState::Unknown) << file;
         EXPECT_FALSE(player.IsPlaying(file)) << file;
     }

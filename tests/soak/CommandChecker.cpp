@@ -3,6 +3,7 @@
 #include "sound/MediaCommand.h"
 #include "sound/MediaControl.h"
 #include "sound/SoundCommands.h"
+#include "sound/SoundFiles.h"
 
 #include <string_view>
 
@@ -21,7 +22,7 @@ void CommandChecker::Send(const char* command) {
         invalid += 1;
         return;
     }
-    for (const char* file : SoundCommands::AllFiles) {
+    for (const char* file : SoundFiles::Names) {
         if (parsed.file == std::string_view(file)) {
             return;
         }

@@ -1,5 +1,6 @@
 #include "sound/MediaCommand.h"
 #include "sound/SoundCommands.h"
+#include "sound/SoundFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +30,7 @@ TEST(MediaCommandTest, ReadsTheThreeForms) {
 }
 
 TEST(MediaCommandTest, EveryCommandOfTheGameNamesOneOfItsFiles) {
-    const auto& files = SoundCommands::AllFiles;
+    const auto& files = SoundFiles::Names;
     for (const char* command : SoundCommands::AllCommands) {
         const MediaCommand parsed = MediaCommand::Parse(command);
         ASSERT_TRUE(parsed.IsValid()) << command;

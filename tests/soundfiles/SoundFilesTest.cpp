@@ -17,6 +17,7 @@
 
 #include "Mp3Decoder.h"
 #include "sound/SoundCommands.h"
+#include "sound/SoundFiles.h"
 #include "tools/GenerateAssets.h"
 #include "tools/sounds/MusicLibrary.h"
 #include "tools/sounds/SoundLibrary.h"
@@ -87,7 +88,7 @@ protected:
 };
 
 TEST_F(SoundFiles, EveryFileTheGamePlaysIsThereUnderItsExactName) {
-    for (const char* file : SoundCommands::AllFiles) {
+    for (const char* file : ::SoundFiles::Names) {
         EXPECT_TRUE(fs::is_regular_file(folder / file)) << file;
         EXPECT_GT(fs::file_size(folder / file), 1000u) << file;
     }
@@ -101,7 +102,7 @@ TEST_F(SoundFiles, EveryFileTheGamePlaysIsThereUnderItsExactName) {
 }
 
 TEST_F(SoundFiles, EveryFileIsAnMp3WithAGaplessInfoTag) {
-    for (const char* file : SoundCommands::AllFiles) {
+    for (const char* file : ::SoundFiles::Names) {
         SCOPED_TRACE(file);
         const std::vector<unsigned char> bytes = ReadBytes(folder / file);
         ASSERT_GT(bytes.size(), 4u);
@@ -193,7 +194,7 @@ TEST_F(SoundFiles, LoopingTracksJoinWithoutAClick) {
 }
 
 TEST_F(SoundFiles, NothingClipsAndEveryPeakStaysBelowMinusOneDecibel) {
-    for (const char* file : SoundCommands::AllFiles) {
+    for (const char* file : ::SoundFiles::Names) {
         EXPECT_LE(Mp3Decoder::Db(Decoded(file).Peak()), -1.0) << file;
     }
 }
@@ -270,7 +271,7 @@ TEST_F(SoundFiles, EachSectorTrackIsItsOwnPiece) {
 
 TEST_F(SoundFiles, AllTwentyFilesTogetherStayUnderTenMegabytes) {
     std::uintmax_t total = 0;
-    for (const char* file : SoundCommands::AllFiles) {
+    for (const char* file : ::SoundFiles::Names) {
         total += fs::file_size(folder / file);
     }
     EXPECT_LE(total, 10u * 1000u * 1000u);

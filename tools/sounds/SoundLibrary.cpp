@@ -1,6 +1,6 @@
 #include "tools/sounds/SoundLibrary.h"
 
-#include "sound/SoundCommands.h"
+#include "sound/SoundFiles.h"
 
 #include <cmath>
 #include <map>
@@ -18,13 +18,11 @@ struct VoiceLine {
 
 // The read-outs ending in _ep get the full computer treatment, the _clean one a plain room.
 const VoiceLine VoiceLines[] = {
-    {"warningprimaryshieldsfailing_ep.mp3", "Warning. Primary shields failing.", true},
-    {"warningstructuralintegrity_ep.mp3", "Warning. Structural integrity.", true},
-    {"lifesupportfailurealldecksabandonship_ep.mp3",
-     "Life support failure. All decks, abandon ship.", true},
-    {"longrangescanplanetcomplete_clean.mp3", "Long range scan. Planet complete.", false},
-    {"pleasespecifyhowyouwouldliketoproceed_ep.mp3",
-     "Please specify how you would like to proceed.", true},
+    {SoundFiles::ShieldsFailing.name, "Warning. Primary shields failing.", true},
+    {SoundFiles::StructuralIntegrity.name, "Warning. Structural integrity.", true},
+    {SoundFiles::AbandonShip.name, "Life support failure. All decks, abandon ship.", true},
+    {SoundFiles::PlanetScanned.name, "Long range scan. Planet complete.", false},
+    {SoundFiles::SpecifyHowToProceed.name, "Please specify how you would like to proceed.", true},
 };
 
 const VoiceLine* FindVoice(const std::string& file) {
@@ -42,23 +40,13 @@ SoundLibrary::SoundLibrary() = default;
 SoundLibrary::~SoundLibrary() = default;
 
 const std::vector<std::string>& SoundLibrary::Files() {
-    // Exactly the files the game's sound commands name.
-    static const std::vector<std::string> files(SoundCommands::AllFiles.begin(),
-                                                SoundCommands::AllFiles.end());
+    static const std::vector<std::string> files(SoundFiles::Names.begin(), SoundFiles::Names.end());
     return files;
 }
 
 SoundLibrary::Kind SoundLibrary::KindOf(const std::string& file) {
-    if (FindVoice(file) != nullptr) {
-        return Kind::Voice;
-    }
-    if (file.rfind("track", 0) == 0 || file == "BossTrack.mp3") {
-        return Kind::LoopingMusic;
-    }
-    if (file == "intro.mp3" || file == "GameOver.mp3" || file == "PlayerWins.mp3") {
-        return Kind::Music;
-    }
-    return Kind::Effect;
+    const SoundFiles::File* known = SoundFiles::Find(file);
+    return known != nullptr ? known->kind : Kind::Effect;
 }
 
 std::string SoundLibrary::Words(const std::string& file) {
@@ -77,26 +65,27 @@ bool SoundLibrary::Render(const std::string& file, StereoBuffer& sound, std::str
         }
         return true;
     }
-    if (file.size() == 11 && file.rfind("track0", 0) == 0 && file.substr(7) == ".mp3" &&
-        file[6] >= '1' && file[6] <= '7') {
-        sound = renderer.Render(MusicLibrary::Sector(file[6] - '0'));
-        return true;
+    for (int track = 1; track <= static_cast<int>(SoundFiles::Tracks.size()); ++track) {
+        if (file == SoundFiles::Tracks[track - 1].name) {
+            sound = renderer.Render(MusicLibrary::Sector(track));
+            return true;
+        }
     }
     static const std::map<std::string, Song (*)()> songs = {
-        {"intro.mp3", &MusicLibrary::Intro},
-        {"BossTrack.mp3", &MusicLibrary::Boss},
-        {"GameOver.mp3", &MusicLibrary::GameOver},
-        {"PlayerWins.mp3", &MusicLibrary::PlayerWins},
+        {SoundFiles::Intro.name, &MusicLibrary::Intro},
+        {SoundFiles::BossTrack.name, &MusicLibrary::Boss},
+        {SoundFiles::GameOver.name, &MusicLibrary::GameOver},
+        {SoundFiles::PlayerWins.name, &MusicLibrary::PlayerWins},
     };
     if (const auto song = songs.find(file); song != songs.end()) {
         sound = renderer.Render(song->second());
         return true;
     }
     static const std::map<std::string, StereoBuffer (*)()> effects = {
-        {"zeb_engine_2.mp3", &SoundEffects::Engine},
-        {"zeb_torpedo3_clean.mp3", &SoundEffects::Torpedo},
-        {"smallexplosion1.mp3", &SoundEffects::SmallExplosion},
-        {"largeexplosion4.mp3", &SoundEffects::LargeExplosion},
+        {SoundFiles::Engine.name, &SoundEffects::Engine},
+        {SoundFiles::Torpedo.name, &SoundEffects::Torpedo},
+        {SoundFiles::SmallExplosion.name, &SoundEffects::SmallExplosion},
+        {SoundFiles::LargeExplosion.name, &SoundEffects::LargeExplosion},
     };
     if (const auto effect = effects.find(file); effect != effects.end()) {
         sound = effect->second();

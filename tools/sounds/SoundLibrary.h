@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sound/SoundFiles.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,7 +14,7 @@
 // Every sound file the game plays, by file name: what is in it and how it is encoded.
 class SoundLibrary {
 public:
-    enum class Kind { Music, LoopingMusic, Effect, Voice };
+    using Kind = SoundFiles::Kind;
 
     SoundLibrary();
     ~SoundLibrary();
