@@ -2,7 +2,9 @@
 
 #include "app/GameManager.h"
 #include "game/PictureManifest.h"
+#include "game/PlanetView.h"
 
+#include <array>
 #include <cstdint>
 
 class SpriteSheet;
@@ -34,6 +36,10 @@ public:
     void PlacePlanets();
     // A new position for the drifting asteroid.
     void PlaceAsteroid();
+
+    // The sector's three planets, one view each, in the order of their fields.
+    std::array<PlanetView, 3> SectorPlanets();
+    std::array<ConstPlanetView, 3> SectorPlanets() const;
 
     // The picture field a row of the picture manifest fills (the element of an array field).
     SpriteSheet*& SheetAt(PictureManifest::Field field, int index = 0);

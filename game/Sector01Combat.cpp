@@ -75,18 +75,7 @@ void Sector01::CheckCollisions() {
     }
 
     // The scan cue repeats on every update while the ship stays near an unclaimed planet.
-    struct Planet {
-        float x;
-        float y;
-        int32_t& inRange;
-        bool unclaimed;
-    };
-    const Planet planets[] = {
-        {planet1X, planet1Y, planet1InRange, planet1Unclaimed},
-        {planet2X, planet2Y, planet2InRange, planet2Unclaimed},
-        {planet3X, planet3Y, planet3InRange, planet3Unclaimed},
-    };
-    for (const Planet& planet : planets) {
+    for (const PlanetView& planet : SectorPlanets()) {
         if (BoxTouches(shipX, shipY, planet.x, planet.y, ReachBox, ReachBox)) {
             planet.inRange = 1;
             if (planet.unclaimed) {

@@ -58,16 +58,7 @@ void Sector01::OnPlanetChoice(int choice) {
     }
     // Every planet in range answers, so two planets in range pay out twice. Any choice,
     // "leave" included, claims the planet for the rest of the sector.
-    struct Planet {
-        int32_t inRange;
-        bool& unclaimed;
-    };
-    const Planet planets[] = {
-        {planet1InRange, planet1Unclaimed},
-        {planet2InRange, planet2Unclaimed},
-        {planet3InRange, planet3Unclaimed},
-    };
-    for (const Planet& planet : planets) {
+    for (const PlanetView& planet : SectorPlanets()) {
         if (planet.inRange != 1) {
             continue;
         }

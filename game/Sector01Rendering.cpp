@@ -192,25 +192,18 @@ void Sector01::DrawShips() {
 }
 
 void Sector01::DrawPlanetPanel() {
-    struct Panel {
-        int32_t inRange;
-        bool unclaimed;
-        SpriteSheet* turningPlanet;
-    };
-    const Panel panels[] = {
-        {planet1InRange, planet1Unclaimed, aniPlanet03},
-        {planet2InRange, planet2Unclaimed, aniPlanet02},
-        {planet3InRange, planet3Unclaimed, aniPlanet03},
-    };
+    // The first and third planets' panels turn the same animated planet.
+    SpriteSheet* const turningPlanets[3] = {aniPlanet03, aniPlanet02, aniPlanet03};
+    const std::array<PlanetView, 3> sectorPlanets = SectorPlanets();
     // All panels share one place; a later one covers an earlier one.
-    for (const Panel& panel : panels) {
-        if (panel.inRange != 1 || !panel.unclaimed) {
+    for (int i = 0; i < 3; ++i) {
+        if (!sectorPlanets[i].ShowsPanel()) {
             continue;
         }
         // Mouse orders wait until the player has answered the panel.
         inputLocked = true;
         Draw(planetInfo, 104, 75);
-        DrawFrame(panel.turningPlanet, AnimationCell(), 402, 275);
+        DrawFrame(turningPlanets[i], AnimationCell(), 402, 275);
         DrawNumber(planetEnergyText, 220, 110, planetEnergy);
         DrawNumber(planetScienceText, 220, 180, planetScience);
     }

@@ -6,6 +6,24 @@
 
 #include <cstdlib>
 
+namespace {
+
+template <typename View, typename Level> std::array<View, 3> PlanetsOf(Level& level) {
+    return {{{level.planet1X, level.planet1Y, level.planet1InRange, level.planet1Unclaimed},
+             {level.planet2X, level.planet2Y, level.planet2InRange, level.planet2Unclaimed},
+             {level.planet3X, level.planet3Y, level.planet3InRange, level.planet3Unclaimed}}};
+}
+
+} // namespace
+
+std::array<PlanetView, 3> Sector01::SectorPlanets() {
+    return PlanetsOf<PlanetView>(*this);
+}
+
+std::array<ConstPlanetView, 3> Sector01::SectorPlanets() const {
+    return PlanetsOf<ConstPlanetView>(*this);
+}
+
 Sector01::Sector01() {
     warpEnergyNow = 0.0;
     warpEnergyMax = 0.0;
