@@ -2,7 +2,6 @@
 
 #include "app/AssetFolder.h"
 #include "app/CommandLog.h"
-#include "app/FrameStats.h"
 #include "app/GameIcon.h"
 #include "app/GameManager.h"
 #include "app/LevelController.h"
@@ -16,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <memory>
 
 namespace {
@@ -47,7 +47,35 @@ bool IsWindowless(const char* driver) {
            std::strcmp(driver, "dummy") == 0;
 }
 
-FrameStats* frameStats = nullptr;
+// The level operation of each game key, in the order the keys are polled.
+struct GameKey {
+    HeldKeys::Key key;
+    void (*press)();
+};
+constexpr GameKey GameKeys[] = {
+    {HeldKeys::Numpad1, LevelController::Numpad1Pressed},
+    {HeldKeys::Numpad2, LevelController::Numpad2Pressed},
+    {HeldKeys::Numpad3, LevelController::Numpad3Pressed},
+    {HeldKeys::Numpad4, LevelController::Numpad4Pressed},
+    {HeldKeys::Numpad5, LevelController::Numpad5Pressed},
+    {HeldKeys::Numpad6, LevelController::Numpad6Pressed},
+    {HeldKeys::Add, LevelController::AddPressed},
+    {HeldKeys::Enter, LevelController::EnterPressed},
+};
+static_assert(std::size(GameKeys) == HeldKeys::Count);
+
+// SDL's video, events and timer, shut down when Main returns, whichever way.
+struct SdlSession {
+    SdlSession() = default;
+    SdlSession(const SdlSession&) = delete;
+    SdlSession& operator=(const SdlSession&) = delete;
+    ~SdlSession() { SDL_Quit(); }
+};
+
+struct WindowDeleter {
+    void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
+};
+using WindowPointer = std::unique_ptr<SDL_Window, WindowDeleter>;
 
 } // namespace
 
@@ -96,29 +124,10 @@ bool GameShell::WindowProc(const SDL_Event& event) {
     }
 
     // Keys act as held states: once for every event while they are down, in this order.
-    if (keys.IsHeld(HeldKeys::Numpad1)) {
-        LevelController::Numpad1Pressed();
-    }
-    if (keys.IsHeld(HeldKeys::Numpad2)) {
-        LevelController::Numpad2Pressed();
-    }
-    if (keys.IsHeld(HeldKeys::Numpad3)) {
-        LevelController::Numpad3Pressed();
-    }
-    if (keys.IsHeld(HeldKeys::Numpad4)) {
-        LevelController::Numpad4Pressed();
-    }
-    if (keys.IsHeld(HeldKeys::Numpad5)) {
-        LevelController::Numpad5Pressed();
-    }
-    if (keys.IsHeld(HeldKeys::Numpad6)) {
-        LevelController::Numpad6Pressed();
-    }
-    if (keys.IsHeld(HeldKeys::Add)) {
-        LevelController::AddPressed();
-    }
-    if (keys.IsHeld(HeldKeys::Enter)) {
-        LevelController::EnterPressed();
+    for (const GameKey& key : GameKeys) {
+        if (keys.IsHeld(key.key)) {
+            key.press();
+        }
     }
     return true;
 }
@@ -186,39 +195,34 @@ int GameShell::Main() {
     if (!IsSet("SDL_VIDEODRIVER") && !IsSet("WAYLAND_DISPLAY")) {
         SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
     }
+
+    // Everything below is owned here and released in the reverse order of its making, on
+    // every way out: the sound, the drawing device, the window, then SDL itself.
+    const SdlSession sdl;
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
         char reason[256];
         std::snprintf(reason, sizeof reason, "no display could be opened (%s)", SDL_GetError());
         return CannotStart("cannot open the game window", reason);
     }
     if (!IsSet("SDL_VIDEODRIVER") && IsWindowless(SDL_GetCurrentVideoDriver())) {
-        SDL_Quit();
         return CannotStart("cannot open the game window", "no display could be opened");
     }
-
-    SDL_Window* window =
+    const WindowPointer window(
         SDL_CreateWindow("Vantor Game", 100, 100, 1024, 768,
-                         SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
+                         SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI));
     if (window == nullptr) {
-        const int status = CannotStart("cannot open the game window");
-        SDL_Quit();
-        return status;
+        return CannotStart("cannot open the game window");
     }
     if (SDL_Surface* icon = CreateGameIcon()) {
-        SDL_SetWindowIcon(window, icon);
+        SDL_SetWindowIcon(window.get(), icon);
         SDL_FreeSurface(icon);
     }
-
-    auto* graphics = new Graphics();
-    if (!graphics->Init(window)) {
-        const int status = CannotStart("cannot create the drawing device");
-        delete graphics;
-        SDL_DestroyWindow(window);
-        SDL_Quit();
-        return status;
+    const auto graphics = std::make_unique<Graphics>();
+    if (!graphics->Init(window.get())) {
+        return CannotStart("cannot create the drawing device");
     }
-    GameManager::SetGraphics(graphics);
-    SDL_ShowWindow(window);
+    GameManager::SetGraphics(graphics.get());
+    SDL_ShowWindow(window.get());
     // The first picture presented in the window on the screen waits for the display to set the
     // window up; a black one now puts that wait into the start-up, ahead of the first frame.
     graphics->BeginDraw();
@@ -229,7 +233,7 @@ int GameShell::Main() {
 
     // Sound: the real player when there is an audio device, silence otherwise. With
     // VANTOR_SOUND_LOG set, every command is also written to that file, one per line.
-    auto player = std::make_unique<MixerPlayer>();
+    const auto player = std::make_unique<MixerPlayer>();
     MediaPlayer* sound = nullptr;
     if (player->Open()) {
         player->WarmUp(SoundFiles::Names.data(), static_cast<int>(SoundFiles::Names.size()));
@@ -240,32 +244,22 @@ int GameShell::Main() {
         log = std::make_unique<CommandLog>(logPath, sound);
         sound = log.get();
     }
-    SetMediaPlayer(sound);
 
+    SetMediaPlayer(sound);
     // The level stays installed for the whole run and goes with the process.
     LevelController::LoadInitialLevel(new Sector01());
 
+    GameShell shell(window.get(), graphics.get());
     const char* statsPath = std::getenv("VANTOR_FRAME_STATS");
-    std::unique_ptr<FrameStats> stats;
     if (statsPath != nullptr && statsPath[0] != '\0') {
-        stats = std::make_unique<FrameStats>();
-        frameStats = stats.get();
+        shell.frameStats = std::make_unique<FrameStats>();
     }
-
-    GameShell shell(window, graphics);
     shell.RunFrameLoop();
-
-    if (stats != nullptr) {
-        stats->Write(statsPath);
-        frameStats = nullptr;
+    if (shell.frameStats != nullptr) {
+        shell.frameStats->Write(statsPath);
     }
 
-    delete graphics;
-    GameManager::SetGraphics(nullptr);
     SetMediaPlayer(nullptr);
-    log.reset();
-    player.reset();
-    SDL_DestroyWindow(window);
-    SDL_Quit();
+    GameManager::SetGraphics(nullptr);
     return 0;
 }

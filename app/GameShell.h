@@ -1,8 +1,11 @@
 #pragma once
 
+#include "app/FrameStats.h"
 #include "app/HeldKeys.h"
 
 #include <SDL.h>
+
+#include <memory>
 
 class Graphics;
 
@@ -19,7 +22,8 @@ public:
 
     GameShell(SDL_Window* window, Graphics* graphics);
 
-    // Handles one event: a close ends the loop; mouse presses become clicks in game
+    // Handles one event (the name is the window procedure's; here it takes SDL's events): a
+    // close ends the loop; mouse presses become clicks in game
     // coordinates; then every held game key calls its level operation, in a fixed order,
     // once for this event. Returns false once the window has been closed.
     bool WindowProc(const SDL_Event& event);
@@ -37,4 +41,6 @@ public:
     Graphics* graphics;
     HeldKeys keys;
     bool running = true;
+    // With VANTOR_FRAME_STATS set, every frame's times are counted here; null otherwise.
+    std::unique_ptr<FrameStats> frameStats;
 };
