@@ -36,6 +36,8 @@ public:
     void PlacePlanets();
     // A new position for the drifting asteroid.
     void PlaceAsteroid();
+    // Every planet of the sector unclaimed and out of reach again.
+    void ReopenPlanets();
 
     // The sector's three planets, one view each, in the order of their fields.
     std::array<PlanetView, 3> SectorPlanets();

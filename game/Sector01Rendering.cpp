@@ -88,36 +88,24 @@ void Sector01::DrawBackground() {
 }
 
 void Sector01::DrawPlanets() {
-    // Which three of the ten planet pictures each planet layout shows.
-    int first = -1;
-    int second = -1;
-    int third = -1;
-    switch (sectorLayout) {
-    case 1:
-    case 7:
-        first = 3, second = 4, third = 5;
-        break;
-    case 3:
-        first = 0, second = 1, third = 2;
-        break;
-    case 5:
-        first = 6, second = 7, third = 8;
-        break;
-    case 9:
-        first = 0, second = 1, third = 5;
-        break;
-    case 11:
-        first = 6, second = 1, third = 2;
-        break;
-    case 13:
-        first = 4, second = 5, third = 2;
-        break;
-    default:
-        return;
+    // Which three of the ten planet pictures each planet layout shows; other layouts show none.
+    struct LayoutPictures {
+        int32_t layout;
+        int first;
+        int second;
+        int third;
+    };
+    constexpr LayoutPictures layouts[] = {
+        {1, 3, 4, 5}, {7, 3, 4, 5},  {3, 0, 1, 2},  {5, 6, 7, 8},
+        {9, 0, 1, 5}, {11, 6, 1, 2}, {13, 4, 5, 2},
+    };
+    for (const LayoutPictures& shown : layouts) {
+        if (shown.layout == sectorLayout) {
+            DrawRotated(planets[shown.first], 0, planet1X, planet1Y);
+            DrawRotated(planets[shown.second], 0, planet2X, planet2Y);
+            DrawRotated(planets[shown.third], 0, planet3X, planet3Y);
+        }
     }
-    DrawRotated(planets[first], 0, planet1X, planet1Y);
-    DrawRotated(planets[second], 0, planet2X, planet2Y);
-    DrawRotated(planets[third], 0, planet3X, planet3Y);
 }
 
 void Sector01::DrawAsteroid() {

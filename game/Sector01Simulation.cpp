@@ -90,12 +90,7 @@ void Sector01::NextSector() {
     sector += 1;
     PlaceAsteroid();
     PlacePlanets();
-    planet1Unclaimed = true;
-    planet2Unclaimed = true;
-    planet3Unclaimed = true;
-    planet1InRange = 0;
-    planet2InRange = 0;
-    planet3InRange = 0;
+    ReopenPlanets();
     enemyKilledInSector = 0;
     // A torpedo in flight keeps its target and flies on from here.
     torpedoX = 0;

@@ -41,9 +41,7 @@ void Sector01::NewGame() {
     moveTargetX = 0;
     moveTargetY = 0;
     enemyKilledInSector = 0;
-    planet1Unclaimed = true;
-    planet2Unclaimed = true;
-    planet3Unclaimed = true;
+    ReopenPlanets();
     gameOver = false;
     // The planets and the asteroid stay where they are: the first sector keeps the
     // positions placed for the previous layout.
@@ -52,9 +50,6 @@ void Sector01::NewGame() {
     sector = 1;
     frameCount = 0;
     damageLevel = 0;
-    planet1InRange = 0;
-    planet2InRange = 0;
-    planet3InRange = 0;
     torpedoInFlight = false;
     gameStarted = false;
     SendMediaCommand(SoundCommands::StopPlayerWins);
@@ -77,6 +72,13 @@ void Sector01::NewGame() {
     weaponEnergyCreated = 0;
     bossHits = 0;
     playerWon = false;
+}
+
+void Sector01::ReopenPlanets() {
+    for (const PlanetView& planet : SectorPlanets()) {
+        planet.unclaimed = true;
+        planet.inRange = 0;
+    }
 }
 
 void Sector01::PlacePlanets() {
