@@ -8,16 +8,6 @@
 
 namespace {
 
-Uint8 ToByte(float component) {
-    if (!(component > 0.0f)) {
-        return 0;
-    }
-    if (component >= 1.0f) {
-        return 255;
-    }
-    return static_cast<Uint8>(std::lround(component * 255.0f));
-}
-
 // The first pixel column whose centre lies at or right of position, kept near the picture so
 // huge circles never overflow an int.
 int FirstPixelFrom(float position) {
@@ -32,6 +22,16 @@ int LastPixelUpTo(float position) {
 }
 
 } // namespace
+
+Uint8 Graphics::ChannelByte(float component) {
+    if (!(component > 0.0f)) {
+        return 0;
+    }
+    if (component >= 1.0f) {
+        return 255;
+    }
+    return static_cast<Uint8>(std::lround(component * 255.0f));
+}
 
 Graphics::Graphics() = default;
 
@@ -157,7 +157,7 @@ void Graphics::ClearScreen(float r, float g, float b) {
     if (renderTarget == nullptr) {
         return;
     }
-    SDL_SetRenderDrawColor(renderTarget, ToByte(r), ToByte(g), ToByte(b), 255);
+    SDL_SetRenderDrawColor(renderTarget, ChannelByte(r), ChannelByte(g), ChannelByte(b), 255);
     SDL_RenderClear(renderTarget);
 }
 
@@ -165,7 +165,7 @@ void Graphics::DrawCircle(float x, float y, float radius, float r, float g, floa
     if (renderTarget == nullptr) {
         return;
     }
-    brush = SDL_Color{ToByte(r), ToByte(g), ToByte(b), ToByte(a)};
+    brush = SDL_Color{ChannelByte(r), ChannelByte(g), ChannelByte(b), ChannelByte(a)};
     SDL_SetRenderDrawColor(renderTarget, brush.r, brush.g, brush.b, brush.a);
     SDL_SetRenderDrawBlendMode(renderTarget, SDL_BLENDMODE_BLEND);
 

@@ -25,11 +25,15 @@ public:
 
     void BeginDraw();
     void EndDraw();
+    // A colour channel from 0 to 1 as a byte; out of range and NaN are clamped.
+    static Uint8 ChannelByte(float component);
+
     // Fills the whole game picture with an opaque colour.
     void ClearScreen(float r, float g, float b);
     // Outlines a circle with a line 3 pixels wide centred on it; the inside stays untouched.
     void DrawCircle(float x, float y, float radius, float r, float g, float b, float a);
-    // The renderer that pictures and text draw with; null before Init.
+    // The renderer that pictures and text draw with (SDL's renderer stands where the window's
+    // render target was); null before Init.
     SDL_Renderer* GetRenderTarget();
 
     // Maps a point of the window (as SDL reports mouse positions) to the game picture. False

@@ -35,7 +35,8 @@ public:
 
     // The whole picture, top-left at (x, y), at its own size, with its own alpha, unkeyed.
     void Draw(float x, float y);
-    // One cell of the grid, top-left at (x, y), unkeyed. A cell reaching past the picture's
+    // One cell of the grid (a frame of the animation, not a frame of the game), top-left at
+    // (x, y), unkeyed. A cell reaching past the picture's
     // edge draws only its part on the picture.
     void DrawFrame(int frame, float x, float y);
     // The keyed picture placed at (x, y) and turned angle degrees clockwise about
@@ -45,6 +46,7 @@ public:
     void DrawRotatedPair(int angle, float x, float y);
 
     Graphics* graphics = nullptr;
+    // The "effects" are the keyed pictures themselves, made once and turned as drawn.
     TurnedPicture* keyEffect = nullptr;       // bitmap with the key applied; null if upright only
     TurnedPicture* baseKeyEffect = nullptr;   // baseBitmap with the key applied
     TurnedPicture* detailKeyEffect = nullptr; // detailBitmap with the key applied

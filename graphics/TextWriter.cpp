@@ -11,16 +11,6 @@
 
 namespace {
 
-Uint8 ToByte(float component) {
-    if (!(component > 0.0f)) {
-        return 0;
-    }
-    if (component >= 1.0f) {
-        return 255;
-    }
-    return static_cast<Uint8>(std::lround(component * 255.0f));
-}
-
 // Glyph textures are this wide (or as wide as the widest glyph); a row of glyphs that would
 // pass the edge starts a new shelf below.
 constexpr int PreferredPageWidth = 1024;
@@ -61,7 +51,8 @@ std::shared_ptr<const std::vector<unsigned char>> ReadFontFile(const std::string
 
 TextWriter::TextWriter(Graphics* graphics, int fontSize, const char* fontFamily, float r, float g,
                        float b)
-    : graphics(graphics), brush{ToByte(r), ToByte(g), ToByte(b), 255} {
+    : graphics(graphics), brush{Graphics::ChannelByte(r), Graphics::ChannelByte(g),
+                                Graphics::ChannelByte(b), 255} {
     ++live;
     if (TTF_Init() != 0) {
         return;
