@@ -22,8 +22,7 @@ MixerPlayer* Player() {
     if (!tried) {
         tried = true;
         if (player.Open()) {
-            player.WarmUp(SoundFiles::Names.data(),
-                          static_cast<int>(SoundFiles::Names.size()));
+            player.WarmUp(SoundFiles::Names.data(), static_cast<int>(SoundFiles::Names.size()));
             ready = player.WaitForDecoding(std::chrono::seconds(60));
             for (const char* file : SoundFiles::Names) {
                 ready = ready && player.StateOf(file) == MixerPlayer::FileState::Ready;
@@ -50,8 +49,7 @@ void FirstPlayOfEveryFile(benchmark::State& state) {
             state.SkipWithError("the audio device cannot be opened, or another player holds it");
             return;
         }
-        player.WarmUp(SoundFiles::Names.data(),
-                      static_cast<int>(SoundFiles::Names.size()));
+        player.WarmUp(SoundFiles::Names.data(), static_cast<int>(SoundFiles::Names.size()));
         player.WaitForDecoding(std::chrono::seconds(60));
         state.ResumeTiming();
         for (const std::string& command : commands) {

@@ -80,6 +80,7 @@ std::vector<std::uint8_t> GeneratedPictures::Bytes(const std::string& path) {
 }
 
 const std::vector<std::string>& GeneratedPictures::AllNames() {
-    static const std::vector<std::string> names(PictureManifest::Files.begin(), PictureManifest::Files.end());
+    static const std::vector<std::string> names(PictureManifest::Files.begin(),
+                                                PictureManifest::Files.end());
     return names;
 }
