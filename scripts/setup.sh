@@ -9,6 +9,7 @@ packages=(
     make
     g++
     clang
+    clang-format
     libclang-rt-dev # clang's sanitizer and libFuzzer runtimes
     pkg-config
     libgtest-dev

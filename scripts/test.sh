@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds everything and runs every test: the whole suite in the normal
-# build, the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, then the
+# Sets up the machine, checks the formatting of every C++ file, builds everything and runs
+# every test: the whole suite in the normal build, the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, then the
 # fuzzers for a bounded time. Each step prints when it starts.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,6 +14,10 @@ step() {
 
 step "setup"
 bash scripts/setup.sh
+
+# Formatting first: a file that clang-format would change stops the run before any build.
+step "format check"
+git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
 
 # The normal build and the whole suite.
 step "normal build"
