@@ -33,61 +33,28 @@ for tool in Xvfb xdotool convert /usr/bin/time; do
         exit 2
     }
 done
-[[ -x $game && -x $loop && -f $assets/Splash.bmp ]] || {
+[[ -x $game && -x $loop && -f $assets/.generated ]] || {
     echo "measure_game: build the game and its assets first (bench/run.sh does)" >&2
     exit 2
 }
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 niceness=${MEASURE_NICE:-0}
 
-tmp=$(mktemp -d)
-xvfb_pid=
-game_pid=
-cleanup() {
-    if [[ -n $game_pid ]]; then
-        kill "$game_pid" 2>/dev/null || true
-    fi
-    if [[ -n $xvfb_pid ]]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-    fi
-    if [[ -n ${MEASURE_KEEP:-} ]]; then
-        echo "measure_game: kept $tmp" >&2
-    else
-        rm -rf "$tmp"
-    fi
-}
-trap cleanup EXIT
-
-# The game could not be measured: exit status 2, as for a missing tool.
-fail() {
-    echo "measure_game: $*" >&2
-    exit 2
-}
+# The display, the temporary folder and its clean-up come from the end-to-end scripts; a
+# failure here means the game could not be measured (exit status 2).
+fail_status=2
+keep_tmp=${MEASURE_KEEP:-}
+display_niceness=$niceness
+# shellcheck source=../tests/e2e/lib.sh
+source "$root/tests/e2e/lib.sh"
 
 note() {
     echo "measure_game: [${SECONDS} s] $*" >&2
 }
 
-start_display() {
-    exec 3>"$tmp/display"
-    # The screen's pixels also live in a file (-fbdir), so looking at them asks nothing of the
-    # display: a screenshot through the display would hold up the game's presents.
-    nice -n "$niceness" Xvfb -displayfd 3 -screen 0 1280x1024x24 -fbdir "$tmp" -nolisten tcp \
-        >"$tmp/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    exec 3>&-
-    for _ in $(seq 100); do
-        [[ -s $tmp/display ]] && break
-        sleep 0.1
-    done
-    [[ -s $tmp/display ]] || fail "Xvfb did not start"
-    DISPLAY=":$(head -n 1 "$tmp/display")"
-    export DISPLAY
-}
-
 # Starts the game from its asset folder, optionally under a command (GNU time), with its
 # sound commands logged and its frame times recorded; sets game_pid to the game itself.
-start_game() {
+start_measured_game() {
     rm -f "$tmp/sound.log" "$tmp/frames.txt"
     (cd "$assets" && VANTOR_SOUND_LOG="$tmp/sound.log" VANTOR_FRAME_STATS="$tmp/frames.txt" \
         exec nice -n "$niceness" "$@" "$game") >"$tmp/game.out" 2>&1 &
@@ -174,7 +141,9 @@ median_and_highest() {
     tr ' ' '\n' <<<"$1" | grep . | sort -n | sed -n '2p;3p' | paste -sd ' '
 }
 
-start_display
+# The screen's pixels also live in a file (-fbdir), so looking at them asks nothing of the
+# display: a screenshot through the display would hold up the game's presents.
+start_display -fbdir "$tmp"
 ticks=$(getconf CLK_TCK)
 
 # 0. The reference loop, for as long as the title idles below.
@@ -187,7 +156,7 @@ wait "$loop_launcher" || fail "the reference loop failed"
 
 # 1. The title screen, idle.
 note "the title screen idles for 35 s"
-start_game
+start_measured_game
 sleep 5 # loading and decoding the sounds ahead are over by now
 idle=$(cpu_samples "$game_pid")
 stop_game
@@ -195,7 +164,7 @@ cp "$tmp/frames.txt" "$tmp/title.txt"
 
 # 2. A scripted play.
 note "a scripted play: title, menu, torpedo, planet"
-start_game /usr/bin/time -v -o "$tmp/time.txt"
+start_measured_game /usr/bin/time -v -o "$tmp/time.txt"
 began=$(date +%s)
 wait_sound "play intro.mp3" || fail "no intro"
 sleep 2

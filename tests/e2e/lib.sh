@@ -1,6 +1,9 @@
-# Shared by the end-to-end scripts: a virtual display of our own, the game started on it
-# with its sound commands written to a log, and ways to look at what it shows.
-# The caller sets workdir (where the game's files are) before using shows_picture.
+# Shared by the end-to-end scripts and the measurement of the real game: a virtual display
+# of our own, the game started on it with its sound commands written to a log, and ways to
+# look at what it shows. The caller sets workdir (where the game's files are) before using
+# shows_picture. Before sourcing, a caller may set fail_status (the exit status of fail, 1
+# unless set), keep_tmp (keep the temporary folder and say where) and display_niceness (the
+# niceness the display runs at).
 
 tmp=$(mktemp -d)
 xvfb_pid=
@@ -8,7 +11,11 @@ game_pid=
 cleanup() {
     [[ -n "$game_pid" ]] && kill "$game_pid" 2>/dev/null || true
     [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$tmp"
+    if [[ -n ${keep_tmp:-} ]]; then
+        echo "kept $tmp" >&2
+    else
+        rm -rf "$tmp"
+    fi
 }
 trap cleanup EXIT
 
@@ -16,7 +23,7 @@ fail() {
     echo "FAIL: $*" >&2
     [[ -f "$tmp/stderr" ]] && sed 's/^/game stderr: /' "$tmp/stderr" >&2
     [[ -f "$tmp/sound.log" ]] && sed 's/^/sound: /' "$tmp/sound.log" >&2
-    exit 1
+    exit "${fail_status:-1}"
 }
 
 # Waits up to 10 s for a line in the sound log.
@@ -73,10 +80,11 @@ wait_for_picture() {
     fail "$(basename "$shot"): $file shows at $seen of $# points"
 }
 
-# Starts a virtual display of our own and points DISPLAY at it.
+# Starts a virtual display of our own and points DISPLAY at it. Arguments go to Xvfb.
 start_display() {
     exec 3>"$tmp/display"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$tmp/xvfb.log" 2>&1 &
+    nice -n "${display_niceness:-0}" Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp "$@" \
+        >"$tmp/xvfb.log" 2>&1 &
     xvfb_pid=$!
     exec 3>&-
     for _ in $(seq 100); do
