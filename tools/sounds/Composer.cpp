@@ -7,7 +7,7 @@
 #include <sstream>
 #include <utility>
 
-#include "tools/sounds/Random.h"
+#include "tools/Random.h"
 
 namespace {
 

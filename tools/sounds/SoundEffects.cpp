@@ -4,11 +4,11 @@
 #include <cmath>
 #include <numbers>
 
+#include "tools/Random.h"
 #include "tools/sounds/AudioFormat.h"
 #include "tools/sounds/EchoDelay.h"
 #include "tools/sounds/Filter.h"
 #include "tools/sounds/Oscillator.h"
-#include "tools/sounds/Random.h"
 #include "tools/sounds/Reverb.h"
 #include "tools/sounds/SineTable.h"
 
@@ -190,7 +190,7 @@ StereoBuffer SoundEffects::SmallExplosion() {
 
         // Sparse sparks: random clicks, thinning out.
         if (random.Chance(0.004 * std::exp(-t / 0.3))) {
-            spark = random.Range(0.4, 1.0) * (random.Chance(0.5) ? 1.0f : -1.0f);
+            spark = random.RangeDouble(0.4, 1.0) * (random.Chance(0.5) ? 1.0f : -1.0f);
         }
         spark *= 0.93f;
         const float sparks = crackle.Bandpass(spark) * 0.6f;
@@ -252,7 +252,7 @@ StereoBuffer SoundEffects::LargeExplosion() {
         // Debris: clicks that keep falling for a while after the blast.
         const double density = 0.006 * std::exp(-t / 0.9) * std::min(1.0, t / 0.15);
         if (random.Chance(density)) {
-            grit = random.Range(0.3, 1.0) * (random.Chance(0.5) ? 1.0f : -1.0f);
+            grit = random.RangeDouble(0.3, 1.0) * (random.Chance(0.5) ? 1.0f : -1.0f);
         }
         grit *= 0.95f;
         const float falling = debris.Bandpass(grit) * 0.5f;
