@@ -3,6 +3,7 @@
 #include "tools/Random.h"
 #include "tools/pictures/Noise.h"
 #include "tools/pictures/ShipPainter.h"
+#include "tools/pictures/Smooth.h"
 #include "tools/pictures/StarField.h"
 
 #include <cmath>
@@ -276,11 +277,6 @@ const Sky kSkies[15] = {
      0.8f,
      800},
 };
-
-float Smooth(float edge0, float edge1, float x) {
-    const float t = std::clamp((x - edge0) / (edge1 - edge0), 0.0f, 1.0f);
-    return t * t * (3.0f - 2.0f * t);
-}
 
 Colour Add(const Colour& a, const Colour& b) {
     return {a.r + b.r, a.g + b.g, a.b + b.b, 1.0f};

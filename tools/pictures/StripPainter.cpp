@@ -2,17 +2,13 @@
 
 #include "tools/Random.h"
 #include "tools/pictures/Noise.h"
+#include "tools/pictures/Smooth.h"
 
 #include <cmath>
 
 namespace {
 
 constexpr float kTurn = 6.2831853f;
-
-float Smooth(float edge0, float edge1, float x) {
-    const float t = std::clamp((x - edge0) / (edge1 - edge0), 0.0f, 1.0f);
-    return t * t * (3.0f - 2.0f * t);
-}
 
 struct Crater {
     float x;
