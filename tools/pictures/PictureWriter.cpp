@@ -4,7 +4,6 @@
 #include <SDL_image.h>
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -46,7 +45,7 @@ SDL_Surface* ToSurface(const Canvas& canvas, bool alpha) {
 } // namespace
 
 void PictureWriter::Fail(const std::string& name, const char* why) {
-    std::fprintf(stderr, "pictures: cannot write %s: %s\n", Path(name).c_str(), why);
+    folder.Report("cannot write " + Path(name) + ": " + why);
     ok = false;
 }
 
