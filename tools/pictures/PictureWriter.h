@@ -32,6 +32,10 @@ public:
 private:
     std::string Path(const std::string& name) const { return folder.Path(name); }
     void Fail(const std::string& name, const char* why);
+    // Writes the canvas, as a surface with or without alpha, through save(surface, path),
+    // which returns 0 when it worked.
+    template <typename Saver>
+    void Save(const std::string& name, const Canvas& canvas, bool alpha, Saver save);
 
     AssetFolder folder;
 };
