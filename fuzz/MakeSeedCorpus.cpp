@@ -232,43 +232,46 @@ Bytes BmpPixels(int width, int height, bool topDown) {
     return pixels;
 }
 
-Bytes BmpFileHeader(size_t headersSize, size_t pixelsSize) {
+// A BMP file: the file header, a picture header of headerSize bytes and the pixels. The
+// picture header starts with its own size, the sides (16 bits each in the oldest, 12-byte
+// layout, 32 bits in the others), one plane and 24 bits a pixel; rest is what follows in the
+// longer layouts.
+Bytes Bmp(uint32_t headerSize, int32_t width, int32_t height, const Bytes& rest,
+          const Bytes& pixels) {
     Bytes bmp = {'B', 'M'};
-    Put32LE(bmp, uint32_t(14 + headersSize + pixelsSize));
+    Put32LE(bmp, uint32_t(14 + headerSize + pixels.size()));
     Put32LE(bmp, 0);
-    Put32LE(bmp, uint32_t(14 + headersSize));
+    Put32LE(bmp, 14 + headerSize);
+    Put32LE(bmp, headerSize);
+    if (headerSize == 12) {
+        Put16LE(bmp, uint32_t(width));
+        Put16LE(bmp, uint32_t(height));
+    } else {
+        Put32LE(bmp, uint32_t(width));
+        Put32LE(bmp, uint32_t(height));
+    }
+    Put16LE(bmp, 1);
+    Put16LE(bmp, 24);
+    bmp.insert(bmp.end(), rest.begin(), rest.end());
+    bmp.insert(bmp.end(), pixels.begin(), pixels.end());
     return bmp;
 }
 
 // The oldest layout: a 12-byte header with 16-bit sides.
 Bytes CoreBmp(int width, int height) {
-    const Bytes pixels = BmpPixels(width, height, false);
-    Bytes bmp = BmpFileHeader(12, pixels.size());
-    Put32LE(bmp, 12);
-    Put16LE(bmp, uint32_t(width));
-    Put16LE(bmp, uint32_t(height));
-    Put16LE(bmp, 1);
-    Put16LE(bmp, 24);
-    bmp.insert(bmp.end(), pixels.begin(), pixels.end());
-    return bmp;
+    return Bmp(12, width, height, {}, BmpPixels(width, height, false));
 }
 
 // The common 40-byte header with any claimed sides; rows run top down for a negative height.
 Bytes InfoBmp(int32_t width, int32_t height, const Bytes& pixels) {
-    Bytes bmp = BmpFileHeader(40, pixels.size());
-    Put32LE(bmp, 40);
-    Put32LE(bmp, uint32_t(width));
-    Put32LE(bmp, uint32_t(height));
-    Put16LE(bmp, 1);
-    Put16LE(bmp, 24);
-    Put32LE(bmp, 0); // no compression
-    Put32LE(bmp, uint32_t(pixels.size()));
-    Put32LE(bmp, 2835);
-    Put32LE(bmp, 2835);
-    Put32LE(bmp, 0);
-    Put32LE(bmp, 0);
-    bmp.insert(bmp.end(), pixels.begin(), pixels.end());
-    return bmp;
+    Bytes rest;
+    Put32LE(rest, 0); // no compression
+    Put32LE(rest, uint32_t(pixels.size()));
+    Put32LE(rest, 2835);
+    Put32LE(rest, 2835);
+    Put32LE(rest, 0);
+    Put32LE(rest, 0);
+    return Bmp(40, width, height, rest, pixels);
 }
 
 // --- Pictures saved by SDL ---------------------------------------------------------------------

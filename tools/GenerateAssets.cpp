@@ -1,9 +1,9 @@
 // Makes every picture and sound file the game reads, deterministically, into one folder.
 #include "tools/GenerateAssets.h"
 
+#include "tools/AssetFolder.h"
+
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -11,11 +11,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string dir = argv[1];
-    std::error_code error;
-    std::filesystem::create_directories(dir, error);
-    if (error) {
-        std::fprintf(stderr, "%s: cannot create %s: %s\n", argv[0], dir.c_str(),
-                     error.message().c_str());
+    if (!AssetFolder(argv[0], dir).Create()) {
         return 1;
     }
     const bool pictures = GeneratePictures(dir);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-// Each writes its files into dir (which exists) and returns false after printing a
-// message to stderr when a file cannot be made.
+// Each writes its files into dir, which must exist, and returns false, after reporting it
+// through AssetFolder, when the folder is missing or a file cannot be made.
 bool GeneratePictures(const std::string& dir);
 bool GenerateSounds(const std::string& dir);

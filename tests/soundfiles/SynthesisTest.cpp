@@ -6,13 +6,13 @@
 #include <set>
 #include <vector>
 
+#include "tools/Random.h"
 #include "tools/sounds/AudioFormat.h"
 #include "tools/sounds/DrumKit.h"
 #include "tools/sounds/Envelope.h"
 #include "tools/sounds/Filter.h"
 #include "tools/sounds/Instrument.h"
 #include "tools/sounds/MusicRenderer.h"
-#include "tools/sounds/Random.h"
 #include "tools/sounds/ShipVoice.h"
 #include "tools/sounds/StereoBuffer.h"
 
@@ -62,9 +62,9 @@ TEST(Random, TheSeedFixesTheSequenceAndUniformStaysInRange) {
     Random c(1235);
     bool differs = false;
     for (int i = 0; i < 1000; ++i) {
-        const double value = a.Uniform();
-        EXPECT_EQ(value, b.Uniform());
-        differs = differs || value != c.Uniform();
+        const double value = a.UniformDouble();
+        EXPECT_EQ(value, b.UniformDouble());
+        differs = differs || value != c.UniformDouble();
         EXPECT_GE(value, 0.0);
         EXPECT_LT(value, 1.0);
     }

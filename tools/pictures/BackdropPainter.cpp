@@ -1,8 +1,9 @@
 #include "tools/pictures/BackdropPainter.h"
 
+#include "tools/Random.h"
 #include "tools/pictures/Noise.h"
-#include "tools/pictures/Random.h"
 #include "tools/pictures/ShipPainter.h"
+#include "tools/pictures/Smooth.h"
 #include "tools/pictures/StarField.h"
 
 #include <cmath>
@@ -277,11 +278,6 @@ const Sky kSkies[15] = {
      800},
 };
 
-float Smooth(float edge0, float edge1, float x) {
-    const float t = std::clamp((x - edge0) / (edge1 - edge0), 0.0f, 1.0f);
-    return t * t * (3.0f - 2.0f * t);
-}
-
 Colour Add(const Colour& a, const Colour& b) {
     return {a.r + b.r, a.g + b.g, a.b + b.b, 1.0f};
 }
@@ -463,14 +459,14 @@ void PaintBlackHole(Canvas& canvas, float cx, float cy) {
 // Stars gathered toward one point, thinning outward.
 void PaintCluster(Canvas& canvas, Random& random, float cx, float cy) {
     for (int i = 0; i < 4200; ++i) {
-        const float u = std::max(0.02f, random.Uniform());
+        const float u = std::max(0.02f, random.UniformFloat());
         const float radius = 38.0f / std::sqrt(std::pow(u, -2.0f / 3.0f) - 1.0f + 0.02f);
-        const float angle = random.Range(0.0f, 2.0f * kPi);
+        const float angle = random.RangeFloat(0.0f, 2.0f * kPi);
         const float x = cx + radius * std::cos(angle);
         const float y = cy + radius * std::sin(angle);
         const Colour tint =
-            random.Uniform() < 0.6f ? Colour{1.0f, 0.92f, 0.75f} : Colour{1.0f, 0.75f, 0.55f};
-        canvas.Splat(x, y, tint, random.Range(0.15f, 0.9f));
+            random.UniformFloat() < 0.6f ? Colour{1.0f, 0.92f, 0.75f} : Colour{1.0f, 0.75f, 0.55f};
+        canvas.Splat(x, y, tint, random.RangeFloat(0.15f, 0.9f));
     }
 }
 
@@ -516,12 +512,13 @@ Canvas BackdropPainter::Sector(int sector) const {
     if (sky.form == Form::Band) {
         // More stars crowd into the band.
         for (int i = 0; i < 1600; ++i) {
-            const float along = random.Range(-700.0f, 700.0f);
+            const float along = random.RangeFloat(-700.0f, 700.0f);
             const float across =
-                (random.Uniform() + random.Uniform() + random.Uniform() - 1.5f) * 110.0f;
+                (random.UniformFloat() + random.UniformFloat() + random.UniformFloat() - 1.5f) *
+                110.0f;
             const float x = cx + along * std::cos(sky.angle) - across * std::sin(sky.angle);
             const float y = cy + along * std::sin(sky.angle) + across * std::cos(sky.angle);
-            canvas.Splat(x, y, StarField::Tint(random), random.Range(0.1f, 0.7f));
+            canvas.Splat(x, y, StarField::Tint(random), random.RangeFloat(0.1f, 0.7f));
         }
     } else if (sky.form == Form::Cluster) {
         PaintCluster(canvas, random, cx, cy);
@@ -531,8 +528,9 @@ Canvas BackdropPainter::Sector(int sector) const {
         PaintBlackHole(canvas, cx, cy);
         // A few swollen red stars.
         for (int i = 0; i < 5; ++i) {
-            StarField::Star(canvas, random.Range(40, kWidth - 40), random.Range(60, kHeight - 60),
-                            {1.0f, 0.35f, 0.25f}, random.Range(0.5f, 0.8f));
+            StarField::Star(canvas, random.RangeFloat(40, kWidth - 40),
+                            random.RangeFloat(60, kHeight - 60), {1.0f, 0.35f, 0.25f},
+                            random.RangeFloat(0.5f, 0.8f));
         }
     }
     return canvas;
@@ -552,8 +550,8 @@ Canvas BackdropPainter::Title() const {
     Random random(99);
     StarField::Scatter(canvas, random, 1500, 1.0f, 0, 0, kWidth, 600);
     for (int i = 0; i < 4; ++i) {
-        StarField::Star(canvas, random.Range(60, kWidth - 60), random.Range(40, 480),
-                        StarField::Tint(random), random.Range(0.7f, 1.0f));
+        StarField::Star(canvas, random.RangeFloat(60, kWidth - 60), random.RangeFloat(40, 480),
+                        StarField::Tint(random), random.RangeFloat(0.7f, 1.0f));
     }
     // A world below, its rim catching the light of a sun just behind it.
     PaintHorizon(canvas, 512.0f, 2050.0f, 1470.0f, {0.35f, 0.6f, 1.0f}, {0.1f, 0.2f, 0.4f}, 45.0f,

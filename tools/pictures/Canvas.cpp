@@ -3,6 +3,29 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+// Calls visit(x, y, d) for every pixel whose centre lies inside the circle of the radius
+// (units) around (cx, cy), d being the centre's distance from it as a fraction of the radius.
+template <typename Visit>
+void ForEachPixelInDisc(const Canvas& canvas, float cx, float cy, float radius, Visit visit) {
+    const float unit = canvas.unit;
+    const int x0 = std::max(0, static_cast<int>((cx - radius) * unit));
+    const int y0 = std::max(0, static_cast<int>((cy - radius) * unit));
+    const int x1 = std::min(canvas.width - 1, static_cast<int>((cx + radius) * unit) + 1);
+    const int y1 = std::min(canvas.height - 1, static_cast<int>((cy + radius) * unit) + 1);
+    for (int y = y0; y <= y1; ++y) {
+        for (int x = x0; x <= x1; ++x) {
+            const float d = std::hypot((x + 0.5f) / unit - cx, (y + 0.5f) / unit - cy) / radius;
+            if (d < 1.0f) {
+                visit(x, y, d);
+            }
+        }
+    }
+}
+
+} // namespace
+
 Canvas::Canvas(int width, int height, Colour fill, float unit)
     : width(width), height(height), unit(unit),
       pixels(static_cast<std::size_t>(width) * height, fill) {}
@@ -66,34 +89,16 @@ void Canvas::Fill(const Shape& shape, const Shader& shader) {
 }
 
 void Canvas::Glow(float cx, float cy, float radius, const Colour& colour, float strength) {
-    const int x0 = std::max(0, static_cast<int>((cx - radius) * unit));
-    const int y0 = std::max(0, static_cast<int>((cy - radius) * unit));
-    const int x1 = std::min(width - 1, static_cast<int>((cx + radius) * unit) + 1);
-    const int y1 = std::min(height - 1, static_cast<int>((cy + radius) * unit) + 1);
-    for (int y = y0; y <= y1; ++y) {
-        for (int x = x0; x <= x1; ++x) {
-            const float d = std::hypot((x + 0.5f) / unit - cx, (y + 0.5f) / unit - cy) / radius;
-            if (d < 1.0f) {
-                const float falloff = (1.0f - d) * (1.0f - d);
-                AddLight(x, y, colour, strength * falloff * falloff);
-            }
-        }
-    }
+    ForEachPixelInDisc(*this, cx, cy, radius, [&](int x, int y, float d) {
+        const float falloff = (1.0f - d) * (1.0f - d);
+        AddLight(x, y, colour, strength * falloff * falloff);
+    });
 }
 
 void Canvas::Haze(float cx, float cy, float radius, const Colour& colour) {
-    const int x0 = std::max(0, static_cast<int>((cx - radius) * unit));
-    const int y0 = std::max(0, static_cast<int>((cy - radius) * unit));
-    const int x1 = std::min(width - 1, static_cast<int>((cx + radius) * unit) + 1);
-    const int y1 = std::min(height - 1, static_cast<int>((cy + radius) * unit) + 1);
-    for (int y = y0; y <= y1; ++y) {
-        for (int x = x0; x <= x1; ++x) {
-            const float d = std::hypot((x + 0.5f) / unit - cx, (y + 0.5f) / unit - cy) / radius;
-            if (d < 1.0f) {
-                Blend(x, y, colour, (1.0f - d) * (1.0f - d));
-            }
-        }
-    }
+    ForEachPixelInDisc(*this, cx, cy, radius, [&](int x, int y, float d) {
+        Blend(x, y, colour, (1.0f - d) * (1.0f - d));
+    });
 }
 
 void Canvas::Splat(float x, float y, const Colour& colour, float amount) {

@@ -3,6 +3,7 @@
 
 #include "game/PictureManifest.h"
 
+#include "tools/AssetFolder.h"
 #include "tools/pictures/BackdropPainter.h"
 #include "tools/pictures/PanelPainter.h"
 #include "tools/pictures/PictureWriter.h"
@@ -13,11 +14,8 @@
 #include "tools/pictures/StripPainter.h"
 #include "tools/pictures/TextPainter.h"
 
-#include <cstdio>
-#include <filesystem>
 #include <string>
 #include <string_view>
-#include <system_error>
 
 namespace {
 
@@ -144,9 +142,7 @@ void Write(PictureWriter& out, const char* file, const Canvas& canvas,
 } // namespace
 
 bool GeneratePictures(const std::string& dir) {
-    std::error_code error;
-    if (!std::filesystem::is_directory(dir, error)) {
-        std::fprintf(stderr, "pictures: %s is not a folder\n", dir.c_str());
+    if (!AssetFolder("pictures", dir).Exists()) {
         return false;
     }
     TextPainter text;

@@ -12,6 +12,30 @@ float Lerp(float a, float b, float t) {
     return a + (b - a) * t;
 }
 
+// Octaves of noise, each at twice the frequency and half the weight of the one before,
+// averaged by their weights. share(weight, x, y, z) is one octave's part of the sum; a
+// two-dimensional noise leaves z alone.
+template <typename Share> float SumOfOctaves(float x, float y, float z, int octaves, Share share) {
+    float sum = 0.0f;
+    float weight = 0.5f;
+    float total = 0.0f;
+    for (int i = 0; i < octaves; ++i) {
+        sum += share(weight, x, y, z);
+        total += weight;
+        x = x * 2.03f + 17.1f;
+        y = y * 2.03f - 5.3f;
+        z = z * 2.03f + 3.7f;
+        weight *= 0.5f;
+    }
+    return sum / total;
+}
+
+// An octave of ridged noise: sharp creases where the noise crosses its mean.
+float RidgeShare(float weight, float noise) {
+    const float ridge = 1.0f - std::fabs(2.0f * noise - 1.0f);
+    return weight * ridge * ridge;
+}
+
 } // namespace
 
 std::uint32_t Noise::Hash(int x, int y, int z) const {
@@ -90,61 +114,25 @@ float Noise::At(float x, float y, float z) const {
 }
 
 float Noise::Fractal(float x, float y, int octaves) const {
-    float sum = 0.0f;
-    float weight = 0.5f;
-    float total = 0.0f;
-    for (int i = 0; i < octaves; ++i) {
-        sum += weight * At(x, y);
-        total += weight;
-        x = x * 2.03f + 17.1f;
-        y = y * 2.03f - 5.3f;
-        weight *= 0.5f;
-    }
-    return sum / total;
+    return SumOfOctaves(x, y, 0.0f, octaves, [this](float weight, float px, float py, float) {
+        return weight * At(px, py);
+    });
 }
 
 float Noise::Fractal(float x, float y, float z, int octaves) const {
-    float sum = 0.0f;
-    float weight = 0.5f;
-    float total = 0.0f;
-    for (int i = 0; i < octaves; ++i) {
-        sum += weight * At(x, y, z);
-        total += weight;
-        x = x * 2.03f + 17.1f;
-        y = y * 2.03f - 5.3f;
-        z = z * 2.03f + 3.7f;
-        weight *= 0.5f;
-    }
-    return sum / total;
+    return SumOfOctaves(x, y, z, octaves, [this](float weight, float px, float py, float pz) {
+        return weight * At(px, py, pz);
+    });
 }
 
 float Noise::Ridged(float x, float y, int octaves) const {
-    float sum = 0.0f;
-    float weight = 0.5f;
-    float total = 0.0f;
-    for (int i = 0; i < octaves; ++i) {
-        const float ridge = 1.0f - std::fabs(2.0f * At(x, y) - 1.0f);
-        sum += weight * ridge * ridge;
-        total += weight;
-        x = x * 2.03f + 17.1f;
-        y = y * 2.03f - 5.3f;
-        weight *= 0.5f;
-    }
-    return sum / total;
+    return SumOfOctaves(x, y, 0.0f, octaves, [this](float weight, float px, float py, float) {
+        return RidgeShare(weight, At(px, py));
+    });
 }
 
 float Noise::Ridged(float x, float y, float z, int octaves) const {
-    float sum = 0.0f;
-    float weight = 0.5f;
-    float total = 0.0f;
-    for (int i = 0; i < octaves; ++i) {
-        const float ridge = 1.0f - std::fabs(2.0f * At(x, y, z) - 1.0f);
-        sum += weight * ridge * ridge;
-        total += weight;
-        x = x * 2.03f + 17.1f;
-        y = y * 2.03f - 5.3f;
-        z = z * 2.03f + 3.7f;
-        weight *= 0.5f;
-    }
-    return sum / total;
+    return SumOfOctaves(x, y, z, octaves, [this](float weight, float px, float py, float pz) {
+        return RidgeShare(weight, At(px, py, pz));
+    });
 }

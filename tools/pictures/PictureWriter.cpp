@@ -4,7 +4,6 @@
 #include <SDL_image.h>
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -43,10 +42,48 @@ SDL_Surface* ToSurface(const Canvas& canvas, bool alpha) {
     return surface;
 }
 
+// Readies an RGB24 surface made from the canvas for drawing through the key: the transparent
+// part becomes exactly the key colour and every other pixel is moved, where needed, out of
+// the key's reach.
+void PaintKey(SDL_Surface* surface, const Canvas& canvas, const Colour& key) {
+    auto* bytes = static_cast<Uint8*>(surface->pixels);
+    for (int y = 0; y < canvas.height; ++y) {
+        Uint8* row = bytes + static_cast<std::ptrdiff_t>(y) * surface->pitch;
+        for (int x = 0; x < canvas.width; ++x) {
+            const Colour& c = canvas.At(x, y);
+            Uint8* p = row + x * 3;
+            if (c.a < 0.5f) {
+                p[0] = static_cast<Uint8>(Byte(key.r));
+                p[1] = static_cast<Uint8>(Byte(key.g));
+                p[2] = static_cast<Uint8>(Byte(key.b));
+                continue;
+            }
+            // Edge pixels keep their own colour rather than a mix with the key.
+            int r = Byte(c.r);
+            int g = Byte(c.g);
+            int b = Byte(c.b);
+            PictureWriter::MoveOutOfKey(r, g, b, key);
+            p[0] = static_cast<Uint8>(r);
+            p[1] = static_cast<Uint8>(g);
+            p[2] = static_cast<Uint8>(b);
+        }
+    }
+}
+
 } // namespace
 
+// The canvas as a surface, written by one of SDL's savers (0 when it worked).
+template <typename Saver>
+void PictureWriter::Save(const std::string& name, const Canvas& canvas, bool alpha, Saver save) {
+    SDL_Surface* surface = ToSurface(canvas, alpha);
+    if (surface == nullptr || save(surface, Path(name).c_str()) != 0) {
+        Fail(name, SDL_GetError());
+    }
+    SDL_FreeSurface(surface);
+}
+
 void PictureWriter::Fail(const std::string& name, const char* why) {
-    std::fprintf(stderr, "pictures: cannot write %s: %s\n", Path(name).c_str(), why);
+    folder.Report("cannot write " + Path(name) + ": " + why);
     ok = false;
 }
 
@@ -82,59 +119,24 @@ void PictureWriter::MoveOutOfKey(int& r, int& g, int& b, const Colour& key) {
 }
 
 void PictureWriter::Bmp(const std::string& name, const Canvas& canvas) {
-    SDL_Surface* surface = ToSurface(canvas, false);
-    if (surface == nullptr || SDL_SaveBMP(surface, Path(name).c_str()) != 0) {
-        Fail(name, SDL_GetError());
-    }
-    SDL_FreeSurface(surface);
+    Save(name, canvas, false,
+         [](SDL_Surface* surface, const char* path) { return SDL_SaveBMP(surface, path); });
 }
 
 void PictureWriter::KeyedBmp(const std::string& name, const Canvas& canvas, const Colour& key) {
-    SDL_Surface* surface = ToSurface(canvas, false);
-    if (surface == nullptr) {
-        Fail(name, SDL_GetError());
-        return;
-    }
-    auto* bytes = static_cast<Uint8*>(surface->pixels);
-    for (int y = 0; y < canvas.height; ++y) {
-        Uint8* row = bytes + static_cast<std::ptrdiff_t>(y) * surface->pitch;
-        for (int x = 0; x < canvas.width; ++x) {
-            const Colour& c = canvas.At(x, y);
-            Uint8* p = row + x * 3;
-            if (c.a < 0.5f) {
-                p[0] = static_cast<Uint8>(Byte(key.r));
-                p[1] = static_cast<Uint8>(Byte(key.g));
-                p[2] = static_cast<Uint8>(Byte(key.b));
-                continue;
-            }
-            // Edge pixels keep their own colour rather than a mix with the key.
-            int r = Byte(c.r);
-            int g = Byte(c.g);
-            int b = Byte(c.b);
-            MoveOutOfKey(r, g, b, key);
-            p[0] = static_cast<Uint8>(r);
-            p[1] = static_cast<Uint8>(g);
-            p[2] = static_cast<Uint8>(b);
-        }
-    }
-    if (SDL_SaveBMP(surface, Path(name).c_str()) != 0) {
-        Fail(name, SDL_GetError());
-    }
-    SDL_FreeSurface(surface);
+    Save(name, canvas, false, [&](SDL_Surface* surface, const char* path) {
+        PaintKey(surface, canvas, key);
+        return SDL_SaveBMP(surface, path);
+    });
 }
 
 void PictureWriter::Png(const std::string& name, const Canvas& canvas) {
-    SDL_Surface* surface = ToSurface(canvas, true);
-    if (surface == nullptr || IMG_SavePNG(surface, Path(name).c_str()) != 0) {
-        Fail(name, IMG_GetError());
-    }
-    SDL_FreeSurface(surface);
+    Save(name, canvas, true,
+         [](SDL_Surface* surface, const char* path) { return IMG_SavePNG(surface, path); });
 }
 
 void PictureWriter::Jpg(const std::string& name, const Canvas& canvas, int quality) {
-    SDL_Surface* surface = ToSurface(canvas, false);
-    if (surface == nullptr || IMG_SaveJPG(surface, Path(name).c_str(), quality) != 0) {
-        Fail(name, IMG_GetError());
-    }
-    SDL_FreeSurface(surface);
+    Save(name, canvas, false, [quality](SDL_Surface* surface, const char* path) {
+        return IMG_SaveJPG(surface, path, quality);
+    });
 }

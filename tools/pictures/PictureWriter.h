@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tools/AssetFolder.h"
 #include "tools/pictures/Canvas.h"
 
 #include <string>
@@ -8,7 +9,7 @@
 // to stderr and remembered, and the remaining files are still written.
 class PictureWriter {
 public:
-    explicit PictureWriter(std::string dir) : dir(std::move(dir)) {}
+    explicit PictureWriter(std::string dir) : folder("pictures", std::move(dir)) {}
 
     // 24-bit BMP, laid over black.
     void Bmp(const std::string& name, const Canvas& canvas);
@@ -29,8 +30,12 @@ public:
     bool ok = true;
 
 private:
-    std::string Path(const std::string& name) const { return dir + "/" + name; }
+    std::string Path(const std::string& name) const { return folder.Path(name); }
     void Fail(const std::string& name, const char* why);
+    // Writes the canvas, as a surface with or without alpha, through save(surface, path),
+    // which returns 0 when it worked.
+    template <typename Saver>
+    void Save(const std::string& name, const Canvas& canvas, bool alpha, Saver save);
 
-    std::string dir;
+    AssetFolder folder;
 };

@@ -2,15 +2,11 @@
 
 #include "tools/pictures/ColourRamp.h"
 #include "tools/pictures/Noise.h"
+#include "tools/pictures/Smooth.h"
 
 #include <cmath>
 
 namespace {
-
-float Smooth(float edge0, float edge1, float x) {
-    const float t = std::clamp((x - edge0) / (edge1 - edge0), 0.0f, 1.0f);
-    return t * t * (3.0f - 2.0f * t);
-}
 
 struct Ground {
     Colour colour;

@@ -3,7 +3,7 @@
 #include <cmath>
 
 Colour StarField::Tint(Random& random) {
-    const float pick = random.Uniform();
+    const float pick = random.UniformFloat();
     if (pick < 0.35f) {
         return {0.75f, 0.85f, 1.0f, 1.0f};
     }
@@ -38,11 +38,11 @@ void StarField::Star(Canvas& canvas, float x, float y, const Colour& colour, flo
 void StarField::Scatter(Canvas& canvas, Random& random, int count, float brightness, float left,
                         float top, float right, float bottom) {
     for (int i = 0; i < count; ++i) {
-        const float x = random.Range(left, right);
-        const float y = random.Range(top, bottom);
+        const float x = random.RangeFloat(left, right);
+        const float y = random.RangeFloat(top, bottom);
         const Colour tint = Tint(random);
         // Most stars are faint; a steep power makes bright ones rare.
-        const float level = std::pow(random.Uniform(), 9.0f);
+        const float level = std::pow(random.UniformFloat(), 9.0f);
         const float amount = brightness * (0.12f + 1.4f * level);
         if (level > 0.9f) {
             Star(canvas, x, y, tint, std::min(1.0f, amount * 0.75f));

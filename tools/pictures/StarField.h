@@ -1,7 +1,7 @@
 #pragma once
 
+#include "tools/Random.h"
 #include "tools/pictures/Canvas.h"
-#include "tools/pictures/Random.h"
 
 // Stars for the backdrops: many faint points, some soft glows and a few bright stars with
 // spikes, in star colours from blue-white to red.

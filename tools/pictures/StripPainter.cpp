@@ -1,18 +1,14 @@
 #include "tools/pictures/StripPainter.h"
 
+#include "tools/Random.h"
 #include "tools/pictures/Noise.h"
-#include "tools/pictures/Random.h"
+#include "tools/pictures/Smooth.h"
 
 #include <cmath>
 
 namespace {
 
 constexpr float kTurn = 6.2831853f;
-
-float Smooth(float edge0, float edge1, float x) {
-    const float t = std::clamp((x - edge0) / (edge1 - edge0), 0.0f, 1.0f);
-    return t * t * (3.0f - 2.0f * t);
-}
 
 struct Crater {
     float x;
@@ -30,10 +26,10 @@ Canvas StripPainter::Asteroid(int cellSize, int cells, float roughness, const Co
     const float size = cellSize * 0.44f;
     std::vector<Crater> craters;
     for (int i = 0; i < 6; ++i) {
-        const float angle = random.Range(0.0f, kTurn);
-        const float distance = random.Range(0.2f, 0.7f) * size;
+        const float angle = random.RangeFloat(0.0f, kTurn);
+        const float distance = random.RangeFloat(0.2f, 0.7f) * size;
         craters.push_back({distance * std::cos(angle), distance * std::sin(angle),
-                           random.Range(0.1f, 0.2f) * size});
+                           random.RangeFloat(0.1f, 0.2f) * size});
     }
     // The outline's radius at each angle, uneven but closing on itself.
     auto reach = [&](float angle) {
@@ -166,8 +162,8 @@ Canvas StripPainter::Explosion(int cellSize, int cells) {
         }
         // Sparks and burning debris thrown outward.
         for (int i = 0; i < 26; ++i) {
-            const float angle = random.Range(0.0f, kTurn);
-            const float distance = radius * random.Range(0.8f, 1.25f);
+            const float angle = random.RangeFloat(0.0f, kTurn);
+            const float distance = radius * random.RangeFloat(0.8f, 1.25f);
             const float x = ox + distance * std::cos(angle);
             const float y = centreY + distance * std::sin(angle);
             if (x < cell * cellSize + 3 || x > (cell + 1) * cellSize - 3 || y < 3 ||
@@ -175,7 +171,7 @@ Canvas StripPainter::Explosion(int cellSize, int cells) {
                 continue;
             }
             const Colour spark = Colour::Mix({1.0f, 0.95f, 0.6f}, {1.0f, 0.4f, 0.1f}, t);
-            strip.Fill(Shape::Circle(x, y, random.Range(0.8f, 2.0f)), spark.WithAlpha(fade));
+            strip.Fill(Shape::Circle(x, y, random.RangeFloat(0.8f, 2.0f)), spark.WithAlpha(fade));
         }
     }
     return strip;

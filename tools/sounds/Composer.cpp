@@ -7,7 +7,7 @@
 #include <sstream>
 #include <utility>
 
-#include "tools/sounds/Random.h"
+#include "tools/Random.h"
 
 namespace {
 
@@ -120,6 +120,17 @@ std::vector<Note> Composer::Chords(const std::string& pattern, int fromBar, int 
         }
     }
     return notes;
+}
+
+std::vector<Note> Composer::HeldChords(int fromBar, int toBar, double center,
+                                       float velocity) const {
+    const int barSteps = beatsPerBar * StepsPerBeat;
+    const std::string held = "x" + std::string(static_cast<std::size_t>(barSteps - 1), '-');
+    const std::string lettingGo =
+        "x" + std::string(static_cast<std::size_t>(barSteps - 1 - StepsPerBeat), '-') +
+        std::string(static_cast<std::size_t>(StepsPerBeat), '.');
+    return JoinNotes(Chords(held, fromBar, toBar - 1, center, velocity),
+                     Chords(lettingGo, toBar - 1, toBar, center, velocity));
 }
 
 std::vector<Note> Composer::Bass(const std::string& pattern, int fromBar, int toBar, int lowMidi,

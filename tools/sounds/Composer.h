@@ -29,6 +29,10 @@ public:
     std::vector<Note> Chords(const std::string& pattern, int fromBar, int toBar, double center,
                              float velocity) const;
 
+    // Chords held through each bar from fromBar to toBar, the one in the last bar let go a
+    // beat early, so that a looping piece thins out before it runs back into its start.
+    std::vector<Note> HeldChords(int fromBar, int toBar, double center, float velocity) const;
+
     // A bass line in the octave starting at lowMidi: 'R' root ('r' softly), 'O' the root an
     // octave up, '3' '5' '7' the chord's third, fifth and seventh, 'L' the fifth below, and
     // 'a' the scale step below the next bar's root, leading into it.

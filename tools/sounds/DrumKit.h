@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "tools/Random.h"
 #include "tools/sounds/DrumHit.h"
-#include "tools/sounds/Random.h"
 
 // The synthesized drum machine of one piece. Each drum is tuned here and rendered once
 // as a mono sample; the sequencer then places copies of it.

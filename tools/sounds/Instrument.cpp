@@ -116,7 +116,7 @@ std::size_t Instrument::Play(double startSeconds, double gateSeconds, double mid
         oscillator.wave = wave;
         oscillator.pulseWidth = pulseWidth;
         // Detuned copies start at scattered phases; a single voice starts at a zero crossing.
-        oscillator.phase = voices == 1 ? 0.0 : random.Uniform();
+        oscillator.phase = voices == 1 ? 0.0 : random.UniformDouble();
         if (wave == Wave::Triangle && voices == 1) {
             oscillator.phase = 0.25;
         }

@@ -2,8 +2,8 @@
 
 #include <cstddef>
 
+#include "tools/Random.h"
 #include "tools/sounds/Oscillator.h"
-#include "tools/sounds/Random.h"
 #include "tools/sounds/StereoBuffer.h"
 
 // A synthesizer patch: oscillators (or a plucked string, or a two-operator FM pair), a

@@ -12,6 +12,15 @@ Chord Major(int degree) {
     return Chord{degree, Chord::Quality::Major, false};
 }
 
+// A drum roll: strokes evenly spaced from startBeat, each louder than the one before by
+// velocityStep.
+void AddRoll(std::vector<Note>& notes, double startBeat, int strokes, double spacing, double length,
+             double midi, float velocity, float velocityStep) {
+    for (int i = 0; i < strokes; ++i) {
+        notes.push_back(Note{startBeat + i * spacing, length, midi, velocity + velocityStep * i});
+    }
+}
+
 } // namespace
 
 Song MusicLibrary::Intro() {
@@ -70,15 +79,11 @@ Song MusicLibrary::Intro() {
     Instrument timpani = Patches::Timpani();
     std::vector<Note> rolls;
     // A crescendo roll into the theme, strokes on each theme bar, a roll into the close.
-    for (int i = 0; i < 16; ++i) {
-        rolls.push_back(Note{4.0 + i * 0.25, 0.2, 38.0, 0.25f + 0.045f * i});
-    }
+    AddRoll(rolls, 4.0, 16, 0.25, 0.2, 38.0, 0.25f, 0.045f);
     for (int bar = 2; bar < 10; ++bar) {
         rolls.push_back(Note{bar * 4.0, 0.5, bar % 2 == 0 ? 38.0 : 33.0, 0.9f});
     }
-    for (int i = 0; i < 8; ++i) {
-        rolls.push_back(Note{38.0 + i * 0.25, 0.2, 33.0, 0.45f + 0.06f * i});
-    }
+    AddRoll(rolls, 38.0, 8, 0.25, 0.2, 33.0, 0.45f, 0.06f);
     rolls.push_back(Note{40.0, 1.0, 38.0, 1.0f});
     song.Add(timpani, rolls);
 
@@ -247,9 +252,7 @@ Song MusicLibrary::PlayerWins() {
                                  {4.0, 0.5, 41.0, 0.9f},
                                  {8.0, 0.5, 41.0, 0.9f},
                                  {10.0, 0.5, 34.0, 0.8f}};
-    for (int i = 0; i < 8; ++i) {
-        strokes.push_back(Note{11.0 + i * 0.125, 0.1, 41.0, 0.5f + 0.06f * i});
-    }
+    AddRoll(strokes, 11.0, 8, 0.125, 0.1, 41.0, 0.5f, 0.06f);
     strokes.push_back(Note{12.0, 1.0, 34.0, 1.0f});
     song.Add(timpani, strokes);
 

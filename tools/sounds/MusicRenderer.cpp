@@ -6,10 +6,10 @@
 #include <numbers>
 #include <vector>
 
+#include "tools/Random.h"
 #include "tools/sounds/AudioFormat.h"
 #include "tools/sounds/Filter.h"
 #include "tools/sounds/MixBuses.h"
-#include "tools/sounds/Random.h"
 #include "tools/sounds/Reverb.h"
 
 namespace {
@@ -25,7 +25,8 @@ double BeatToSeconds(const Song& song, double beat, Random& random) {
         static_cast<long>(whole) % 2 == 1) {
         sixteenths += song.swing;
     }
-    const double jitter = song.humanize > 0.0 ? random.Range(-song.humanize, song.humanize) : 0.0;
+    const double jitter =
+        song.humanize > 0.0 ? random.RangeDouble(-song.humanize, song.humanize) : 0.0;
     return std::max(0.0, sixteenths / 4.0 * song.BeatSeconds() + jitter);
 }
 
@@ -133,7 +134,7 @@ StereoBuffer MusicRenderer::Render(const Song& song) {
         std::size_t begin = part.Frames();
         std::size_t end = 0;
         for (const DrumHit& hit : hits) {
-            const float level = hit.velocity * static_cast<float>(timing.Range(0.92, 1.0));
+            const float level = hit.velocity * static_cast<float>(timing.RangeDouble(0.92, 1.0));
             const std::size_t start =
                 static_cast<std::size_t>(std::lround(BeatToSeconds(song, hit.beat, timing) * rate));
             std::size_t i = 0;

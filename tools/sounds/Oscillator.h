@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/sounds/Random.h"
+#include "tools/Random.h"
 #include "tools/sounds/SineTable.h"
 
 enum class Wave { Sine, Triangle, Saw, Square, Pulse, Noise };

@@ -22,8 +22,7 @@ Song Drift() {
     const Composer key(Scale(60, Scale::Lydian()), 4, {{0}, {1}, {0}, {1}, {5}, {6}, {4}, {1}},
                        4.0);
 
-    song.Add(Patches::GlassPad(), JoinNotes(key.Chords("x---------------", 0, 15, 64.0, 0.9f),
-                                            key.Chords("x-----------....", 15, 16, 64.0, 0.9f)));
+    song.Add(Patches::GlassPad(), key.HeldChords(0, 16, 64.0, 0.9f));
     Instrument string = Patches::String();
     string.level = -21.0;
     string.pan = -0.2f;
@@ -71,8 +70,7 @@ Song Neon() {
 
     Instrument pad = Patches::WarmPad();
     pad.cutoff = 1600.0;
-    song.Add(pad, JoinNotes(key.Chords("x---------------", 0, 15, 64.0, 0.9f),
-                            key.Chords("x-----------....", 15, 16, 64.0, 0.9f)));
+    song.Add(pad, key.HeldChords(0, 16, 64.0, 0.9f));
     song.Add(Patches::SawBass(), key.Bass("R.r.R.r.R.r.O.r.", 0, 16, 33, 0.9f));
     Instrument arp = Patches::SynthPluck();
     arp.level = -23.0;
@@ -111,8 +109,7 @@ Song Nebula() {
 
     Instrument pad = Patches::GlassPad();
     pad.level = -21.0;
-    song.Add(pad, JoinNotes(key.Chords("x---------------", 0, 11, 59.0, 0.9f),
-                            key.Chords("x-----------....", 11, 12, 59.0, 0.9f)));
+    song.Add(pad, key.HeldChords(0, 12, 59.0, 0.9f));
     Instrument drone = Patches::SubBass();
     drone.attack = 0.3;
     drone.release = 0.6;
@@ -159,8 +156,7 @@ Song Drive() {
     song.Add(arp, key.Arpeggio("0123212301232123", 0, 20, 60, 0.8f));
     Instrument pad = Patches::WarmPad();
     pad.level = -24.0;
-    song.Add(pad, JoinNotes(key.Chords("x---------------", 8, 19, 63.0, 0.8f),
-                            key.Chords("x-----------....", 19, 20, 63.0, 0.8f)));
+    song.Add(pad, key.HeldChords(8, 20, 63.0, 0.8f));
 
     MelodyStyle style;
     style.form = "AABC";
@@ -201,8 +197,7 @@ Song Waltz() {
 
     Instrument drone = Patches::Drone();
     drone.level = -22.0;
-    song.Add(drone, JoinNotes(key.Chords("x-----------", 0, 23, 52.0, 0.9f),
-                              key.Chords("x-------....", 23, 24, 52.0, 0.9f)));
+    song.Add(drone, key.HeldChords(0, 24, 52.0, 0.9f));
     song.Add(Patches::Marimba(), key.Arpeggio("0-2-1-2-3-2-", 0, 24, 59, 0.8f));
     Instrument bass = Patches::SubBass();
     bass.level = -18.0;
@@ -253,8 +248,7 @@ Song Acid() {
     song.Add(stab, key.Chords("x.....x.........", 4, 20, 67.0, 0.9f));
     Instrument pad = Patches::WarmPad();
     pad.level = -25.0;
-    song.Add(pad, JoinNotes(key.Chords("x---------------", 4, 19, 62.0, 0.8f),
-                            key.Chords("x-----------....", 19, 20, 62.0, 0.8f)));
+    song.Add(pad, key.HeldChords(4, 20, 62.0, 0.8f));
 
     MelodyStyle style;
     style.form = "ABAB";
@@ -291,8 +285,7 @@ Song Home() {
 
     Instrument pad = Patches::WarmPad();
     pad.cutoff = 1100.0;
-    song.Add(pad, JoinNotes(key.Chords("x---------------", 0, 11, 63.0, 0.9f),
-                            key.Chords("x-----------....", 11, 12, 63.0, 0.9f)));
+    song.Add(pad, key.HeldChords(0, 12, 63.0, 0.9f));
     song.Add(Patches::String(), key.Arpeggio("0-2-1-2-3-2-1-2-", 0, 12, 55, 0.85f));
     song.Add(Patches::SubBass(), JoinNotes(key.Bass("R---------------", 0, 2, 39, 0.8f),
                                            key.Bass("R-----R-R---5---", 2, 12, 39, 0.85f)));

@@ -4,11 +4,11 @@
 #include <cmath>
 #include <numbers>
 
+#include "tools/Random.h"
 #include "tools/sounds/AudioFormat.h"
 #include "tools/sounds/EchoDelay.h"
 #include "tools/sounds/Filter.h"
 #include "tools/sounds/Oscillator.h"
-#include "tools/sounds/Random.h"
 #include "tools/sounds/Reverb.h"
 #include "tools/sounds/SineTable.h"
 
@@ -43,11 +43,43 @@ double Swell(double t) {
     return std::min(1.0, t / 0.001);
 }
 
-void AddRoom(StereoBuffer& sound, double room, double damping, float wet) {
+// The end of every effect: a room around it, a fade into silence over its last fadeSeconds,
+// and mastering to its loudness under the effects' ceiling.
+void Finish(StereoBuffer& sound, double room, double damping, float wet, double fadeSeconds,
+            double rmsDb) {
     const StereoBuffer dry = sound;
     Reverb reverb(room, damping);
     reverb.Process(dry, sound, wet);
+    sound.FadeOut(Frames(fadeSeconds));
+    sound.Master(rmsDb, EffectCeilingDb);
 }
+
+// The crack at the very start of a blast: noise that falls away over its first seconds.
+float Crack(Random& random, double t, double seconds, float level) {
+    return t < seconds ? random.Noise() * static_cast<float>(Swell(t) * (1.0 - t / seconds)) * level
+                       : 0.0f;
+}
+
+// Sparse clicks of random strength and sign, each dying away by decay a sample: the sparks
+// and the falling debris of the explosions.
+class Clicks {
+public:
+    Clicks(double weakest, float decay) : weakest(weakest), decay(decay) {}
+
+    // A new click starts with the chance given.
+    float Next(Random& random, double chance) {
+        if (random.Chance(chance)) {
+            level = random.RangeDouble(weakest, 1.0) * (random.Chance(0.5) ? 1.0f : -1.0f);
+        }
+        level *= decay;
+        return level;
+    }
+
+private:
+    double weakest;
+    float decay;
+    float level = 0.0f;
+};
 
 } // namespace
 
@@ -93,9 +125,7 @@ StereoBuffer SoundEffects::Engine() {
         out.left[i] = static_cast<float>(env) * Saturate(1.4f * (shared + roarL * 1.3f * wobble));
         out.right[i] = static_cast<float>(env) * Saturate(1.4f * (shared + roarR * 1.3f * wobble));
     }
-    AddRoom(out, 0.3, 0.6, 0.25f);
-    out.FadeOut(Frames(0.05));
-    out.Master(-17.0, EffectCeilingDb);
+    Finish(out, 0.3, 0.6, 0.25f, 0.05, -17.0);
     return out;
 }
 
@@ -153,9 +183,7 @@ StereoBuffer SoundEffects::Torpedo() {
     echo.feedback = 0.3f;
     echo.toneHz = 2500.0;
     echo.Process(dry, out, 0.3f, Rate);
-    AddRoom(out, 0.45, 0.5, 0.3f);
-    out.FadeOut(Frames(0.1));
-    out.Master(-18.5, EffectCeilingDb);
+    Finish(out, 0.45, 0.5, 0.3f, 0.1, -18.5);
     return out;
 }
 
@@ -169,7 +197,7 @@ StereoBuffer SoundEffects::SmallExplosion() {
     crackle.Set(2600.0, 1.5, Rate);
     SlowNoise rumble(30.0, 0x5EA13);
     double thumpPhase = 0.0;
-    float spark = 0.0f;
+    Clicks sparks(0.4, 0.93f);
     for (std::size_t i = 0; i < out.Frames(); ++i) {
         const double t = i / Rate;
         if (i % 16 == 0) {
@@ -189,21 +217,14 @@ StereoBuffer SoundEffects::SmallExplosion() {
                                                std::min(1.0, t / 0.002) * std::exp(-t / 0.16));
 
         // Sparse sparks: random clicks, thinning out.
-        if (random.Chance(0.004 * std::exp(-t / 0.3))) {
-            spark = random.Range(0.4, 1.0) * (random.Chance(0.5) ? 1.0f : -1.0f);
-        }
-        spark *= 0.93f;
-        const float sparks = crackle.Bandpass(spark) * 0.6f;
+        const float sparkling =
+            crackle.Bandpass(sparks.Next(random, 0.004 * std::exp(-t / 0.3))) * 0.6f;
 
-        const float crack =
-            t < 0.012 ? random.Noise() * static_cast<float>(Swell(t) * (1.0 - t / 0.012)) * 0.6f
-                      : 0.0f;
-        out.left[i] = Saturate(1.6f * (left * 2.0f + thump * 0.55f + sparks + crack));
-        out.right[i] = Saturate(1.6f * (right * 2.0f + thump * 0.55f - sparks * 0.7f + crack));
+        const float crack = Crack(random, t, 0.012, 0.6f);
+        out.left[i] = Saturate(1.6f * (left * 2.0f + thump * 0.55f + sparkling + crack));
+        out.right[i] = Saturate(1.6f * (right * 2.0f + thump * 0.55f - sparkling * 0.7f + crack));
     }
-    AddRoom(out, 0.5, 0.5, 0.35f);
-    out.FadeOut(Frames(0.15));
-    out.Master(-14.0, EffectCeilingDb);
+    Finish(out, 0.5, 0.5, 0.35f, 0.15, -14.0);
     return out;
 }
 
@@ -219,7 +240,7 @@ StereoBuffer SoundEffects::LargeExplosion() {
     SlowNoise rumbleRight(11.0, 0x1A271);
     double boomPhase = 0.0;
     double secondPhase = 0.0;
-    float grit = 0.0f;
+    Clicks grit(0.3, 0.95f);
     constexpr double Second = 0.28; // a second burst follows the first
     for (std::size_t i = 0; i < out.Frames(); ++i) {
         const double t = i / Rate;
@@ -251,20 +272,12 @@ StereoBuffer SoundEffects::LargeExplosion() {
 
         // Debris: clicks that keep falling for a while after the blast.
         const double density = 0.006 * std::exp(-t / 0.9) * std::min(1.0, t / 0.15);
-        if (random.Chance(density)) {
-            grit = random.Range(0.3, 1.0) * (random.Chance(0.5) ? 1.0f : -1.0f);
-        }
-        grit *= 0.95f;
-        const float falling = debris.Bandpass(grit) * 0.5f;
+        const float falling = debris.Bandpass(grit.Next(random, density)) * 0.5f;
 
-        const float crack =
-            t < 0.02 ? random.Noise() * static_cast<float>(Swell(t) * (1.0 - t / 0.02)) * 0.8f
-                     : 0.0f;
+        const float crack = Crack(random, t, 0.02, 0.8f);
         out.left[i] = Saturate(1.5f * (left * 2.2f + boom * 0.7f + falling + crack));
         out.right[i] = Saturate(1.5f * (right * 2.2f + boom * 0.7f - falling * 0.8f + crack));
     }
-    AddRoom(out, 0.8, 0.45, 0.45f);
-    out.FadeOut(Frames(0.4));
-    out.Master(-13.0, EffectCeilingDb);
+    Finish(out, 0.8, 0.45, 0.45f, 0.4, -13.0);
     return out;
 }

@@ -3,6 +3,7 @@
 #include "sound/SoundFiles.h"
 
 #include <cmath>
+#include <functional>
 #include <map>
 
 #include "tools/sounds/MusicLibrary.h"
@@ -32,6 +33,40 @@ const VoiceLine* FindVoice(const std::string& file) {
         }
     }
     return nullptr;
+}
+
+// How a music or effect file is made: a piece played through the renderer, or an effect
+// made whole.
+using Synthesis = std::function<StereoBuffer(MusicRenderer&)>;
+
+Synthesis Music(std::function<Song()> piece) {
+    return [piece](MusicRenderer& renderer) { return renderer.Render(piece()); };
+}
+
+Synthesis Effect(StereoBuffer (*effect)()) {
+    return [effect](MusicRenderer&) { return effect(); };
+}
+
+// Every file our own synthesizer makes, by name.
+const std::map<std::string, Synthesis>& Synthesized() {
+    static const std::map<std::string, Synthesis> files = [] {
+        std::map<std::string, Synthesis> all = {
+            {SoundFiles::Intro.name, Music(&MusicLibrary::Intro)},
+            {SoundFiles::BossTrack.name, Music(&MusicLibrary::Boss)},
+            {SoundFiles::GameOver.name, Music(&MusicLibrary::GameOver)},
+            {SoundFiles::PlayerWins.name, Music(&MusicLibrary::PlayerWins)},
+            {SoundFiles::Engine.name, Effect(&SoundEffects::Engine)},
+            {SoundFiles::Torpedo.name, Effect(&SoundEffects::Torpedo)},
+            {SoundFiles::SmallExplosion.name, Effect(&SoundEffects::SmallExplosion)},
+            {SoundFiles::LargeExplosion.name, Effect(&SoundEffects::LargeExplosion)},
+        };
+        for (int track = 1; track <= static_cast<int>(SoundFiles::Tracks.size()); ++track) {
+            all.emplace(SoundFiles::Tracks[track - 1].name,
+                        Music([track] { return MusicLibrary::Sector(track); }));
+        }
+        return all;
+    }();
+    return files;
 }
 
 } // namespace
@@ -65,30 +100,9 @@ bool SoundLibrary::Render(const std::string& file, StereoBuffer& sound, std::str
         }
         return true;
     }
-    for (int track = 1; track <= static_cast<int>(SoundFiles::Tracks.size()); ++track) {
-        if (file == SoundFiles::Tracks[track - 1].name) {
-            sound = renderer.Render(MusicLibrary::Sector(track));
-            return true;
-        }
-    }
-    static const std::map<std::string, Song (*)()> songs = {
-        {SoundFiles::Intro.name, &MusicLibrary::Intro},
-        {SoundFiles::BossTrack.name, &MusicLibrary::Boss},
-        {SoundFiles::GameOver.name, &MusicLibrary::GameOver},
-        {SoundFiles::PlayerWins.name, &MusicLibrary::PlayerWins},
-    };
-    if (const auto song = songs.find(file); song != songs.end()) {
-        sound = renderer.Render(song->second());
-        return true;
-    }
-    static const std::map<std::string, StereoBuffer (*)()> effects = {
-        {SoundFiles::Engine.name, &SoundEffects::Engine},
-        {SoundFiles::Torpedo.name, &SoundEffects::Torpedo},
-        {SoundFiles::SmallExplosion.name, &SoundEffects::SmallExplosion},
-        {SoundFiles::LargeExplosion.name, &SoundEffects::LargeExplosion},
-    };
-    if (const auto effect = effects.find(file); effect != effects.end()) {
-        sound = effect->second();
+    const std::map<std::string, Synthesis>& synthesized = Synthesized();
+    if (const auto made = synthesized.find(file); made != synthesized.end()) {
+        sound = made->second(renderer);
         return true;
     }
     error = "no sound is defined for " + file;
