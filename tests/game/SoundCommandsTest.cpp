@@ -1,7 +1,7 @@
 #include "sound/SoundCommands.h"
-#include "sound/SoundFiles.h"
 #include "sound/MediaControl.h"
 #include "sound/SectorMusic.h"
+#include "sound/SoundFiles.h"
 #include "support/RecordingPlayer.h"
 
 #include <gtest/gtest.h>
@@ -24,8 +24,7 @@ std::vector<std::string> Words(const std::string& command) {
 }
 
 TEST(SoundCatalogue, EveryCommandIsAPlayOrStopOfAKnownFile) {
-    const std::set<std::string> files(SoundFiles::Names.begin(),
-                                      SoundFiles::Names.end());
+    const std::set<std::string> files(SoundFiles::Names.begin(), SoundFiles::Names.end());
     EXPECT_EQ(files.size(), 20u);
 
     std::set<std::string> distinct;
