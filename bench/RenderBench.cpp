@@ -16,11 +16,11 @@ namespace {
 
 // The level loaded from the asset folder onto the offscreen software picture, made once per
 // run and shared by the drawing benchmarks; null when the drawing device cannot be made or a
-// picture failed to load.
+// picture failed to load. The benchmarks run in the asset folder (BenchAssets::Enter).
 OffscreenLevel* Shared() {
     static OffscreenLevel* shared = [] {
         auto* made = new OffscreenLevel();
-        const bool loaded = made->Ready() && made->Load();
+        const bool loaded = made->Ready() && made->Load(".");
         for (const auto& [text, fileName] : made->reports) {
             std::fprintf(stderr, "vantor_bench: %s%s\n", text.c_str(), fileName.c_str());
         }
