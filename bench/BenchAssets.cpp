@@ -1,20 +1,13 @@
 #include "bench/BenchAssets.h"
 #include "game/PictureManifest.h"
+#include "support/GeneratedAssets.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
-std::string BenchAssets::Dir() {
-    if (const char* dir = std::getenv("VANTOR_ASSET_DIR"); dir != nullptr && dir[0] != '\0') {
-        return dir;
-    }
-    return VANTOR_BENCH_ASSET_DIR;
-}
-
 bool BenchAssets::Enter() {
-    const std::filesystem::path dir = Dir();
+    const std::filesystem::path dir = GeneratedAssets::Dir();
     std::error_code error;
     for (const char* file : PictureManifest::Files) {
         if (!std::filesystem::is_regular_file(dir / file, error)) {

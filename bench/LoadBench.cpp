@@ -1,13 +1,12 @@
 #include "bench/LoadBench.h"
 
-#include "bench/BenchAssets.h"
-#include "bench/CountingPlayer.h"
 #include "game/PictureManifest.h"
 #include "game/Sector01.h"
 #include "graphics/Graphics.h"
-#include "graphics/ImageErrorReporter.h"
 #include "graphics/SpriteSheet.h"
 #include "graphics/TextWriter.h"
+#include "support/CountingPlayer.h"
+#include "support/RecordingReporter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -15,12 +14,6 @@
 #include <SDL_image.h>
 
 namespace {
-
-class CountingReporter final : public ImageErrorReporter {
-public:
-    void Report(const char*, const char*) override { ++reports; }
-    int reports = 0;
-};
 
 // Each file read and decoded by SDL2_image, nothing more: the reference of the level's load.
 // With Convert, each picture is then also converted to 32-bit ARGB, as a texture upload wants
@@ -58,8 +51,7 @@ void LoadLevel(benchmark::State& state) {
     }
     GameManager::SetGraphics(&graphics);
     CountingPlayer sound;
-    CountingReporter reporter;
-    SetImageErrorReporter(&reporter);
+    RecordingReporter reporter;
     Sector01 level;
     // The shared drawing level may be loaded as well; only this load's assets are counted.
     const int before = SpriteSheet::live + TextWriter::live;
@@ -71,9 +63,8 @@ void LoadLevel(benchmark::State& state) {
         level.Unload();
         state.ResumeTiming();
     }
-    SetImageErrorReporter(nullptr);
     GameManager::SetGraphics(previous);
-    if (reporter.reports != 0) {
+    if (!reporter.reports.empty()) {
         state.SkipWithError("a picture failed to load");
     }
     state.counters["assets"] = static_cast<double>(assets);

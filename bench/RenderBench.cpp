@@ -1,21 +1,42 @@
 #include "bench/RenderBench.h"
 
-#include "bench/CountingPlayer.h"
-#include "bench/OffscreenLevel.h"
+#include "bench/BenchScreens.h"
+#include "support/CountingPlayer.h"
+#include "support/OffscreenLevel.h"
 
 #include <benchmark/benchmark.h>
 
 #include <SDL.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <vector>
 
 namespace {
 
+// The level loaded from the asset folder onto the offscreen software picture, made once per
+// run and shared by the drawing benchmarks; null when the drawing device cannot be made or a
+// picture failed to load. The benchmarks run in the asset folder (BenchAssets::Enter).
+OffscreenLevel* Shared() {
+    static OffscreenLevel* shared = [] {
+        auto* made = new OffscreenLevel();
+        const bool loaded = made->Ready() && made->Load(".");
+        for (const auto& [text, fileName] : made->reports) {
+            std::fprintf(stderr, "vantor_bench: %s%s\n", text.c_str(), fileName.c_str());
+        }
+        if (!loaded) {
+            delete made;
+            made = nullptr;
+        }
+        return made;
+    }();
+    return shared;
+}
+
 // One opaque 1024 by 768 picture copied over the whole target, without blending; blended, the
 // same copy costs what every backdrop cost when all pictures were blended.
 template <SDL_BlendMode Mode> void FullScreenCopy(benchmark::State& state) {
-    OffscreenLevel* shared = OffscreenLevel::Get();
+    OffscreenLevel* shared = Shared();
     if (shared == nullptr) {
         state.SkipWithError("the level could not be loaded offscreen");
         return;
@@ -44,14 +65,14 @@ template <SDL_BlendMode Mode> void FullScreenCopy(benchmark::State& state) {
     SDL_DestroyTexture(picture);
 }
 
-template <void (OffscreenLevel::*Show)()> void Screen(benchmark::State& state) {
-    OffscreenLevel* shared = OffscreenLevel::Get();
+template <void (*Show)(Sector01&)> void Screen(benchmark::State& state) {
+    OffscreenLevel* shared = Shared();
     if (shared == nullptr) {
         state.SkipWithError("the level could not be loaded offscreen");
         return;
     }
     CountingPlayer sound;
-    (shared->*Show)();
+    Show(shared->level);
     // The first frame after a change of screen is drawn once untimed, as the game has drawn
     // the frame before.
     shared->Draw();
@@ -71,14 +92,14 @@ void RenderBench::Register() {
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Render/Context_BlendedCopy", FullScreenCopy<SDL_BLENDMODE_BLEND>)
         ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("Render/Title", Screen<&OffscreenLevel::ShowTitle>)
+    benchmark::RegisterBenchmark("Render/Title", Screen<&BenchScreens::Title>)
         ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("Render/Play", Screen<&OffscreenLevel::ShowPlay>)
+    benchmark::RegisterBenchmark("Render/Play", Screen<&BenchScreens::Play>)
         ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("Render/PlanetPanel", Screen<&OffscreenLevel::ShowPlanetPanel>)
+    benchmark::RegisterBenchmark("Render/PlanetPanel", Screen<&BenchScreens::PlanetPanel>)
         ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("Render/Menu", Screen<&OffscreenLevel::ShowMenu>)
+    benchmark::RegisterBenchmark("Render/Menu", Screen<&BenchScreens::Menu>)
         ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("Render/EndScreen", Screen<&OffscreenLevel::ShowEndScreen>)
+    benchmark::RegisterBenchmark("Render/EndScreen", Screen<&BenchScreens::EndScreen>)
         ->Unit(benchmark::kMicrosecond);
 }

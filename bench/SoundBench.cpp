@@ -32,6 +32,15 @@ MixerPlayer* Player() {
     return ready ? &player : nullptr;
 }
 
+// The shared player, or null with the benchmark marked as not measured.
+MixerPlayer* PlayerFor(benchmark::State& state) {
+    MixerPlayer* player = Player();
+    if (player == nullptr) {
+        state.SkipWithError("the sound player could not be opened on the dummy driver");
+    }
+    return player;
+}
+
 // The first play of each of the game's twenty files, on a new player that has just decoded
 // them all, as the game's first minutes play them. The time is per command; the slowest single
 // first play is a counter. Each iteration opens its own player, so this must run before the
@@ -77,9 +86,8 @@ void ParseOnly(benchmark::State& state) {
 
 // The end screen's case: a play of what already plays, sent on every frame.
 void PlayWhilePlaying(benchmark::State& state) {
-    MixerPlayer* player = Player();
+    MixerPlayer* player = PlayerFor(state);
     if (player == nullptr) {
-        state.SkipWithError("the sound player could not be opened on the dummy driver");
         return;
     }
     player->Send(SoundCommands::PlayTrack01);
@@ -91,9 +99,8 @@ void PlayWhilePlaying(benchmark::State& state) {
 
 // A stop of a file that is not playing, as the end screen sends for every sector track.
 void StopWhileStopped(benchmark::State& state) {
-    MixerPlayer* player = Player();
+    MixerPlayer* player = PlayerFor(state);
     if (player == nullptr) {
-        state.SkipWithError("the sound player could not be opened on the dummy driver");
         return;
     }
     for (auto _ : state) {
@@ -104,9 +111,8 @@ void StopWhileStopped(benchmark::State& state) {
 // Starting a decoded file and halting it again: one command per iteration, half of them
 // starts on a mixer channel, half of them halts.
 void StartAndStop(benchmark::State& state) {
-    MixerPlayer* player = Player();
+    MixerPlayer* player = PlayerFor(state);
     if (player == nullptr) {
-        state.SkipWithError("the sound player could not be opened on the dummy driver");
         return;
     }
     const char* const commands[2] = {SoundCommands::PlayEngine, "stop zeb_engine_2.mp3"};
@@ -120,9 +126,8 @@ void StartAndStop(benchmark::State& state) {
 
 // The commands of one end-screen frame after a defeat, timed per command.
 void EndScreenFrame(benchmark::State& state) {
-    MixerPlayer* player = Player();
+    MixerPlayer* player = PlayerFor(state);
     if (player == nullptr) {
-        state.SkipWithError("the sound player could not be opened on the dummy driver");
         return;
     }
     int perFrame = 0;

@@ -1,7 +1,7 @@
 #include "bench/UpdateBench.h"
 
-#include "bench/CountingPlayer.h"
 #include "game/Sector01.h"
+#include "support/CountingPlayer.h"
 
 #include <benchmark/benchmark.h>
 

@@ -10,6 +10,8 @@
 #include "sound/MixerPlayer.h"
 #include "sound/SoundCommands.h"
 #include "sound/SoundFiles.h"
+#include "support/ByteFile.h"
+#include "support/WorkingDirectory.h"
 
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
@@ -17,8 +19,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -97,8 +97,6 @@ protected:
     void SetUp() override {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         GameManager::SetGraphics(nullptr);
-        before = fs::current_path();
-        fs::current_path(assets.Dir());
         ASSERT_TRUE(player.Open());
         player.WarmUp(SoundFiles::Names.data(), int(SoundFiles::Names.size()));
         ASSERT_TRUE(player.WaitForDecoding(10s));
@@ -108,7 +106,6 @@ protected:
     void TearDown() override {
         SetMediaPlayer(nullptr);
         player.Close();
-        fs::current_path(before);
     }
 
     // Nothing of the game plays or has ever been started.
@@ -121,7 +118,7 @@ protected:
     }
 
     TempAssets assets;
-    fs::path before;
+    WorkingDirectory inAssets{assets.Dir()};
     MixerPlayer player;
 };
 
@@ -168,10 +165,7 @@ TEST_F(AnyCommand, JunkBetweenTheFramesOfAGameLeavesItsSoundsAlone) {
 TEST_F(AnyCommand, TheSeedCorpusOfTheCommandFuzzerPlaysOnlyWhatItNames) {
     for (const fs::directory_entry& entry :
          fs::directory_iterator(fs::path(VANTOR_FUZZ_CORPUS) / "media-command")) {
-        std::ifstream in(entry.path(), std::ios::binary);
-        const std::string command((std::istreambuf_iterator<char>(in)),
-                                  std::istreambuf_iterator<char>());
-        SendMediaCommand(command.c_str());
+        SendMediaCommand(ByteFile::ReadText(entry.path()).c_str());
     }
     ASSERT_TRUE(player.WaitForDecoding(10s));
     // The corpus plays every file of the game once and stops every track again; of the rest,

@@ -12,12 +12,12 @@
 #include "sound/MixerPlayer.h"
 #include "sound/SoundCommands.h"
 #include "sound/SoundFiles.h"
+#include "support/WorkingDirectory.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdlib>
-#include <filesystem>
 #include <random>
 #include <set>
 #include <string>
@@ -25,7 +25,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using FileState = MixerPlayer::FileState;
 
@@ -53,14 +52,9 @@ protected:
     void SetUp() override {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         GameManager::SetGraphics(nullptr); // the level plays headless
-        before = fs::current_path();
-        fs::current_path(assets.Dir());
     }
 
-    void TearDown() override {
-        SetMediaPlayer(nullptr);
-        fs::current_path(before);
-    }
+    void TearDown() override { SetMediaPlayer(nullptr); }
 
     // Every other file of the game's twenty, starting with the title music.
     static std::vector<std::string> BrokenFiles() {
@@ -169,7 +163,7 @@ protected:
     }
 
     TempAssets assets;
-    fs::path before;
+    WorkingDirectory inAssets{assets.Dir()};
 };
 
 TEST_F(BrokenSounds, MissingFilesPlaySilentlyAndTheGameRunsOn) {

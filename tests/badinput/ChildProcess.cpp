@@ -1,25 +1,17 @@
 #include "ChildProcess.h"
 
+#include "support/ByteFile.h"
+
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <stdexcept>
 #include <thread>
 
 extern char** environ;
 
 namespace {
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 std::vector<char*> Pointers(std::vector<std::string>& strings) {
     std::vector<char*> pointers;
@@ -34,18 +26,13 @@ std::vector<char*> Pointers(std::vector<std::string>& strings) {
 
 ChildProcess::ChildProcess(const std::vector<std::string>& arguments,
                            const std::vector<std::string>& environment, const std::string& folder) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vantor-child-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("cannot make a temporary folder");
-    }
-    outputFolder = pattern;
     // Everything the child needs is made before the fork: after it, only system calls.
     std::vector<std::string> argumentCopy = arguments;
     std::vector<std::string> environmentCopy = environment;
     std::vector<char*> argv = Pointers(argumentCopy);
     std::vector<char*> envp = Pointers(environmentCopy);
-    const std::string out = outputFolder + "/stdout";
-    const std::string err = outputFolder + "/stderr";
+    const std::string out = outputFolder.File("stdout");
+    const std::string err = outputFolder.File("stderr");
     pid = fork();
     if (pid == 0) {
         const int outFile = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -67,8 +54,6 @@ ChildProcess::~ChildProcess() {
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
     }
-    std::error_code ignored;
-    std::filesystem::remove_all(outputFolder, ignored);
 }
 
 bool ChildProcess::Running() {
@@ -100,11 +85,11 @@ bool ChildProcess::Wait(std::chrono::milliseconds timeout) {
 }
 
 std::string ChildProcess::Stdout() const {
-    return ReadAll(outputFolder + "/stdout");
+    return ByteFile::ReadText(outputFolder.File("stdout"));
 }
 
 std::string ChildProcess::Stderr() const {
-    return ReadAll(outputFolder + "/stderr");
+    return ByteFile::ReadText(outputFolder.File("stderr"));
 }
 
 std::vector<std::string> ChildProcess::Environment(const std::vector<std::string>& without,

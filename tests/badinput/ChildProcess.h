@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/TempDirectory.h"
+
 #include <sys/types.h>
 
 #include <chrono>
@@ -38,5 +40,5 @@ private:
     bool ended = false;
     int exitStatus = -1;
     int signal = 0;
-    std::string outputFolder;
+    TempDirectory outputFolder;
 };

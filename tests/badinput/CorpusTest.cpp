@@ -3,30 +3,23 @@
 #include "FuzzMediaCommand.h"
 #include "FuzzPicture.h"
 
-#include "graphics/ImageErrorReporter.h"
 #include "graphics/PictureLoader.h"
+#include "support/ByteFile.h"
+#include "support/RecordingReporter.h"
+#include "support/TempDirectory.h"
 
 #include <SDL.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<uint8_t> Bytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in),
-                                std::istreambuf_iterator<char>());
-}
 
 bool StartsWith(const std::string& text, const std::string& prefix) {
     return text.compare(0, prefix.size(), prefix) == 0;
@@ -50,7 +43,7 @@ TEST(SeedCorpus, EveryPictureIsLoadedOrReportedAsItsNameSays) {
     int frameErrors = 0;
     for (const fs::path& path : files) {
         const std::string name = path.filename().string();
-        const std::vector<uint8_t> bytes = Bytes(path);
+        const std::vector<uint8_t> bytes = ByteFile::Read(path);
         const PictureFuzzOutcome outcome = RunPictureInput(bytes.data(), bytes.size());
         EXPECT_EQ(outcome.fault, nullptr) << name << ": " << outcome.fault;
         EXPECT_TRUE(outcome.decoded) << name;
@@ -76,49 +69,41 @@ TEST(SeedCorpus, EveryPictureIsLoadedOrReportedAsItsNameSays) {
     EXPECT_GE(frameErrors, 10);
 }
 
-class ReportList : public ImageErrorReporter {
-public:
-    void Report(const char* text, const char* fileName) override {
-        reports.push_back(std::string(text) + " (" + fileName + ")");
-    }
-    std::vector<std::string> reports;
-};
-
 // What the loader made of a picture: its sides, or the reports it gave.
-std::string Outcome(SDL_Surface* picture, const ReportList& reporter) {
+std::string Outcome(SDL_Surface* picture, const RecordingReporter& reporter) {
     std::string outcome;
     if (picture != nullptr) {
         outcome = std::to_string(picture->w) + "x" + std::to_string(picture->h);
         SDL_FreeSurface(picture);
     }
-    for (const std::string& report : reporter.reports) {
-        outcome += "; " + report;
+    for (const auto& [text, fileName] : reporter.reports) {
+        outcome += "; " + text + " (" + fileName + ")";
     }
     return outcome;
 }
 
 TEST(SeedCorpus, EveryPictureLoadsFromMemoryAsFromItsFile) {
-    std::string folder = (fs::temp_directory_path() / "vantor-corpus-XXXXXX").string();
-    ASSERT_NE(mkdtemp(folder.data()), nullptr);
+    const TempDirectory folder;
     for (const fs::path& path : Files("picture")) {
-        const std::vector<uint8_t> bytes = Bytes(path);
+        const std::vector<uint8_t> bytes = ByteFile::Read(path);
         // The file under the same name as the bytes get, so that the reports read alike.
-        const std::string name = (fs::path(folder) / "picture").string();
+        const std::string name = folder.File("picture");
         fs::copy_file(path, name, fs::copy_options::overwrite_existing);
-        ReportList fromFile;
-        SetImageErrorReporter(&fromFile);
-        SDL_Surface* loaded = PictureLoader::Load(name.c_str());
-        const std::string fileOutcome = Outcome(loaded, fromFile);
-        ReportList fromMemory;
-        SetImageErrorReporter(&fromMemory);
-        SDL_Surface* decoded =
-            PictureLoader::LoadFromMemory(bytes.data(), bytes.size(), name.c_str());
-        const std::string memoryOutcome = Outcome(decoded, fromMemory);
-        SetImageErrorReporter(nullptr);
+        std::string fileOutcome;
+        {
+            const RecordingReporter fromFile;
+            fileOutcome = Outcome(PictureLoader::Load(name.c_str()), fromFile);
+        }
+        std::string memoryOutcome;
+        {
+            const RecordingReporter fromMemory;
+            memoryOutcome =
+                Outcome(PictureLoader::LoadFromMemory(bytes.data(), bytes.size(), name.c_str()),
+                        fromMemory);
+        }
         EXPECT_EQ(memoryOutcome, fileOutcome) << path.filename();
         EXPECT_FALSE(fileOutcome.empty()) << path.filename();
     }
-    fs::remove_all(folder);
 }
 
 TEST(SeedCorpus, EveryCommandIsValidOrNotAsItsNameSays) {
@@ -126,7 +111,7 @@ TEST(SeedCorpus, EveryCommandIsValidOrNotAsItsNameSays) {
     int invalid = 0;
     for (const fs::path& path : Files("media-command")) {
         const std::string name = path.filename().string();
-        const std::vector<uint8_t> bytes = Bytes(path);
+        const std::vector<uint8_t> bytes = ByteFile::Read(path);
         const CommandFuzzOutcome outcome = RunCommandInput(bytes.data(), bytes.size());
         EXPECT_EQ(outcome.fault, nullptr) << name << ": " << outcome.fault;
         if (StartsWith(name, "valid-")) {

@@ -2,7 +2,6 @@
 // the level is still loading. The real program is run where it takes a whole process.
 #include "ChildProcess.h"
 #include "SoundingGame.h"
-#include "TempAssets.h"
 #include "VirtualDisplay.h"
 
 #include "app/GameManager.h"
@@ -11,14 +10,16 @@
 #include "sound/MixerPlayer.h"
 #include "sound/SoundCommands.h"
 #include "sound/SoundFiles.h"
+#include "support/GeneratedAssets.h"
+#include "support/PictureFile.h"
+#include "support/ShownRegion.h"
+#include "support/TempDirectory.h"
 
-#include <SDL_image.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <thread>
@@ -53,7 +54,7 @@ void ExpectOneLineWithTheReason(const std::string& printed) {
 }
 
 TEST(NoDisplay, ExitsWith255AndOneLineSayingWhy) {
-    ChildProcess game({Game}, GameEnvironment({"SDL_AUDIODRIVER=dummy"}), TempAssets::SourceDir());
+    ChildProcess game({Game}, GameEnvironment({"SDL_AUDIODRIVER=dummy"}), GeneratedAssets::Dir());
     ASSERT_TRUE(game.Wait(20s)) << "the game did not end without a display";
     EXPECT_EQ(game.Signal(), 0);
     EXPECT_EQ(game.ExitStatus(), 255);
@@ -65,9 +66,8 @@ TEST(NoDisplay, ExitsWith255AndOneLineSayingWhy) {
 // one line is the game's own (asked in passing, the Wayland library would add a line of its
 // own about a missing runtime folder).
 TEST(NoDisplay, ADisplayThatCannotBeOpenedAlsoExitsWith255AndOneLine) {
-    std::string runtime = (std::filesystem::temp_directory_path() / "vantor-run-XXXXXX").string();
-    ASSERT_NE(mkdtemp(runtime.data()), nullptr);
-    for (const std::string& runtimeSetting : {"XDG_RUNTIME_DIR=" + runtime, std::string()}) {
+    const TempDirectory runtime;
+    for (const std::string& runtimeSetting : {"XDG_RUNTIME_DIR=" + runtime.Path(), std::string()}) {
         SCOPED_TRACE(runtimeSetting.empty() ? "no runtime folder" : runtimeSetting);
         std::vector<std::string> with = {"DISPLAY=:64999", "SDL_AUDIODRIVER=dummy"};
         if (!runtimeSetting.empty()) {
@@ -79,14 +79,13 @@ TEST(NoDisplay, ADisplayThatCannotBeOpenedAlsoExitsWith255AndOneLine) {
                 return entry.rfind("XDG_RUNTIME_DIR=", 0) == 0;
             });
         }
-        ChildProcess game({Game}, environment, TempAssets::SourceDir());
+        ChildProcess game({Game}, environment, GeneratedAssets::Dir());
         ASSERT_TRUE(game.Wait(20s)) << "the game did not end without a display";
         EXPECT_EQ(game.Signal(), 0);
         EXPECT_EQ(game.ExitStatus(), 255);
         EXPECT_EQ(game.Stdout(), "");
         ExpectOneLineWithTheReason(game.Stderr());
     }
-    std::filesystem::remove_all(runtime);
 }
 
 // The real game on a virtual display of the test's own.
@@ -94,20 +93,14 @@ class RealGame : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(screen.Ready()) << screen.Problem();
-        SDL_Surface* loaded = IMG_Load(TempAssets::Original("Splash.bmp").c_str());
-        ASSERT_NE(loaded, nullptr);
-        splash = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
-        SDL_FreeSurface(loaded);
-        ASSERT_NE(splash, nullptr);
+        ASSERT_TRUE(splash.Decoded());
     }
-
-    void TearDown() override { SDL_FreeSurface(splash); }
 
     void Start(const std::string& audioDriver) {
         game = std::make_unique<ChildProcess>(
             std::vector<std::string>{Game},
             GameEnvironment({"DISPLAY=" + screen.Name(), "SDL_AUDIODRIVER=" + audioDriver}),
-            TempAssets::SourceDir());
+            GeneratedAssets::Dir());
         ASSERT_TRUE(game->Started());
     }
 
@@ -132,14 +125,8 @@ protected:
                 if (!screen.Pixel(window, x, y, seen)) {
                     continue;
                 }
-                const auto* row = static_cast<const uint8_t*>(splash->pixels) + y * splash->pitch;
-                const uint32_t expected = reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFF;
-                bool near = true;
-                for (int shift = 0; shift < 24; shift += 8) {
-                    near = near && std::abs(int((seen >> shift) & 0xFF) -
-                                            int((expected >> shift) & 0xFF)) < 12;
-                }
-                matches += near;
+                const uint32_t expected = splash.At(x, y) & 0xFFFFFF;
+                matches += ShownRegion::Near(seen, expected, 11);
             }
         }
         return matches * 10 >= points * 9;
@@ -149,7 +136,7 @@ protected:
     void Close() {
         ChildProcess closer({CloseWindow, std::to_string(window)},
                             ChildProcess::Environment({"DISPLAY"}, {"DISPLAY=" + screen.Name()}),
-                            TempAssets::SourceDir());
+                            GeneratedAssets::Dir());
         ASSERT_TRUE(closer.Wait(10s));
         ASSERT_EQ(closer.ExitStatus(), 0) << closer.Stderr();
     }
@@ -162,7 +149,7 @@ protected:
     }
 
     VirtualDisplay screen;
-    SDL_Surface* splash = nullptr;
+    const PictureFile splash{GeneratedAssets::Path("Splash.bmp")};
     std::unique_ptr<ChildProcess> game;
     unsigned long window = 0;
 };

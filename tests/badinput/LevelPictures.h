@@ -8,7 +8,8 @@
 class Sector01;
 class SpriteSheet;
 
-// The 56 picture files the level reads, and where each one ends up once loaded.
+// The 56 picture files the level reads, as the picture manifest lists them, and where each one
+// ends up once loaded.
 class LevelPictures {
 public:
     struct Picture {

@@ -1,6 +1,9 @@
 #include "PictureDamage.h"
 #include "PngCrc.h"
 
+#include "support/ByteFields.h"
+#include "support/PictureFile.h"
+
 #include <SDL.h>
 #include <SDL_image.h>
 
@@ -9,24 +12,12 @@
 
 namespace {
 
-void PutBE32(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        bytes.at(at + i) = uint8_t(value >> (24 - 8 * i));
-    }
-}
-
-void PutLE32(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        bytes.at(at + i) = uint8_t(value >> (8 * i));
-    }
-}
-
 // Where the JPEG frame header's marker (FF Cn) is; the sides follow at +5 (height) and +7.
 size_t FindJpegFrameHeader(const std::vector<uint8_t>& bytes) {
     size_t at = 2;
     while (at + 4 <= bytes.size() && bytes[at] == 0xFF) {
         const uint8_t marker = bytes[at + 1];
-        const size_t length = size_t(bytes[at + 2]) << 8 | bytes[at + 3];
+        const size_t length = ByteFields::BigEndian(bytes, at + 2, 2);
         if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 &&
             marker != 0xCC) {
             return at;
@@ -34,14 +25,6 @@ size_t FindJpegFrameHeader(const std::vector<uint8_t>& bytes) {
         at += 2 + length;
     }
     throw std::runtime_error("no JPEG frame header");
-}
-
-SDL_Surface* Decoded(const std::string& path) {
-    SDL_Surface* loaded = IMG_Load(path.c_str());
-    if (loaded == nullptr) {
-        throw std::runtime_error("cannot decode " + path + ": " + IMG_GetError());
-    }
-    return loaded;
 }
 
 } // namespace
@@ -115,21 +98,19 @@ std::vector<uint8_t> PictureDamage::ClaimingSides(const std::vector<uint8_t>& by
     switch (kind) {
     case Kind::Bmp:
         // The 40-byte and later picture headers: 32-bit sides after the header's size.
-        PutLE32(claimed, 18, width);
-        PutLE32(claimed, 22, height);
+        ByteFields::PutLittleEndian(claimed, 18, width, 4);
+        ByteFields::PutLittleEndian(claimed, 22, height, 4);
         break;
     case Kind::Png:
         // The header chunk's sides, and its checksum over type and data made good again.
-        PutBE32(claimed, 16, width);
-        PutBE32(claimed, 20, height);
-        PutBE32(claimed, 29, PngCrc(claimed.data() + 12, 17));
+        ByteFields::PutBigEndian(claimed, 16, width, 4);
+        ByteFields::PutBigEndian(claimed, 20, height, 4);
+        ByteFields::PutBigEndian(claimed, 29, PngCrc(claimed.data() + 12, 17), 4);
         break;
     case Kind::Jpeg: {
         const size_t frame = FindJpegFrameHeader(claimed);
-        claimed.at(frame + 5) = uint8_t(height >> 8);
-        claimed.at(frame + 6) = uint8_t(height);
-        claimed.at(frame + 7) = uint8_t(width >> 8);
-        claimed.at(frame + 8) = uint8_t(width);
+        ByteFields::PutBigEndian(claimed, frame + 5, height, 2);
+        ByteFields::PutBigEndian(claimed, frame + 7, width, 2);
         break;
     }
     }
@@ -137,9 +118,11 @@ std::vector<uint8_t> PictureDamage::ClaimingSides(const std::vector<uint8_t>& by
 }
 
 void PictureDamage::Reencode(const std::string& source, Kind kind, const std::string& target) {
-    SDL_Surface* picture = Decoded(source);
-    SDL_Surface* argb = SDL_ConvertSurfaceFormat(picture, SDL_PIXELFORMAT_ARGB8888, 0);
-    SDL_FreeSurface(picture);
+    const PictureFile picture(source);
+    if (!picture.Decoded()) {
+        throw std::runtime_error("cannot decode " + source + ": " + IMG_GetError());
+    }
+    SDL_Surface* argb = picture.surface;
     int result = -1;
     switch (kind) {
     case Kind::Bmp:
@@ -152,7 +135,6 @@ void PictureDamage::Reencode(const std::string& source, Kind kind, const std::st
         result = IMG_SaveJPG(argb, target.c_str(), 90);
         break;
     }
-    SDL_FreeSurface(argb);
     if (result != 0) {
         throw std::runtime_error("cannot write " + target + ": " + SDL_GetError());
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/TempDirectory.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -9,12 +11,9 @@
 class TempAssets {
 public:
     TempAssets();
-    ~TempAssets();
-    TempAssets(const TempAssets&) = delete;
-    TempAssets& operator=(const TempAssets&) = delete;
 
-    const std::string& Dir() const { return dir; }
-    std::string Path(const std::string& name) const;
+    const std::string& Dir() const { return folder.Path(); }
+    std::string Path(const std::string& name) const { return folder.File(name); }
 
     // Puts these bytes in place of the file, or takes the file away.
     void Write(const std::string& name, const std::vector<uint8_t>& bytes) const;
@@ -22,12 +21,9 @@ public:
     // Brings the file back as the build generated it.
     void Restore(const std::string& name) const;
 
-    // The generated asset folder itself, and one of its files.
-    static std::string SourceDir();
-    static std::string Original(const std::string& name);
+    // A file of the generated asset folder itself; throws when it is not there.
     static std::vector<uint8_t> ReadOriginal(const std::string& name);
-    static std::vector<uint8_t> ReadFile(const std::string& path);
 
 private:
-    std::string dir;
+    TempDirectory folder;
 };

@@ -1,4 +1,5 @@
 #include "graphics/ImageHeader.h"
+#include "support/ByteFields.h"
 
 #include <gtest/gtest.h>
 
@@ -30,9 +31,7 @@ HeaderResult ReadHeader(const std::vector<uint8_t>& bytes) {
 
 std::vector<uint8_t> BmpHeader(uint32_t infoSize, std::vector<uint8_t> sides) {
     std::vector<uint8_t> bytes = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    for (int shift = 0; shift < 32; shift += 8) {
-        bytes.push_back(uint8_t(infoSize >> shift));
-    }
+    ByteFields::AppendLittleEndian(bytes, infoSize, 4);
     bytes.insert(bytes.end(), sides.begin(), sides.end());
     bytes.resize(bytes.size() + 16, 0);
     return bytes;

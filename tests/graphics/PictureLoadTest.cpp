@@ -1,7 +1,8 @@
 #include "OffscreenTest.h"
-#include "RecordingReporter.h"
-#include "TempDirectory.h"
 #include "TestPicture.h"
+#include "support/ByteFile.h"
+#include "support/RecordingReporter.h"
+#include "support/TempDirectory.h"
 
 #include "graphics/ImageErrorReporter.h"
 #include "graphics/PictureLoader.h"
@@ -64,11 +65,11 @@ protected:
     }
 
     std::string Cut(const std::string& path, size_t keep, const std::string& name) {
-        std::vector<uint8_t> bytes = TestPicture::ReadBytes(path);
+        std::vector<uint8_t> bytes = ByteFile::Read(path);
         EXPECT_GT(bytes.size(), keep);
         bytes.resize(keep);
         const std::string cutPath = files.File(name);
-        TestPicture::WriteBytes(cutPath, bytes);
+        ByteFile::Write(cutPath, bytes);
         return cutPath;
     }
 
@@ -87,10 +88,10 @@ TEST_F(PictureLoadTest, FilesThatAreNoKnownPictureAreReportedAsUnreadable) {
         byte = uint8_t(random());
     }
     noise[0] = 0x00; // no picture file starts like this
-    TestPicture::WriteBytes(files.File("noise.png"), noise);
+    ByteFile::Write(files.File("noise.png"), noise);
     ExpectRefused(files.File("noise.png"), FileError);
 
-    TestPicture::WriteBytes(files.File("empty.bmp"), {});
+    ByteFile::Write(files.File("empty.bmp"), {});
     ExpectRefused(files.File("empty.bmp"), FileError);
 
     // A directory opens but is no picture.
@@ -99,7 +100,7 @@ TEST_F(PictureLoadTest, FilesThatAreNoKnownPictureAreReportedAsUnreadable) {
 
 TEST_F(PictureLoadTest, CutPicturesAreReportedAsUnreadableFrames) {
     const std::string png = SavedPng("whole.png", 64, 64);
-    const size_t size = TestPicture::ReadBytes(png).size();
+    const size_t size = ByteFile::Read(png).size();
     ExpectRefused(Cut(png, size / 2, "half.png"), FrameError);
     ExpectRefused(Cut(png, 20, "header-cut.png"), FrameError);
 
@@ -123,7 +124,7 @@ TEST_F(PictureLoadTest, JpegCutInsideItsPixelsKeepsWhatItHas) {
         }
     }
     picture.SaveJpg(files.File("whole.jpg"));
-    const size_t size = TestPicture::ReadBytes(files.File("whole.jpg")).size();
+    const size_t size = ByteFile::Read(files.File("whole.jpg")).size();
     const std::string cut = Cut(files.File("whole.jpg"), size - 1000, "cut.jpg");
     SpriteSheet sheet(cut.c_str(), &graphics, MagentaKey);
     EXPECT_TRUE(reporter.reports.empty());
@@ -137,12 +138,12 @@ TEST_F(PictureLoadTest, JpegCutInsideItsPixelsKeepsWhatItHas) {
 
 TEST_F(PictureLoadTest, CorruptPixelDataIsReportedAsAnUnreadableFrame) {
     const std::string png = SavedPng("whole.png", 64, 64);
-    std::vector<uint8_t> bytes = TestPicture::ReadBytes(png);
+    std::vector<uint8_t> bytes = ByteFile::Read(png);
     // Scramble the compressed pixels but keep the header and the file's length.
     for (size_t i = 60; i < bytes.size() - 20; ++i) {
         bytes[i] ^= 0x5A;
     }
-    TestPicture::WriteBytes(files.File("scrambled.png"), bytes);
+    ByteFile::Write(files.File("scrambled.png"), bytes);
     ExpectRefused(files.File("scrambled.png"), FrameError);
 }
 
@@ -151,20 +152,20 @@ TEST_F(PictureLoadTest, HeadersClaimingHugeSidesAreRefusedBeforeDecoding) {
     std::vector<uint8_t> bmp = {'B', 'M', 0, 0,    0,    0, 0, 0,    0,    0, 54, 0, 0, 0,  40,
                                 0,   0,   0, 0x20, 0x4E, 0, 0, 0x20, 0x4E, 0, 0,  1, 0, 24, 0};
     bmp.resize(54, 0);
-    TestPicture::WriteBytes(files.File("huge.bmp"), bmp);
+    ByteFile::Write(files.File("huge.bmp"), bmp);
     ExpectRefused(files.File("huge.bmp"), FrameError);
 
     // The same claim in a PNG header.
     std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0,    13,
                                 'I',  'H', 'D', 'R', 0,    0,    0x4E, 0x20, 0, 0, 0x4E, 0x20,
                                 8,    6,   0,   0,   0,    0,    0,    0,    0, 0};
-    TestPicture::WriteBytes(files.File("huge.png"), png);
+    ByteFile::Write(files.File("huge.png"), png);
     ExpectRefused(files.File("huge.png"), FrameError);
 
     // And in a JPEG frame header, after an application segment.
     std::vector<uint8_t> jpg = {0xFF, 0xD8, 0xFF, 0xE0, 0,    4, 'J', 'F',  0xFF, 0xC0, 0,   11,
                                 8,    0x4E, 0x20, 0x4E, 0x20, 1, 1,   0x11, 0,    0xFF, 0xD9};
-    TestPicture::WriteBytes(files.File("huge.jpg"), jpg);
+    ByteFile::Write(files.File("huge.jpg"), jpg);
     ExpectRefused(files.File("huge.jpg"), FrameError);
 }
 

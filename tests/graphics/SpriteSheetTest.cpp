@@ -1,7 +1,7 @@
 #include "OffscreenTest.h"
-#include "RecordingReporter.h"
-#include "TempDirectory.h"
 #include "TestPicture.h"
+#include "support/RecordingReporter.h"
+#include "support/TempDirectory.h"
 
 #include "graphics/SpriteSheet.h"
 

@@ -2,8 +2,6 @@
 
 #include <SDL_image.h>
 
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 TestPicture::TestPicture(int width, int height, uint32_t fill) {
@@ -47,18 +45,4 @@ void TestPicture::SaveJpg(const std::string& path) const {
     if (IMG_SaveJPG(surface, path.c_str(), 95) != 0) {
         throw std::runtime_error(SDL_GetError());
     }
-}
-
-void TestPicture::WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    if (!out) {
-        throw std::runtime_error("cannot write " + path);
-    }
-}
-
-std::vector<uint8_t> TestPicture::ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in),
-                                std::istreambuf_iterator<char>());
 }

@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 // A picture made by a test, pixel by pixel, in 0xAARRGGBB, and saved in the file formats the
 // game reads.
@@ -22,10 +21,6 @@ public:
     void SavePng(const std::string& path) const;
     void SaveBmp(const std::string& path) const;
     void SaveJpg(const std::string& path) const;
-
-    // Writes raw bytes, for files that are broken on purpose.
-    static void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
-    static std::vector<uint8_t> ReadBytes(const std::string& path);
 
     SDL_Surface* surface = nullptr;
 };

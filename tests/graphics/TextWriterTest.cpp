@@ -1,6 +1,6 @@
 #include "OffscreenTest.h"
-#include "TempDirectory.h"
 #include "TestPicture.h"
+#include "support/TempDirectory.h"
 
 #include "graphics/FontFinder.h"
 #include "graphics/SpriteSheet.h"

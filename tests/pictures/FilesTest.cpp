@@ -2,6 +2,9 @@
 // generator makes the same bytes every time, quickly and within the size budget.
 #include "GeneratedPictures.h"
 
+#include "support/ByteFields.h"
+#include "support/ByteFile.h"
+#include "support/TempDirectory.h"
 #include "tools/GenerateAssets.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +13,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <set>
-#include <unistd.h>
 
 namespace {
 
@@ -36,13 +38,12 @@ TEST(PictureFiles, EveryFileExistsWithTheSignatureOfItsFormat) {
     ASSERT_EQ(GeneratedPictures::AllNames().size(), 56u);
     for (const std::string& name : GeneratedPictures::AllNames()) {
         SCOPED_TRACE(name);
-        const std::vector<std::uint8_t> bytes =
-            GeneratedPictures::Bytes(GeneratedPictures::Path(name));
+        const std::vector<std::uint8_t> bytes = ByteFile::Read(GeneratedPictures::Path(name));
         ASSERT_GT(bytes.size(), 32u) << "missing or empty";
         if (EndsWith(name, ".bmp")) {
             EXPECT_TRUE(StartsWith(bytes, {'B', 'M'}));
             // Bits per pixel, in the info header.
-            const int depth = bytes[28] | bytes[29] << 8;
+            const uint32_t depth = ByteFields::LittleEndian(bytes, 28, 2);
             EXPECT_TRUE(depth == 24 || depth == 32) << depth;
         } else if (EndsWith(name, ".png")) {
             EXPECT_TRUE(StartsWith(bytes, {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A}));
@@ -68,21 +69,18 @@ TEST(PictureFiles, FolderHoldsExactlyTheGameFilesWithinTheBudget) {
 }
 
 TEST(PictureFiles, GenerationIsQuickAndGivesTheSameBytesEveryTime) {
-    const std::filesystem::path again = std::filesystem::temp_directory_path() /
-                                        ("vantor-pictures-again-" + std::to_string(getpid()));
-    std::filesystem::create_directories(again);
+    const TempDirectory again;
     const auto start = std::chrono::steady_clock::now();
-    const bool made = GeneratePictures(again.string());
+    const bool made = GeneratePictures(again.Path());
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     EXPECT_TRUE(made);
     EXPECT_LT(seconds, 15.0);
     for (const std::string& name : GeneratedPictures::AllNames()) {
-        EXPECT_TRUE(GeneratedPictures::Bytes((again / name).string()) ==
-                    GeneratedPictures::Bytes(GeneratedPictures::Path(name)))
+        EXPECT_TRUE(ByteFile::Read(again.File(name)) ==
+                    ByteFile::Read(GeneratedPictures::Path(name)))
             << name << " differs between runs";
     }
-    std::filesystem::remove_all(again);
 }
 
 TEST(PictureFiles, GeneratorReportsAFolderItCannotWriteTo) {

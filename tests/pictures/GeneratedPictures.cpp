@@ -1,7 +1,7 @@
 #include "GeneratedPictures.h"
 
 #include "game/PictureManifest.h"
-
+#include "support/TempDirectory.h"
 #include "tools/GenerateAssets.h"
 
 #include <SDL.h>
@@ -9,37 +9,18 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <unistd.h>
-
-namespace {
-
-struct TempFolder {
-    std::string path;
-    ~TempFolder() {
-        if (!path.empty()) {
-            std::error_code ignored;
-            std::filesystem::remove_all(path, ignored);
-        }
-    }
-};
-
-} // namespace
+#include <memory>
 
 const std::string& GeneratedPictures::Dir() {
-    static TempFolder temp;
+    static std::unique_ptr<TempDirectory> temp;
     static const std::string dir = [] {
         const char* given = std::getenv("VANTOR_PICTURE_DIR");
         if (given != nullptr && std::filesystem::is_directory(given)) {
             return std::string(given);
         }
-        temp.path = (std::filesystem::temp_directory_path() /
-                     ("vantor-pictures-" + std::to_string(getpid())))
-                        .string();
-        std::filesystem::create_directories(temp.path);
-        GeneratePictures(temp.path);
-        return temp.path;
+        temp = std::make_unique<TempDirectory>();
+        GeneratePictures(temp->Path());
+        return temp->Path();
     }();
     return dir;
 }
@@ -72,11 +53,6 @@ const Picture& GeneratedPictures::Load(const std::string& name) {
     }
     SDL_FreeSurface(rgba);
     return picture;
-}
-
-std::vector<std::uint8_t> GeneratedPictures::Bytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 const std::vector<std::string>& GeneratedPictures::AllNames() {

@@ -15,7 +15,6 @@ public:
     static std::string Path(const std::string& name) { return Dir() + "/" + name; }
     // Decodes the file once and keeps it; a missing or unreadable file gives a 0 by 0 picture.
     static const Picture& Load(const std::string& name);
-    static std::vector<std::uint8_t> Bytes(const std::string& path);
 
     // Every picture file the game reads.
     static const std::vector<std::string>& AllNames();

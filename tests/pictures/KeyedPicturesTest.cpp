@@ -2,6 +2,8 @@
 #include "GeneratedPictures.h"
 #include "KeyColour.h"
 
+#include "support/ByteFile.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -82,8 +84,7 @@ Subject Measure(const Picture& picture, const KeyColour& key) {
 TEST(KeyedPictures, BackgroundIsExactlyTheKeyAndNoSubjectPixelFallsToIt) {
     for (const Keyed& keyed : AllKeyed()) {
         SCOPED_TRACE(keyed.name);
-        const std::vector<std::uint8_t> bytes =
-            GeneratedPictures::Bytes(GeneratedPictures::Path(keyed.name));
+        const std::vector<std::uint8_t> bytes = ByteFile::Read(GeneratedPictures::Path(keyed.name));
         ASSERT_GT(bytes.size(), 30u);
         EXPECT_EQ(bytes[28], 24) << "keyed pictures are 24-bit";
         const Picture& picture = GeneratedPictures::Load(keyed.name);

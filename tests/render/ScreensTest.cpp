@@ -4,30 +4,17 @@
 
 #include "graphics/SpriteSheet.h"
 #include "graphics/TextWriter.h"
+#include "support/PictureFile.h"
+#include "support/ShownRegion.h"
 
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
-struct Key {
-    bool used;
-    int r, g, b;
-};
-constexpr Key NoKey = {false, 0, 0, 0};
-constexpr Key Green = {true, 0, 255, 0};
-constexpr Key Blue = {true, 0, 0, 255};
-constexpr Key White = {true, 255, 255, 255};
-
-// Whether a pixel of a picture is keyed out when drawn rotated: every channel within 0.7.
-bool Keyed(uint32_t pixel, const Key& key) {
-    if (!key.used) {
-        return false;
-    }
-    const int limit = 178; // 0.7 of 255
-    return std::abs(static_cast<int>((pixel >> 16) & 0xFF) - key.r) <= limit &&
-           std::abs(static_cast<int>((pixel >> 8) & 0xFF) - key.g) <= limit &&
-           std::abs(static_cast<int>(pixel & 0xFF) - key.b) <= limit;
-}
+constexpr std::optional<KeyColour> NoKey;
+constexpr std::optional<KeyColour> Green = KeyColour::Green;
+constexpr std::optional<KeyColour> White = KeyColour::White;
 
 class Screens : public LoadedLevel {
 protected:
@@ -35,29 +22,15 @@ protected:
     // w, h) of the file that the screen shows unchanged at (x, y). Every step-th pixel is
     // looked at; at least 30 must qualify.
     double Shown(const char* file, int sx, int sy, int w, int h, int x, int y,
-                 const Key& key = NoKey, int tolerance = 3, uint32_t minAlpha = 0xFF,
+                 std::optional<KeyColour> key = NoKey, int tolerance = 3, int minAlpha = 0xFF,
                  int step = 3) {
-        const PictureFile picture(file);
+        const PictureFile picture(GeneratedAssets::Path(file));
         EXPECT_GT(picture.Width(), 0) << file;
+        const ShownRegion region{sx, sy, w, h, x, y, tolerance, minAlpha, key, step};
         int solid = 0;
-        int same = 0;
-        for (int py = sy; py < sy + h && py < picture.Height(); py += step) {
-            for (int px = sx; px < sx + w && px < picture.Width(); px += step) {
-                const uint32_t expected = picture.At(px, py);
-                if ((expected >> 24) < minAlpha || Keyed(expected, key)) {
-                    continue;
-                }
-                const int screenX = x + px - sx;
-                const int screenY = y + py - sy;
-                if (screenX < 0 || screenY < 0 || screenX >= 1024 || screenY >= 768) {
-                    continue;
-                }
-                ++solid;
-                same += Near(Pixel(screenX, screenY), expected, tolerance);
-            }
-        }
+        const double share = region.Share(offscreen->graphics, picture, solid);
         EXPECT_GE(solid, 30) << file << ": too few solid pixels to judge";
-        return solid > 0 ? static_cast<double>(same) / solid : 0.0;
+        return share;
     }
 
     // The backdrop shows unchanged in the rectangle.
@@ -81,8 +54,8 @@ protected:
 };
 
 TEST_F(Screens, LoadingMadeEveryPictureAndTextStyleWithoutAReport) {
-    EXPECT_TRUE(loadReports.empty())
-        << loadReports.front().first << " " << loadReports.front().second;
+    EXPECT_TRUE(offscreen->reports.empty())
+        << offscreen->reports.front().first << " " << offscreen->reports.front().second;
     EXPECT_EQ(SpriteSheet::live, 55);
     EXPECT_EQ(TextWriter::live, 14);
     EXPECT_NE(level->playerShip->baseBitmap, nullptr);

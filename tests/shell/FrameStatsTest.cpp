@@ -1,18 +1,21 @@
 #include "app/FrameStats.h"
+#include "support/TempDirectory.h"
 
 #include <gtest/gtest.h>
 
 #include <SDL.h>
 
-#include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <map>
 #include <string>
 
 namespace {
 
-std::map<std::string, double> ReadSummary(const std::string& path) {
+// The summary the statistics write, read back as its keys and values.
+std::map<std::string, double> WrittenSummary(const FrameStats& stats) {
+    const TempDirectory folder;
+    const std::string path = folder.File("frame-stats.txt");
+    stats.Write(path.c_str());
     std::map<std::string, double> values;
     std::ifstream file(path);
     std::string key;
@@ -38,11 +41,7 @@ TEST(FrameStatsTest, SummaryCountsLongestPercentileAndMean) {
         stats.Add(start, start + ticks(took), took / 2.0);
         start += ticks(16.0);
     }
-    const std::string path =
-        (std::filesystem::temp_directory_path() / "vantor-frame-stats-test.txt").string();
-    stats.Write(path.c_str());
-    const auto summary = ReadSummary(path);
-    std::remove(path.c_str());
+    const auto summary = WrittenSummary(stats);
 
     EXPECT_EQ(summary.at("frame_count"), 100);
     EXPECT_NEAR(summary.at("frame_max_ms"), 25.0, 0.01);
@@ -61,11 +60,7 @@ TEST(FrameStatsTest, FramesBeyondTheHistogramAndOfNoTimeAreCounted) {
     FrameStats stats;
     stats.Add(100, 100 + Uint64(frequency * 0.5), 0.0); // half a second
     stats.Add(200000, 200000, -0.001);                  // a clock that stood still
-    const std::string path =
-        (std::filesystem::temp_directory_path() / "vantor-frame-stats-long.txt").string();
-    stats.Write(path.c_str());
-    const auto summary = ReadSummary(path);
-    std::remove(path.c_str());
+    const auto summary = WrittenSummary(stats);
     EXPECT_EQ(summary.at("frame_count"), 2);
     EXPECT_NEAR(summary.at("frame_max_ms"), 500.0, 0.01);
     EXPECT_NEAR(summary.at("frame_p99_ms"), 500.0, 0.01);

@@ -1,19 +1,10 @@
 #include "CommandChecker.h"
 
 #include "sound/MediaCommand.h"
-#include "sound/MediaControl.h"
 #include "sound/SoundCommands.h"
 #include "sound/SoundFiles.h"
 
 #include <string_view>
-
-CommandChecker::CommandChecker() {
-    SetMediaPlayer(this);
-}
-
-CommandChecker::~CommandChecker() {
-    SetMediaPlayer(nullptr);
-}
 
 void CommandChecker::Send(const char* command) {
     sent += 1;

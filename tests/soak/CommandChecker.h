@@ -1,19 +1,14 @@
 #pragma once
 
-#include "sound/MediaPlayer.h"
+#include "support/InstalledPlayer.h"
 
 #include <cstdint>
 
 // Stands in for the sound player for its lifetime and checks every command the game sends:
 // it must parse, and the file it names must be one of the game's sound files. Keeps counts
 // only, so that a long run stays the same size.
-class CommandChecker final : public MediaPlayer {
+class CommandChecker final : public InstalledPlayer {
 public:
-    CommandChecker();
-    ~CommandChecker() override;
-    CommandChecker(const CommandChecker&) = delete;
-    CommandChecker& operator=(const CommandChecker&) = delete;
-
     void Send(const char* command) override;
 
     int64_t sent = 0;

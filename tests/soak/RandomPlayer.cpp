@@ -88,14 +88,11 @@ void RandomPlayer::FireAt(const Sector01& level) {
 }
 
 bool RandomPlayer::VisitPlanet(const Sector01& level) {
-    const float xs[] = {level.planet1X, level.planet2X, level.planet3X};
-    const float ys[] = {level.planet1Y, level.planet2Y, level.planet3Y};
-    const bool unclaimed[] = {level.planet1Unclaimed, level.planet2Unclaimed,
-                              level.planet3Unclaimed};
-    const int which = Below(3);
-    const int x = static_cast<int>(xs[which]) + 20;
-    const int y = static_cast<int>(ys[which]) + 20;
-    if (!unclaimed[which] || xs[which] <= 0 || x >= ScreenWidth || y >= ScreenHeight) {
+    const std::array<ConstPlanetView, 3> planets = level.SectorPlanets();
+    const ConstPlanetView& planet = planets[Below(3)];
+    const int x = static_cast<int>(planet.x) + 20;
+    const int y = static_cast<int>(planet.y) + 20;
+    if (!planet.unclaimed || planet.x <= 0 || x >= ScreenWidth || y >= ScreenHeight) {
         return false;
     }
     Order(x, y);

@@ -2,14 +2,6 @@
 
 #include "game/Sector01.h"
 
-namespace {
-
-bool PanelShown(int32_t inRange, bool unclaimed) {
-    return inRange == 1 && unclaimed;
-}
-
-} // namespace
-
 Screen ScreenOf(const Sector01& level) {
     if (!level.gameStarted) {
         return Screen::Title;
@@ -20,10 +12,10 @@ Screen ScreenOf(const Sector01& level) {
     if (level.menuOpen) {
         return Screen::Menu;
     }
-    if (PanelShown(level.planet1InRange, level.planet1Unclaimed) ||
-        PanelShown(level.planet2InRange, level.planet2Unclaimed) ||
-        PanelShown(level.planet3InRange, level.planet3Unclaimed)) {
-        return Screen::PlanetPanel;
+    for (const ConstPlanetView& planet : level.SectorPlanets()) {
+        if (planet.ShowsPanel()) {
+            return Screen::PlanetPanel;
+        }
     }
     return Screen::Play;
 }

@@ -12,16 +12,17 @@
 #include "app/LevelController.h"
 #include "game/Sector01.h"
 #include "graphics/Graphics.h"
-#include "graphics/ImageErrorReporter.h"
 #include "graphics/SpriteSheet.h"
 #include "graphics/TextWriter.h"
+#include "support/GeneratedAssets.h"
+#include "support/RecordingReporter.h"
+#include "support/WorkingDirectory.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 
 namespace {
 
@@ -31,22 +32,6 @@ constexpr int Frames = 50000;
 // sound command has been used many times over.
 constexpr int SettledFrame = 10000;
 constexpr long AllowedGrowthKilobytes = 1024;
-
-class CountingReporter : public ImageErrorReporter {
-public:
-    void Report(const char* text, const char* fileName) override {
-        std::fprintf(stderr, "picture report: %s%s\n", text, fileName);
-        reports += 1;
-    }
-    int reports = 0;
-};
-
-std::string AssetDir() {
-    if (const char* dir = std::getenv("VANTOR_ASSET_DIR")) {
-        return dir;
-    }
-    return VANTOR_BUILD_ASSET_DIR;
-}
 
 // What happened over the run, beyond the screens shown.
 struct Story {
@@ -94,15 +79,17 @@ TEST(Soak, FiftyThousandFramesOfRandomPlayStayCleanAndFlat) {
     CommandChecker sound;
 
     // Loaded from the asset folder, as the game starts in it.
-    CountingReporter reporter;
-    SetImageErrorReporter(&reporter);
-    const std::filesystem::path before = std::filesystem::current_path();
-    std::filesystem::current_path(AssetDir());
     auto* level = new Sector01();
-    LevelController::LoadInitialLevel(level);
-    std::filesystem::current_path(before);
-    SetImageErrorReporter(nullptr);
-    EXPECT_EQ(reporter.reports, 0) << "every picture should load from " << AssetDir();
+    {
+        const RecordingReporter reporter;
+        const WorkingDirectory inAssets(GeneratedAssets::Dir());
+        LevelController::LoadInitialLevel(level);
+        for (const auto& [text, fileName] : reporter.reports) {
+            std::fprintf(stderr, "picture report: %s%s\n", text.c_str(), fileName.c_str());
+        }
+        EXPECT_EQ(reporter.reports.size(), 0u)
+            << "every picture should load from " << GeneratedAssets::Dir();
+    }
 
     // Loading seeds the game's dice with the clock; a fixed seed and a fresh game make every
     // run play the same.

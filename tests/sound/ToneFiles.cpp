@@ -1,10 +1,11 @@
 #include "ToneFiles.h"
 
+#include "support/ByteFields.h"
+
 #include <lame/lame.h>
 
 #include <cmath>
 #include <cstdint>
-#include <fstream>
 #include <stdexcept>
 
 namespace {
@@ -22,12 +23,6 @@ std::vector<short> Samples(double seconds, double frequency) {
     return samples;
 }
 
-void PutLittleEndian(std::vector<unsigned char>& bytes, std::uint32_t value, int size) {
-    for (int i = 0; i < size; ++i) {
-        bytes.push_back(static_cast<unsigned char>((value >> (8 * i)) & 0xff));
-    }
-}
-
 void PutText(std::vector<unsigned char>& bytes, const char* text) {
     for (const char* c = text; *c != '\0'; ++c) {
         bytes.push_back(static_cast<unsigned char>(*c));
@@ -43,20 +38,20 @@ std::vector<unsigned char> WavTone(double seconds, double frequency) {
     const auto dataSize = static_cast<std::uint32_t>(samples.size() * 2);
     std::vector<unsigned char> bytes;
     PutText(bytes, "RIFF");
-    PutLittleEndian(bytes, 36 + dataSize, 4);
+    ByteFields::AppendLittleEndian(bytes, 36 + dataSize, 4);
     PutText(bytes, "WAVE");
     PutText(bytes, "fmt ");
-    PutLittleEndian(bytes, 16, 4);
-    PutLittleEndian(bytes, 1, 2); // PCM
-    PutLittleEndian(bytes, 1, 2); // mono
-    PutLittleEndian(bytes, SampleRate, 4);
-    PutLittleEndian(bytes, SampleRate * 2, 4);
-    PutLittleEndian(bytes, 2, 2);
-    PutLittleEndian(bytes, 16, 2);
+    ByteFields::AppendLittleEndian(bytes, 16, 4);
+    ByteFields::AppendLittleEndian(bytes, 1, 2); // PCM
+    ByteFields::AppendLittleEndian(bytes, 1, 2); // mono
+    ByteFields::AppendLittleEndian(bytes, SampleRate, 4);
+    ByteFields::AppendLittleEndian(bytes, SampleRate * 2, 4);
+    ByteFields::AppendLittleEndian(bytes, 2, 2);
+    ByteFields::AppendLittleEndian(bytes, 16, 2);
     PutText(bytes, "data");
-    PutLittleEndian(bytes, dataSize, 4);
+    ByteFields::AppendLittleEndian(bytes, dataSize, 4);
     for (const short sample : samples) {
-        PutLittleEndian(bytes, static_cast<std::uint16_t>(sample), 2);
+        ByteFields::AppendLittleEndian(bytes, static_cast<std::uint16_t>(sample), 2);
     }
     return bytes;
 }
@@ -93,15 +88,6 @@ std::vector<unsigned char> Mp3Tone(double seconds, double frequency) {
     }
     bytes.resize(static_cast<std::size_t>(encoded + flushed));
     return bytes;
-}
-
-void Write(const std::string& path, const std::vector<unsigned char>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    if (!out) {
-        throw std::runtime_error("could not write " + path);
-    }
 }
 
 } // namespace ToneFiles

@@ -1,16 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <numbers>
 #include <string>
 #include <vector>
 
 #include "Mp3Decoder.h"
+#include "support/ByteFile.h"
+#include "support/TempDirectory.h"
 #include "tools/sounds/Mp3Encoder.h"
 
 namespace {
@@ -38,19 +36,16 @@ int RisingCrossings(const Mp3Decoder& sound, int channel) {
 
 class Mp3EncoderRoundTrip : public testing::Test {
 protected:
-    std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                 ("vantor-encoder-" + std::to_string(::getpid()) + ".mp3");
-    void TearDown() override { std::filesystem::remove(path); }
+    const TempDirectory folder;
+    const std::string path = folder.File("round-trip.mp3");
 
     Mp3Decoder EncodeAndDecode(const Mp3Encoder& encoder, const StereoBuffer& sound,
                                std::vector<unsigned char>& mp3) {
         std::string error;
         EXPECT_TRUE(encoder.Encode(sound, mp3, error)) << error;
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(mp3.data()),
-                   static_cast<std::streamsize>(mp3.size()));
+        ByteFile::Write(path, mp3);
         Mp3Decoder decoded;
-        EXPECT_TRUE(decoded.Decode(path.string(), error)) << error;
+        EXPECT_TRUE(decoded.Decode(path, error)) << error;
         return decoded;
     }
 };

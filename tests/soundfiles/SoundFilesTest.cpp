@@ -3,21 +3,20 @@
 // (VANTOR_SOUND_DIR); run alone, the suite generates them into a temporary folder.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "Mp3Decoder.h"
 #include "sound/SoundCommands.h"
 #include "sound/SoundFiles.h"
+#include "support/ByteFile.h"
+#include "support/TempDirectory.h"
 #include "tools/GenerateAssets.h"
 #include "tools/sounds/MusicLibrary.h"
 #include "tools/sounds/SoundLibrary.h"
@@ -36,11 +35,6 @@ const std::vector<std::string> Voices = {
     "lifesupportfailurealldecksabandonship_ep.mp3", "longrangescanplanetcomplete_clean.mp3",
     "pleasespecifyhowyouwouldliketoproceed_ep.mp3"};
 
-std::vector<unsigned char> ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), {});
-}
-
 class SoundFiles : public testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -49,18 +43,14 @@ protected:
             folder = given;
             return;
         }
-        folder = fs::temp_directory_path() / ("vantor-sounds-" + std::to_string(::getpid()));
-        fs::create_directories(folder);
-        ownsFolder = true;
+        ownFolder = std::make_unique<TempDirectory>();
+        folder = ownFolder->Path();
         generated = GenerateSounds(folder.string());
     }
 
     static void TearDownTestSuite() {
         decoded.clear();
-        if (ownsFolder) {
-            std::error_code error;
-            fs::remove_all(folder, error);
-        }
+        ownFolder.reset();
     }
 
     void SetUp() override { ASSERT_TRUE(generated) << "GenerateSounds reported a failure"; }
@@ -82,7 +72,7 @@ protected:
     static double Seconds(const Song& song) { return song.BarSeconds() * song.bars; }
 
     static inline fs::path folder;
-    static inline bool ownsFolder = false;
+    static inline std::unique_ptr<TempDirectory> ownFolder; // when the suite made the files itself
     static inline bool generated = true;
     static inline std::map<std::string, Mp3Decoder> decoded;
 };
@@ -104,7 +94,7 @@ TEST_F(SoundFiles, EveryFileTheGamePlaysIsThereUnderItsExactName) {
 TEST_F(SoundFiles, EveryFileIsAnMp3WithAGaplessInfoTag) {
     for (const char* file : ::SoundFiles::Names) {
         SCOPED_TRACE(file);
-        const std::vector<unsigned char> bytes = ReadBytes(folder / file);
+        const std::vector<unsigned char> bytes = ByteFile::Read(folder / file);
         ASSERT_GT(bytes.size(), 4u);
         // An MPEG audio frame header: eleven set sync bits, MPEG-1 layer III at 44.1 kHz.
         EXPECT_EQ(bytes[0], 0xFF);
@@ -287,7 +277,7 @@ TEST_F(SoundFiles, MakingAFileAgainGivesTheSameBytes) {
         std::vector<unsigned char> again;
         std::string error;
         ASSERT_TRUE(library.Make(file, again, error)) << error;
-        EXPECT_TRUE(again == ReadBytes(folder / file)) << file << " came out different";
+        EXPECT_TRUE(again == ByteFile::Read(folder / file)) << file << " came out different";
     }
 }
 

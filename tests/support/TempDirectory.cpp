@@ -1,19 +1,15 @@
-#include "TempDirectory.h"
+#include "support/TempDirectory.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
-#include <vector>
 
 TempDirectory::TempDirectory() {
-    const std::string pattern =
-        (std::filesystem::temp_directory_path() / "vantor-graphics-XXXXXX").string();
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    if (mkdtemp(name.data()) == nullptr) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "vantor-test-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) {
         throw std::runtime_error("cannot make a temporary directory");
     }
-    root = name.data();
+    root = pattern;
 }
 
 TempDirectory::~TempDirectory() {

@@ -1,6 +1,8 @@
-#include "LevelScreens.h"
+#include "support/LevelScreens.h"
 
 #include "game/Sector01.h"
+
+#include <array>
 
 std::vector<LevelScreens::Screen> LevelScreens::All() {
     return {Screen::Title,
@@ -50,23 +52,7 @@ void LevelScreens::Show(Sector01& level, Screen screen, int frameCount) {
     if (screen == Screen::Title) {
         return;
     }
-    level.titleScreen = false;
-    level.gameStarted = true;
-    level.inputLocked = false;
-    level.shipX = 700;
-    level.shipY = 300;
-    level.enemyX = 850;
-    level.enemyY = 550;
-    level.planet1X = 150;
-    level.planet1Y = 200;
-    level.planet2X = 150;
-    level.planet2Y = 450;
-    level.planet3X = 420;
-    level.planet3Y = 450;
-    level.asteroidX = 420;
-    level.asteroidY = 180;
-    level.sector = 2;
-    level.sectorLayout = 12;
+    Playing(level, 2, 12);
     switch (screen) {
     case Screen::Title:
         break;
@@ -120,4 +106,26 @@ void LevelScreens::Show(Sector01& level, Screen screen, int frameCount) {
         level.enemyHeading = 0;
         break;
     }
+}
+
+void LevelScreens::Playing(Sector01& level, float sector, int layout) {
+    level.titleScreen = false;
+    level.gameStarted = true;
+    level.inputLocked = false;
+    level.sector = sector;
+    level.sectorLayout = layout;
+    level.shipX = 700;
+    level.shipY = 300;
+    level.enemyX = 850;
+    level.enemyY = 550;
+    const std::array<PlanetView, 3> planets = level.SectorPlanets();
+    planets[0].x = 150;
+    planets[0].y = 200;
+    planets[1].x = 150;
+    planets[1].y = 450;
+    planets[2].x = 420;
+    planets[2].y = 450;
+    level.asteroidX = 420;
+    level.asteroidY = 180;
+    level.torpedoInFlight = false;
 }

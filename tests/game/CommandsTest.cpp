@@ -1,4 +1,4 @@
-#include "support/SectorFixture.h"
+#include "SectorFixture.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 // What drawing a frame does to the game, besides drawing: the planet panel locks the mouse,
 // the top bar keeps the warp percentage and the damage in order and ends a wrecked game, the
 // ships step parks a destroyed enemy, and the end screen keeps asking for its music.
-#include "support/SectorFixture.h"
+#include "SectorFixture.h"
 
 #include <string>
 #include <vector>

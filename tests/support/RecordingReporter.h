@@ -6,8 +6,9 @@
 #include <utility>
 #include <vector>
 
-// Takes the place of the default image error reporter while it lives and keeps every report.
-class RecordingReporter : public ImageErrorReporter {
+// Takes the place of the default picture error reporter while it lives and keeps every report
+// instead of showing it.
+class RecordingReporter final : public ImageErrorReporter {
 public:
     RecordingReporter() { SetImageErrorReporter(this); }
     ~RecordingReporter() override { SetImageErrorReporter(nullptr); }
@@ -15,7 +16,7 @@ public:
     RecordingReporter& operator=(const RecordingReporter&) = delete;
 
     void Report(const char* text, const char* fileName) override {
-        reports.emplace_back(text, fileName);
+        reports.emplace_back(text, fileName != nullptr ? fileName : "");
     }
 
     std::vector<std::pair<std::string, std::string>> reports; // text, file name

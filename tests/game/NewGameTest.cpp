@@ -1,5 +1,6 @@
-#include "support/SectorFixture.h"
+#include "SectorFixture.h"
 
+#include <array>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -23,9 +24,9 @@ TEST(SectorLoad, StartsANewGameOnTheTitleWithNoPlanetsInTheFirstSector) {
     EXPECT_LE(level.sectorLayout, 10);
     // Planets were placed while the layout was still 0, so the first sector has none,
     // whatever layout the new game then drew.
-    for (float coordinate : {level.planet1X, level.planet1Y, level.planet2X, level.planet2Y,
-                             level.planet3X, level.planet3Y}) {
-        EXPECT_EQ(coordinate, 0.0f);
+    for (const PlanetView& planet : level.SectorPlanets()) {
+        EXPECT_EQ(planet.x, 0.0f);
+        EXPECT_EQ(planet.y, 0.0f);
     }
     EXPECT_GE(level.asteroidX, 101.0f);
     EXPECT_LE(level.asteroidX, 510.0f);
@@ -180,10 +181,11 @@ TEST_F(NewGameTest, OddLayoutsBelowFifteenPlaceThreePlanetsInTheirRanges) {
         };
         srand(static_cast<unsigned>(layout));
         level.PlacePlanets();
-        const float placed[6] = {level.planet1X, level.planet1Y, level.planet2X,
-                                 level.planet2Y, level.planet3X, level.planet3Y};
-        for (int i = 0; i < 6; ++i) {
-            EXPECT_EQ(placed[i], expected[i]) << "layout " << layout << " coordinate " << i;
+        const std::array<PlanetView, 3> planets = level.SectorPlanets();
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(planets[i].x, expected[2 * i]) << "layout " << layout << " planet " << i + 1;
+            EXPECT_EQ(planets[i].y, expected[2 * i + 1])
+                << "layout " << layout << " planet " << i + 1;
         }
     }
 }

@@ -1,5 +1,5 @@
+#include "SectorFixture.h"
 #include "game/BoxTest.h"
-#include "support/SectorFixture.h"
 
 #include <string>
 #include <vector>
@@ -176,9 +176,9 @@ TEST_F(Combat, WithoutPlanetsAllThreeSitAtTheCornerWithinReach) {
     level.shipX = 60;
     level.shipY = 30;
     level.Update();
-    EXPECT_EQ(level.planet1InRange, 1);
-    EXPECT_EQ(level.planet2InRange, 1);
-    EXPECT_EQ(level.planet3InRange, 1);
+    for (const PlanetView& planet : level.SectorPlanets()) {
+        EXPECT_EQ(planet.inRange, 1);
+    }
     EXPECT_EQ(sound.Take(), Commands(3, "play longrangescanplanetcomplete_clean.mp3"));
 
     // The cue repeats while the ship stays, but only for planets not yet claimed.

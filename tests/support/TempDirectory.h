@@ -11,6 +11,8 @@ public:
     TempDirectory(const TempDirectory&) = delete;
     TempDirectory& operator=(const TempDirectory&) = delete;
 
+    // The directory's full path.
+    const std::string& Path() const { return root; }
     // The full path of a file named name inside the directory.
     std::string File(const std::string& name) const;
 

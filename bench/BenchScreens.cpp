@@ -1,0 +1,47 @@
+#include "bench/BenchScreens.h"
+
+#include "game/Sector01.h"
+#include "support/LevelScreens.h"
+
+void BenchScreens::Title(Sector01& level) {
+    level.NewGame();
+}
+
+void BenchScreens::Play(Sector01& level) {
+    level.NewGame();
+    level.OnEnter(false);
+    LevelScreens::Playing(level, 2, 1); // three planets and the asteroid
+    level.shipX = 600;
+    level.shipY = 330;
+    level.shipHeading = 30;
+    level.enemyX = 820;
+    level.enemyY = 520;
+    level.enemyHeading = 210;
+    level.torpedoInFlight = true;
+    level.torpedoX = 700;
+    level.torpedoY = 400;
+    level.torpedoHeading = 40;
+    level.energy = 1234;
+    level.science = 567;
+    level.enemiesDestroyed = 3;
+    level.frameCount = 130;
+}
+
+void BenchScreens::PlanetPanel(Sector01& level) {
+    Play(level);
+    level.planet1InRange = 1;
+    level.planet1Unclaimed = true;
+}
+
+void BenchScreens::Menu(Sector01& level) {
+    Play(level);
+    level.menuOpen = true;
+    level.inputLocked = true;
+}
+
+void BenchScreens::EndScreen(Sector01& level) {
+    Play(level);
+    level.damageLevel = 6;
+    level.gameOver = true;
+    level.inputLocked = true;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+class Sector01;
+
+// The screens the drawing benchmarks draw. Each starts from a new game; the play screens are
+// in sector 2 with a layout that shows planets and the asteroid, the ship and the enemy in view
+// and turned, and a torpedo in flight.
+class BenchScreens {
+public:
+    static void Title(Sector01& level);
+    static void Play(Sector01& level);
+    static void PlanetPanel(Sector01& level);
+    static void Menu(Sector01& level);
+    // The defeat: the wrecked ship burning, every damage picture, the end screen's sounds.
+    static void EndScreen(Sector01& level);
+};

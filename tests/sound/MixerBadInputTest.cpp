@@ -1,0 +1,156 @@
+// Bad sound files, any string as a command, no audio device and a device already taken: the
+// player stays silent where it cannot play, prints nothing and plays on.
+#include "MixerPlayerTest.h"
+#include "ToneFiles.h"
+
+#include "support/ByteFile.h"
+
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace std::chrono_literals;
+
+TEST_F(MixerPlayerTest, BadFilesStaySilentWithoutAWord) {
+    ByteFile::Write("empty.mp3", {});
+    std::vector<unsigned char> noise(20000);
+    std::mt19937 random(7);
+    for (auto& byte : noise) {
+        byte = static_cast<unsigned char>(random() & 0xff);
+    }
+    ByteFile::Write("noise.mp3", noise);
+    ByteFile::Write("text.mp3", {'h', 'e', 'l', 'l', 'o', '\n'});
+    ByteFile::Write("header.mp3", {'I', 'D', '3', 3, 0, 0, 0, 0, 0, 10, 0xff, 0xfb});
+    ByteFile::Write("riff.wav", {'R', 'I', 'F', 'F', 100, 0, 0, 0, 'W', 'A', 'V', 'E'});
+    std::vector<unsigned char> truncated = ToneFiles::Mp3Tone(0.5, 440);
+    truncated.resize(truncated.size() / 2);
+    ByteFile::Write("truncated.mp3", truncated);
+    ByteFile::Write("good.mp3", ToneFiles::Mp3Tone(2.0, 440));
+    const std::vector<const char*> bad = {"missing.mp3", "empty.mp3",  "noise.mp3",
+                                          "text.mp3",    "header.mp3", "riff.wav"};
+
+    testing::internal::CaptureStderr();
+    testing::internal::CaptureStdout();
+    MixerPlayer player;
+    OpenAndCount(player);
+    player.WarmUp(bad.data(), static_cast<int>(bad.size()));
+    ASSERT_TRUE(player.WaitForDecoding(Patience));
+    for (const char* file : bad) {
+        EXPECT_EQ(player.StateOf(file), FileState::Failed) << file;
+        const std::string play = std::string("play ") + file;
+        player.Send(play.c_str());
+        player.Send((play + " repeat").c_str());
+        EXPECT_FALSE(player.IsPlaying(file)) << file;
+        EXPECT_EQ(player.StartCount(file), 0) << file;
+    }
+    EXPECT_EQ(Mix_Playing(-1), 0);
+
+    // A cut-off file plays what is there, or nothing; either way it is settled, not stuck.
+    player.Send("play truncated.mp3");
+    ASSERT_TRUE(player.WaitForDecoding(Patience));
+    EXPECT_NE(player.StateOf("truncated.mp3"), FileState::Decoding);
+
+    // The good file plays on regardless.
+    player.Send("play good.mp3");
+    ASSERT_TRUE(player.WaitForDecoding(Patience));
+    EXPECT_TRUE(player.IsPlaying("good.mp3"));
+    StopCounting();
+    player.Close();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
+TEST_F(MixerPlayerTest, WithoutAnAudioDeviceEverythingIsHarmless) {
+    ByteFile::Write("intro.mp3", ToneFiles::Mp3Tone(0.2, 440));
+    setenv("SDL_AUDIODRIVER", "no-such-audio-driver", 1);
+    MixerPlayer player;
+    EXPECT_FALSE(player.Open());
+    EXPECT_FALSE(player.IsOpen());
+
+    const char* files[] = {"intro.mp3"};
+    player.WarmUp(files, 1);
+    player.Send("play intro.mp3");
+    player.Send("play intro.mp3 repeat");
+    player.Send("stop intro.mp3");
+    player.Send("garbage");
+    EXPECT_TRUE(player.WaitForDecoding(0ms));
+    EXPECT_EQ(player.StateOf("intro.mp3"), FileState::Unknown);
+    EXPECT_FALSE(player.IsPlaying("intro.mp3"));
+    player.Close();
+
+    // The failed attempt left nothing behind: with a device the same player works.
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    ASSERT_TRUE(player.Open()) << SDL_GetError();
+    WarmUpAndWait(player, {"intro.mp3"});
+    player.Send("play intro.mp3");
+    EXPECT_TRUE(player.IsPlaying("intro.mp3"));
+}
+
+TEST_F(MixerPlayerTest, OnlyOnePlayerHoldsTheDevice) {
+    ByteFile::Write("intro.mp3", ToneFiles::Mp3Tone(0.5, 440));
+    MixerPlayer first;
+    MixerPlayer second;
+    ASSERT_TRUE(first.Open());
+    EXPECT_FALSE(second.Open());
+    second.Send("play intro.mp3");
+    EXPECT_EQ(second.StateOf("intro.mp3"), FileState::Unknown);
+
+    first.Close();
+    EXPECT_EQ(first.StateOf("intro.mp3"), FileState::Unknown);
+    ASSERT_TRUE(second.Open());
+    WarmUpAndWait(second, {"intro.mp3"});
+    second.Send("play intro.mp3");
+    EXPECT_TRUE(second.IsPlaying("intro.mp3"));
+}
+
+TEST_F(MixerPlayerTest, AnyStringIsHarmless) {
+    ByteFile::Write("good.wav", ToneFiles::WavTone(1.0, 440));
+    MixerPlayer player;
+    OpenAndCount(player);
+
+    std::vector<std::string> junk = {
+        "",
+        " ",
+        "play",
+        "stop",
+        "play good.wav repeat repeat",
+        "stop good.wav repeat",
+        "play\tgood.wav",
+        "play good.wav\n",
+        "PLAY good.wav",
+        std::string(100000, 'p'),
+        "play " + std::string(100000, 'x'),
+        "play " + std::string(MediaCommand::MaxFileNameLength + 1, 'x'),
+        std::string(300, ' ') + "play good.wav",
+        "play \x80\x81\xfe\xff",
+        "play g\xc3\xb6\xc3\xb6"
+        "d.wav",
+        "stop \x01\x02\x03",
+    };
+    std::mt19937 random(12345);
+    for (int i = 0; i < 2000; ++i) {
+        std::string text(random() % 300, '\0');
+        for (char& c : text) {
+            c = static_cast<char>(random() % 255 + 1);
+        }
+        // A byte outside printable ASCII at the front keeps every one of them malformed.
+        text.insert(text.begin(), static_cast<char>(0x80 + random() % 0x80));
+        junk.push_back(text);
+    }
+    for (const std::string& text : junk) {
+        player.Send(text.c_str());
+    }
+    EXPECT_EQ(Mix_Playing(-1), 0);
+    EXPECT_TRUE(player.WaitForDecoding(0ms));
+    EXPECT_EQ(player.StateOf("good.wav"), FileState::Unknown);
+
+    player.Send("play good.wav");
+    ASSERT_TRUE(player.WaitForDecoding(Patience));
+    EXPECT_TRUE(player.IsPlaying("good.wav"));
+    StopCounting();
+}

@@ -1,0 +1,141 @@
+// Decoding in the background: what a command does while its file is still being decoded, the
+// order files are decoded in, and the table of files the player keeps.
+#include "MixerPlayerTest.h"
+#include "ToneFiles.h"
+
+#include "support/ByteFile.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+TEST_F(MixerPlayerTest, AFailedFileIsDecodedOnlyOnce) {
+    GatedPlayer player(true);
+    OpenAndCount(player);
+    for (int frame = 0; frame < 50; ++frame) {
+        player.Send("play longrangescanplanetcomplete_clean.mp3");
+    }
+    ASSERT_TRUE(player.WaitForDecoding(Patience));
+    EXPECT_EQ(player.StateOf("longrangescanplanetcomplete_clean.mp3"), FileState::Failed);
+
+    // The file turning up later does not bring it back: the failure is remembered.
+    ByteFile::Write("longrangescanplanetcomplete_clean.mp3", ToneFiles::Mp3Tone(0.2, 440));
+    for (int frame = 0; frame < 50; ++frame) {
+        player.Send("play longrangescanplanetcomplete_clean.mp3");
+    }
+    ASSERT_TRUE(player.WaitForDecoding(Patience));
+    EXPECT_EQ(player.Decoded().size(), 1u);
+    EXPECT_FALSE(player.IsPlaying("longrangescanplanetcomplete_clean.mp3"));
+    StopCounting();
+}
+
+TEST_F(MixerPlayerTest, APlayWhileTheFileIsDecodingStartsWhenItIsReady) {
+    ByteFile::Write("track01.mp3", ToneFiles::Mp3Tone(1.0, 440));
+    GatedPlayer player(false);
+    OpenAndCount(player);
+    ASSERT_NO_FATAL_FAILURE(WarmUpHeldAtTheGate(player, "track01.mp3"));
+
+    // The decoding thread is held at the gate: the command must return all the same.
+    player.Send("play track01.mp3 repeat");
+    EXPECT_EQ(player.StateOf("track01.mp3"), FileState::Decoding);
+    EXPECT_FALSE(player.IsPlaying("track01.mp3"));
+
+    player.OpenGate();
+    ASSERT_TRUE(player.WaitForDecoding(Patience));
+    EXPECT_TRUE(player.IsLooping("track01.mp3"));
+    EXPECT_EQ(player.StartCount("track01.mp3"), 1);
+    StopCounting();
+}
+
+TEST_F(MixerPlayerTest, AStopWhileTheFileIsDecodingCancelsThePlay) {
+    ByteFile::Write("intro.mp3", ToneFiles::Mp3Tone(1.0, 440));
+    GatedPlayer player(false);
+    OpenAndCount(player);
+    ASSERT_NO_FATAL_FAILURE(WarmUpHeldAtTheGate(player, "intro.mp3"));
+
+    player.Send("play intro.mp3");
+    player.Send("stop intro.mp3");
+    player.OpenGate();
+    ASSERT_TRUE(player.WaitForDecoding(Patience));
+    EXPECT_EQ(player.StateOf("intro.mp3"), FileState::Ready);
+    EXPECT_FALSE(player.IsPlaying("intro.mp3"));
+    EXPECT_EQ(player.StartCount("intro.mp3"), 0);
+
+    // A play after the stop while still decoding would have started it: the file works.
+    player.Send("play intro.mp3");
+    EXPECT_TRUE(player.IsPlaying("intro.mp3"));
+    StopCounting();
+}
+
+TEST_F(MixerPlayerTest, AFileOutsideTheWarmUpIsDecodedInTheBackgroundOnItsFirstPlay) {
+    ByteFile::Write("extra.wav", ToneFiles::WavTone(1.0, 440));
+    GatedPlayer player(false);
+    OpenAndCount(player);
+
+    player.Send("play extra.wav");
+    ASSERT_TRUE(player.WaitUntilDecodeStarted(1, Patience));
+    EXPECT_EQ(player.StateOf("extra.wav"), FileState::Decoding);
+    EXPECT_FALSE(player.IsPlaying("extra.wav"));
+
+    player.OpenGate();
+    ASSERT_TRUE(player.WaitForDecoding(Patience));
+    EXPECT_TRUE(player.IsPlaying("extra.wav"));
+    EXPECT_FALSE(player.IsLooping("extra.wav"));
+    StopCounting();
+}
+
+TEST_F(MixerPlayerTest, AFileWaitedForIsDecodedBeforeTheRestOfTheWarmUp) {
+    for (const char* file : {"a.wav", "b.wav", "c.wav", "d.wav"}) {
+        ByteFile::Write(file, ToneFiles::WavTone(0.5, 440));
+    }
+    GatedPlayer player(false);
+    OpenAndCount(player);
+    const char* files[] = {"a.wav", "b.wav", "c.wav", "d.wav"};
+    player.WarmUp(files, 4);
+    ASSERT_TRUE(player.WaitUntilDecodeStarted(1, Patience));
+
+    player.Send("play d.wav");
+    player.OpenGate();
+    ASSERT_TRUE(player.WaitForDecoding(Patience));
+    const std::vector<std::string> order = {"a.wav", "d.wav", "b.wav", "c.wav"};
+    EXPECT_EQ(player.Decoded(), order);
+    EXPECT_TRUE(player.IsPlaying("d.wav"));
+    StopCounting();
+}
+
+TEST_F(MixerPlayerTest, WarmUpSkipsNullAndInvalidNamesAndDuplicates) {
+    ByteFile::Write("a.wav", ToneFiles::WavTone(0.1, 440));
+    GatedPlayer player(true);
+    OpenAndCount(player);
+    const std::string tooLong(MediaCommand::MaxFileNameLength + 1, 'a');
+    const char* files[] = {"a.wav", nullptr, "", "two words", tooLong.c_str(), "a.wav"};
+    player.WarmUp(files, 6);
+    player.WarmUp(nullptr, 3);
+    ASSERT_TRUE(player.WaitForDecoding(Patience));
+    EXPECT_EQ(player.Decoded(), std::vector<std::string>{"a.wav"});
+    EXPECT_EQ(player.StateOf("a.wav"), FileState::Ready);
+    StopCounting();
+}
+
+TEST_F(MixerPlayerTest, AFullTableMakesRoomFromFilesThatFailed) {
+    ByteFile::Write("late.wav", ToneFiles::WavTone(1.0, 440));
+    ByteFile::Write("kept.wav", ToneFiles::WavTone(1.0, 440));
+    MixerPlayer player;
+    OpenAndCount(player);
+    WarmUpAndWait(player, {"kept.wav"});
+
+    for (int i = 0; i < 3 * MixerPlayer::MaxFiles; ++i) {
+        const std::string command = "play missing" + std::to_string(i) + ".mp3";
+        player.Send(command.c_str());
+        ASSERT_TRUE(player.WaitForDecoding(Patience));
+    }
+    player.Send("play late.wav");
+    ASSERT_TRUE(player.WaitForDecoding(Patience));
+    EXPECT_TRUE(player.IsPlaying("late.wav"));
+
+    // A file that decoded keeps its place.
+    player.Send("play kept.wav");
+    EXPECT_TRUE(player.IsPlaying("kept.wav"));
+    StopCounting();
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "GatedPlayer.h"
+
+#include "sound/MixerPlayer.h"
+#include "support/TempDirectory.h"
+#include "support/WorkingDirectory.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+#include <vector>
+
+// The sound player's tests: every test runs in a fresh directory of its own, where it writes
+// the sound files it plays, on SDL's dummy audio driver.
+class MixerPlayerTest : public testing::Test {
+protected:
+    using FileState = MixerPlayer::FileState;
+
+    static constexpr std::chrono::milliseconds Patience{5000};
+
+    void SetUp() override;
+
+    // Whether the condition comes true within the time given, looking every 2 ms.
+    template <typename Condition>
+    static bool Eventually(Condition condition, std::chrono::milliseconds timeout = Patience) {
+        const auto deadline = std::chrono::steady_clock::now() + timeout;
+        while (!condition()) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                return false;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        return true;
+    }
+
+    // Opens the player and counts channel ends from now on.
+    static void OpenAndCount(MixerPlayer& player);
+    // Stops the counting before the player closes (closing halts every channel).
+    static void StopCounting();
+    static void WarmUpAndWait(MixerPlayer& player, std::vector<const char*> files);
+    // Gives the gated player the one file to warm up and waits until its decoding has started
+    // and is held at the gate.
+    static void WarmUpHeldAtTheGate(GatedPlayer& player, const char* file);
+
+    // SDL_mixer reports every end of a channel's sound, whether it ran out, was halted or was
+    // cut off by a restart. Counting them shows independently of the player's own bookkeeping
+    // that a sound was not restarted.
+    static inline std::atomic<int> channelEnds{0};
+    static void CountChannelEnd(int channel);
+
+    TempDirectory directory;
+    WorkingDirectory inDirectory{directory.Path()};
+};
