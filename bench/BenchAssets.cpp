@@ -11,14 +11,14 @@ bool BenchAssets::Enter() {
     std::error_code error;
     for (const char* file : PictureManifest::Files) {
         if (!std::filesystem::is_regular_file(dir / file, error)) {
-            std::fprintf(stderr, "vantor_bench: %s is missing from %s (build the target assets)\n",
+            std::fprintf(stderr, "vantor-bench: %s is missing from %s (build the target assets)\n",
                          file, dir.c_str());
             return false;
         }
     }
     std::filesystem::current_path(dir, error);
     if (error) {
-        std::fprintf(stderr, "vantor_bench: cannot enter %s: %s\n", dir.c_str(),
+        std::fprintf(stderr, "vantor-bench: cannot enter %s: %s\n", dir.c_str(),
                      error.message().c_str());
         return false;
     }

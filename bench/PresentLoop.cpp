@@ -2,7 +2,7 @@
 // shows one opaque full-screen picture sixty times a second through the game's own drawing
 // device (the same renderer choice, the same present), and nothing else. Whatever this loop
 // pays on a display, every frame of the game pays as well.
-// Usage: vantor_present_loop SECONDS STATS_FILE
+// Usage: vantor-present-loop SECONDS STATS_FILE
 #include "graphics/Graphics.h"
 
 #include <SDL.h>
@@ -78,19 +78,19 @@ SDL_Texture* OpaquePicture(SDL_Renderer* renderer) {
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: vantor_present_loop SECONDS STATS_FILE\n");
+        std::fprintf(stderr, "usage: vantor-present-loop SECONDS STATS_FILE\n");
         return 2;
     }
     const double seconds = std::atof(argv[1]);
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
-        std::fprintf(stderr, "vantor_present_loop: %s\n", SDL_GetError());
+        std::fprintf(stderr, "vantor-present-loop: %s\n", SDL_GetError());
         return 1;
     }
     SDL_Window* window = SDL_CreateWindow("Vantor Present Loop", 100, 100, Graphics::Width,
                                           Graphics::Height, SDL_WINDOW_HIDDEN);
     auto* graphics = new Graphics();
     if (window == nullptr || !graphics->Init(window)) {
-        std::fprintf(stderr, "vantor_present_loop: %s\n", SDL_GetError());
+        std::fprintf(stderr, "vantor-present-loop: %s\n", SDL_GetError());
         return 1;
     }
     SDL_Texture* picture = OpaquePicture(graphics->GetRenderTarget());

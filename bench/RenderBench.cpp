@@ -22,7 +22,7 @@ OffscreenLevel* Shared() {
         auto* made = new OffscreenLevel();
         const bool loaded = made->Ready() && made->Load(".");
         for (const auto& [text, fileName] : made->reports) {
-            std::fprintf(stderr, "vantor_bench: %s%s\n", text.c_str(), fileName.c_str());
+            std::fprintf(stderr, "vantor-bench: %s%s\n", text.c_str(), fileName.c_str());
         }
         if (!loaded) {
             delete made;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The real game on a virtual display (Xvfb), measured from outside, each figure beside the
-# same figure of a reference loop (vantor_present_loop: one opaque full-screen picture shown
+# same figure of a reference loop (vantor-present-loop: one opaque full-screen picture shown
 # sixty times a second through the game's drawing device, which every frame pays as well):
 #  1. CPU use while the title screen idles at 60 frames a second: the process's user and
 #     system time over 10 s, taken three times, and the frame times meanwhile;
@@ -24,7 +24,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build-bench}" && pwd)
 game=$build/app/vantor-game
-loop=$build/bench/vantor_present_loop
+loop=$build/bench/vantor-present-loop
 assets=$build/assets
 for tool in Xvfb xdotool convert /usr/bin/time; do
     command -v "$tool" >/dev/null || {
@@ -299,7 +299,7 @@ done
 echo "Sound files whose first play the scripted play covers: $reached of ${#all_files[@]}"
 printf '%s\n' "${unreached_lines[@]}"
 echo "  The first play of the two out of reach is not measured here: the game decodes every"
-echo "  file ahead at start-up alike, and vantor_bench times the first play of all twenty."
+echo "  file ahead at start-up alike, and vantor-bench times the first play of all twenty."
 
 # The targets.
 verdict() {
@@ -310,7 +310,7 @@ frame_max=$(stat "$tmp/frames.txt" frame_max_ms)
 frame_met=$(awk -v v="$frame_max" 'BEGIN { print (v <= 20) ? 1 : 0 }')
 memory_met=$((peak * 1024 <= 200000000 ? 1 : 0))
 echo
-echo "Targets (reference: vantor_present_loop in the same run):"
+echo "Targets (reference: vantor-present-loop in the same run):"
 printf "  %-46s %-14s %-20s %s\n" "target" "figure" "reference loop" "met?"
 printf "  %-46s %-14s %-20s %s\n" "peak resident memory <= 200 MB" "$(megabytes "$peak") MB" \
     "$(megabytes "$loop_peak") MB" "$(verdict "$memory_met")"

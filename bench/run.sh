@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The performance figures of the game, each beside its target, in one command:
-#   bash bench/run.sh [vantor_bench options, e.g. --benchmark_repetitions=5]
+#   bash bench/run.sh [vantor-bench options, e.g. --benchmark_repetitions=5]
 # Installs the Debian packages, makes a Release build in build-bench (the benchmarks, the
 # reference present loop, the game and its generated assets), runs the benchmarks
-# (vantor_bench), then the real game on a virtual display (bench/measure_game.sh).
+# (vantor-bench), then the real game on a virtual display (bench/measure_game.sh).
 # Both parts always run; the exit status is 1 when either misses a target or fails.
 # BENCH_JOBS sets the build's parallel jobs (default 2).
 set -euo pipefail
@@ -15,14 +15,14 @@ cd "$root"
 bash scripts/setup.sh # GNU time, for the game's peak memory, among the rest
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release
 cmake --build "$build" -j "${BENCH_JOBS:-2}" \
-    --target vantor_bench vantor_present_loop vantor-game assets
+    --target vantor-bench vantor-present-loop vantor-game assets
 
 status=0
 
 echo
-echo "== vantor_bench: update, drawing, loading and sound commands"
+echo "== vantor-bench: update, drawing, loading and sound commands"
 bench_status=0
-"$build/bench/vantor_bench" "$@" || bench_status=$?
+"$build/bench/vantor-bench" "$@" || bench_status=$?
 ((bench_status == 0)) || status=1
 
 echo
@@ -39,6 +39,6 @@ verdict() {
     *) echo "FAILED to measure (exit status $1)" ;;
     esac
 }
-echo "vantor_bench:     $(verdict "$bench_status")"
+echo "vantor-bench:     $(verdict "$bench_status")"
 echo "measure_game.sh:  $(verdict "$game_status")"
 exit "$status"

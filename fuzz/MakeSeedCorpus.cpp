@@ -6,7 +6,7 @@
 //   picture/file-error-*   reported as a file that cannot be read (no known picture)
 //   picture/frame-error-*  reported as a frame that cannot be read
 //   media-command/valid-*, media-command/invalid-*
-// Usage: make-seed-corpus CORPUS_DIR (the corpus folder of the source tree). The output is
+// Usage: vantor-make-seed-corpus CORPUS_DIR (the corpus folder of the source tree). The output is
 // the same on every run.
 #include "PngCrc.h"
 #include "sound/SoundCommands.h"

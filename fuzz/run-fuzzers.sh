@@ -19,8 +19,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 # Fuzz target, and its corpus folder under fuzz/corpus.
 targets=(
-    "fuzz-picture picture"
-    "fuzz-media-command media-command"
+    "vantor-fuzz-picture picture"
+    "vantor-fuzz-media-command media-command"
 )
 
 work=$(mktemp -d)

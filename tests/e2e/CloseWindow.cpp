@@ -1,5 +1,5 @@
 // Asks a window to close the way a window manager's close button does: a WM_DELETE_WINDOW
-// message through the WM_PROTOCOLS client message. Usage: close-window WINDOW_ID
+// message through the WM_PROTOCOLS client message. Usage: vantor-close-window WINDOW_ID
 #include <X11/Xlib.h>
 
 #include <cstdio>

@@ -1,4 +1,4 @@
-// The sound file tests. Run as "soundfile_tests --generate DIR" it only writes the game's
+// The sound file tests. Run as "vantor-soundfile-tests --generate DIR" it only writes the game's
 // sound files into DIR (emptied first); the test run then checks that folder, named by
 // VANTOR_SOUND_DIR, so the sounds are made once however many test processes run.
 #include <gtest/gtest.h>
