@@ -1,6 +1,7 @@
 #include "graphics/Graphics.h"
 
 #include "graphics/Letterbox.h"
+#include "graphics/PresentOverlay.h"
 #include "graphics/RendererChoice.h"
 
 #include <cmath>
@@ -57,10 +58,12 @@ bool Graphics::Init(SDL_Window* gameWindow) {
     // after any failure of the accelerated one.
     bool made = RendererChoice::MayHaveHardware() &&
                 CreateRenderer(SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+    vsync = made;
     if (made &&
         RendererChoice::IsSoftwareRasterizer(RendererChoice::OpenGlRendererName(renderTarget))) {
         DestroyRenderer();
         made = false;
+        vsync = false;
     }
     if (!made) {
         // SDL would otherwise show the software renderer's pixels through OpenGL.
@@ -131,6 +134,13 @@ void Graphics::EndDraw() {
         SDL_RenderFlush(renderTarget);
         return;
     }
+    Present();
+}
+
+void Graphics::Present() {
+    if (renderTarget == nullptr || window == nullptr) {
+        return;
+    }
     SDL_SetRenderTarget(renderTarget, nullptr);
     int outputWidth = 0;
     int outputHeight = 0;
@@ -148,9 +158,28 @@ void Graphics::EndDraw() {
         const bool oneToOne = box.w == Width && box.h == Height;
         SDL_SetTextureScaleMode(frame, oneToOne ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
         SDL_RenderCopy(renderTarget, frame, nullptr, &box);
+        if (overlay != nullptr && overlay->Visible()) {
+            // The overlay draws in game coordinates, onto the picture's place in the window.
+            SDL_RenderSetViewport(renderTarget, &box);
+            SDL_RenderSetScale(renderTarget, float(box.w) / float(Width),
+                               float(box.h) / float(Height));
+            overlay->Draw(*this);
+            SDL_RenderSetScale(renderTarget, 1.0f, 1.0f);
+            SDL_RenderSetViewport(renderTarget, nullptr);
+        }
     }
     SDL_RenderPresent(renderTarget);
     SDL_SetRenderTarget(renderTarget, frame);
+}
+
+bool Graphics::SetVsync(bool on) {
+    if (renderTarget == nullptr || window == nullptr) {
+        return false;
+    }
+    if (on != vsync && SDL_RenderSetVSync(renderTarget, on ? 1 : 0) == 0) {
+        vsync = on;
+    }
+    return vsync == on;
 }
 
 void Graphics::ClearScreen(float r, float g, float b) {

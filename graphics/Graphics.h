@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+class PresentOverlay;
+
 // The one drawing device of the game. Everything is drawn into a 1024 by 768 game picture
 // in game pixels. With a window, EndDraw presents that picture scaled to the window with
 // letterboxing; offscreen, the picture lives in memory and its pixels can be read back.
@@ -24,7 +26,16 @@ public:
     bool InitOffscreen();
 
     void BeginDraw();
+    // Ends the frame: offscreen, the drawing lands in the picture; with a window, the picture
+    // is presented (see Present).
     void EndDraw();
+    // Shows the game picture in the window again as it is, scaled with letterboxing, with the
+    // overlay (if one is set and visible) over it. Does nothing offscreen.
+    void Present();
+    // Whether presenting waits for the display's refresh. Only a renderer with vsync can; the
+    // result says whether the renderer now does as asked.
+    bool SetVsync(bool on);
+    bool Vsync() const { return vsync; }
     // A colour channel from 0 to 1 as a byte; out of range and NaN are clamped.
     static Uint8 ChannelByte(float component);
 
@@ -47,9 +58,10 @@ public:
 
     SDL_Window* window = nullptr; // the window presented to; null offscreen
     SDL_Renderer* renderTarget = nullptr;
-    SDL_Texture* frame = nullptr;   // with a window: the game picture, drawn into
-    SDL_Surface* surface = nullptr; // offscreen: the game picture's pixels
-    SDL_Color brush = {0, 0, 0, 0}; // the circle's colour, set on every use
+    SDL_Texture* frame = nullptr;      // with a window: the game picture, drawn into
+    SDL_Surface* surface = nullptr;    // offscreen: the game picture's pixels
+    SDL_Color brush = {0, 0, 0, 0};    // the circle's colour, set on every use
+    PresentOverlay* overlay = nullptr; // drawn over the picture when presenting; not owned
 
 private:
     // Makes a renderer of the given kind for the window with the game picture as its target;
@@ -57,4 +69,6 @@ private:
     bool CreateRenderer(Uint32 flags);
     // Destroys the renderer and the game picture made for it.
     void DestroyRenderer();
+
+    bool vsync = false;
 };

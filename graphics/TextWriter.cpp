@@ -109,19 +109,29 @@ TextWriter::~TextWriter() {
 }
 
 void TextWriter::DrawString(int x, int y, const wchar_t* text) {
+    Lay(x, y, text, true);
+}
+
+int TextWriter::Width(const wchar_t* text) {
+    return Lay(0, 0, text, false);
+}
+
+int TextWriter::Lay(int x, int y, const wchar_t* text, bool draw) {
     if (text == nullptr || textFormat == nullptr || graphics == nullptr) {
-        return;
+        return 0;
     }
     SDL_Renderer* renderer = graphics->GetRenderTarget();
     if (renderer == nullptr) {
-        return;
+        return 0;
     }
     int cursor = x;
+    int widest = 0;
     int lineTop = y;
     char32_t previous = 0;
     for (const wchar_t* next = text; *next != L'\0'; ++next) {
         const auto character = static_cast<char32_t>(*next);
         if (character == U'\n') {
+            widest = std::max(widest, cursor - x);
             cursor = x;
             lineTop += lineSkip;
             previous = 0;
@@ -134,7 +144,7 @@ void TextWriter::DrawString(int x, int y, const wchar_t* text) {
             cursor += TTF_GetFontKerningSizeGlyphs32(textFormat, previous, character);
         }
         const Glyph& glyph = FindGlyph(character);
-        if (glyph.page != nullptr) {
+        if (draw && glyph.page != nullptr) {
             const SDL_Rect dest = {cursor + glyph.offsetX, lineTop + glyph.offsetY, glyph.source.w,
                                    glyph.source.h};
             SDL_RenderCopy(renderer, glyph.page, &glyph.source, &dest);
@@ -142,6 +152,7 @@ void TextWriter::DrawString(int x, int y, const wchar_t* text) {
         cursor += glyph.advance;
         previous = character;
     }
+    return std::max(widest, cursor - x);
 }
 
 void TextWriter::DrawNumber(int x, int y, int value) {

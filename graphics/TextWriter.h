@@ -25,6 +25,8 @@ public:
     void DrawString(int x, int y, const wchar_t* text);
     // Draws the value in decimal, with a leading minus sign when negative, like DrawString.
     void DrawNumber(int x, int y, int value);
+    // How wide DrawString would draw the text: the longest line's advance, in pixels.
+    int Width(const wchar_t* text);
 
     Graphics* graphics = nullptr;
     TTF_Font* textFormat = nullptr; // the font; null when no font could be opened
@@ -51,6 +53,8 @@ private:
     static constexpr char32_t LastAscii = 126;
     static constexpr int AsciiCount = LastAscii - FirstAscii + 1;
 
+    // Draws the text at (x, y) when draw is true, and returns the longest line's advance.
+    int Lay(int x, int y, const wchar_t* text, bool draw);
     const Glyph& FindGlyph(char32_t character);
     // Measures the character and places its rendered picture (freed here; may be null) in a
     // texture.
