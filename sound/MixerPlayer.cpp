@@ -5,6 +5,8 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -185,10 +187,70 @@ void MixerPlayer::StartLocked(int index, bool repeat) {
         return;
     }
     Slot& slot = slots[index];
+    Mix_Volume(index, MixerVolumeLocked(slot));
     if (Mix_PlayChannel(index, slot.chunk, repeat ? -1 : 0) == index) {
         slot.looping = repeat;
         ++slot.starts;
+        if (paused) {
+            Mix_Pause(index); // SetPaused has started SDL's clock
+        }
     }
+}
+
+int MixerPlayer::MixerVolumeLocked(const Slot& slot) const {
+    float volume = effectsVolume;
+    if (slot.kind == SoundFiles::Kind::Music || slot.kind == SoundFiles::Kind::LoopingMusic) {
+        volume = musicVolume;
+    } else if (slot.kind == SoundFiles::Kind::Voice) {
+        volume = voiceVolume;
+    }
+    return static_cast<int>(std::lround(std::clamp(volume, 0.0f, 1.0f) * MIX_MAX_VOLUME));
+}
+
+void MixerPlayer::SetVolumes(float music, float effects, float voices) {
+    std::lock_guard lock(mutex);
+    musicVolume = music;
+    effectsVolume = effects;
+    voiceVolume = voices;
+    if (!open) {
+        return;
+    }
+    for (int i = 0; i < slotCount; ++i) {
+        Mix_Volume(i, MixerVolumeLocked(slots[i]));
+    }
+}
+
+void MixerPlayer::SetPaused(bool hold) {
+    std::lock_guard lock(mutex);
+    if (paused == hold) {
+        return;
+    }
+    paused = hold;
+    if (!open) {
+        return;
+    }
+    if (hold) {
+        // SDL_mixer marks a channel paused with the time it was paused at, and a time of 0
+        // reads as not paused: that is the time until SDL's clock has first been asked.
+        while (SDL_GetTicks64() == 0) {
+            SDL_Delay(1);
+        }
+        Mix_Pause(-1);
+    } else {
+        Mix_Resume(-1);
+    }
+}
+
+int MixerPlayer::ChannelVolume(const char* file) const {
+    std::lock_guard lock(mutex);
+    const int index = open ? FindLocked(NameView(file)) : -1;
+    return index >= 0 ? Mix_Volume(index, -1) : -1;
+}
+
+bool MixerPlayer::IsHeld(const char* file) const {
+    std::lock_guard lock(mutex);
+    const int index = open ? FindLocked(NameView(file)) : -1;
+    return index >= 0 && Mix_Paused(index) != 0;
 }
 
 int MixerPlayer::FindLocked(std::string_view file) const {
@@ -224,6 +286,10 @@ int MixerPlayer::AddLocked(std::string_view file) {
     slot.name[file.size()] = '\0';
     slot.length = file.size();
     slot.state = SlotState::Queued;
+    if (const SoundFiles::File* known = SoundFiles::Find(file)) {
+        slot.kind = known->kind;
+    }
+    Mix_Volume(index, MixerVolumeLocked(slot));
     return index;
 }
 

@@ -2,6 +2,7 @@
 
 #include "sound/MediaCommand.h"
 #include "sound/MediaPlayer.h"
+#include "sound/SoundFiles.h"
 
 #include <array>
 #include <atomic>
@@ -74,6 +75,17 @@ public:
     // Waits until no file is waiting for or in decoding; false if the time ran out first.
     bool WaitForDecoding(std::chrono::milliseconds timeout) const;
 
+    // How loud each kind of sound plays, from 0 (silent) to 1 (as the file holds it): music,
+    // effects and the ship's computer. Applies at once to what plays and to what starts later.
+    void SetVolumes(float music, float effects, float voices);
+    // Holds every sound where it is, also one that starts while paused, or lets them all go on
+    // from there. A paused sound still counts as playing.
+    void SetPaused(bool paused);
+    // The mixer's volume of the file's channel (0 to MIX_MAX_VOLUME), -1 for an unknown file.
+    int ChannelVolume(const char* file) const;
+    // Whether the file's channel is held by SetPaused.
+    bool IsHeld(const char* file) const;
+
 protected:
     // Decodes one file into a chunk in the device's format, or returns null when it cannot.
     // Runs on the decoding thread. A subclass that overrides it must call Close in its own
@@ -93,6 +105,7 @@ private:
         bool loopWhenDecoded = false;
         bool looping = false;
         int starts = 0;
+        SoundFiles::Kind kind = SoundFiles::Kind::Effect;
     };
 
     // All of these expect the mutex to be held.
@@ -103,6 +116,7 @@ private:
     void PlayLocked(std::string_view file, bool repeat);
     void StopLocked(std::string_view file);
     void StartLocked(int index, bool repeat);
+    int MixerVolumeLocked(const Slot& slot) const;
 
     void DecodeLoop();
     void DecodeFiles();
@@ -112,6 +126,10 @@ private:
     mutable std::condition_variable decodingDone;
     std::array<Slot, MaxFiles> slots{};
     int slotCount = 0;
+    float musicVolume = 1.0f;
+    float effectsVolume = 1.0f;
+    float voiceVolume = 1.0f;
+    bool paused = false;
     bool open = false;
     bool stopping = false;
     std::thread decoder;
