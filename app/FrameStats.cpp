@@ -14,6 +14,8 @@ void FrameStats::Add(Uint64 start, Uint64 end, double cpuMilliseconds) {
     cpu.Add(cpuMilliseconds);
     if (lastStart != 0) {
         gap.Add(Milliseconds(start - lastStart));
+    } else {
+        firstStart = start;
     }
     lastStart = start;
 }
@@ -23,6 +25,10 @@ void FrameStats::Write(const char* path) const {
         work.Write(file, "frame");
         cpu.Write(file, "frame_cpu");
         gap.Write(file, "start_to_start");
+        // Frames a second from the first frame's start to the last one's.
+        const double seconds = Milliseconds(lastStart - firstStart) / 1000.0;
+        std::fprintf(file, "frames_per_second %.3f\n",
+                     work.total > 1 && seconds > 0 ? double(work.total - 1) / seconds : 0.0);
         std::fclose(file);
     }
 }

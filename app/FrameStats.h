@@ -18,7 +18,8 @@ public:
     // the frame loop's thread the processor time given.
     void Add(Uint64 start, Uint64 end, double cpuMilliseconds);
 
-    // The summary: count, longest, 99th percentile and mean of each histogram.
+    // The summary: count, longest, 99th percentile and mean of each histogram, and the frames a
+    // second over the whole run.
     void Write(const char* path) const;
 
 private:
@@ -71,5 +72,6 @@ private:
     Histogram work;
     Histogram cpu;
     Histogram gap;
+    Uint64 firstStart = 0;
     Uint64 lastStart = 0;
 };

@@ -1,51 +1,17 @@
+// The shell's events and frame loop: input to the level, and the player's own keys around it.
 #include "app/GameShell.h"
 
-#include "app/AssetFolder.h"
-#include "app/CommandLog.h"
-#include "app/GameIcon.h"
-#include "app/GameManager.h"
 #include "app/LevelController.h"
-#include "game/Sector01.h"
+#include "app/Screenshot.h"
+#include "app/SettingsFile.h"
+#include "app/ShellOverlay.h"
 #include "graphics/Graphics.h"
-#include "sound/MediaControl.h"
 #include "sound/MixerPlayer.h"
-#include "sound/SoundCommands.h"
-#include "sound/SoundFiles.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <iterator>
-#include <memory>
 
 namespace {
-
-constexpr int ExitCannotStart = 255;
-
-int CannotStart(const char* what, const char* why) {
-    std::fprintf(stderr, "vantor-game: %s: %s\n", what, why);
-    return ExitCannotStart;
-}
-
-int CannotStart(const char* what) {
-    return CannotStart(what, SDL_GetError());
-}
-
-// Without a display SDL would fall back to drawing into memory, and the player would see
-// nothing at all. Only a driver asked for by name may run without one.
-bool IsSet(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr && value[0] != '\0';
-}
-
-bool HasDisplay() {
-    return IsSet("SDL_VIDEODRIVER") || IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY");
-}
-
-bool IsWindowless(const char* driver) {
-    return driver == nullptr || std::strcmp(driver, "offscreen") == 0 ||
-           std::strcmp(driver, "dummy") == 0;
-}
 
 // The level operation of each game key, in the order the keys are polled.
 struct GameKey {
@@ -64,22 +30,16 @@ constexpr GameKey GameKeys[] = {
 };
 static_assert(std::size(GameKeys) == HeldKeys::Count);
 
-// SDL's video, events and timer, shut down when Main returns, whichever way.
-struct SdlSession {
-    SdlSession() = default;
-    SdlSession(const SdlSession&) = delete;
-    SdlSession& operator=(const SdlSession&) = delete;
-    ~SdlSession() { SDL_Quit(); }
-};
-
-struct WindowDeleter {
-    void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
-};
-using WindowPointer = std::unique_ptr<SDL_Window, WindowDeleter>;
+float Share(int percent) {
+    return static_cast<float>(percent) / 100.0f;
+}
 
 } // namespace
 
-GameShell::GameShell(SDL_Window* window, Graphics* graphics) : window(window), graphics(graphics) {}
+GameShell::GameShell(SDL_Window* window, Graphics* graphics)
+    : window(window), graphics(graphics), pacer(SDL_GetPerformanceFrequency()) {}
+
+GameShell::~GameShell() = default;
 
 bool GameShell::WindowProc(const SDL_Event& event) {
     switch (event.type) {
@@ -87,20 +47,42 @@ bool GameShell::WindowProc(const SDL_Event& event) {
         running = false;
         return false;
     case SDL_WINDOWEVENT:
-        if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
+        switch (event.window.event) {
+        case SDL_WINDOWEVENT_CLOSE:
             running = false;
             return false;
-        }
-        if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+        case SDL_WINDOWEVENT_FOCUS_LOST:
             // Key releases that happen elsewhere never reach us.
             keys.ReleaseAll();
+            if (settings.pauseOnFocusLoss) {
+                SetPaused(true);
+            }
+            break;
+        case SDL_WINDOWEVENT_MINIMIZED:
+            if (settings.pauseOnFocusLoss) {
+                SetPaused(true);
+            }
+            break;
+        case SDL_WINDOWEVENT_MOVED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            NoteWindowGeometry();
+            RefreshPausedPicture(true);
+            break;
+        case SDL_WINDOWEVENT_EXPOSED:
+            RefreshPausedPicture(true);
+            break;
+        default:
+            break;
         }
         break;
     case SDL_KEYDOWN:
-        keys.Press(event.key.keysym.scancode);
-        if (event.key.keysym.scancode == SDL_SCANCODE_F11 && event.key.repeat == 0) {
-            ToggleFullscreen();
+        if (ShellKey(event.key)) {
+            if (!running) {
+                return false;
+            }
+            break;
         }
+        keys.Press(event.key.keysym.scancode);
         break;
     case SDL_KEYUP:
         keys.Release(event.key.keysym.scancode);
@@ -109,7 +91,8 @@ bool GameShell::WindowProc(const SDL_Event& event) {
         int x = 0;
         int y = 0;
         // A press in a letterbox bar is outside the game and is not a click.
-        if (graphics == nullptr || !graphics->WindowToGame(event.button.x, event.button.y, x, y)) {
+        if (paused || graphics == nullptr ||
+            !graphics->WindowToGame(event.button.x, event.button.y, x, y)) {
             break;
         }
         if (event.button.button == SDL_BUTTON_LEFT) {
@@ -123,13 +106,184 @@ bool GameShell::WindowProc(const SDL_Event& event) {
         break;
     }
 
-    // Keys act as held states: once for every event while they are down, in this order.
+    // Keys act as held states: once for every event while they are down, in this order; not
+    // at all while the game is paused.
+    if (paused) {
+        return true;
+    }
     for (const GameKey& key : GameKeys) {
         if (keys.IsHeld(key.key)) {
             key.press();
         }
     }
     return true;
+}
+
+bool GameShell::ShellKey(const SDL_KeyboardEvent& key) {
+    const SDL_Keycode code = key.keysym.sym;
+    const Uint16 mods = key.keysym.mod;
+    const bool alt = (mods & KMOD_ALT) != 0;
+    const bool ctrl = (mods & KMOD_CTRL) != 0;
+    // Enter with Alt is the fullscreen key, not the game's Enter.
+    const bool altEnter = alt && (code == SDLK_RETURN || code == SDLK_KP_ENTER);
+    const bool shellKey = code == SDLK_p || code == SDLK_PAUSE || code == SDLK_ESCAPE ||
+                          code == SDLK_m || code == SDLK_9 || code == SDLK_0 || code == SDLK_F11 ||
+                          code == SDLK_F12 || altEnter || (ctrl && code == SDLK_q);
+    if (!shellKey) {
+        return false;
+    }
+    // Held down, a key repeats; only the volume keys go on with it.
+    if (key.repeat != 0 && code != SDLK_9 && code != SDLK_0) {
+        return true;
+    }
+    if (ctrl && code == SDLK_q) {
+        running = false;
+    } else if (code == SDLK_p || code == SDLK_PAUSE || code == SDLK_ESCAPE) {
+        SetPaused(!paused);
+    } else if (code == SDLK_m) {
+        ToggleMute();
+    } else if (code == SDLK_9) {
+        StepVolume(-1);
+    } else if (code == SDLK_0) {
+        StepVolume(1);
+    } else if (code == SDLK_F11 || altEnter) {
+        ToggleFullscreen();
+    } else if (code == SDLK_F12) {
+        TakeScreenshot();
+    }
+    return true;
+}
+
+void GameShell::SetPaused(bool pause) {
+    if (pause == paused) {
+        return;
+    }
+    paused = pause;
+    if (mixer != nullptr) {
+        mixer->SetPaused(paused);
+    }
+    if (overlay != nullptr) {
+        overlay->SetPaused(paused);
+    }
+    if (!paused) {
+        // The game goes on from here, not from where the clock stood when it stopped.
+        pacer.Start(SDL_GetPerformanceCounter());
+    }
+    RefreshPausedPicture(true);
+}
+
+void GameShell::ToggleMute() {
+    settings.mute = !settings.mute;
+    kept.mute = settings.mute;
+    ApplySound();
+    if (overlay != nullptr) {
+        overlay->ShowVolume(settings.volume, settings.mute, SDL_GetTicks64());
+    }
+    RefreshPausedPicture(true);
+    SaveSettings();
+}
+
+void GameShell::StepVolume(int steps) {
+    settings.volume = Settings::StepVolume(settings.volume, steps);
+    // Changing the volume is a wish to hear it.
+    settings.mute = false;
+    kept.volume = settings.volume;
+    kept.mute = false;
+    ApplySound();
+    if (overlay != nullptr) {
+        overlay->ShowVolume(settings.volume, settings.mute, SDL_GetTicks64());
+    }
+    RefreshPausedPicture(true);
+    SaveSettings();
+}
+
+void GameShell::ApplySound() {
+    if (mixer == nullptr) {
+        return;
+    }
+    const float master = settings.mute ? 0.0f : Share(settings.volume);
+    mixer->SetVolumes(master * Share(settings.musicVolume), master * Share(settings.effectsVolume),
+                      master * Share(settings.voiceVolume));
+}
+
+void GameShell::ToggleFullscreen() {
+    if (window == nullptr) {
+        return;
+    }
+    const bool fullscreen = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+    if (SDL_SetWindowFullscreen(window, fullscreen ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) == 0) {
+        settings.fullscreen = !fullscreen;
+        kept.fullscreen = settings.fullscreen;
+        SaveSettings();
+    }
+    RefreshPausedPicture(true);
+}
+
+void GameShell::TakeScreenshot() {
+    if (graphics == nullptr) {
+        return;
+    }
+    std::string error;
+    const std::string path = Screenshot::Save(*graphics, screenshotFolder, error);
+    if (path.empty()) {
+        std::fprintf(stderr, "vantor-game: no screenshot: %s\n", error.c_str());
+    }
+    if (overlay != nullptr) {
+        overlay->ShowNotice(path.empty() ? L"No screenshot: see the terminal" : L"Screenshot saved",
+                            SDL_GetTicks64());
+    }
+    RefreshPausedPicture(true);
+}
+
+void GameShell::NoteWindowGeometry() {
+    if (window == nullptr) {
+        return;
+    }
+    const Uint32 flags = SDL_GetWindowFlags(window);
+    if ((flags & (SDL_WINDOW_FULLSCREEN | SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_MAXIMIZED |
+                  SDL_WINDOW_MINIMIZED)) != 0) {
+        return;
+    }
+    // SDL places a new window by its frame and reports the place of what lies inside the frame.
+    int top = 0;
+    int left = 0;
+    if (SDL_GetWindowBordersSize(window, &top, &left, nullptr, nullptr) != 0) {
+        top = 0;
+        left = 0;
+    }
+    SDL_GetWindowPosition(window, &settings.windowX, &settings.windowY);
+    settings.windowX -= left;
+    settings.windowY -= top;
+    SDL_GetWindowSize(window, &settings.windowWidth, &settings.windowHeight);
+    kept.windowX = settings.windowX;
+    kept.windowY = settings.windowY;
+    kept.windowWidth = settings.windowWidth;
+    kept.windowHeight = settings.windowHeight;
+}
+
+void GameShell::SaveSettings() {
+    if (settingsFile != nullptr) {
+        settingsFile->Save(kept);
+    }
+}
+
+void GameShell::ChooseVsync() {
+    if (graphics == nullptr || window == nullptr) {
+        return;
+    }
+    SDL_DisplayMode mode{};
+    const int display = SDL_GetWindowDisplayIndex(window);
+    const int refresh =
+        display >= 0 && SDL_GetCurrentDisplayMode(display, &mode) == 0 ? mode.refresh_rate : 0;
+    if (graphics->Vsync() && !FramePacer::VsyncKeepsPace(refresh)) {
+        graphics->SetVsync(false);
+    }
+}
+
+void GameShell::RefreshPausedPicture(bool changed) {
+    if (paused && changed && graphics != nullptr) {
+        graphics->Present();
+    }
 }
 
 void GameShell::RunFrame() {
@@ -140,126 +294,43 @@ void GameShell::RunFrame() {
 }
 
 void GameShell::RunFrameLoop() {
-    // A fixed sixty frames a second keeps the game's speed the same on every display.
-    const Uint64 frequency = SDL_GetPerformanceFrequency();
-    const Uint64 period = frequency / FramesPerSecond;
-    Uint64 next = SDL_GetPerformanceCounter();
+    ChooseVsync();
+    pacer.Start(SDL_GetPerformanceCounter());
     SDL_Event event;
     while (running) {
         if (SDL_PollEvent(&event)) {
             WindowProc(event);
             continue;
         }
+        if (overlay != nullptr && overlay->Expire(SDL_GetTicks64())) {
+            RefreshPausedPicture(true);
+        }
+        if (paused) {
+            // Nothing moves: wake for the next event, or for what the overlay shows to expire.
+            const int waitMs = overlay != nullptr && overlay->Visible() &&
+                                       (overlay->ShowsVolume() || overlay->ShowsNotice())
+                                   ? 50
+                                   : 500;
+            if (SDL_WaitEventTimeout(&event, waitMs)) {
+                WindowProc(event);
+            }
+            continue;
+        }
         const Uint64 now = SDL_GetPerformanceCounter();
-        if (now >= next) {
+        if (pacer.Due(now)) {
             const double cpuBefore = frameStats != nullptr ? FrameStats::ThreadMilliseconds() : 0;
             RunFrame();
             if (frameStats != nullptr) {
                 frameStats->Add(now, SDL_GetPerformanceCounter(),
                                 FrameStats::ThreadMilliseconds() - cpuBefore);
             }
-            next += period;
-            // After a long stall (a dragged window, a paused process) start afresh rather
-            // than rushing through the missed frames.
-            if (now > next + period) {
-                next = now + period;
+            if (pacer.Ran(now, graphics->Vsync()) == FramePacer::Advice::TurnVsyncOff) {
+                graphics->SetVsync(false);
             }
             continue;
         }
-        const int waitMs = static_cast<int>((next - now) * 1000 / frequency);
-        if (SDL_WaitEventTimeout(&event, waitMs)) {
+        if (SDL_WaitEventTimeout(&event, pacer.MillisecondsToNext(now))) {
             WindowProc(event);
         }
     }
-}
-
-void GameShell::ToggleFullscreen() {
-    if (window == nullptr) {
-        return;
-    }
-    const bool fullscreen = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
-    SDL_SetWindowFullscreen(window, fullscreen ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
-}
-
-int GameShell::Main() {
-    EnterAssetFolder();
-    // The X11 window class.
-    setenv("SDL_VIDEO_X11_WMCLASS", "GameEngine", 1);
-    SDL_SetHint(SDL_HINT_APP_NAME, "Vantor Game");
-    if (!HasDisplay()) {
-        return CannotStart("cannot open the game window",
-                           "no display (neither DISPLAY nor WAYLAND_DISPLAY is set)");
-    }
-    // With only an X display named, only X is tried: when that display cannot be opened SDL
-    // would go on to ask Wayland, whose library prints a complaint of its own.
-    if (!IsSet("SDL_VIDEODRIVER") && !IsSet("WAYLAND_DISPLAY")) {
-        SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
-    }
-
-    // Everything below is owned here and released in the reverse order of its making, on
-    // every way out: the sound, the drawing device, the window, then SDL itself.
-    const SdlSession sdl;
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
-        char reason[256];
-        std::snprintf(reason, sizeof reason, "no display could be opened (%s)", SDL_GetError());
-        return CannotStart("cannot open the game window", reason);
-    }
-    if (!IsSet("SDL_VIDEODRIVER") && IsWindowless(SDL_GetCurrentVideoDriver())) {
-        return CannotStart("cannot open the game window", "no display could be opened");
-    }
-    const WindowPointer window(
-        SDL_CreateWindow("Vantor Game", 100, 100, 1024, 768,
-                         SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI));
-    if (window == nullptr) {
-        return CannotStart("cannot open the game window");
-    }
-    if (SDL_Surface* icon = CreateGameIcon()) {
-        SDL_SetWindowIcon(window.get(), icon);
-        SDL_FreeSurface(icon);
-    }
-    const auto graphics = std::make_unique<Graphics>();
-    if (!graphics->Init(window.get())) {
-        return CannotStart("cannot create the drawing device");
-    }
-    GameManager::SetGraphics(graphics.get());
-    SDL_ShowWindow(window.get());
-    // The first picture presented in the window on the screen waits for the display to set the
-    // window up; a black one now puts that wait into the start-up, ahead of the first frame.
-    graphics->BeginDraw();
-    graphics->ClearScreen(0.0f, 0.0f, 0.0f);
-    graphics->EndDraw();
-    // The shell reads keys only; no character input is wanted.
-    SDL_StopTextInput();
-
-    // Sound: the real player when there is an audio device, silence otherwise. With
-    // VANTOR_SOUND_LOG set, every command is also written to that file, one per line.
-    const auto player = std::make_unique<MixerPlayer>();
-    MediaPlayer* sound = nullptr;
-    if (player->Open()) {
-        player->WarmUp(SoundFiles::Names.data(), static_cast<int>(SoundFiles::Names.size()));
-        sound = player.get();
-    }
-    std::unique_ptr<CommandLog> log;
-    if (const char* logPath = std::getenv("VANTOR_SOUND_LOG")) {
-        log = std::make_unique<CommandLog>(logPath, sound);
-        sound = log.get();
-    }
-
-    SetMediaPlayer(sound);
-    // The level stays installed for the whole run and goes with the process.
-    LevelController::LoadInitialLevel(new Sector01());
-
-    GameShell shell(window.get(), graphics.get());
-    const char* statsPath = std::getenv("VANTOR_FRAME_STATS");
-    if (statsPath != nullptr && statsPath[0] != '\0') {
-        shell.frameStats = std::make_unique<FrameStats>();
-    }
-    shell.RunFrameLoop();
-    if (shell.frameStats != nullptr) {
-        shell.frameStats->Write(statsPath);
-    }
-
-    SetMediaPlayer(nullptr);
-    GameManager::SetGraphics(nullptr);
-    return 0;
 }

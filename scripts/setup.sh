@@ -21,6 +21,8 @@ packages=(
     libsdl2-mixer-dev
     libfontconfig-dev
     fonts-dejavu-core
+    # Settings: the INI parser.
+    libinih-dev
     # The asset generator: MP3 encoding and the ship's computer voice.
     libmp3lame-dev
     libespeak-ng-dev
@@ -31,6 +33,7 @@ packages=(
     xauth
     xdotool
     imagemagick
+    openbox # a window manager, for fullscreen as on a desktop
     # Measuring the real game: GNU time for its peak memory.
     time
 )

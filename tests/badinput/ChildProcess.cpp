@@ -28,7 +28,16 @@ ChildProcess::ChildProcess(const std::vector<std::string>& arguments,
                            const std::vector<std::string>& environment, const std::string& folder) {
     // Everything the child needs is made before the fork: after it, only system calls.
     std::vector<std::string> argumentCopy = arguments;
-    std::vector<std::string> environmentCopy = environment;
+    // A home of its own, so that what the program keeps for its user (the game's settings and
+    // screenshots) never touches the user running the tests.
+    std::vector<std::string> environmentCopy;
+    for (const std::string& entry : environment) {
+        const std::string name = entry.substr(0, entry.find('='));
+        if (name != "HOME" && name != "XDG_CONFIG_HOME" && name != "XDG_DATA_HOME") {
+            environmentCopy.push_back(entry);
+        }
+    }
+    environmentCopy.push_back("HOME=" + outputFolder.Path());
     std::vector<char*> argv = Pointers(argumentCopy);
     std::vector<char*> envp = Pointers(environmentCopy);
     const std::string out = outputFolder.File("stdout");

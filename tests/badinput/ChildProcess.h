@@ -9,7 +9,7 @@
 #include <vector>
 
 // Another program run by a test: started in a folder with an environment of the test's
-// choosing, its output kept in files, waited for with a time limit and killed if still running
+// choosing (but for a home folder of its own), its output kept in files, waited for with a time limit and killed if still running
 // when the object goes away.
 class ChildProcess {
 public:

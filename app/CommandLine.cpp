@@ -1,0 +1,165 @@
+#include "app/CommandLine.h"
+
+#include <getopt.h>
+
+#include <cstdlib>
+
+#ifndef VANTOR_VERSION
+#define VANTOR_VERSION "unknown"
+#endif
+
+namespace {
+
+constexpr const char* Usage = "Usage: vantor-game [--fullscreen | --windowed] [--mute] "
+                              "[--data-dir DIR] [--help] [--version]";
+
+enum LongOnly { Fullscreen = 256, Windowed, Mute, DataDir };
+
+const option Options[] = {
+    {"fullscreen", no_argument, nullptr, Fullscreen},
+    {"windowed", no_argument, nullptr, Windowed},
+    {"mute", no_argument, nullptr, Mute},
+    {"data-dir", required_argument, nullptr, DataDir},
+    {"help", no_argument, nullptr, 'h'},
+    {"version", no_argument, nullptr, 'V'},
+    {nullptr, 0, nullptr, 0},
+};
+
+// "--mute=yes": a known option given a value it does not take.
+bool IsKnownWithValue(const std::string& argument) {
+    const std::size_t equals = argument.find('=');
+    if (argument.rfind("--", 0) != 0 || equals == std::string::npos) {
+        return false;
+    }
+    const std::string name = argument.substr(2, equals - 2);
+    for (const option& known : Options) {
+        if (known.name != nullptr && name == known.name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+CommandLine Misuse(const std::string& what) {
+    CommandLine line;
+    line.action = CommandLine::Action::Misuse;
+    line.message = "vantor-game: " + what + ". " + Usage;
+    return line;
+}
+
+} // namespace
+
+CommandLine CommandLine::Parse(int argc, char** argv) {
+    CommandLine line;
+    if (const char* dir = std::getenv("VANTOR_DATA_DIR"); dir != nullptr && dir[0] != '\0') {
+        line.dataDir = dir;
+    }
+    // getopt keeps its place in globals: start afresh, and let it print nothing.
+    optind = 0;
+    opterr = 0;
+    bool help = false;
+    bool version = false;
+    for (;;) {
+        optopt = 0;
+        const int option = getopt_long(argc, argv, ":hV", Options, nullptr);
+        if (option == -1) {
+            break;
+        }
+        // What getopt just looked at, for the message: a short option by its letter, a long one
+        // as the argument it was given in.
+        const bool shortOption = optopt > ' ' && optopt < 127;
+        const std::string seen = shortOption ? std::string("-") + static_cast<char>(optopt)
+                                 : optind > 0 && optind <= argc ? argv[optind - 1]
+                                                                : "";
+        switch (option) {
+        case Fullscreen:
+            line.fullscreen = true;
+            break;
+        case Windowed:
+            line.fullscreen = false;
+            break;
+        case Mute:
+            line.mute = true;
+            break;
+        case DataDir:
+            if (optarg[0] == '\0') {
+                return Misuse("--data-dir needs a folder");
+            }
+            line.dataDir = optarg;
+            break;
+        case 'h':
+            help = true;
+            break;
+        case 'V':
+            version = true;
+            break;
+        case ':':
+            return Misuse("option '" + seen + "' needs a value");
+        default:
+            if (IsKnownWithValue(seen)) {
+                return Misuse("option '" + seen.substr(0, seen.find('=')) + "' takes no value");
+            }
+            return Misuse("unknown option '" + seen + "'");
+        }
+    }
+    if (optind < argc) {
+        return Misuse(std::string("unexpected argument '") + argv[optind] + "'");
+    }
+    if (help) {
+        line.action = Action::Help;
+    } else if (version) {
+        line.action = Action::Version;
+    }
+    return line;
+}
+
+std::string CommandLine::VersionText() {
+    return std::string("vantor-game ") + VANTOR_VERSION + "\n";
+}
+
+std::string CommandLine::HelpText() {
+    return R"(Usage: vantor-game [OPTION]...
+Fly a ship through fifteen sectors of space: fight the enemy that chases and rams
+you, take energy and science from planets, spend them in the engineering menu, and
+destroy the boss waiting in sector 15.
+
+Options:
+      --fullscreen      start in fullscreen (this run only)
+      --windowed        start in a window (this run only)
+      --mute            start with the sound muted (this run only)
+      --data-dir=DIR    read the game's pictures and sounds from DIR
+  -h, --help            print this help and exit
+  -V, --version         print the version and exit
+
+Controls:
+  Left click            fly the ship to that point (costs warp energy)
+  Right click           fire a torpedo at that point
+  Enter                 start; restart after the end; close the engineering menu
+  Numpad 1, 2, 3        at a planet: take its energy, take its science, leave
+  Numpad +              open the engineering menu
+  Numpad 4, 5, 6        in the menu: repair, create warp energy, weapon research
+  P, Pause, Escape      pause and resume
+  M                     mute and unmute
+  9, 0                  lower and raise the volume
+  F11, Alt+Enter        fullscreen on and off
+  F12                   save a screenshot
+  Ctrl+Q                quit
+The top-row digits 1 to 6 and the = key stand in for the numeric keypad.
+
+Files:
+  $XDG_CONFIG_HOME/vantor-game/settings.ini
+                        the settings: fullscreen, window size and place, volumes,
+                        mute, pause on focus loss (without XDG_CONFIG_HOME, in
+                        ~/.config/vantor-game/)
+  $XDG_DATA_HOME/vantor-game/screenshots/
+                        screenshots (without XDG_DATA_HOME, in
+                        ~/.local/share/vantor-game/screenshots/)
+
+Environment:
+  VANTOR_DATA_DIR       the folder of the game's pictures and sounds, as --data-dir
+  VANTOR_SOUND_LOG      a file to write every sound command of the game to
+
+Exit status: 0 after the game is closed, 2 for a wrong command line, 255 when the
+game window or its drawing cannot be made.
+)";
+}

@@ -1,0 +1,225 @@
+// Start-up and shut-down: the command line, the settings, the window, the drawing device, the
+// sound and the level, each owned here and released on every way out.
+#include "app/GameShell.h"
+
+#include "app/AssetFolder.h"
+#include "app/CommandLine.h"
+#include "app/CommandLog.h"
+#include "app/GameIcon.h"
+#include "app/GameManager.h"
+#include "app/LevelController.h"
+#include "app/SettingsFile.h"
+#include "app/ShellOverlay.h"
+#include "app/UserFolders.h"
+#include "game/Sector01.h"
+#include "graphics/Graphics.h"
+#include "sound/MediaControl.h"
+#include "sound/MixerPlayer.h"
+#include "sound/SoundFiles.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+namespace {
+
+constexpr int ExitCannotStart = 255;
+
+int CannotStart(const char* what, const char* why) {
+    std::fprintf(stderr, "vantor-game: %s: %s\n", what, why);
+    return ExitCannotStart;
+}
+
+int CannotStart(const char* what) {
+    return CannotStart(what, SDL_GetError());
+}
+
+// Without a display SDL would fall back to drawing into memory, and the player would see
+// nothing at all. Only a driver asked for by name may run without one.
+bool IsSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && value[0] != '\0';
+}
+
+bool HasDisplay() {
+    return IsSet("SDL_VIDEODRIVER") || IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY");
+}
+
+bool IsWindowless(const char* driver) {
+    return driver == nullptr || std::strcmp(driver, "offscreen") == 0 ||
+           std::strcmp(driver, "dummy") == 0;
+}
+
+// The kept window place, unless no display shows any of it (a display that has gone).
+void KeepWindowOnScreen(Settings& settings) {
+    const SDL_Rect window = {settings.windowX, settings.windowY, settings.windowWidth,
+                             settings.windowHeight};
+    for (int display = 0; display < SDL_GetNumVideoDisplays(); ++display) {
+        SDL_Rect bounds{};
+        if (SDL_GetDisplayBounds(display, &bounds) == 0 && SDL_HasIntersection(&window, &bounds)) {
+            return;
+        }
+    }
+    settings.windowX = Settings::DefaultX;
+    settings.windowY = Settings::DefaultY;
+}
+
+// SDL's video, events and timer, shut down when Main returns, whichever way.
+struct SdlSession {
+    SdlSession() = default;
+    SdlSession(const SdlSession&) = delete;
+    SdlSession& operator=(const SdlSession&) = delete;
+    ~SdlSession() { SDL_Quit(); }
+};
+
+struct WindowDeleter {
+    void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
+};
+using WindowPointer = std::unique_ptr<SDL_Window, WindowDeleter>;
+
+} // namespace
+
+int GameShell::Main(int argc, char** argv) {
+    // The command line first: --help and --version need neither display nor sound.
+    const CommandLine commandLine = CommandLine::Parse(argc, argv);
+    switch (commandLine.action) {
+    case CommandLine::Action::Help:
+        std::fputs(CommandLine::HelpText().c_str(), stdout);
+        return 0;
+    case CommandLine::Action::Version:
+        std::fputs(CommandLine::VersionText().c_str(), stdout);
+        return 0;
+    case CommandLine::Action::Misuse:
+        std::fprintf(stderr, "%s\n", commandLine.message.c_str());
+        return CommandLine::ExitMisuse;
+    case CommandLine::Action::Play:
+        break;
+    }
+    if (!commandLine.dataDir.empty()) {
+        std::error_code error;
+        std::filesystem::current_path(commandLine.dataDir, error);
+        if (error) {
+            std::fprintf(stderr, "vantor-game: cannot use %s for the game's files: %s\n",
+                         commandLine.dataDir.c_str(), error.message().c_str());
+            return CommandLine::ExitMisuse;
+        }
+    } else {
+        EnterAssetFolder();
+    }
+
+    // The settings kept from the last run; the command line changes this run only.
+    const std::string settingsPath = UserFolders::SettingsFile();
+    std::unique_ptr<SettingsFile> settingsFile;
+    Settings kept;
+    if (settingsPath.empty()) {
+        std::fprintf(stderr, "vantor-game: there is no home folder (HOME is not set); settings "
+                             "will not be kept\n");
+    } else {
+        settingsFile = std::make_unique<SettingsFile>(settingsPath);
+        kept = settingsFile->Load();
+    }
+    Settings settings = kept;
+    if (commandLine.fullscreen.has_value()) {
+        settings.fullscreen = *commandLine.fullscreen;
+    }
+    if (commandLine.mute) {
+        settings.mute = true;
+    }
+
+    // The X11 window class.
+    setenv("SDL_VIDEO_X11_WMCLASS", "GameEngine", 1);
+    SDL_SetHint(SDL_HINT_APP_NAME, "Vantor Game");
+    if (!HasDisplay()) {
+        return CannotStart("cannot open the game window",
+                           "no display (neither DISPLAY nor WAYLAND_DISPLAY is set)");
+    }
+    // With only an X display named, only X is tried: when that display cannot be opened SDL
+    // would go on to ask Wayland, whose library prints a complaint of its own.
+    if (!IsSet("SDL_VIDEODRIVER") && !IsSet("WAYLAND_DISPLAY")) {
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    }
+
+    // Everything below is owned here and released in the reverse order of its making, on
+    // every way out: the shell, the sound, the drawing device, the window, then SDL itself.
+    const SdlSession sdl;
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
+        char reason[256];
+        std::snprintf(reason, sizeof reason, "no display could be opened (%s)", SDL_GetError());
+        return CannotStart("cannot open the game window", reason);
+    }
+    if (!IsSet("SDL_VIDEODRIVER") && IsWindowless(SDL_GetCurrentVideoDriver())) {
+        return CannotStart("cannot open the game window", "no display could be opened");
+    }
+    KeepWindowOnScreen(settings);
+    const Uint32 windowFlags = SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI |
+                               (settings.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    const WindowPointer window(SDL_CreateWindow("Vantor Game", settings.windowX, settings.windowY,
+                                                settings.windowWidth, settings.windowHeight,
+                                                windowFlags));
+    if (window == nullptr) {
+        return CannotStart("cannot open the game window");
+    }
+    if (SDL_Surface* icon = CreateGameIcon()) {
+        SDL_SetWindowIcon(window.get(), icon);
+        SDL_FreeSurface(icon);
+    }
+    const auto graphics = std::make_unique<Graphics>();
+    if (!graphics->Init(window.get())) {
+        return CannotStart("cannot create the drawing device");
+    }
+    GameManager::SetGraphics(graphics.get());
+    SDL_ShowWindow(window.get());
+    // The first picture presented in the window on the screen waits for the display to set the
+    // window up; a black one now puts that wait into the start-up, ahead of the first frame.
+    graphics->BeginDraw();
+    graphics->ClearScreen(0.0f, 0.0f, 0.0f);
+    graphics->EndDraw();
+    // The shell reads keys only; no character input is wanted.
+    SDL_StopTextInput();
+
+    // Sound: the real player when there is an audio device, silence otherwise. With
+    // VANTOR_SOUND_LOG set, every command is also written to that file, one per line.
+    const auto player = std::make_unique<MixerPlayer>();
+    MediaPlayer* sound = nullptr;
+    if (player->Open()) {
+        player->WarmUp(SoundFiles::Names.data(), static_cast<int>(SoundFiles::Names.size()));
+        sound = player.get();
+    }
+    std::unique_ptr<CommandLog> log;
+    if (const char* logPath = std::getenv("VANTOR_SOUND_LOG")) {
+        log = std::make_unique<CommandLog>(logPath, sound);
+        sound = log.get();
+    }
+
+    GameShell shell(window.get(), graphics.get());
+    shell.settings = settings;
+    shell.kept = kept;
+    shell.settingsFile = settingsFile.get();
+    shell.mixer = player->IsOpen() ? player.get() : nullptr;
+    shell.screenshotFolder = UserFolders::ScreenshotFolder();
+    shell.overlay = std::make_unique<ShellOverlay>(graphics.get());
+    graphics->overlay = shell.overlay.get();
+    shell.ApplySound();
+    const char* statsPath = std::getenv("VANTOR_FRAME_STATS");
+    if (statsPath != nullptr && statsPath[0] != '\0') {
+        shell.frameStats = std::make_unique<FrameStats>();
+    }
+
+    SetMediaPlayer(sound);
+    // The level stays installed for the whole run and goes with the process.
+    LevelController::LoadInitialLevel(new Sector01());
+
+    shell.RunFrameLoop();
+    if (shell.frameStats != nullptr) {
+        shell.frameStats->Write(statsPath);
+    }
+    shell.SaveSettings();
+
+    SetMediaPlayer(nullptr);
+    graphics->overlay = nullptr;
+    GameManager::SetGraphics(nullptr);
+    return 0;
+}

@@ -1,0 +1,347 @@
+#include "app/SettingsFile.h"
+
+#include "app/AtomicFile.h"
+
+#include <ini.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+#include <utility>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// inih reads lines of at most this many characters, end of line included.
+constexpr std::size_t LongestLine = 196;
+
+struct Key {
+    const char* section;
+    const char* name;
+    bool Settings::*flag;  // a yes/no setting, or
+    int Settings::*number; // a whole number kept within low and high
+    int low;
+    int high;
+};
+
+constexpr Key Keys[] = {
+    {"window", "fullscreen", &Settings::fullscreen, nullptr, 0, 0},
+    {"window", "x", nullptr, &Settings::windowX, -100000, 100000},
+    {"window", "y", nullptr, &Settings::windowY, -100000, 100000},
+    {"window", "width", nullptr, &Settings::windowWidth, 160, 16384},
+    {"window", "height", nullptr, &Settings::windowHeight, 120, 16384},
+    {"sound", "volume", nullptr, &Settings::volume, 0, 100},
+    {"sound", "music", nullptr, &Settings::musicVolume, 0, 100},
+    {"sound", "effects", nullptr, &Settings::effectsVolume, 0, 100},
+    {"sound", "voices", nullptr, &Settings::voiceVolume, 0, 100},
+    {"sound", "mute", &Settings::mute, nullptr, 0, 0},
+    {"game", "pause_on_focus_loss", &Settings::pauseOnFocusLoss, nullptr, 0, 0},
+};
+
+bool SameName(const char* a, const char* b) {
+    for (; *a != '\0' && *b != '\0'; ++a, ++b) {
+        if (std::tolower(static_cast<unsigned char>(*a)) !=
+            std::tolower(static_cast<unsigned char>(*b))) {
+            return false;
+        }
+    }
+    return *a == *b;
+}
+
+bool ReadFlag(const char* text, bool& flag) {
+    for (const char* yes : {"true", "yes", "on", "1"}) {
+        if (SameName(text, yes)) {
+            flag = true;
+            return true;
+        }
+    }
+    for (const char* no : {"false", "no", "off", "0"}) {
+        if (SameName(text, no)) {
+            flag = false;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ReadNumber(const char* text, const Key& key, int& number) {
+    errno = 0;
+    char* end = nullptr;
+    const long value = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || errno == ERANGE) {
+        return false;
+    }
+    number = static_cast<int>(std::clamp<long>(value, key.low, key.high));
+    return true;
+}
+
+std::string ValueText(const Key& key, const Settings& settings) {
+    if (key.flag != nullptr) {
+        return settings.*key.flag ? "true" : "false";
+    }
+    return std::to_string(settings.*key.number);
+}
+
+// The file's lines, without their line ends.
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(std::move(line));
+        start = end + 1;
+    }
+    return lines;
+}
+
+// Where each setting stands in a file: the lines (from 0) inih read it from.
+struct Reading {
+    const std::vector<std::string>* lines = nullptr;
+    std::size_t next = 0; // the line the reader hands out next
+    Settings settings;
+    std::vector<int> keyLines[std::size(Keys)];
+    int badLine = 0;
+    std::string why;
+};
+
+// Hands inih one line a call, so that its line count is the file's.
+char* ReadLine(char* buffer, int size, void* stream) {
+    auto* reading = static_cast<Reading*>(stream);
+    if (reading->next >= reading->lines->size()) {
+        return nullptr;
+    }
+    const std::string& line = (*reading->lines)[reading->next++];
+    const std::size_t length = std::min(line.size(), static_cast<std::size_t>(size) - 2);
+    std::memcpy(buffer, line.data(), length);
+    buffer[length] = '\n';
+    buffer[length + 1] = '\0';
+    return buffer;
+}
+
+int TakeValue(void* user, const char* section, const char* name, const char* value) {
+    auto* reading = static_cast<Reading*>(user);
+    const int line = static_cast<int>(reading->next) - 1;
+    for (std::size_t k = 0; k < std::size(Keys); ++k) {
+        const Key& key = Keys[k];
+        if (!SameName(section, key.section) || !SameName(name, key.name)) {
+            continue;
+        }
+        const bool read = key.flag != nullptr
+                              ? ReadFlag(value, reading->settings.*key.flag)
+                              : ReadNumber(value, key, reading->settings.*key.number);
+        if (!read) {
+            if (reading->badLine == 0) {
+                reading->why = std::string("\"") + value + "\" is no value for " + key.name;
+            }
+            return 0;
+        }
+        reading->keyLines[k].push_back(line);
+    }
+    return 1;
+}
+
+bool ParseLines(const std::vector<std::string>& lines, Reading& reading) {
+    reading.lines = &lines;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].size() > LongestLine || lines[i].find('\0') != std::string::npos) {
+            reading.badLine = static_cast<int>(i) + 1;
+            reading.why = lines[i].size() > LongestLine ? "the line is too long"
+                                                        : "the line holds a zero byte";
+            return false;
+        }
+    }
+    const int error = ini_parse_stream(ReadLine, &reading, TakeValue, &reading);
+    if (error != 0) {
+        reading.badLine = error;
+        if (reading.why.empty()) {
+            reading.why = "no section, no setting and no comment";
+        }
+        return false;
+    }
+    return true;
+}
+
+// The line with its value replaced, keeping what comes before the value and an inline comment
+// after it.
+std::string Replaced(const std::string& line, const std::string& value) {
+    const std::size_t separator = line.find_first_of("=:");
+    if (separator == std::string::npos) {
+        return line;
+    }
+    std::string comment;
+    for (std::size_t i = separator + 1; i < line.size(); ++i) {
+        if (line[i] == ';' && (line[i - 1] == ' ' || line[i - 1] == '\t')) {
+            comment = " " + line.substr(i);
+            break;
+        }
+    }
+    return line.substr(0, separator + 1) + " " + value + comment;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& text, bool& exists) {
+    std::ifstream in(path, std::ios::binary);
+    exists = static_cast<bool>(in);
+    if (!exists) {
+        return false;
+    }
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+} // namespace
+
+SettingsFile::SettingsFile(std::string path) : path(std::move(path)) {}
+
+bool SettingsFile::Parse(const std::string& text, Settings& settings, int& badLine,
+                         std::string& why) {
+    const std::vector<std::string> lines = SplitLines(text);
+    Reading reading;
+    if (!ParseLines(lines, reading)) {
+        badLine = reading.badLine;
+        why = reading.why;
+        return false;
+    }
+    settings = reading.settings;
+    return true;
+}
+
+std::string SettingsFile::Text(const std::vector<std::string>& lines, const Settings& settings) {
+    std::vector<std::string> out = lines;
+    Reading reading;
+    if (!ParseLines(out, reading)) {
+        out.clear();
+        reading = Reading{};
+    }
+    if (out.empty()) {
+        out.push_back("# Vantor Game settings, kept between runs. The game rewrites only its own");
+        out.push_back("# values here; comments and anything else stay as they are.");
+    }
+    // The lines of the settings the file has take the new values. A setting it lacks goes
+    // after the last setting of its section that it has, else into a section at the end.
+    std::vector<std::pair<std::size_t, std::string>> insertions; // before the line given
+    std::vector<std::string> tail;
+    const char* tailSection = nullptr;
+    for (std::size_t k = 0; k < std::size(Keys); ++k) {
+        const Key& key = Keys[k];
+        const std::string value = ValueText(key, settings);
+        for (int line : reading.keyLines[k]) {
+            out[static_cast<std::size_t>(line)] =
+                Replaced(out[static_cast<std::size_t>(line)], value);
+        }
+        if (!reading.keyLines[k].empty()) {
+            continue;
+        }
+        int lastOfSection = -1;
+        for (std::size_t other = 0; other < std::size(Keys); ++other) {
+            if (std::strcmp(Keys[other].section, key.section) == 0) {
+                for (int line : reading.keyLines[other]) {
+                    lastOfSection = std::max(lastOfSection, line);
+                }
+            }
+        }
+        const std::string setting = std::string(key.name) + " = " + value;
+        if (lastOfSection >= 0) {
+            insertions.emplace_back(static_cast<std::size_t>(lastOfSection) + 1, setting);
+            continue;
+        }
+        if (tailSection == nullptr || std::strcmp(tailSection, key.section) != 0) {
+            tail.push_back("");
+            tail.push_back(std::string("[") + key.section + "]");
+            tailSection = key.section;
+        }
+        tail.push_back(setting);
+    }
+    // From the bottom up, so that the places of those above stay right; settings for the same
+    // place keep their order.
+    std::stable_sort(insertions.begin(), insertions.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (auto insertion = insertions.rbegin(); insertion != insertions.rend(); ++insertion) {
+        out.insert(out.begin() + static_cast<std::ptrdiff_t>(insertion->first), insertion->second);
+    }
+    out.insert(out.end(), tail.begin(), tail.end());
+    std::string text;
+    for (const std::string& line : out) {
+        text += line;
+        text += '\n';
+    }
+    return text;
+}
+
+Settings SettingsFile::Load() {
+    stored = Settings{};
+    lines.clear();
+    std::string text;
+    bool exists = false;
+    if (!ReadWholeFile(path, text, exists)) {
+        if (exists) {
+            std::fprintf(stderr,
+                         "vantor-game: cannot read %s; starting with the default settings\n",
+                         path.c_str());
+        }
+        return stored;
+    }
+    const std::vector<std::string> fileLines = SplitLines(text);
+    Reading reading;
+    if (ParseLines(fileLines, reading)) {
+        lines = fileLines;
+        stored = reading.settings;
+        return stored;
+    }
+    // Kept for the player to look at; a new file with the defaults takes its place.
+    const std::string bad = path + ".bad";
+    std::fprintf(stderr,
+                 "vantor-game: %s:%d: cannot read the settings (%s); starting with the "
+                 "defaults, the file is kept as %s\n",
+                 path.c_str(), reading.badLine, reading.why.c_str(), bad.c_str());
+    std::error_code error;
+    fs::rename(path, bad, error);
+    if (error) {
+        std::fprintf(stderr, "vantor-game: cannot keep %s as %s: %s\n", path.c_str(), bad.c_str(),
+                     error.message().c_str());
+        return stored;
+    }
+    Write(stored);
+    return stored;
+}
+
+bool SettingsFile::Save(const Settings& settings) {
+    return settings == stored || Write(settings);
+}
+
+bool SettingsFile::Write(const Settings& settings) {
+    const std::string text = Text(lines, settings);
+    std::string why;
+    std::error_code folderError;
+    const fs::path folder = fs::path(path).parent_path();
+    if (!folder.empty()) {
+        fs::create_directories(folder, folderError);
+    }
+    if (folderError) {
+        why = folderError.message();
+    } else if (AtomicFile::Write(path, text, why)) {
+        lines = SplitLines(text);
+        stored = settings;
+        return true;
+    }
+    if (!toldUnwritable) {
+        toldUnwritable = true;
+        std::fprintf(stderr, "vantor-game: cannot write %s (%s); settings will not be kept\n",
+                     path.c_str(), why.c_str());
+    }
+    return false;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+// Where the game keeps what it writes for the player: the settings in the configuration folder
+// ($XDG_CONFIG_HOME/vantor-game, else ~/.config/vantor-game) and the screenshots in the data
+// folder ($XDG_DATA_HOME/vantor-game/screenshots, else ~/.local/share/vantor-game/screenshots);
+// on Windows both under SDL's preference folder. An empty string when there is no home to
+// put them in.
+class UserFolders {
+public:
+    static std::string SettingsFile();
+    static std::string ScreenshotFolder();
+
+private:
+    // The XDG base folder named by the variable (only an absolute path counts), else the
+    // folder below the home folder.
+    static std::string BaseFolder(const char* variable, const char* belowHome);
+};

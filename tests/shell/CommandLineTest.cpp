@@ -1,0 +1,108 @@
+#include "app/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Parses the arguments as the program's command line, after the program's own name.
+CommandLine Parse(std::initializer_list<const char*> arguments) {
+    std::vector<std::string> words = {"vantor-game"};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
+    return CommandLine::Parse(static_cast<int>(words.size()), argv.data());
+}
+
+class CommandLineTest : public ::testing::Test {
+protected:
+    void SetUp() override { unsetenv("VANTOR_DATA_DIR"); }
+    void TearDown() override { unsetenv("VANTOR_DATA_DIR"); }
+};
+
+TEST_F(CommandLineTest, NothingGivenPlaysWithTheKeptSettings) {
+    const CommandLine line = Parse({});
+    EXPECT_EQ(line.action, CommandLine::Action::Play);
+    EXPECT_FALSE(line.fullscreen.has_value());
+    EXPECT_FALSE(line.mute);
+    EXPECT_TRUE(line.dataDir.empty());
+}
+
+TEST_F(CommandLineTest, HelpAndVersionAreAskedForEitherWay) {
+    EXPECT_EQ(Parse({"--help"}).action, CommandLine::Action::Help);
+    EXPECT_EQ(Parse({"-h"}).action, CommandLine::Action::Help);
+    EXPECT_EQ(Parse({"--version"}).action, CommandLine::Action::Version);
+    EXPECT_EQ(Parse({"-V"}).action, CommandLine::Action::Version);
+    // Asked for both, the help says more.
+    EXPECT_EQ(Parse({"--version", "--help"}).action, CommandLine::Action::Help);
+    EXPECT_EQ(Parse({"--mute", "--version"}).action, CommandLine::Action::Version);
+}
+
+TEST_F(CommandLineTest, RunOptionsApplyTheLastWordOnTheWindow) {
+    EXPECT_EQ(Parse({"--fullscreen"}).fullscreen, std::optional<bool>(true));
+    EXPECT_EQ(Parse({"--windowed"}).fullscreen, std::optional<bool>(false));
+    EXPECT_EQ(Parse({"--fullscreen", "--windowed"}).fullscreen, std::optional<bool>(false));
+    EXPECT_EQ(Parse({"--windowed", "--fullscreen"}).fullscreen, std::optional<bool>(true));
+    EXPECT_TRUE(Parse({"--mute"}).mute);
+}
+
+TEST_F(CommandLineTest, TheDataFolderComesFromTheOptionOverTheEnvironment) {
+    EXPECT_EQ(Parse({"--data-dir", "/opt/game"}).dataDir, "/opt/game");
+    EXPECT_EQ(Parse({"--data-dir=/opt/game"}).dataDir, "/opt/game");
+    setenv("VANTOR_DATA_DIR", "/from/env", 1);
+    EXPECT_EQ(Parse({}).dataDir, "/from/env");
+    EXPECT_EQ(Parse({"--data-dir", "/opt/game"}).dataDir, "/opt/game");
+    setenv("VANTOR_DATA_DIR", "", 1);
+    EXPECT_TRUE(Parse({}).dataDir.empty());
+}
+
+TEST_F(CommandLineTest, AWrongCommandLineIsOneLineNamingWhatWasWrong) {
+    struct Wrong {
+        std::initializer_list<const char*> arguments;
+        const char* named;
+    };
+    const Wrong wrongs[] = {
+        {{"--bogus"}, "unknown option '--bogus'"},
+        {{"-x"}, "unknown option '-x'"},
+        {{"--data-dir"}, "'--data-dir' needs a value"},
+        {{"--data-dir="}, "--data-dir needs a folder"},
+        {{"--mute=yes"}, "'--mute' takes no value"},
+        {{"level2"}, "unexpected argument 'level2'"},
+        {{"--mute", "--bogus", "--help"}, "unknown option '--bogus'"},
+    };
+    for (const Wrong& wrong : wrongs) {
+        const CommandLine line = Parse(wrong.arguments);
+        SCOPED_TRACE(wrong.named);
+        EXPECT_EQ(line.action, CommandLine::Action::Misuse);
+        EXPECT_NE(line.message.find(wrong.named), std::string::npos) << line.message;
+        EXPECT_NE(line.message.find("Usage: vantor-game"), std::string::npos) << line.message;
+        EXPECT_EQ(line.message.find('\n'), std::string::npos) << line.message;
+    }
+    EXPECT_EQ(CommandLine::ExitMisuse, 2);
+}
+
+TEST_F(CommandLineTest, ParsingAgainStartsAfresh) {
+    EXPECT_EQ(Parse({"--bogus"}).action, CommandLine::Action::Misuse);
+    EXPECT_EQ(Parse({"--mute"}).action, CommandLine::Action::Play);
+    EXPECT_TRUE(Parse({"--mute"}).mute);
+}
+
+TEST_F(CommandLineTest, TheHelpNamesEveryOptionKeyFileAndVariable) {
+    const std::string help = CommandLine::HelpText();
+    for (const char* word : {"Usage: vantor-game", "--fullscreen", "--windowed", "--mute",
+                             "--data-dir=DIR", "--help", "--version", "P, Pause, Escape", "M ",
+                             "9, 0", "F11, Alt+Enter", "F12", "Ctrl+Q", "Numpad +", "settings.ini",
+                             "screenshots", "VANTOR_DATA_DIR", "VANTOR_SOUND_LOG", "Exit status"}) {
+        EXPECT_NE(help.find(word), std::string::npos) << word;
+    }
+    EXPECT_EQ(CommandLine::VersionText().rfind("vantor-game ", 0), 0u);
+}
+
+} // namespace

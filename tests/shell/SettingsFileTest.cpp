@@ -1,0 +1,202 @@
+#include "app/SettingsFile.h"
+#include "support/ByteFile.h"
+#include "support/TempDirectory.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void WriteText(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+Settings Unusual() {
+    Settings settings;
+    settings.fullscreen = true;
+    settings.windowX = -40;
+    settings.windowY = 1200;
+    settings.windowWidth = 1600;
+    settings.windowHeight = 900;
+    settings.volume = 30;
+    settings.musicVolume = 0;
+    settings.effectsVolume = 55;
+    settings.voiceVolume = 90;
+    settings.mute = true;
+    settings.pauseOnFocusLoss = false;
+    return settings;
+}
+
+TEST(SettingsFile, WhatIsSavedIsWhatTheNextRunReads) {
+    TempDirectory folder;
+    const std::string path = folder.File("config/vantor-game/settings.ini");
+    ASSERT_TRUE(SettingsFile(path).Save(Unusual()));
+    EXPECT_EQ(SettingsFile(path).Load(), Unusual());
+    EXPECT_FALSE(fs::exists(path + ".new")) << "the temporary file is left over";
+}
+
+TEST(SettingsFile, NoFileGivesTheDefaultsAndIsNotWrittenUntilSomethingChanges) {
+    TempDirectory folder;
+    const std::string path = folder.File("settings.ini");
+    SettingsFile file(path);
+    EXPECT_EQ(file.Load(), Settings{});
+    EXPECT_TRUE(file.Save(Settings{}));
+    EXPECT_FALSE(fs::exists(path));
+
+    Settings louder;
+    louder.volume = 60;
+    ASSERT_TRUE(file.Save(louder));
+    const std::string written = ByteFile::ReadText(path);
+    // The same settings again: the file is left alone.
+    WriteText(path, written + "# touched\n");
+    EXPECT_TRUE(file.Save(louder));
+    EXPECT_EQ(ByteFile::ReadText(path), written + "# touched\n");
+}
+
+TEST(SettingsFile, CommentsUnknownKeysAndSectionsStayAndOnlyValuesChange) {
+    TempDirectory folder;
+    const std::string path = folder.File("settings.ini");
+    WriteText(path, "# my own notes\r\n"
+                    "[sound]\n"
+                    "; quiet at night\n"
+                    "Volume = 40 ; was 100\n"
+                    "equaliser = rock\n"
+                    "\n"
+                    "[mods]\n"
+                    "shiny=yes\n");
+    SettingsFile file(path);
+    Settings settings = file.Load();
+    EXPECT_EQ(settings.volume, 40);
+    settings.volume = 70;
+    settings.mute = true;
+    settings.fullscreen = true;
+    ASSERT_TRUE(file.Save(settings));
+
+    const std::string text = ByteFile::ReadText(path);
+    EXPECT_EQ(text.rfind("# my own notes\n[sound]\n; quiet at night\nVolume = 70 ; was 100\n", 0),
+              0u)
+        << text;
+    for (const char* kept : {"equaliser = rock\n", "[mods]\nshiny=yes\n"}) {
+        EXPECT_NE(text.find(kept), std::string::npos) << kept << " in\n" << text;
+    }
+    // Settings the file lacked join their section, or a section of their own.
+    EXPECT_LT(text.find("mute = true"), text.find("[mods]")) << text;
+    EXPECT_GT(text.find("[window]\nfullscreen = true\n"), text.find("shiny")) << text;
+    EXPECT_EQ(SettingsFile(path).Load(), settings);
+}
+
+TEST(SettingsFile, ValuesAreReadInTheirUsualSpellingsAndKeptInRange) {
+    TempDirectory folder;
+    const std::string path = folder.File("settings.ini");
+    WriteText(path, "[window]\nfullscreen = Yes\nwidth = 20\n"
+                    "[sound]\nvolume = 250\nmusic = -5\nmute = off\n"
+                    "[game]\npause_on_focus_loss = 0\n");
+    const Settings settings = SettingsFile(path).Load();
+    EXPECT_TRUE(settings.fullscreen);
+    EXPECT_EQ(settings.windowWidth, 160);
+    EXPECT_EQ(settings.volume, 100);
+    EXPECT_EQ(settings.musicVolume, 0);
+    EXPECT_FALSE(settings.mute);
+    EXPECT_FALSE(settings.pauseOnFocusLoss);
+    EXPECT_FALSE(fs::exists(path + ".bad"));
+}
+
+TEST(SettingsFile, AFileThatCannotBeReadIsKeptAsideAndReplacedWithTheDefaults) {
+    struct Broken {
+        const char* text;
+        const char* where;
+    };
+    const Broken brokens[] = {
+        {"[sound]\nvolume = 40\nthis is no setting\n", ":3: "},
+        {"[sound\nvolume = 40\n", ":1: "},
+        {"[window]\n\nfullscreen = perhaps\n", ":3: "},
+        {"[sound]\nvolume = 40 percent\n", ":2: "},
+        {"[game]\nnotes = \x01\x02\xff\n", nullptr}, // odd bytes in a value it does not know
+    };
+    for (const Broken& broken : brokens) {
+        SCOPED_TRACE(broken.text);
+        TempDirectory folder;
+        const std::string path = folder.File("settings.ini");
+        WriteText(path, broken.text);
+        ::testing::internal::CaptureStderr();
+        const Settings settings = SettingsFile(path).Load();
+        const std::string said = ::testing::internal::GetCapturedStderr();
+        if (broken.where == nullptr) {
+            EXPECT_TRUE(said.empty()) << said;
+            EXPECT_FALSE(fs::exists(path + ".bad"));
+            continue;
+        }
+        EXPECT_EQ(settings, Settings{});
+        EXPECT_NE(said.find(path + broken.where), std::string::npos) << said;
+        EXPECT_NE(said.find(path + ".bad"), std::string::npos) << said;
+        EXPECT_EQ(ByteFile::ReadText(path + ".bad"), broken.text);
+        // The new file reads as the defaults, without complaint.
+        ::testing::internal::CaptureStderr();
+        EXPECT_EQ(SettingsFile(path).Load(), Settings{});
+        EXPECT_TRUE(::testing::internal::GetCapturedStderr().empty());
+    }
+}
+
+TEST(SettingsFile, ALineTooLongOrAZeroByteMakesTheFileUnreadable) {
+    TempDirectory folder;
+    const std::string path = folder.File("settings.ini");
+    WriteText(path, "[sound]\n; " + std::string(300, 'x') + "\n");
+    ::testing::internal::CaptureStderr();
+    SettingsFile(path).Load();
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find(path + ":2: "), std::string::npos);
+
+    WriteText(path, std::string("[sound]\nvolume = 4\0"
+                                "0\n",
+                                21));
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(SettingsFile(path).Load().volume, 100);
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find(path + ":2: "), std::string::npos);
+}
+
+TEST(SettingsFile, AFolderThatCannotBeWrittenIsSaidOnceAndTheGameGoesOn) {
+    TempDirectory folder;
+    // A file where the folder would have to be.
+    WriteText(folder.File("config"), "not a folder");
+    const std::string path = folder.File("config/vantor-game/settings.ini");
+    SettingsFile file(path);
+    EXPECT_EQ(file.Load(), Settings{});
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(file.Save(Unusual()));
+    Settings other = Unusual();
+    other.volume = 10;
+    EXPECT_FALSE(file.Save(other));
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find(path), std::string::npos) << said;
+    EXPECT_NE(said.find("settings will not be kept"), std::string::npos) << said;
+    EXPECT_EQ(said.find('\n'), said.size() - 1) << "said more than once: " << said;
+}
+
+TEST(SettingsFile, AFailedWriteLeavesTheOldFileWhole) {
+    TempDirectory folder;
+    const std::string path = folder.File("settings.ini");
+    SettingsFile file(path);
+    ASSERT_TRUE(file.Save(Unusual()));
+    const std::string before = ByteFile::ReadText(path);
+    // The temporary file's place is taken by a folder, so the new content cannot be written.
+    fs::create_directory(path + ".new");
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(file.Save(Settings{}));
+    ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(ByteFile::ReadText(path), before);
+    EXPECT_EQ(SettingsFile(path).Load(), Unusual());
+}
+
+TEST(SettingsFile, AStepOfTheVolumeStaysWithinItsRange) {
+    EXPECT_EQ(Settings::StepVolume(70, 1), 80);
+    EXPECT_EQ(Settings::StepVolume(70, -1), 60);
+    EXPECT_EQ(Settings::StepVolume(100, 1), 100);
+    EXPECT_EQ(Settings::StepVolume(5, -1), 0);
+    EXPECT_EQ(Settings::StepVolume(0, -1), 0);
+}
+
+} // namespace
