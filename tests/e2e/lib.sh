@@ -6,6 +6,11 @@
 # niceness the display runs at).
 
 tmp=$(mktemp -d)
+# The game keeps settings and screenshots in the player's folders: a home of its own for the
+# run, so that nothing of the machine's user is read or changed.
+export HOME="$tmp/home"
+unset XDG_CONFIG_HOME XDG_DATA_HOME
+mkdir -p "$HOME"
 xvfb_pid=
 game_pid=
 cleanup() {
