@@ -2,9 +2,9 @@
 // sound and the level, each owned here and released on every way out.
 #include "app/GameShell.h"
 
-#include "app/AssetFolder.h"
 #include "app/CommandLine.h"
 #include "app/CommandLog.h"
+#include "app/DataFolder.h"
 #include "app/GameIcon.h"
 #include "app/GameManager.h"
 #include "app/LevelController.h"
@@ -20,9 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <memory>
-#include <system_error>
 
 namespace {
 
@@ -98,16 +96,12 @@ int GameShell::Main(int argc, char** argv) {
     case CommandLine::Action::Play:
         break;
     }
-    if (!commandLine.dataDir.empty()) {
-        std::error_code error;
-        std::filesystem::current_path(commandLine.dataDir, error);
-        if (error) {
-            std::fprintf(stderr, "vantor-game: cannot use %s for the game's files: %s\n",
-                         commandLine.dataDir.c_str(), error.message().c_str());
-            return CommandLine::ExitMisuse;
-        }
-    } else {
-        EnterAssetFolder();
+    std::string dataFolder;
+    std::string dataError;
+    if (!DataFolder::Enter(commandLine.dataDir, dataFolder, dataError)) {
+        std::fprintf(stderr, "vantor-game: cannot use %s for the game's files\n",
+                     dataError.c_str());
+        return CommandLine::ExitMisuse;
     }
 
     // The settings kept from the last run; the command line changes this run only.

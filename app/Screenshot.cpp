@@ -42,15 +42,14 @@ int FreeStream(SDL_RWops* stream) {
 } // namespace
 
 std::string Screenshot::FileName(const std::tm& time, int sameSecond) {
-    char name[64];
-    std::snprintf(name, sizeof name, "vantor-game-%04d-%02d-%02d_%02d-%02d-%02d",
-                  time.tm_year + 1900, time.tm_mon + 1, time.tm_mday, time.tm_hour, time.tm_min,
-                  time.tm_sec);
-    std::string file = name;
-    if (sameSecond > 1) {
-        file += "-" + std::to_string(sameSecond);
+    char name[80];
+    const int length = std::snprintf(name, sizeof name, "vantor-game-%04d-%02d-%02d_%02d-%02d-%02d",
+                                     time.tm_year + 1900, time.tm_mon + 1, time.tm_mday,
+                                     time.tm_hour, time.tm_min, time.tm_sec);
+    if (sameSecond > 1 && length > 0 && length < int(sizeof name)) {
+        std::snprintf(name + length, sizeof name - std::size_t(length), "-%d", sameSecond);
     }
-    return file + ".png";
+    return std::string(name) + ".png";
 }
 
 bool Screenshot::Encode(Graphics& graphics, std::string& png, std::string& error) {

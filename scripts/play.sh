@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds the game and its pictures and sounds, and starts it.
+# Sets up the machine, builds the game and its pictures and sounds, and starts it. Only what
+# the game needs is installed and built: no test tools.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/setup.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j "$(nproc)" --target vantor-game assets
-# The game reads its pictures and sounds by bare name from its working directory.
-cd build/assets
-exec ../app/vantor-game
+bash scripts/setup.sh --play
+cmake -S . -B build-play -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null
+cmake --build build-play -j "$(nproc)" --target vantor-game assets
+exec build-play/app/vantor-game "$@"

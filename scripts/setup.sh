@@ -1,19 +1,17 @@
 #!/usr/bin/env bash
-# Installs every Debian package the project needs to build, run and test.
-# Safe to run again: when everything is present it only asks dpkg and returns.
+# Installs the Debian packages the project needs. Safe to run again: when everything is
+# present it only asks dpkg and returns.
+#   bash scripts/setup.sh            everything: playing, testing and packaging
+#   bash scripts/setup.sh --play     only what building the game and its generators needs
+#   bash scripts/setup.sh --package  what playing and building the Debian package need
 set -euo pipefail
 
-packages=(
-    # Build tools and test frameworks.
+# Building the game and making its pictures and sounds.
+play=(
     cmake
     make
     g++
-    clang
-    clang-format
-    libclang-rt-dev # clang's sanitizer and libFuzzer runtimes
     pkg-config
-    libgtest-dev
-    libbenchmark-dev
     # The platform layer: window, input, drawing, pictures, text and sound.
     libsdl2-dev
     libsdl2-image-dev
@@ -26,7 +24,28 @@ packages=(
     # The asset generator: MP3 encoding and the ship's computer voice.
     libmp3lame-dev
     libespeak-ng-dev
-    libmpg123-dev
+)
+
+# Building the Debian package and checking it.
+package=(
+    dpkg-dev # dpkg-shlibdeps and dpkg-buildflags
+    file
+    xz-utils
+    help2man # the man page, from the program's --help
+    lintian
+    appstream # appstreamcli, to validate the metainfo
+    desktop-file-utils
+)
+
+# Testing: test frameworks, the sanitizer and fuzzing compiler, and the tools that play the
+# real game.
+testing=(
+    clang
+    clang-format
+    libclang-rt-dev # clang's sanitizer and libFuzzer runtimes
+    libgtest-dev
+    libbenchmark-dev
+    libmpg123-dev # decodes the generated sounds in their tests
     # Playing the real game in tests: a virtual display, input and screenshots.
     libx11-dev
     xvfb
@@ -37,6 +56,16 @@ packages=(
     # Measuring the real game: GNU time for its peak memory.
     time
 )
+
+case "${1:-}" in
+--play) packages=("${play[@]}") ;;
+--package) packages=("${play[@]}" "${package[@]}") ;;
+"") packages=("${play[@]}" "${package[@]}" "${testing[@]}") ;;
+*)
+    echo "usage: $0 [--play | --package]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for pkg in "${packages[@]}"; do

@@ -1,0 +1,67 @@
+#include "app/DataFolder.h"
+
+#include "game/PictureManifest.h"
+
+#include <SDL.h>
+
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+// Both are set by the build: the data folder relative to the program's folder as installed
+// (for instance ../share/vantor-game), and the build tree's generated folder (empty in a
+// build made for packaging).
+#ifndef VANTOR_DATA_FROM_PROGRAM
+#error "VANTOR_DATA_FROM_PROGRAM must name the data folder relative to the program's folder"
+#endif
+#ifndef VANTOR_BUILD_DATA_DIR
+#define VANTOR_BUILD_DATA_DIR ""
+#endif
+
+bool DataFolder::HasGameFiles(const std::string& dir) {
+    std::error_code error;
+    const char* title = PictureManifest::Of(PictureManifest::Field::SplashScreen)->file;
+    return std::filesystem::is_regular_file(std::filesystem::path(dir) / title, error);
+}
+
+std::string DataFolder::InstalledFolder() {
+    char* base = SDL_GetBasePath(); // the program's own folder, with a separator at its end
+    if (base == nullptr) {
+        return {};
+    }
+    const fs::path programFolder(base);
+    SDL_free(base);
+    std::error_code error;
+    const fs::path folder = fs::weakly_canonical(programFolder / VANTOR_DATA_FROM_PROGRAM, error);
+    return error ? std::string() : folder.string();
+}
+
+std::string DataFolder::BuildFolder() {
+    return VANTOR_BUILD_DATA_DIR;
+}
+
+bool DataFolder::Enter(const std::string& asked, std::string& folder, std::string& error) {
+    folder.clear();
+    std::error_code entered;
+    if (!asked.empty()) {
+        fs::current_path(asked, entered);
+        if (entered) {
+            error = asked + ": " + entered.message();
+            return false;
+        }
+        folder = asked;
+        return true;
+    }
+    for (const std::string& candidate : {InstalledFolder(), BuildFolder()}) {
+        if (candidate.empty() || !HasGameFiles(candidate)) {
+            continue;
+        }
+        fs::current_path(candidate, entered);
+        if (!entered) {
+            folder = candidate;
+            return true;
+        }
+    }
+    return true;
+}
