@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets up the machine, checks the formatting of every C++ file, builds everything and runs
-# every test: the whole suite in the normal build, the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, then the
+# every test: the whole suite in the normal build, the Debian package installed and played, the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, then the
 # fuzzers for a bounded time. Each step prints when it starts.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -25,6 +25,19 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 step "normal suite"
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+# The Debian package, built as a packager would (a Release build without the tests, which must
+# look for none of the test tools), installed with apt-get as a player would, played, purged.
+step "package"
+bash scripts/package.sh deb
+if grep -E '^(GTest_DIR|benchmark_DIR|X11_X11_INCLUDE_PATH|MPG123_FOUND|pkgcfg_lib_MPG123)' \
+    build-deb/CMakeCache.txt; then
+    echo "test.sh: the build without tests looked for test tools (above)" >&2
+    exit 1
+fi
+step "package installed, played and purged"
+bash tests/e2e/InstalledPackage.sh dist/vantor-game_*_amd64.deb \
+    build/tests/e2e/vantor-close-window build/tests/e2e/screenshots
 
 # The same suite under the sanitizers, the soak included; a report fails its test. The build
 # sets the sanitizers' options for ctest itself (see VANTOR_SANITIZE in CMakeLists.txt).
