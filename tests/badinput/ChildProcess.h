@@ -9,8 +9,8 @@
 #include <vector>
 
 // Another program run by a test: started in a folder with an environment of the test's
-// choosing (but for a home folder of its own), its output kept in files, waited for with a time limit and killed if still running
-// when the object goes away.
+// choosing (but for a home folder of its own), its output kept in files, waited for with a time
+// limit and killed if still running when the object goes away.
 class ChildProcess {
 public:
     // arguments[0] is the program's path; environment holds "NAME=value" strings.
