@@ -33,22 +33,22 @@ std::string UserFolders::BaseFolder(const char* variable, const char* belowHome)
     return std::string(home) + "/" + belowHome;
 }
 
-std::string UserFolders::SettingsFile() {
+std::string UserFolders::Folder(const char* variable, const char* belowHome, const char* name) {
 #ifdef _WIN32
+    (void)variable;
+    (void)belowHome;
     const std::string folder = PreferenceFolder();
-    return folder.empty() ? folder : folder + "settings.ini";
 #else
-    const std::string base = BaseFolder("XDG_CONFIG_HOME", ".config");
-    return base.empty() ? base : base + "/" + GameFolder + "/settings.ini";
+    const std::string base = BaseFolder(variable, belowHome);
+    const std::string folder = base.empty() ? base : base + "/" + GameFolder + "/";
 #endif
+    return folder.empty() ? folder : folder + name;
+}
+
+std::string UserFolders::SettingsFile() {
+    return Folder("XDG_CONFIG_HOME", ".config", "settings.ini");
 }
 
 std::string UserFolders::ScreenshotFolder() {
-#ifdef _WIN32
-    const std::string folder = PreferenceFolder();
-    return folder.empty() ? folder : folder + "screenshots";
-#else
-    const std::string base = BaseFolder("XDG_DATA_HOME", ".local/share");
-    return base.empty() ? base : base + "/" + GameFolder + "/screenshots";
-#endif
+    return Folder("XDG_DATA_HOME", ".local/share", "screenshots");
 }

@@ -13,6 +13,9 @@ public:
     static std::string ScreenshotFolder();
 
 private:
+    // The game's file or folder of that name in the XDG base folder the variable names (else
+    // the one below the home folder), or in the preference folder on Windows.
+    static std::string Folder(const char* variable, const char* belowHome, const char* name);
     // The XDG base folder named by the variable (only an absolute path counts), else the
     // folder below the home folder.
     static std::string BaseFolder(const char* variable, const char* belowHome);

@@ -198,20 +198,18 @@ void MixerPlayer::StartLocked(int index, bool repeat) {
 }
 
 int MixerPlayer::MixerVolumeLocked(const Slot& slot) const {
-    float volume = effectsVolume;
+    float volume = volumes.effects;
     if (slot.kind == SoundFiles::Kind::Music || slot.kind == SoundFiles::Kind::LoopingMusic) {
-        volume = musicVolume;
+        volume = volumes.music;
     } else if (slot.kind == SoundFiles::Kind::Voice) {
-        volume = voiceVolume;
+        volume = volumes.voices;
     }
     return static_cast<int>(std::lround(std::clamp(volume, 0.0f, 1.0f) * MIX_MAX_VOLUME));
 }
 
 void MixerPlayer::SetVolumes(float music, float effects, float voices) {
     std::lock_guard lock(mutex);
-    musicVolume = music;
-    effectsVolume = effects;
-    voiceVolume = voices;
+    volumes = {music, effects, voices};
     if (!open) {
         return;
     }

@@ -126,9 +126,12 @@ private:
     mutable std::condition_variable decodingDone;
     std::array<Slot, MaxFiles> slots{};
     int slotCount = 0;
-    float musicVolume = 1.0f;
-    float effectsVolume = 1.0f;
-    float voiceVolume = 1.0f;
+    // How loud each kind of sound plays, 0 to 1.
+    struct Volumes {
+        float music = 1.0f;
+        float effects = 1.0f;
+        float voices = 1.0f;
+    } volumes;
     bool paused = false;
     bool open = false;
     bool stopping = false;

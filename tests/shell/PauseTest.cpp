@@ -8,6 +8,8 @@
 #include "support/ByteFile.h"
 #include "support/TempDirectory.h"
 
+#include "ShellEvents.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -41,50 +43,16 @@ public:
 
 using Calls = std::vector<std::string>;
 
-SDL_Event Key(Uint32 type, SDL_Scancode scancode, SDL_Keycode sym = 0, Uint16 mod = KMOD_NONE,
-              bool repeat = false) {
-    SDL_Event event{};
-    event.type = type;
-    event.key.keysym.scancode = scancode;
-    event.key.keysym.sym = sym;
-    event.key.keysym.mod = mod;
-    event.key.repeat = repeat ? 1 : 0;
-    event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-    return event;
-}
+using ShellEvents::Button;
+using ShellEvents::Down;
+using ShellEvents::Key;
+using ShellEvents::Of;
+using ShellEvents::Up;
+using ShellEvents::WindowEvent;
 
-SDL_Event Down(SDL_Scancode scancode, SDL_Keycode sym = 0, Uint16 mod = KMOD_NONE) {
-    return Key(SDL_KEYDOWN, scancode, sym, mod);
-}
-
-SDL_Event Up(SDL_Scancode scancode, SDL_Keycode sym = 0) {
-    return Key(SDL_KEYUP, scancode, sym);
-}
-
+// One of the shell's own keys, pressed.
 SDL_Event Shell(SDL_Keycode sym, SDL_Scancode scancode, Uint16 mod = KMOD_NONE) {
     return Down(scancode, sym, mod);
-}
-
-SDL_Event Button(Uint8 button, int x, int y) {
-    SDL_Event event{};
-    event.type = SDL_MOUSEBUTTONDOWN;
-    event.button.button = button;
-    event.button.state = SDL_PRESSED;
-    event.button.x = x;
-    event.button.y = y;
-    return event;
-}
-
-SDL_Event Of(Uint32 type) {
-    SDL_Event event{};
-    event.type = type;
-    return event;
-}
-
-SDL_Event WindowEvent(Uint8 what) {
-    SDL_Event event = Of(SDL_WINDOWEVENT);
-    event.window.event = what;
-    return event;
 }
 
 const SDL_Event P = Shell(SDLK_p, SDL_SCANCODE_P);

@@ -16,20 +16,19 @@ void WriteText(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
+// Every setting away from its default.
 Settings Unusual() {
-    Settings settings;
-    settings.fullscreen = true;
-    settings.windowX = -40;
-    settings.windowY = 1200;
-    settings.windowWidth = 1600;
-    settings.windowHeight = 900;
-    settings.volume = 30;
-    settings.musicVolume = 0;
-    settings.effectsVolume = 55;
-    settings.voiceVolume = 90;
-    settings.mute = true;
-    settings.pauseOnFocusLoss = false;
-    return settings;
+    return Settings{.fullscreen = true,
+                    .windowX = -40,
+                    .windowY = 1200,
+                    .windowWidth = 1600,
+                    .windowHeight = 900,
+                    .volume = 30,
+                    .musicVolume = 0,
+                    .effectsVolume = 55,
+                    .voiceVolume = 90,
+                    .mute = true,
+                    .pauseOnFocusLoss = false};
 }
 
 TEST(SettingsFile, WhatIsSavedIsWhatTheNextRunReads) {

@@ -3,6 +3,8 @@
 #include "app/LevelController.h"
 #include "graphics/Graphics.h"
 
+#include "ShellEvents.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -34,44 +36,14 @@ public:
 };
 
 SDL_Event Key(Uint32 type, SDL_Scancode scancode, bool repeat = false) {
-    SDL_Event event{};
-    event.type = type;
-    event.key.keysym.scancode = scancode;
-    event.key.repeat = repeat ? 1 : 0;
-    event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-    return event;
+    return ShellEvents::Key(type, scancode, 0, KMOD_NONE, repeat);
 }
 
-SDL_Event Down(SDL_Scancode scancode) {
-    return Key(SDL_KEYDOWN, scancode);
-}
-
-SDL_Event Up(SDL_Scancode scancode) {
-    return Key(SDL_KEYUP, scancode);
-}
-
-SDL_Event Motion() {
-    SDL_Event event{};
-    event.type = SDL_MOUSEMOTION;
-    return event;
-}
-
-SDL_Event Button(Uint8 button, int x, int y) {
-    SDL_Event event{};
-    event.type = SDL_MOUSEBUTTONDOWN;
-    event.button.button = button;
-    event.button.state = SDL_PRESSED;
-    event.button.x = x;
-    event.button.y = y;
-    return event;
-}
-
-SDL_Event WindowEvent(Uint8 what) {
-    SDL_Event event{};
-    event.type = SDL_WINDOWEVENT;
-    event.window.event = what;
-    return event;
-}
+using ShellEvents::Button;
+using ShellEvents::Down;
+using ShellEvents::Motion;
+using ShellEvents::Up;
+using ShellEvents::WindowEvent;
 
 class WindowProcTest : public ::testing::Test {
 protected:
