@@ -17,6 +17,10 @@
 #include "sound/MixerPlayer.h"
 #include "sound/SoundFiles.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -24,7 +28,9 @@
 
 namespace {
 
-constexpr int ExitCannotStart = 255;
+// The status of a game that could not make its window or its drawing device (255 as a Linux
+// exit status).
+constexpr int ExitCannotStart = -1;
 
 int CannotStart(const char* what, const char* why) {
     std::fprintf(stderr, "vantor-game: %s: %s\n", what, why);
@@ -42,13 +48,41 @@ bool IsSet(const char* name) {
     return value != nullptr && value[0] != '\0';
 }
 
+#ifndef _WIN32
 bool HasDisplay() {
     return IsSet("SDL_VIDEODRIVER") || IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY");
 }
+#endif
 
 bool IsWindowless(const char* driver) {
     return driver == nullptr || std::strcmp(driver, "offscreen") == 0 ||
            std::strcmp(driver, "dummy") == 0;
+}
+
+// Readies the platform's windows for the game's own; returns what is missing when there is no
+// display to open a window on.
+const char* PrepareWindowSystem() {
+    SDL_SetHint(SDL_HINT_APP_NAME, "Vantor Game");
+#ifdef _WIN32
+    // The window class "GameEngine", redrawn whole when its width or height changes, with the
+    // program's icon resource 134 as its small and large icon.
+    SDL_SetHint(SDL_HINT_WINDOWS_INTRESOURCE_ICON, "134");
+    SDL_SetHint(SDL_HINT_WINDOWS_INTRESOURCE_ICON_SMALL, "134");
+    SDL_RegisterApp("GameEngine", CS_HREDRAW | CS_VREDRAW, nullptr);
+    return nullptr;
+#else
+    // The X11 window class.
+    setenv("SDL_VIDEO_X11_WMCLASS", "GameEngine", 1);
+    if (!HasDisplay()) {
+        return "no display (neither DISPLAY nor WAYLAND_DISPLAY is set)";
+    }
+    // With only an X display named, only X is tried: when that display cannot be opened SDL
+    // would go on to ask Wayland, whose library prints a complaint of its own.
+    if (!IsSet("SDL_VIDEODRIVER") && !IsSet("WAYLAND_DISPLAY")) {
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    }
+    return nullptr;
+#endif
 }
 
 // The kept window place, unless no display shows any of it (a display that has gone).
@@ -123,17 +157,8 @@ int GameShell::Main(int argc, char** argv) {
         settings.mute = true;
     }
 
-    // The X11 window class.
-    setenv("SDL_VIDEO_X11_WMCLASS", "GameEngine", 1);
-    SDL_SetHint(SDL_HINT_APP_NAME, "Vantor Game");
-    if (!HasDisplay()) {
-        return CannotStart("cannot open the game window",
-                           "no display (neither DISPLAY nor WAYLAND_DISPLAY is set)");
-    }
-    // With only an X display named, only X is tried: when that display cannot be opened SDL
-    // would go on to ask Wayland, whose library prints a complaint of its own.
-    if (!IsSet("SDL_VIDEODRIVER") && !IsSet("WAYLAND_DISPLAY")) {
-        SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    if (const char* problem = PrepareWindowSystem()) {
+        return CannotStart("cannot open the game window", problem);
     }
 
     // Everything below is owned here and released in the reverse order of its making, on
@@ -156,10 +181,13 @@ int GameShell::Main(int argc, char** argv) {
     if (window == nullptr) {
         return CannotStart("cannot open the game window");
     }
+#ifndef _WIN32
+    // On Windows the icon is the program's own resource, which the window class carries.
     if (SDL_Surface* icon = CreateGameIcon()) {
         SDL_SetWindowIcon(window.get(), icon);
         SDL_FreeSurface(icon);
     }
+#endif
     const auto graphics = std::make_unique<Graphics>();
     if (!graphics->Init(window.get())) {
         return CannotStart("cannot create the drawing device");

@@ -1,3 +1,4 @@
+// The font finder on Linux: fontconfig, as any desktop program asks it.
 #include "graphics/FontFinder.h"
 
 #include <fontconfig/fontconfig.h>
@@ -32,5 +33,5 @@ std::string FontFinder::Find(const char* family, int& faceIndex) {
         FcPatternDestroy(match);
     }
     FcPatternDestroy(pattern);
-    return path;
+    return path.empty() ? CarriedFont() : path;
 }
