@@ -62,9 +62,8 @@ TEST_F(MixerPlayerTest, AStopWhileTheFileIsDecodingCancelsThePlay) {
 }
 
 TEST_F(MixerPlayerTest, AFileOutsideTheWarmUpIsDecodedInTheBackgroundOnItsFirstPlay) {
-    WriteTone({"extra.wav", 1.0, 440});
     GatedPlayer player(false);
-    OpenAndCount(player);
+    OpenAndCount(player, {{"extra.wav", 1.0, 440}});
 
     player.Send("play extra.wav");
     ASSERT_TRUE(player.WaitUntilDecodeStarted(1, Patience));
@@ -98,9 +97,8 @@ TEST_F(MixerPlayerTest, AFileWaitedForIsDecodedBeforeTheRestOfTheWarmUp) {
 }
 
 TEST_F(MixerPlayerTest, WarmUpSkipsNullAndInvalidNamesAndDuplicates) {
-    WriteTone({"a.wav", 0.1, 440});
     GatedPlayer player(true);
-    OpenAndCount(player);
+    OpenAndCount(player, {{"a.wav", 0.1, 440}});
     const std::string tooLong(MediaCommand::MaxFileNameLength + 1, 'a');
     const char* files[] = {"a.wav", nullptr, "", "two words", tooLong.c_str(), "a.wav"};
     player.WarmUp(files, 6);

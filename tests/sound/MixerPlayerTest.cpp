@@ -55,18 +55,23 @@ void MixerPlayerTest::WarmUpHeldAtTheGate(GatedPlayer& player, const char* file)
     ASSERT_TRUE(player.WaitUntilDecodeStarted(1, Patience));
 }
 
-void MixerPlayerTest::OpenWithTones(MixerPlayer& player, const std::vector<Tone>& tones) {
-    std::vector<const char*> files;
+void MixerPlayerTest::OpenAndCount(MixerPlayer& player, const std::vector<Tone>& tones) {
     for (const Tone& tone : tones) {
         WriteTone(tone);
-        files.push_back(tone.file);
     }
     OpenAndCount(player);
+}
+
+void MixerPlayerTest::OpenWithTones(MixerPlayer& player, const std::vector<Tone>& tones) {
+    OpenAndCount(player, tones);
+    std::vector<const char*> files;
+    for (const Tone& tone : tones) {
+        files.push_back(tone.file);
+    }
     WarmUpAndWait(player, files);
 }
 
 void MixerPlayerTest::OpenHeldAtTheGate(GatedPlayer& player, const Tone& tone) {
-    WriteTone(tone);
-    OpenAndCount(player);
+    OpenAndCount(player, {tone});
     WarmUpHeldAtTheGate(player, tone.file);
 }

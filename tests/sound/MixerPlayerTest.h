@@ -47,6 +47,8 @@ protected:
 
     // Opens the player and counts channel ends from now on.
     static void OpenAndCount(MixerPlayer& player);
+    // Writes the tones first.
+    static void OpenAndCount(MixerPlayer& player, const std::vector<Tone>& tones);
     // Writes the tones, opens the player counting channel ends and warms the tones' files up,
     // waiting until each is ready.
     static void OpenWithTones(MixerPlayer& player, const std::vector<Tone>& tones);
