@@ -5,6 +5,18 @@
 GameManager* LevelController::currentLevel = nullptr;
 bool LevelController::loading = false;
 
+namespace {
+
+// Input reaches the installed level, if there is one, even while it loads.
+template <typename... Parameters, typename... Arguments>
+void ToInstalledLevel(void (GameManager::*operation)(Parameters...), Arguments... arguments) {
+    if (LevelController::currentLevel != nullptr) {
+        (LevelController::currentLevel->*operation)(arguments...);
+    }
+}
+
+} // namespace
+
 void LevelController::LoadInitialLevel(GameManager* level) {
     loading = true;
     // Installed before its loading starts, so that input arriving meanwhile reaches it.
@@ -49,61 +61,41 @@ void LevelController::Render() {
 }
 
 void LevelController::LeftButtonDown(int x, int y) {
-    if (currentLevel != nullptr) {
-        currentLevel->OnLeftClick(x, y);
-    }
+    ToInstalledLevel(&GameManager::OnLeftClick, x, y);
 }
 
 void LevelController::RightButtonDown(int x, int y) {
-    if (currentLevel != nullptr) {
-        currentLevel->OnRightClick(x, y);
-    }
+    ToInstalledLevel(&GameManager::OnRightClick, x, y);
 }
 
 void LevelController::Numpad1Pressed() {
-    if (currentLevel != nullptr) {
-        currentLevel->OnPlanetChoice(1);
-    }
+    ToInstalledLevel(&GameManager::OnPlanetChoice, 1);
 }
 
 void LevelController::Numpad2Pressed() {
-    if (currentLevel != nullptr) {
-        currentLevel->OnPlanetChoice(2);
-    }
+    ToInstalledLevel(&GameManager::OnPlanetChoice, 2);
 }
 
 void LevelController::Numpad3Pressed() {
-    if (currentLevel != nullptr) {
-        currentLevel->OnPlanetChoice(3);
-    }
+    ToInstalledLevel(&GameManager::OnPlanetChoice, 3);
 }
 
 void LevelController::Numpad4Pressed() {
-    if (currentLevel != nullptr) {
-        currentLevel->OnMenuAction(4);
-    }
+    ToInstalledLevel(&GameManager::OnMenuAction, 4);
 }
 
 void LevelController::Numpad5Pressed() {
-    if (currentLevel != nullptr) {
-        currentLevel->OnMenuAction(5);
-    }
+    ToInstalledLevel(&GameManager::OnMenuAction, 5);
 }
 
 void LevelController::Numpad6Pressed() {
-    if (currentLevel != nullptr) {
-        currentLevel->OnMenuAction(6);
-    }
+    ToInstalledLevel(&GameManager::OnMenuAction, 6);
 }
 
 void LevelController::AddPressed() {
-    if (currentLevel != nullptr) {
-        currentLevel->OnMenuKey(true);
-    }
+    ToInstalledLevel(&GameManager::OnMenuKey, true);
 }
 
 void LevelController::EnterPressed() {
-    if (currentLevel != nullptr) {
-        currentLevel->OnEnter(false);
-    }
+    ToInstalledLevel(&GameManager::OnEnter, false);
 }

@@ -2,6 +2,7 @@
 
 #include "game/Sector01.h"
 #include "support/LevelScreens.h"
+#include "support/LevelStaging.h"
 
 void BenchScreens::Title(Sector01& level) {
     level.NewGame();
@@ -11,15 +12,12 @@ void BenchScreens::Play(Sector01& level) {
     level.NewGame();
     level.OnEnter(false);
     LevelScreens::Playing(level, 2, 1); // three planets and the asteroid
-    level.shipX = 600;
-    level.shipY = 330;
+    LevelStaging::ShipAt(level, 600, 330);
     level.shipHeading = 30;
-    level.enemyX = 820;
-    level.enemyY = 520;
+    LevelStaging::EnemyAt(level, 820, 520);
     level.enemyHeading = 210;
-    level.torpedoInFlight = true;
-    level.torpedoX = 700;
-    level.torpedoY = 400;
+    // In flight toward the enemy, drawn turned by its own heading.
+    LevelStaging::TorpedoFlying(level, 700, 400, 820, 520);
     level.torpedoHeading = 40;
     level.energy = 1234;
     level.science = 567;

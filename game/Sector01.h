@@ -36,6 +36,8 @@ public:
     void PlacePlanets();
     // A new position for the drifting asteroid.
     void PlaceAsteroid();
+    // A new offer of science and energy (drawn in that order) from every planet of the sector.
+    void PickPlanetOffer();
     // Every planet of the sector unclaimed and out of reach again.
     void ReopenPlanets();
 
@@ -182,6 +184,8 @@ private:
     void DrawBottomBar();
     void DrawMenu();
     void DrawMenuPictures();
+    // The captain by rank and the weapon by weapon level, in the bottom bar or the menu.
+    void DrawCaptainAndWeapon(float captainX, float captainY, float weaponX, float weaponY);
     void DrawEndScreen();
     // The cell every animation shows on this frame: one step every 60 updates, cycling
     // through the first four cells.

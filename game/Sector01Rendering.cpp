@@ -229,16 +229,7 @@ void Sector01::DrawTopBar() {
 
 void Sector01::DrawBottomBar() {
     Draw(bottomHud, 307, 720);
-    if (rank == 0) {
-        DrawRotated(captain, 0, 540, 727);
-    } else if (rank == 1) {
-        DrawRotated(captain2, 0, 540, 727);
-    }
-    if (weaponLevel == 0) {
-        DrawRotated(warhead01, 0, 364, 734);
-    } else if (weaponLevel == 1) {
-        DrawRotated(warhead02, 0, 364, 734);
-    }
+    DrawCaptainAndWeapon(540, 727, 364, 734);
     // The torpedoes the weapon energy still pays for.
     DrawNumber(torpedoCountText, 500, 735, weaponEnergy / 20);
 }
@@ -267,15 +258,20 @@ void Sector01::DrawMenu() {
 void Sector01::DrawMenuPictures() {
     DrawFrame(beamStrip, AnimationCell(), 80, 605);
     DrawFrame(beamStrip, AnimationCell(), 552, 660);
+    DrawCaptainAndWeapon(122, 113, 820, 470);
+}
+
+void Sector01::DrawCaptainAndWeapon(float captainX, float captainY, float weaponX, float weaponY) {
+    // Rank 2 and the third weapon have no picture here.
     if (rank == 0) {
-        DrawRotated(captain, 0, 122, 113);
+        DrawRotated(captain, 0, captainX, captainY);
     } else if (rank == 1) {
-        DrawRotated(captain2, 0, 122, 113);
+        DrawRotated(captain2, 0, captainX, captainY);
     }
     if (weaponLevel == 0) {
-        DrawRotated(warhead01, 0, 820, 470);
+        DrawRotated(warhead01, 0, weaponX, weaponY);
     } else if (weaponLevel == 1) {
-        DrawRotated(warhead02, 0, 820, 470);
+        DrawRotated(warhead02, 0, weaponX, weaponY);
     }
 }
 

@@ -78,14 +78,14 @@ void Sector01::CheckSectorExit() {
 }
 
 void Sector01::NextSector() {
-    planetScience = rand() % 300;
-    planetEnergy = rand() % 300;
     // The ship enters at the left edge with an order that settles it there; the enemy,
     // even one destroyed in the old sector, comes back at the right.
     shipX = 10;
     enemyX = 924;
     moveTargetX = 10;
     moveTargetY = 77;
+    // The new sector's offer, layout, asteroid and planets, drawn at random in this order.
+    PickPlanetOffer();
     sectorLayout = rand() % 15 + 1;
     sector += 1;
     PlaceAsteroid();

@@ -30,8 +30,7 @@ Sector01::Sector01() {
 }
 
 void Sector01::NewGame() {
-    planetScience = rand() % 300;
-    planetEnergy = rand() % 300;
+    PickPlanetOffer();
     shipY = 77;
     shipX = 101;
     enemyY = 77;
@@ -108,6 +107,11 @@ void Sector01::PlacePlanets() {
     default:
         break;
     }
+}
+
+void Sector01::PickPlanetOffer() {
+    planetScience = rand() % 300;
+    planetEnergy = rand() % 300;
 }
 
 void Sector01::PlaceAsteroid() {

@@ -14,9 +14,31 @@
 //                                                of it that lies on the picture
 #include "BrokenPicture.h"
 
+#include <initializer_list>
+#include <vector>
+
 namespace {
 
 using Damage = PictureCase::Damage;
+
+// A damage and the BMP, PNG and JPEG file it is done to.
+struct DamageOnEachKind {
+    Damage damage;
+    const char* bmp;
+    const char* png;
+    const char* jpeg;
+};
+
+// The cases of the rows, each row's BMP, PNG and JPEG in turn.
+std::vector<PictureCase> OnEachKind(std::initializer_list<DamageOnEachKind> rows) {
+    std::vector<PictureCase> cases;
+    for (const DamageOnEachKind& row : rows) {
+        for (const char* file : {row.bmp, row.png, row.jpeg}) {
+            cases.push_back({file, row.damage});
+        }
+    }
+    return cases;
+}
 
 TEST_P(BrokenPicture, IsReportedAloneAndTheGameDrawsEverythingElse) {
     ASSERT_NO_FATAL_FAILURE(LoadWithBrokenFile(GetParam()));
@@ -30,24 +52,14 @@ INSTANTIATE_TEST_SUITE_P(EveryFile, BrokenPicture,
 // Every other damage on one file of each kind, a different file each time.
 INSTANTIATE_TEST_SUITE_P(
     OneFileOfEachKind, BrokenPicture,
-    ::testing::Values(PictureCase{"GameOver.bmp", Damage::Empty},
-                      PictureCase{"score.png", Damage::Empty},
-                      PictureCase{"Background05.jpg", Damage::Empty},
-                      PictureCase{"ShipBase.bmp", Damage::CutInHeader},
-                      PictureCase{"rock.png", Damage::CutInHeader},
-                      PictureCase{"Background06.jpg", Damage::CutInHeader},
-                      PictureCase{"Splash.bmp", Damage::CutInPixels},
-                      PictureCase{"menu.png", Damage::CutInPixels},
-                      PictureCase{"GameEnd.jpg", Damage::CutInPixels},
-                      PictureCase{"EnemyShip.bmp", Damage::Noise},
-                      PictureCase{"Damage03.png", Damage::Noise},
-                      PictureCase{"Background07.jpg", Damage::Noise},
-                      PictureCase{"Planet7.bmp", Damage::SignatureThenNoise},
-                      PictureCase{"asteroid01.png", Damage::SignatureThenNoise},
-                      PictureCase{"Background08.jpg", Damage::SignatureThenNoise},
-                      PictureCase{"SectorBackground.bmp", Damage::HugeSides},
-                      PictureCase{"Background01.png", Damage::HugeSides},
-                      PictureCase{"Background14.jpg", Damage::HugeSides}),
+    ::testing::ValuesIn(OnEachKind({
+        {Damage::Empty, "GameOver.bmp", "score.png", "Background05.jpg"},
+        {Damage::CutInHeader, "ShipBase.bmp", "rock.png", "Background06.jpg"},
+        {Damage::CutInPixels, "Splash.bmp", "menu.png", "GameEnd.jpg"},
+        {Damage::Noise, "EnemyShip.bmp", "Damage03.png", "Background07.jpg"},
+        {Damage::SignatureThenNoise, "Planet7.bmp", "asteroid01.png", "Background08.jpg"},
+        {Damage::HugeSides, "SectorBackground.bmp", "Background01.png", "Background14.jpg"},
+    })),
     PictureCase::Name);
 
 // A picture is told by its content, not by its name: each kind holding each other kind.

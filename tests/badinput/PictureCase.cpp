@@ -6,6 +6,7 @@
 #include "graphics/PictureLoader.h"
 
 #include <algorithm>
+#include <iterator>
 
 const char* PictureCase::ExpectedReport() const {
     switch (damage) {
@@ -31,31 +32,13 @@ const char* PictureCase::ExpectedReport() const {
 }
 
 const char* PictureCase::NameOf(Damage damage) {
-    switch (damage) {
-    case Damage::Missing:
-        return "Missing";
-    case Damage::Empty:
-        return "Empty";
-    case Damage::CutInHeader:
-        return "CutInHeader";
-    case Damage::CutInPixels:
-        return "CutInPixels";
-    case Damage::Noise:
-        return "Noise";
-    case Damage::SignatureThenNoise:
-        return "SignatureThenNoise";
-    case Damage::HugeSides:
-        return "HugeSides";
-    case Damage::AsBmp:
-        return "HoldingABmp";
-    case Damage::AsPng:
-        return "HoldingAPng";
-    case Damage::AsJpeg:
-        return "HoldingAJpeg";
-    case Damage::SmallerThanACell:
-        break;
-    }
-    return "SmallerThanACell";
+    // In the order of the enumeration; they make the test names.
+    static constexpr const char* Names[] = {"Missing",      "Empty",           "CutInHeader",
+                                            "CutInPixels",  "Noise",           "SignatureThenNoise",
+                                            "HugeSides",    "HoldingABmp",     "HoldingAPng",
+                                            "HoldingAJpeg", "SmallerThanACell"};
+    static_assert(std::size(Names) == static_cast<std::size_t>(Damage::SmallerThanACell) + 1);
+    return Names[static_cast<std::size_t>(damage)];
 }
 
 std::vector<PictureCase> PictureCase::EveryFile(Damage damage) {

@@ -7,6 +7,7 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include <iterator>
 #include <random>
 #include <stdexcept>
 
@@ -41,15 +42,10 @@ PictureDamage::Kind PictureDamage::KindOfName(const std::string& name) {
 }
 
 const char* PictureDamage::NameOf(Kind kind) {
-    switch (kind) {
-    case Kind::Bmp:
-        return "BMP";
-    case Kind::Png:
-        return "PNG";
-    case Kind::Jpeg:
-        break;
-    }
-    return "JPEG";
+    // In the order of the enumeration.
+    static constexpr const char* Names[] = {"BMP", "PNG", "JPEG"};
+    static_assert(std::size(Names) == static_cast<std::size_t>(Kind::Jpeg) + 1);
+    return Names[static_cast<std::size_t>(kind)];
 }
 
 std::vector<uint8_t> PictureDamage::CutInHeader(const std::vector<uint8_t>& bytes, Kind kind) {

@@ -1,6 +1,7 @@
 #include "SoundingGame.h"
 
 #include "game/Sector01.h"
+#include "support/LevelStaging.h"
 
 #include <gtest/gtest.h>
 
@@ -19,29 +20,20 @@ void SoundingGame::Frames(int count) {
 
 // The enemy rams the ship, then is put far away so that it cannot ram again by chance.
 void SoundingGame::Ram() {
-    level.enemyX = level.shipX;
-    level.enemyY = level.shipY;
+    LevelStaging::EnemyAt(level, level.shipX, level.shipY);
     Frames(1);
-    level.enemyX = 3000;
-    level.enemyY = -3000;
+    LevelStaging::EnemyFarAway(level);
 }
 
 void SoundingGame::HitWithTorpedo() {
     const int destroyed = level.enemiesDestroyed;
     const int bossHits = level.bossHits;
-    // No torpedo in flight that could hit on its own.
-    level.torpedoInFlight = false;
-    level.torpedoTargetX = 0;
-    level.torpedoTargetY = 0;
-    level.enemyX = 600;
-    level.enemyY = 500;
-    level.torpedoX = 600;
-    level.torpedoY = 500;
+    // A resting torpedo where the enemy is, and none in flight that could hit on its own.
+    LevelStaging::EnemyAt(level, 600, 500);
+    LevelStaging::TorpedoResting(level, 600, 500);
     Frames(1);
-    level.torpedoX = 0;
-    level.torpedoY = 0;
-    level.enemyX = 3000;
-    level.enemyY = -3000;
+    LevelStaging::TorpedoResting(level, 0, 0);
+    LevelStaging::EnemyFarAway(level);
     EXPECT_GT(level.enemiesDestroyed + level.bossHits, destroyed + bossHits);
 }
 
@@ -66,8 +58,7 @@ void SoundingGame::Play(const std::function<void()>& before) {
     }
     // A planet within reach, then the menu.
     level.sectorLayout = 1;
-    level.planet1X = level.shipX;
-    level.planet1Y = level.shipY;
+    LevelStaging::PlanetAt(level, 1, level.shipX, level.shipY);
     level.planet1Unclaimed = true;
     Frames(1);
     EXPECT_EQ(level.planet1InRange, 1);

@@ -35,14 +35,12 @@ protected:
     void SetUp() override {
         SectorFixture::SetUp();
         StartPlaying();
-        level.torpedoX = 3000; // nothing rests where it could hit
-        level.torpedoY = 3000;
+        LevelStaging::TorpedoResting(level, 3000, 3000); // nowhere it could hit
     }
 
     // The enemy comes to touch the stationary ship and one update runs.
     void Ram() {
-        level.enemyX = level.shipX + 10;
-        level.enemyY = level.shipY + 10;
+        LevelStaging::EnemyAt(level, level.shipX + 10, level.shipY + 10);
         level.Update();
     }
 };
@@ -61,8 +59,7 @@ TEST_F(Combat, RammingDamagesCostsEnergyAndMovesTheEnemyAway) {
 }
 
 TEST_F(Combat, AnEnemyToTheUpperRightDoesNotRam) {
-    level.enemyX = level.shipX + 5;
-    level.enemyY = level.shipY - 5;
+    LevelStaging::EnemyAt(level, level.shipX + 5, level.shipY - 5);
     level.Update();
     EXPECT_EQ(level.damageLevel, 0);
     EXPECT_TRUE(sound.commands.empty());
@@ -102,13 +99,9 @@ TEST_F(Combat, ARepairedShipHearsAWarningAgain) {
 }
 
 TEST_F(Combat, ARestingTorpedoStillDestroysAnEnemyThatComesToIt) {
-    level.shipX = 600;
-    level.shipY = 500;
-    level.torpedoInFlight = false;
-    level.torpedoX = -1;
-    level.torpedoY = -1;
-    level.enemyX = 50;
-    level.enemyY = 40;
+    LevelStaging::ShipAt(level, 600, 500);
+    LevelStaging::TorpedoResting(level, -1, -1);
+    LevelStaging::EnemyAt(level, 50, 40);
     level.Update();
     EXPECT_EQ(level.enemyKilledInSector, 1);
     EXPECT_EQ(level.enemiesDestroyed, 1);
@@ -117,13 +110,8 @@ TEST_F(Combat, ARestingTorpedoStillDestroysAnEnemyThatComesToIt) {
 }
 
 TEST_F(Combat, ATorpedoFliesOnAfterAHit) {
-    level.torpedoX = 500;
-    level.torpedoY = 300;
-    level.torpedoTargetX = 800;
-    level.torpedoTargetY = 500;
-    level.torpedoInFlight = true;
-    level.enemyX = 520;
-    level.enemyY = 320;
+    LevelStaging::TorpedoFlying(level, 500, 300, 800, 500);
+    LevelStaging::EnemyAt(level, 520, 320);
     level.Update();
     EXPECT_EQ(level.enemiesDestroyed, 1);
     EXPECT_TRUE(level.torpedoInFlight);
@@ -133,11 +121,9 @@ TEST_F(Combat, ATorpedoFliesOnAfterAHit) {
 
 TEST_F(Combat, SixHitsOnTheBossWinTheGame) {
     level.sector = 15;
-    level.torpedoX = 500;
-    level.torpedoY = 300;
+    LevelStaging::TorpedoResting(level, 500, 300);
     for (int hit = 1; hit <= 5; ++hit) {
-        level.enemyX = 510;
-        level.enemyY = 310;
+        LevelStaging::EnemyAt(level, 510, 310);
         level.Update();
         EXPECT_EQ(level.bossHits, hit);
         EXPECT_EQ(sound.Take(), Commands{"play smallexplosion1.mp3"});
@@ -146,8 +132,7 @@ TEST_F(Combat, SixHitsOnTheBossWinTheGame) {
     }
     EXPECT_EQ(level.enemiesDestroyed, 0);
 
-    level.enemyX = 510;
-    level.enemyY = 310;
+    LevelStaging::EnemyAt(level, 510, 310);
     level.Update();
     EXPECT_EQ(sound.Take(), (Commands{"play smallexplosion1.mp3", "play largeexplosion4.mp3"}));
     EXPECT_EQ(level.bossHits, 6);
@@ -162,10 +147,8 @@ TEST_F(Combat, SixHitsOnTheBossWinTheGame) {
 
 TEST_F(Combat, OutsideTheBossSectorHitsDoNotCountForTheBoss) {
     level.sector = 14;
-    level.torpedoX = 500;
-    level.torpedoY = 300;
-    level.enemyX = 510;
-    level.enemyY = 310;
+    LevelStaging::TorpedoResting(level, 500, 300);
+    LevelStaging::EnemyAt(level, 510, 310);
     level.Update();
     EXPECT_EQ(level.bossHits, 0);
     EXPECT_EQ(level.enemiesDestroyed, 1);
@@ -173,8 +156,7 @@ TEST_F(Combat, OutsideTheBossSectorHitsDoNotCountForTheBoss) {
 
 TEST_F(Combat, WithoutPlanetsAllThreeSitAtTheCornerWithinReach) {
     ParkEnemyFarAway();
-    level.shipX = 60;
-    level.shipY = 30;
+    LevelStaging::ShipAt(level, 60, 30);
     level.Update();
     for (const PlanetView& planet : level.SectorPlanets()) {
         EXPECT_EQ(planet.inRange, 1);
@@ -190,8 +172,7 @@ TEST_F(Combat, WithoutPlanetsAllThreeSitAtTheCornerWithinReach) {
 
 TEST_F(Combat, APlanetAboveTheShipIsOutOfReach) {
     ParkEnemyFarAway();
-    level.planet1X = 150;
-    level.planet1Y = 70; // to the upper right of the ship at (101, 77)
+    LevelStaging::PlanetAt(level, 1, 150, 70); // to the upper right of the ship at (101, 77)
     level.Update();
     EXPECT_EQ(level.planet1InRange, 0);
     level.planet1Y = 177;

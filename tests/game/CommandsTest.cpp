@@ -194,6 +194,13 @@ protected:
         level.OnMenuKey(true);
         sound.Take();
     }
+
+    // The action's key pressed, or held until the key repeats, so many times.
+    void Press(int action, int times) {
+        for (int press = 0; press < times; ++press) {
+            level.OnMenuAction(action);
+        }
+    }
 };
 
 TEST_F(Menu, OpeningLocksTheMouseAndPlusAgainOnlyRepeatsTheVoice) {
@@ -214,9 +221,7 @@ TEST_F(Menu, OpeningLocksTheMouseAndPlusAgainOnlyRepeatsTheVoice) {
 TEST_F(Menu, HeldRepairRepairsWhileEnergyLastsAndMayGoBelowZero) {
     level.energy = 200;
     level.damageLevel = 1;
-    for (int message = 0; message < 4; ++message) {
-        level.OnMenuAction(4);
-    }
+    Press(4, 4);
     EXPECT_EQ(level.energy, 20);
     EXPECT_EQ(level.damageLevel, -2);
     EXPECT_TRUE(sound.commands.empty());
@@ -225,9 +230,7 @@ TEST_F(Menu, HeldRepairRepairsWhileEnergyLastsAndMayGoBelowZero) {
 TEST_F(Menu, EveryFourthWarpCreationPaysOutAThousand) {
     level.energy = 1000;
     level.science = 1000;
-    for (int press = 0; press < 3; ++press) {
-        level.OnMenuAction(5);
-    }
+    Press(5, 3);
     EXPECT_EQ(level.warpEnergy, 20000);
     EXPECT_EQ(level.warpEnergyCreated, 750);
     level.OnMenuAction(5);
@@ -250,9 +253,7 @@ TEST_F(Menu, EveryFourthWarpCreationPaysOutAThousand) {
 
 TEST_F(Menu, EveryFourthResearchAddsOneHundredTwentyWeaponEnergy) {
     level.science = 300;
-    for (int press = 0; press < 3; ++press) {
-        level.OnMenuAction(6);
-    }
+    Press(6, 3);
     EXPECT_EQ(level.weaponEnergy, 100);
     EXPECT_EQ(level.weaponEnergyCreated, 90);
     level.OnMenuAction(6);

@@ -72,20 +72,12 @@ using NewGameTest = SectorFixture;
 
 TEST_F(NewGameTest, ResetsTheGameButKeepsTheSectorsPlacesAndTheTorpedo) {
     // A game that has ended somewhere deep in space.
-    level.shipX = 500;
-    level.shipY = 400;
-    level.enemyX = 2000;
-    level.enemyY = 300;
-    level.asteroidX = 222;
-    level.asteroidY = 333;
-    level.planet1X = 150;
-    level.planet1Y = 90;
-    level.torpedoX = 40;
-    level.torpedoY = 50;
-    level.torpedoTargetX = 60;
-    level.torpedoTargetY = 70;
-    level.torpedoInFlight = true;
+    LevelStaging::ShipAt(level, 500, 400);
+    LevelStaging::EnemyAt(level, 2000, 300);
     level.enemyHeading = 45;
+    LevelStaging::AsteroidAt(level, 222, 333);
+    LevelStaging::PlanetAt(level, 1, 150, 90);
+    LevelStaging::TorpedoFlying(level, 40, 50, 60, 70);
     level.explosionX = 1999;
     level.explosionY = 88;
     level.sector = 16;
@@ -207,8 +199,7 @@ TEST_F(NewGameTest, OtherLayoutsHaveNoPlanetsAndDrawNoRandomNumbers) {
 
 TEST_F(NewGameTest, RestartKeepsPlanetsOfTheLastSectorAndOneNearTheStartComesInRange) {
     // The game ended in a sector with a planet right at the start position.
-    level.planet1X = 120;
-    level.planet1Y = 90;
+    LevelStaging::PlanetAt(level, 1, 120, 90);
     level.planet1InRange = 1;
     level.planet1Unclaimed = false;
     level.gameOver = true;

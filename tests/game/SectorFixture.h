@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/Sector01.h"
+#include "support/LevelStaging.h"
 #include "support/RecordingPlayer.h"
 
 #include <gtest/gtest.h>
@@ -34,10 +35,7 @@ protected:
 
     // Moves the enemy far to the upper right, where it cannot touch the ship or a resting
     // torpedo on screen.
-    void ParkEnemyFarAway() {
-        level.enemyX = 3000;
-        level.enemyY = -3000;
-    }
+    void ParkEnemyFarAway() { LevelStaging::EnemyFarAway(level); }
 
     RecordingPlayer sound;
     Sector01 level;

@@ -46,8 +46,7 @@ TEST_F(Flight, AMoveOrderFollowsTheStepRuleToItsOddRestingPoint) {
 
 TEST_F(Flight, AnOrderUpAndLeftMovesTwoStepsEachWay) {
     ParkEnemyFarAway();
-    level.shipX = 500;
-    level.shipY = 400;
+    LevelStaging::ShipAt(level, 500, 400);
     level.OnLeftClick(200, 300); // the ship's x (500) is not below the order's y (300)
     level.Update();
     EXPECT_EQ(level.shipX, 498.0f);
@@ -55,8 +54,7 @@ TEST_F(Flight, AnOrderUpAndLeftMovesTwoStepsEachWay) {
 }
 
 TEST_F(Flight, TheEnemyChasesOnlyWhileTheShipHasAnOrder) {
-    level.enemyX = 400;
-    level.enemyY = 300;
+    LevelStaging::EnemyAt(level, 400, 300);
     Run(10);
     EXPECT_EQ(level.enemyX, 400.0f);
     EXPECT_EQ(level.enemyY, 300.0f);
@@ -68,11 +66,10 @@ TEST_F(Flight, TheEnemyChasesOnlyWhileTheShipHasAnOrder) {
 }
 
 TEST_F(Flight, AnEnemyReachingTheShipCancelsItsOrder) {
-    level.shipX = 500;
-    level.shipY = 500;
+    LevelStaging::ShipAt(level, 500, 500);
     level.OnLeftClick(500, 900);
-    level.enemyX = 500.3f;
-    level.enemyY = 501.0f; // after the ship's step the enemy sits 0.3 to the right of it
+    // After the ship's step the enemy sits 0.3 to the right of it.
+    LevelStaging::EnemyAt(level, 500.3f, 501.0f);
     level.Update();
     EXPECT_EQ(level.moveTargetX, 0);
 }
@@ -124,18 +121,13 @@ TEST_F(Flight, PastTheRightEdgeTheShipEntersTheNextSector) {
     level.planet1InRange = 1;
     level.planet2Unclaimed = false;
     level.enemyKilledInSector = 1;
-    level.torpedoX = 400;
-    level.torpedoY = 300;
-    level.torpedoTargetX = 700;
-    level.torpedoTargetY = 310;
-    level.torpedoInFlight = true;
+    LevelStaging::TorpedoFlying(level, 400, 300, 700, 310);
+    LevelStaging::ShipAt(level, 925, 300);
     level.shipHeading = 45;
     level.enemyHeading = 45;
+    level.enemyY = 700;
     level.energy = 300;
     level.damageLevel = 2;
-    level.shipX = 925;
-    level.shipY = 300;
-    level.enemyY = 700;
 
     srand(99);
     const int science = rand() % 300;

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace {
@@ -154,6 +155,23 @@ protected:
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }
 
+    // The window point lands on the game picture, at its pixel (x, y).
+    void ExpectGamePixel(int windowX, int windowY, int x, int y) {
+        SCOPED_TRACE("window point " + std::to_string(windowX) + ", " + std::to_string(windowY));
+        int gameX = -1;
+        int gameY = -1;
+        EXPECT_TRUE(graphics->WindowToGame(windowX, windowY, gameX, gameY));
+        EXPECT_EQ(gameX, x);
+        EXPECT_EQ(gameY, y);
+    }
+
+    // Whether the window point lands on the game picture at all.
+    bool OnGamePicture(int windowX, int windowY) {
+        int gameX = -1;
+        int gameY = -1;
+        return graphics->WindowToGame(windowX, windowY, gameX, gameY);
+    }
+
     SDL_Window* window = nullptr;
     Graphics* graphics = new Graphics();
 };
@@ -183,15 +201,9 @@ TEST_F(WindowGraphicsTest, DrawsAFrameIntoTheGamePictureAndPresentsIt) {
 
 TEST_F(WindowGraphicsTest, WindowPointsMapThroughTheLetterbox) {
     ASSERT_TRUE(graphics->Init(window));
-    int gameX = -1;
-    int gameY = -1;
-    EXPECT_TRUE(graphics->WindowToGame(0, 0, gameX, gameY));
-    EXPECT_EQ(gameX, 0);
-    EXPECT_EQ(gameY, 0);
-    EXPECT_TRUE(graphics->WindowToGame(1023, 767, gameX, gameY));
-    EXPECT_EQ(gameX, 1023);
-    EXPECT_EQ(gameY, 767);
-    EXPECT_FALSE(graphics->WindowToGame(1024, 100, gameX, gameY));
+    ExpectGamePixel(0, 0, 0, 0);
+    ExpectGamePixel(1023, 767, 1023, 767);
+    EXPECT_FALSE(OnGamePicture(1024, 100));
 
     // Widened to 2048 by 768: the picture keeps its size in the middle, bars either side.
     SDL_SetWindowSize(window, 2048, 768);
@@ -199,24 +211,16 @@ TEST_F(WindowGraphicsTest, WindowPointsMapThroughTheLetterbox) {
     graphics->BeginDraw();
     graphics->ClearScreen(0.0f, 0.0f, 0.0f);
     graphics->EndDraw();
-    EXPECT_FALSE(graphics->WindowToGame(100, 300, gameX, gameY));
-    EXPECT_TRUE(graphics->WindowToGame(512, 300, gameX, gameY));
-    EXPECT_EQ(gameX, 0);
-    EXPECT_EQ(gameY, 300);
-    EXPECT_TRUE(graphics->WindowToGame(1535, 767, gameX, gameY));
-    EXPECT_EQ(gameX, 1023);
-    EXPECT_EQ(gameY, 767);
-    EXPECT_FALSE(graphics->WindowToGame(1536, 300, gameX, gameY));
+    EXPECT_FALSE(OnGamePicture(100, 300));
+    ExpectGamePixel(512, 300, 0, 300);
+    ExpectGamePixel(1535, 767, 1023, 767);
+    EXPECT_FALSE(OnGamePicture(1536, 300));
 
     // Enlarged to twice the size each way: every game pixel covers two by two.
     SDL_SetWindowSize(window, 2048, 1536);
     SDL_PumpEvents();
-    EXPECT_TRUE(graphics->WindowToGame(2047, 1535, gameX, gameY));
-    EXPECT_EQ(gameX, 1023);
-    EXPECT_EQ(gameY, 767);
-    EXPECT_TRUE(graphics->WindowToGame(1001, 500, gameX, gameY));
-    EXPECT_EQ(gameX, 500);
-    EXPECT_EQ(gameY, 250);
+    ExpectGamePixel(2047, 1535, 1023, 767);
+    ExpectGamePixel(1001, 500, 500, 250);
 }
 
 TEST_F(WindowGraphicsTest, PresentedFrameIsLetterboxedInTheWindow) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 
 namespace {
 
@@ -11,6 +12,17 @@ void ExpectRect(const SDL_Rect& rect, int x, int y, int w, int h) {
     EXPECT_EQ(rect.y, y);
     EXPECT_EQ(rect.w, w);
     EXPECT_EQ(rect.h, h);
+}
+
+// The output point lands at the game pixel (x, y), clamped to the picture's edge, and on the
+// picture or not.
+void ExpectToGame(const SDL_Rect& box, float outX, float outY, bool onPicture, int x, int y) {
+    SCOPED_TRACE("output point " + std::to_string(outX) + ", " + std::to_string(outY));
+    int gameX = -1;
+    int gameY = -1;
+    EXPECT_EQ(Letterbox::ToGame(box, outX, outY, gameX, gameY), onPicture);
+    EXPECT_EQ(gameX, x);
+    EXPECT_EQ(gameY, y);
 }
 
 TEST(Letterbox, FitsTheLargestCentredFourByThreeRectangle) {
@@ -26,29 +38,17 @@ TEST(Letterbox, FitsTheLargestCentredFourByThreeRectangle) {
 
 TEST(Letterbox, MapsOutputPointsBackToGamePixels) {
     const SDL_Rect box = Letterbox::Fit(1920, 1080); // 240, 0, 1440 by 1080: scale 1.40625
-    int x = -1;
-    int y = -1;
-    EXPECT_TRUE(Letterbox::ToGame(box, 240.0f, 0.0f, x, y));
-    EXPECT_EQ(x, 0);
-    EXPECT_EQ(y, 0);
-    EXPECT_TRUE(Letterbox::ToGame(box, 960.0f, 540.0f, x, y));
-    EXPECT_EQ(x, 512);
-    EXPECT_EQ(y, 384);
-    EXPECT_TRUE(Letterbox::ToGame(box, 1679.9f, 1079.9f, x, y));
-    EXPECT_EQ(x, 1023);
-    EXPECT_EQ(y, 767);
+    ExpectToGame(box, 240.0f, 0.0f, true, 0, 0);
+    ExpectToGame(box, 960.0f, 540.0f, true, 512, 384);
+    ExpectToGame(box, 1679.9f, 1079.9f, true, 1023, 767);
 }
 
 TEST(Letterbox, PointsInTheBarsMissThePictureAndClampToItsEdge) {
     const SDL_Rect box = Letterbox::Fit(1920, 1080);
+    ExpectToGame(box, 100.0f, 500.0f, false, 0, 355);
+    ExpectToGame(box, 1800.0f, 1200.0f, false, 1023, 767);
     int x = -1;
     int y = -1;
-    EXPECT_FALSE(Letterbox::ToGame(box, 100.0f, 500.0f, x, y));
-    EXPECT_EQ(x, 0);
-    EXPECT_EQ(y, 355);
-    EXPECT_FALSE(Letterbox::ToGame(box, 1800.0f, 1200.0f, x, y));
-    EXPECT_EQ(x, 1023);
-    EXPECT_EQ(y, 767);
     EXPECT_FALSE(Letterbox::ToGame(box, std::numeric_limits<float>::quiet_NaN(), 10.0f, x, y));
     EXPECT_FALSE(Letterbox::ToGame(SDL_Rect{0, 0, 0, 0}, 1.0f, 1.0f, x, y));
 }

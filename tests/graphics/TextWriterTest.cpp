@@ -64,6 +64,14 @@ protected:
         }
         return ink;
     }
+
+    // The ink's top-left corner lies within left to right across and top to bottom down.
+    static void ExpectInkCornerWithin(const Ink& ink, int left, int right, int top, int bottom) {
+        EXPECT_GE(ink.left, left);
+        EXPECT_LE(ink.left, right);
+        EXPECT_GE(ink.top, top);
+        EXPECT_LE(ink.top, bottom);
+    }
 };
 
 TEST(FontFinder, ResolvesFamiliesAndSubstitutesMissingOnes) {
@@ -88,10 +96,7 @@ TEST_F(TextWriterTest, TextLandsAtItsPlaceInItsColourFullyOpaque) {
     ASSERT_TRUE(ink.Any());
     // The line box's top-left is (400, 700): capitals start a little below the top (the
     // room above them for accents) and at the left edge, give or take their side bearing.
-    EXPECT_GE(ink.left, 400);
-    EXPECT_LE(ink.left, 404);
-    EXPECT_GE(ink.top, 701);
-    EXPECT_LE(ink.top, 710);
+    ExpectInkCornerWithin(ink, 400, 404, 701, 710);
     // Cap height is about three quarters of the size in pixels.
     EXPECT_NEAR(ink.Height(), 22, 2);
 
@@ -162,10 +167,7 @@ TEST_F(TextWriterTest, NegativeNumberIsAMinusAndItsDigits) {
 
     const Ink ink = FindInk(number);
     ASSERT_TRUE(ink.Any());
-    EXPECT_GE(ink.left, 200);
-    EXPECT_LE(ink.left, 206);
-    EXPECT_GE(ink.top, 301);
-    EXPECT_LE(ink.top, 310);
+    ExpectInkCornerWithin(ink, 200, 206, 301, 310);
     // The leftmost ink is the minus: a short bar about mid-height of the digits, not a digit.
     int barTop = INT_MAX;
     int barBottom = -1;

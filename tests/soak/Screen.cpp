@@ -2,6 +2,8 @@
 
 #include "game/Sector01.h"
 
+#include <iterator>
+
 Screen ScreenOf(const Sector01& level) {
     if (!level.gameStarted) {
         return Screen::Title;
@@ -21,19 +23,10 @@ Screen ScreenOf(const Sector01& level) {
 }
 
 const char* ScreenName(Screen screen) {
-    switch (screen) {
-    case Screen::Title:
-        return "title";
-    case Screen::Play:
-        return "play";
-    case Screen::PlanetPanel:
-        return "planet panel";
-    case Screen::Menu:
-        return "menu";
-    case Screen::Defeat:
-        return "end after defeat";
-    case Screen::Victory:
-        return "end after victory";
-    }
-    return "?";
+    // In the order of the enumeration.
+    static constexpr const char* Names[] = {
+        "title", "play", "planet panel", "menu", "end after defeat", "end after victory"};
+    static_assert(std::size(Names) == ScreenCount);
+    static_assert(static_cast<int>(Screen::Victory) + 1 == ScreenCount);
+    return Names[static_cast<int>(screen)];
 }

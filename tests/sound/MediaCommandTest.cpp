@@ -7,25 +7,29 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace {
 
 using Verb = MediaCommand::Verb;
 
+// The command was read as the verb and the file.
+void ExpectVerbAndFile(const MediaCommand& parsed, Verb verb, std::string_view file) {
+    EXPECT_EQ(parsed.verb, verb);
+    EXPECT_EQ(parsed.file, file);
+}
+
 TEST(MediaCommandTest, ReadsTheThreeForms) {
     const MediaCommand once = MediaCommand::Parse("play intro.mp3");
-    EXPECT_EQ(once.verb, Verb::Play);
-    EXPECT_EQ(once.file, "intro.mp3");
+    ExpectVerbAndFile(once, Verb::Play, "intro.mp3");
     EXPECT_FALSE(once.repeat);
 
     const MediaCommand looped = MediaCommand::Parse("play track01.mp3 repeat");
-    EXPECT_EQ(looped.verb, Verb::Play);
-    EXPECT_EQ(looped.file, "track01.mp3");
+    ExpectVerbAndFile(looped, Verb::Play, "track01.mp3");
     EXPECT_TRUE(looped.repeat);
 
     const MediaCommand stop = MediaCommand::Parse("stop BossTrack.mp3");
-    EXPECT_EQ(stop.verb, Verb::Stop);
-    EXPECT_EQ(stop.file, "BossTrack.mp3");
+    ExpectVerbAndFile(stop, Verb::Stop, "BossTrack.mp3");
     EXPECT_FALSE(stop.repeat);
 }
 
@@ -40,17 +44,14 @@ TEST(MediaCommandTest, EveryCommandOfTheGameNamesOneOfItsFiles) {
 
 TEST(MediaCommandTest, AnyRunOfBlanksSeparatesWords) {
     const MediaCommand twoBlanks = MediaCommand::Parse(SoundCommands::PlayShieldsFailing);
-    EXPECT_EQ(twoBlanks.verb, Verb::Play);
-    EXPECT_EQ(twoBlanks.file, "warningprimaryshieldsfailing_ep.mp3");
+    ExpectVerbAndFile(twoBlanks, Verb::Play, "warningprimaryshieldsfailing_ep.mp3");
 
     const MediaCommand padded = MediaCommand::Parse("   play    a.mp3     repeat   ");
-    EXPECT_EQ(padded.verb, Verb::Play);
-    EXPECT_EQ(padded.file, "a.mp3");
+    ExpectVerbAndFile(padded, Verb::Play, "a.mp3");
     EXPECT_TRUE(padded.repeat);
 
     const MediaCommand stop = MediaCommand::Parse(" stop  a.mp3 ");
-    EXPECT_EQ(stop.verb, Verb::Stop);
-    EXPECT_EQ(stop.file, "a.mp3");
+    ExpectVerbAndFile(stop, Verb::Stop, "a.mp3");
 }
 
 TEST(MediaCommandTest, TheFileNameIsAViewIntoTheCommand) {

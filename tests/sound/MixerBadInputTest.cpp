@@ -30,7 +30,7 @@ TEST_F(MixerPlayerTest, BadFilesStaySilentWithoutAWord) {
     std::vector<unsigned char> truncated = ToneFiles::Mp3Tone(0.5, 440);
     truncated.resize(truncated.size() / 2);
     ByteFile::Write("truncated.mp3", truncated);
-    ByteFile::Write("good.mp3", ToneFiles::Mp3Tone(2.0, 440));
+    WriteTone({"good.mp3", 2.0, 440});
     const std::vector<const char*> bad = {"missing.mp3", "empty.mp3",  "noise.mp3",
                                           "text.mp3",    "header.mp3", "riff.wav"};
 
@@ -66,7 +66,7 @@ TEST_F(MixerPlayerTest, BadFilesStaySilentWithoutAWord) {
 }
 
 TEST_F(MixerPlayerTest, WithoutAnAudioDeviceEverythingIsHarmless) {
-    ByteFile::Write("intro.mp3", ToneFiles::Mp3Tone(0.2, 440));
+    WriteTone({"intro.mp3", 0.2, 440});
     setenv("SDL_AUDIODRIVER", "no-such-audio-driver", 1);
     MixerPlayer player;
     EXPECT_FALSE(player.Open());
@@ -85,14 +85,11 @@ TEST_F(MixerPlayerTest, WithoutAnAudioDeviceEverythingIsHarmless) {
 
     // The failed attempt left nothing behind: with a device the same player works.
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    ASSERT_TRUE(player.Open()) << SDL_GetError();
-    WarmUpAndWait(player, {"intro.mp3"});
-    player.Send("play intro.mp3");
-    EXPECT_TRUE(player.IsPlaying("intro.mp3"));
+    OpensAndPlays(player, "intro.mp3");
 }
 
 TEST_F(MixerPlayerTest, OnlyOnePlayerHoldsTheDevice) {
-    ByteFile::Write("intro.mp3", ToneFiles::Mp3Tone(0.5, 440));
+    WriteTone({"intro.mp3", 0.5, 440});
     MixerPlayer first;
     MixerPlayer second;
     ASSERT_TRUE(first.Open());
@@ -102,16 +99,12 @@ TEST_F(MixerPlayerTest, OnlyOnePlayerHoldsTheDevice) {
 
     first.Close();
     EXPECT_EQ(first.StateOf("intro.mp3"), FileState::Unknown);
-    ASSERT_TRUE(second.Open());
-    WarmUpAndWait(second, {"intro.mp3"});
-    second.Send("play intro.mp3");
-    EXPECT_TRUE(second.IsPlaying("intro.mp3"));
+    OpensAndPlays(second, "intro.mp3");
 }
 
 TEST_F(MixerPlayerTest, AnyStringIsHarmless) {
-    ByteFile::Write("good.wav", ToneFiles::WavTone(1.0, 440));
     MixerPlayer player;
-    OpenAndCount(player);
+    OpenAndCount(player, {{"good.wav", 1.0, 440}});
 
     std::vector<std::string> junk = {
         "",

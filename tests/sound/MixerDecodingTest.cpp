@@ -1,9 +1,6 @@
 // Decoding in the background: what a command does while its file is still being decoded, the
 // order files are decoded in, and the table of files the player keeps.
 #include "MixerPlayerTest.h"
-#include "ToneFiles.h"
-
-#include "support/ByteFile.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +17,7 @@ TEST_F(MixerPlayerTest, AFailedFileIsDecodedOnlyOnce) {
     EXPECT_EQ(player.StateOf("longrangescanplanetcomplete_clean.mp3"), FileState::Failed);
 
     // The file turning up later does not bring it back: the failure is remembered.
-    ByteFile::Write("longrangescanplanetcomplete_clean.mp3", ToneFiles::Mp3Tone(0.2, 440));
+    WriteTone({"longrangescanplanetcomplete_clean.mp3", 0.2, 440});
     for (int frame = 0; frame < 50; ++frame) {
         player.Send("play longrangescanplanetcomplete_clean.mp3");
     }
@@ -31,10 +28,8 @@ TEST_F(MixerPlayerTest, AFailedFileIsDecodedOnlyOnce) {
 }
 
 TEST_F(MixerPlayerTest, APlayWhileTheFileIsDecodingStartsWhenItIsReady) {
-    ByteFile::Write("track01.mp3", ToneFiles::Mp3Tone(1.0, 440));
     GatedPlayer player(false);
-    OpenAndCount(player);
-    ASSERT_NO_FATAL_FAILURE(WarmUpHeldAtTheGate(player, "track01.mp3"));
+    ASSERT_NO_FATAL_FAILURE(OpenHeldAtTheGate(player, {"track01.mp3", 1.0, 440}));
 
     // The decoding thread is held at the gate: the command must return all the same.
     player.Send("play track01.mp3 repeat");
@@ -49,10 +44,8 @@ TEST_F(MixerPlayerTest, APlayWhileTheFileIsDecodingStartsWhenItIsReady) {
 }
 
 TEST_F(MixerPlayerTest, AStopWhileTheFileIsDecodingCancelsThePlay) {
-    ByteFile::Write("intro.mp3", ToneFiles::Mp3Tone(1.0, 440));
     GatedPlayer player(false);
-    OpenAndCount(player);
-    ASSERT_NO_FATAL_FAILURE(WarmUpHeldAtTheGate(player, "intro.mp3"));
+    ASSERT_NO_FATAL_FAILURE(OpenHeldAtTheGate(player, {"intro.mp3", 1.0, 440}));
 
     player.Send("play intro.mp3");
     player.Send("stop intro.mp3");
@@ -69,9 +62,8 @@ TEST_F(MixerPlayerTest, AStopWhileTheFileIsDecodingCancelsThePlay) {
 }
 
 TEST_F(MixerPlayerTest, AFileOutsideTheWarmUpIsDecodedInTheBackgroundOnItsFirstPlay) {
-    ByteFile::Write("extra.wav", ToneFiles::WavTone(1.0, 440));
     GatedPlayer player(false);
-    OpenAndCount(player);
+    OpenAndCount(player, {{"extra.wav", 1.0, 440}});
 
     player.Send("play extra.wav");
     ASSERT_TRUE(player.WaitUntilDecodeStarted(1, Patience));
@@ -87,7 +79,7 @@ TEST_F(MixerPlayerTest, AFileOutsideTheWarmUpIsDecodedInTheBackgroundOnItsFirstP
 
 TEST_F(MixerPlayerTest, AFileWaitedForIsDecodedBeforeTheRestOfTheWarmUp) {
     for (const char* file : {"a.wav", "b.wav", "c.wav", "d.wav"}) {
-        ByteFile::Write(file, ToneFiles::WavTone(0.5, 440));
+        WriteTone({file, 0.5, 440});
     }
     GatedPlayer player(false);
     OpenAndCount(player);
@@ -105,9 +97,8 @@ TEST_F(MixerPlayerTest, AFileWaitedForIsDecodedBeforeTheRestOfTheWarmUp) {
 }
 
 TEST_F(MixerPlayerTest, WarmUpSkipsNullAndInvalidNamesAndDuplicates) {
-    ByteFile::Write("a.wav", ToneFiles::WavTone(0.1, 440));
     GatedPlayer player(true);
-    OpenAndCount(player);
+    OpenAndCount(player, {{"a.wav", 0.1, 440}});
     const std::string tooLong(MediaCommand::MaxFileNameLength + 1, 'a');
     const char* files[] = {"a.wav", nullptr, "", "two words", tooLong.c_str(), "a.wav"};
     player.WarmUp(files, 6);
@@ -119,11 +110,9 @@ TEST_F(MixerPlayerTest, WarmUpSkipsNullAndInvalidNamesAndDuplicates) {
 }
 
 TEST_F(MixerPlayerTest, AFullTableMakesRoomFromFilesThatFailed) {
-    ByteFile::Write("late.wav", ToneFiles::WavTone(1.0, 440));
-    ByteFile::Write("kept.wav", ToneFiles::WavTone(1.0, 440));
+    WriteTone({"late.wav", 1.0, 440});
     MixerPlayer player;
-    OpenAndCount(player);
-    WarmUpAndWait(player, {"kept.wav"});
+    OpenWithTones(player, {{"kept.wav", 1.0, 440}});
 
     for (int i = 0; i < 3 * MixerPlayer::MaxFiles; ++i) {
         const std::string command = "play missing" + std::to_string(i) + ".mp3";

@@ -1,9 +1,6 @@
 // Playing and stopping: once, looped, again while playing, several files at once, with the
 // command's words however spaced.
 #include "MixerPlayerTest.h"
-#include "ToneFiles.h"
-
-#include "support/ByteFile.h"
 
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
@@ -14,10 +11,8 @@
 using namespace std::chrono_literals;
 
 TEST_F(MixerPlayerTest, PlaysAnMp3OnceAndAgainAfterItEnded) {
-    ByteFile::Write("tone.mp3", ToneFiles::Mp3Tone(0.15, 440));
     MixerPlayer player;
-    OpenAndCount(player);
-    WarmUpAndWait(player, {"tone.mp3"});
+    OpenWithTones(player, {{"tone.mp3", 0.15, 440}});
 
     player.Send("play tone.mp3");
     EXPECT_TRUE(player.IsPlaying("tone.mp3"));
@@ -34,10 +29,8 @@ TEST_F(MixerPlayerTest, PlaysAnMp3OnceAndAgainAfterItEnded) {
 }
 
 TEST_F(MixerPlayerTest, RepeatLoopsUntilStopped) {
-    ByteFile::Write("loop.wav", ToneFiles::WavTone(0.05, 440));
     MixerPlayer player;
-    OpenAndCount(player);
-    WarmUpAndWait(player, {"loop.wav"});
+    OpenWithTones(player, {{"loop.wav", 0.05, 440}});
 
     player.Send("play loop.wav repeat");
     EXPECT_TRUE(player.IsLooping("loop.wav"));
@@ -58,11 +51,8 @@ TEST_F(MixerPlayerTest, RepeatLoopsUntilStopped) {
 }
 
 TEST_F(MixerPlayerTest, PlayOfAPlayingFileLeavesItRunning) {
-    ByteFile::Write("GameOver.mp3", ToneFiles::Mp3Tone(3.0, 330));
-    ByteFile::Write("track.wav", ToneFiles::WavTone(0.05, 550));
     MixerPlayer player;
-    OpenAndCount(player);
-    WarmUpAndWait(player, {"GameOver.mp3", "track.wav"});
+    OpenWithTones(player, {{"GameOver.mp3", 3.0, 330}, {"track.wav", 0.05, 550}});
 
     // What the end screen does: the same play command on every frame.
     for (int frame = 0; frame < 20; ++frame) {
@@ -85,10 +75,8 @@ TEST_F(MixerPlayerTest, PlayOfAPlayingFileLeavesItRunning) {
 }
 
 TEST_F(MixerPlayerTest, TwoBlanksNameTheSameFile) {
-    ByteFile::Write("warning.mp3", ToneFiles::Mp3Tone(2.0, 660));
     MixerPlayer player;
-    OpenAndCount(player);
-    WarmUpAndWait(player, {"warning.mp3"});
+    OpenWithTones(player, {{"warning.mp3", 2.0, 660}});
 
     player.Send("play  warning.mp3");
     player.Send("play warning.mp3");
@@ -100,11 +88,8 @@ TEST_F(MixerPlayerTest, TwoBlanksNameTheSameFile) {
 }
 
 TEST_F(MixerPlayerTest, StopOfAFileThatIsNotPlayingDoesNothing) {
-    ByteFile::Write("music.wav", ToneFiles::WavTone(3.0, 220));
-    ByteFile::Write("track05.wav", ToneFiles::WavTone(1.0, 440));
     MixerPlayer player;
-    OpenAndCount(player);
-    WarmUpAndWait(player, {"music.wav", "track05.wav"});
+    OpenWithTones(player, {{"music.wav", 3.0, 220}, {"track05.wav", 1.0, 440}});
 
     player.Send("play music.wav repeat");
     player.Send("stop track05.wav");
@@ -121,12 +106,10 @@ TEST_F(MixerPlayerTest, StopOfAFileThatIsNotPlayingDoesNothing) {
 }
 
 TEST_F(MixerPlayerTest, SeveralFilesPlayAtOnce) {
-    ByteFile::Write("track01.mp3", ToneFiles::Mp3Tone(1.0, 220));
-    ByteFile::Write("zeb_engine_2.wav", ToneFiles::WavTone(2.0, 330));
-    ByteFile::Write("voice.wav", ToneFiles::WavTone(2.0, 440));
     MixerPlayer player;
-    OpenAndCount(player);
-    WarmUpAndWait(player, {"track01.mp3", "zeb_engine_2.wav", "voice.wav"});
+    OpenWithTones(
+        player,
+        {{"track01.mp3", 1.0, 220}, {"zeb_engine_2.wav", 2.0, 330}, {"voice.wav", 2.0, 440}});
 
     player.Send("play track01.mp3 repeat");
     player.Send("play zeb_engine_2.wav");

@@ -1,9 +1,14 @@
 #include "MixerPlayerTest.h"
+#include "ToneFiles.h"
+
+#include "support/ByteFile.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 
 #include <cstdlib>
+#include <string>
+#include <string_view>
 
 void MixerPlayerTest::SetUp() {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
@@ -12,6 +17,12 @@ void MixerPlayerTest::SetUp() {
 
 void MixerPlayerTest::CountChannelEnd(int) {
     ++channelEnds;
+}
+
+void MixerPlayerTest::WriteTone(const Tone& tone) {
+    const bool mp3 = std::string_view(tone.file).ends_with(".mp3");
+    ByteFile::Write(tone.file, mp3 ? ToneFiles::Mp3Tone(tone.seconds, tone.frequency)
+                                   : ToneFiles::WavTone(tone.seconds, tone.frequency));
 }
 
 void MixerPlayerTest::OpenAndCount(MixerPlayer& player) {
@@ -31,8 +42,36 @@ void MixerPlayerTest::WarmUpAndWait(MixerPlayer& player, std::vector<const char*
     }
 }
 
+void MixerPlayerTest::OpensAndPlays(MixerPlayer& player, const char* file) {
+    ASSERT_TRUE(player.Open()) << SDL_GetError();
+    WarmUpAndWait(player, {file});
+    player.Send((std::string("play ") + file).c_str());
+    EXPECT_TRUE(player.IsPlaying(file));
+}
+
 void MixerPlayerTest::WarmUpHeldAtTheGate(GatedPlayer& player, const char* file) {
     const char* files[] = {file};
     player.WarmUp(files, 1);
     ASSERT_TRUE(player.WaitUntilDecodeStarted(1, Patience));
+}
+
+void MixerPlayerTest::OpenAndCount(MixerPlayer& player, const std::vector<Tone>& tones) {
+    for (const Tone& tone : tones) {
+        WriteTone(tone);
+    }
+    OpenAndCount(player);
+}
+
+void MixerPlayerTest::OpenWithTones(MixerPlayer& player, const std::vector<Tone>& tones) {
+    OpenAndCount(player, tones);
+    std::vector<const char*> files;
+    for (const Tone& tone : tones) {
+        files.push_back(tone.file);
+    }
+    WarmUpAndWait(player, files);
+}
+
+void MixerPlayerTest::OpenHeldAtTheGate(GatedPlayer& player, const Tone& tone) {
+    OpenAndCount(player, {tone});
+    WarmUpHeldAtTheGate(player, tone.file);
 }

@@ -36,14 +36,33 @@ protected:
         return true;
     }
 
+    // A sine tone for a test to play, in a file of the test's directory: WAV or MP3, as the
+    // file's name ends.
+    struct Tone {
+        const char* file;
+        double seconds;
+        double frequency;
+    };
+    static void WriteTone(const Tone& tone);
+
     // Opens the player and counts channel ends from now on.
     static void OpenAndCount(MixerPlayer& player);
+    // Writes the tones first.
+    static void OpenAndCount(MixerPlayer& player, const std::vector<Tone>& tones);
+    // Writes the tones, opens the player counting channel ends and warms the tones' files up,
+    // waiting until each is ready.
+    static void OpenWithTones(MixerPlayer& player, const std::vector<Tone>& tones);
     // Stops the counting before the player closes (closing halts every channel).
     static void StopCounting();
     static void WarmUpAndWait(MixerPlayer& player, std::vector<const char*> files);
+    // Opens the player (without counting) and plays the file, warmed up first: the player works.
+    static void OpensAndPlays(MixerPlayer& player, const char* file);
     // Gives the gated player the one file to warm up and waits until its decoding has started
     // and is held at the gate.
     static void WarmUpHeldAtTheGate(GatedPlayer& player, const char* file);
+    // Writes the tone, opens the gated player counting channel ends and warms the tone's file
+    // up, held at the gate.
+    static void OpenHeldAtTheGate(GatedPlayer& player, const Tone& tone);
 
     // SDL_mixer reports every end of a channel's sound, whether it ran out, was halted or was
     // cut off by a restart. Counting them shows independently of the player's own bookkeeping

@@ -1,49 +1,64 @@
 #include "support/LevelScreens.h"
 
 #include "game/Sector01.h"
+#include "support/LevelStaging.h"
 
-#include <array>
+#include <iterator>
+
+namespace {
+
+using Screen = LevelScreens::Screen;
+
+// Each screen's name, and the sector and layout it plays in (the title plays in none).
+struct ScreenSetting {
+    Screen screen;
+    const char* name;
+    float sector;
+    int layout;
+};
+
+constexpr ScreenSetting Settings[] = {
+    {Screen::Title, "title", 0, 0},
+    {Screen::FirstSector, "first sector", 1, 0},
+    {Screen::PlanetsAndAsteroid, "planets and asteroid", 2, 1},
+    {Screen::Rock, "rock", 2, 2},
+    {Screen::EmptySector, "empty sector", 3, 12},
+    {Screen::SecondPlanetPanel, "second planet's panel", 2, 12},
+    {Screen::FirstPlanetPanel, "first planet's panel", 2, 12},
+    {Screen::Menu, "menu", 2, 12},
+    {Screen::Defeat, "defeat", 5, 12},
+    {Screen::Victory, "victory", 16, 12},
+    {Screen::Boss, "boss", 15, 14},
+};
+constexpr int ScreenCount = static_cast<int>(std::size(Settings));
+
+// A row for every screen, in the order of the enumeration, so that a screen finds its own.
+constexpr bool EveryScreenInItsRow() {
+    for (int row = 0; row < ScreenCount; ++row) {
+        if (static_cast<int>(Settings[row].screen) != row) {
+            return false;
+        }
+    }
+    return static_cast<int>(Screen::Boss) + 1 == ScreenCount;
+}
+static_assert(EveryScreenInItsRow());
+
+const ScreenSetting& SettingOf(Screen screen) {
+    return Settings[static_cast<int>(screen)];
+}
+
+} // namespace
 
 std::vector<LevelScreens::Screen> LevelScreens::All() {
-    return {Screen::Title,
-            Screen::FirstSector,
-            Screen::PlanetsAndAsteroid,
-            Screen::Rock,
-            Screen::EmptySector,
-            Screen::SecondPlanetPanel,
-            Screen::FirstPlanetPanel,
-            Screen::Menu,
-            Screen::Defeat,
-            Screen::Victory,
-            Screen::Boss};
+    std::vector<Screen> all;
+    for (int screen = 0; screen < ScreenCount; ++screen) {
+        all.push_back(static_cast<Screen>(screen));
+    }
+    return all;
 }
 
 const char* LevelScreens::NameOf(Screen screen) {
-    switch (screen) {
-    case Screen::Title:
-        return "title";
-    case Screen::FirstSector:
-        return "first sector";
-    case Screen::PlanetsAndAsteroid:
-        return "planets and asteroid";
-    case Screen::Rock:
-        return "rock";
-    case Screen::EmptySector:
-        return "empty sector";
-    case Screen::SecondPlanetPanel:
-        return "second planet's panel";
-    case Screen::FirstPlanetPanel:
-        return "first planet's panel";
-    case Screen::Menu:
-        return "menu";
-    case Screen::Defeat:
-        return "defeat";
-    case Screen::Victory:
-        return "victory";
-    case Screen::Boss:
-        break;
-    }
-    return "boss";
+    return SettingOf(screen).name;
 }
 
 void LevelScreens::Show(Sector01& level, Screen screen, int frameCount) {
@@ -52,22 +67,13 @@ void LevelScreens::Show(Sector01& level, Screen screen, int frameCount) {
     if (screen == Screen::Title) {
         return;
     }
-    Playing(level, 2, 12);
+    Playing(level, SettingOf(screen).sector, SettingOf(screen).layout);
     switch (screen) {
     case Screen::Title:
-        break;
     case Screen::FirstSector:
-        level.sector = 1;
-        level.sectorLayout = 0;
-        break;
     case Screen::PlanetsAndAsteroid:
-        level.sectorLayout = 1;
-        break;
     case Screen::Rock:
-        level.sectorLayout = 2;
-        break;
     case Screen::EmptySector:
-        level.sector = 3;
         break;
     case Screen::SecondPlanetPanel:
         level.planet2InRange = 1;
@@ -84,25 +90,18 @@ void LevelScreens::Show(Sector01& level, Screen screen, int frameCount) {
         level.energy = 345;
         break;
     case Screen::Defeat:
-        level.sector = 5;
         level.damageLevel = 6;
         // Clear of the end screen's plate and of the enemy.
-        level.shipX = 860;
-        level.shipY = 600;
-        level.enemyX = 30;
-        level.enemyY = 400;
+        LevelStaging::ShipAt(level, 860, 600);
+        LevelStaging::EnemyAt(level, 30, 400);
         break;
     case Screen::Victory:
-        level.sector = 16;
         level.gameOver = true;
         level.playerWon = true;
         level.bossHits = 6;
-        level.shipX = 100;
-        level.shipY = 600;
+        LevelStaging::ShipAt(level, 100, 600);
         break;
     case Screen::Boss:
-        level.sector = 15;
-        level.sectorLayout = 14;
         level.enemyHeading = 0;
         break;
     }
@@ -114,18 +113,11 @@ void LevelScreens::Playing(Sector01& level, float sector, int layout) {
     level.inputLocked = false;
     level.sector = sector;
     level.sectorLayout = layout;
-    level.shipX = 700;
-    level.shipY = 300;
-    level.enemyX = 850;
-    level.enemyY = 550;
-    const std::array<PlanetView, 3> planets = level.SectorPlanets();
-    planets[0].x = 150;
-    planets[0].y = 200;
-    planets[1].x = 150;
-    planets[1].y = 450;
-    planets[2].x = 420;
-    planets[2].y = 450;
-    level.asteroidX = 420;
-    level.asteroidY = 180;
+    LevelStaging::ShipAt(level, 700, 300);
+    LevelStaging::EnemyAt(level, 850, 550);
+    LevelStaging::PlanetAt(level, 1, 150, 200);
+    LevelStaging::PlanetAt(level, 2, 150, 450);
+    LevelStaging::PlanetAt(level, 3, 420, 450);
+    LevelStaging::AsteroidAt(level, 420, 180);
     level.torpedoInFlight = false;
 }
