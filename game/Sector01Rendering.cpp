@@ -109,23 +109,18 @@ void Sector01::DrawPlanets() {
 }
 
 void Sector01::DrawAsteroid() {
-    switch (sectorLayout) {
-    case 1:
-    case 3:
-    case 5:
-    case 8:
-    case 10:
-        DrawFrame(asteroidStrip, AnimationCell(), asteroidX, asteroidY);
-        break;
-    case 2:
-    case 4:
-    case 6:
-    case 7:
-    case 9:
-        DrawFrame(rockStrip, AnimationCell(), asteroidX, asteroidY);
-        break;
-    default:
-        break;
+    // What drifts through each layout: the asteroid, the rock, or nothing.
+    constexpr int32_t asteroidLayouts[] = {1, 3, 5, 8, 10};
+    constexpr int32_t rockLayouts[] = {2, 4, 6, 7, 9};
+    for (int32_t layout : asteroidLayouts) {
+        if (sectorLayout == layout) {
+            DrawFrame(asteroidStrip, AnimationCell(), asteroidX, asteroidY);
+        }
+    }
+    for (int32_t layout : rockLayouts) {
+        if (sectorLayout == layout) {
+            DrawFrame(rockStrip, AnimationCell(), asteroidX, asteroidY);
+        }
     }
 }
 

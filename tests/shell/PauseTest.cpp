@@ -8,6 +8,7 @@
 #include "support/ByteFile.h"
 #include "support/TempDirectory.h"
 
+#include "LevelCalls.h"
 #include "ShellEvents.h"
 
 #include <gtest/gtest.h>
@@ -17,29 +18,6 @@
 #include <vector>
 
 namespace {
-
-// A level that notes every call it gets.
-class CallLog : public GameManager {
-public:
-    void Load() override {}
-    void Unload() override {}
-    void Render() override { calls.push_back("render"); }
-    void Update() override { calls.push_back("update"); }
-    void OnLeftClick(int x, int y) override {
-        calls.push_back("left " + std::to_string(x) + "," + std::to_string(y));
-    }
-    void OnRightClick(int x, int y) override {
-        calls.push_back("right " + std::to_string(x) + "," + std::to_string(y));
-    }
-    void OnPlanetChoice(int choice) override {
-        calls.push_back("planet " + std::to_string(choice));
-    }
-    void OnEnter(bool) override { calls.push_back("enter"); }
-    void OnMenuKey(bool) override { calls.push_back("menu"); }
-    void OnMenuAction(int action) override { calls.push_back("action " + std::to_string(action)); }
-
-    std::vector<std::string> calls;
-};
 
 using Calls = std::vector<std::string>;
 
@@ -61,7 +39,7 @@ class ShellKeysTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(graphics.InitOffscreen());
-        level = new CallLog();
+        level = new LevelCalls();
         LevelController::LoadInitialLevel(level);
         shell.screenshotFolder = folder.File("screenshots");
     }
@@ -79,7 +57,7 @@ protected:
     TempDirectory folder;
     Graphics graphics;
     GameShell shell{nullptr, &graphics};
-    CallLog* level = nullptr;
+    LevelCalls* level = nullptr;
 };
 
 // Every kind of event a player can make, the pause keys aside.

@@ -3,6 +3,7 @@
 #include "app/LevelController.h"
 #include "graphics/Graphics.h"
 
+#include "LevelCalls.h"
 #include "ShellEvents.h"
 
 #include <gtest/gtest.h>
@@ -11,29 +12,6 @@
 #include <vector>
 
 namespace {
-
-// A level that notes its input operations.
-class InputLog : public GameManager {
-public:
-    void Load() override {}
-    void Unload() override {}
-    void Render() override {}
-    void Update() override {}
-    void OnLeftClick(int x, int y) override {
-        calls.push_back("left " + std::to_string(x) + "," + std::to_string(y));
-    }
-    void OnRightClick(int x, int y) override {
-        calls.push_back("right " + std::to_string(x) + "," + std::to_string(y));
-    }
-    void OnPlanetChoice(int choice) override {
-        calls.push_back("planet " + std::to_string(choice));
-    }
-    void OnEnter(bool showTitle) override { calls.push_back(showTitle ? "enter true" : "enter"); }
-    void OnMenuKey(bool open) override { calls.push_back(open ? "menu" : "menu false"); }
-    void OnMenuAction(int action) override { calls.push_back("action " + std::to_string(action)); }
-
-    std::vector<std::string> calls;
-};
 
 SDL_Event Key(Uint32 type, SDL_Scancode scancode, bool repeat = false) {
     return ShellEvents::Key(type, scancode, 0, KMOD_NONE, repeat);
@@ -49,7 +27,7 @@ class WindowProcTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(graphics.InitOffscreen());
-        level = new InputLog();
+        level = new LevelCalls();
         LevelController::LoadInitialLevel(level);
     }
     void TearDown() override {
@@ -65,7 +43,7 @@ protected:
 
     Graphics graphics;
     GameShell shell{nullptr, &graphics};
-    InputLog* level = nullptr;
+    LevelCalls* level = nullptr;
 };
 
 using Calls = std::vector<std::string>;
@@ -135,7 +113,7 @@ TEST_F(WindowProcTest, KeysHeldBeforeTheLevelExistsActOnceItDoes) {
     LevelController::currentLevel = nullptr;
     Handle({Down(SDL_SCANCODE_KP_2), Motion()});
 
-    level = new InputLog();
+    level = new LevelCalls();
     LevelController::LoadInitialLevel(level);
     EXPECT_TRUE(level->calls.empty());
     Handle({Motion()});
