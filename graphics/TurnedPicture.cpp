@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <numbers>
 
 namespace {
 
@@ -27,7 +28,7 @@ void CosineAndSine(int angle, double& cosine, double& sine) {
         sine = -1.0;
         return;
     default: {
-        const double radians = angle * M_PI / 180.0;
+        const double radians = angle * std::numbers::pi / 180.0;
         cosine = std::cos(radians);
         sine = std::sin(radians);
     }

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -120,7 +121,7 @@ TEST_F(GraphicsTest, TranslucentCircleBlendsEvenlyOverWhatIsThere) {
         }
     }
     // Roughly the line's area: 3 pixels times the circumference.
-    EXPECT_NEAR(touched, 3.0 * 2.0 * M_PI * 40.0, 40.0);
+    EXPECT_NEAR(touched, 3.0 * 2.0 * std::numbers::pi * 40.0, 40.0);
 }
 
 TEST_F(GraphicsTest, CircleReachingPastTheEdgesIsClipped) {

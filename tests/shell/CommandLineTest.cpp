@@ -1,8 +1,8 @@
 #include "app/CommandLine.h"
+#include "support/EnvironmentVariable.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -23,8 +23,7 @@ CommandLine Parse(std::initializer_list<const char*> arguments) {
 
 class CommandLineTest : public ::testing::Test {
 protected:
-    void SetUp() override { unsetenv("VANTOR_DATA_DIR"); }
-    void TearDown() override { unsetenv("VANTOR_DATA_DIR"); }
+    EnvironmentVariable dataDir{"VANTOR_DATA_DIR", nullptr};
 };
 
 TEST_F(CommandLineTest, NothingGivenPlaysWithTheKeptSettings) {
@@ -56,10 +55,10 @@ TEST_F(CommandLineTest, RunOptionsApplyTheLastWordOnTheWindow) {
 TEST_F(CommandLineTest, TheDataFolderComesFromTheOptionOverTheEnvironment) {
     EXPECT_EQ(Parse({"--data-dir", "/opt/game"}).dataDir, "/opt/game");
     EXPECT_EQ(Parse({"--data-dir=/opt/game"}).dataDir, "/opt/game");
-    setenv("VANTOR_DATA_DIR", "/from/env", 1);
+    dataDir.Set("/from/env");
     EXPECT_EQ(Parse({}).dataDir, "/from/env");
     EXPECT_EQ(Parse({"--data-dir", "/opt/game"}).dataDir, "/opt/game");
-    setenv("VANTOR_DATA_DIR", "", 1);
+    dataDir.Set("");
     EXPECT_TRUE(Parse({}).dataDir.empty());
 }
 

@@ -1,15 +1,25 @@
 #include "support/TempDirectory.h"
 
-#include <cstdlib>
+#include <cstdio>
 #include <filesystem>
+#include <random>
 #include <stdexcept>
+#include <system_error>
 
 TempDirectory::TempDirectory() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vantor-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("cannot make a temporary directory");
+    // A name nobody has taken: the folder is made only if it did not exist.
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char name[32];
+        std::snprintf(name, sizeof name, "vantor-test-%08x", static_cast<unsigned>(random()));
+        const std::filesystem::path path = std::filesystem::temp_directory_path() / name;
+        std::error_code error;
+        if (std::filesystem::create_directory(path, error) && !error) {
+            root = path.generic_string();
+            return;
+        }
     }
-    root = pattern;
+    throw std::runtime_error("cannot make a temporary directory");
 }
 
 TempDirectory::~TempDirectory() {
