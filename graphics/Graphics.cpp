@@ -1,11 +1,13 @@
 #include "graphics/Graphics.h"
 
+#include "graphics/Canvas.h"
 #include "graphics/Letterbox.h"
 #include "graphics/PresentOverlay.h"
 #include "graphics/RendererChoice.h"
 
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -37,9 +39,20 @@ Uint8 Graphics::ChannelByte(float component) {
 Graphics::Graphics() = default;
 
 Graphics::~Graphics() {
+    if (overlaidTarget != nullptr && overlaidTarget != renderTarget) {
+        SDL_DestroyRenderer(overlaidTarget);
+    }
+    overlaidCanvas.reset();
+    if (overlaid != nullptr) {
+        SDL_FreeSurface(overlaid);
+    }
     if (frame != nullptr) {
         SDL_DestroyTexture(frame);
     }
+    if (presenter != nullptr) {
+        SDL_DestroyRenderer(presenter);
+    }
+    canvas.reset();
     if (renderTarget != nullptr) {
         SDL_DestroyRenderer(renderTarget);
     }
@@ -68,13 +81,50 @@ bool Graphics::Init(SDL_Window* gameWindow) {
     if (!made) {
         // SDL would otherwise show the software renderer's pixels through OpenGL.
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-        made = CreateRenderer(SDL_RENDERER_SOFTWARE);
+        // The processor draws the picture in memory, where the canvas reaches its pixels, and
+        // the window's own software renderer only shows it.
+        made = CreatePresenter() && CreatePictureInMemory();
     }
     if (!made) {
         return false;
     }
     SDL_SetRenderDrawBlendMode(renderTarget, SDL_BLENDMODE_BLEND);
     ClearScreen(0.0f, 0.0f, 0.0f);
+    return true;
+}
+
+bool Graphics::CreatePresenter() {
+    presenter = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    if (presenter == nullptr) {
+        return false;
+    }
+    frame = SDL_CreateTexture(presenter, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                              Width, Height);
+    if (frame == nullptr) {
+        SDL_DestroyRenderer(presenter);
+        presenter = nullptr;
+        return false;
+    }
+    SDL_SetTextureBlendMode(frame, SDL_BLENDMODE_NONE);
+    SDL_SetTextureScaleMode(frame, SDL_ScaleModeLinear);
+    return true;
+}
+
+bool Graphics::CreatePictureInMemory() {
+    surface = SDL_CreateRGBSurfaceWithFormat(0, Width, Height, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (surface == nullptr) {
+        return false;
+    }
+    renderTarget = SDL_CreateSoftwareRenderer(surface);
+    if (renderTarget == nullptr) {
+        return false;
+    }
+#if VANTOR_CANVAS
+    canvas = std::make_unique<Canvas>(surface);
+    if (!canvas->Ready()) {
+        canvas.reset(); // SDL's renderer draws the pictures, as it does on any other device
+    }
+#endif
     return true;
 }
 
@@ -107,12 +157,7 @@ void Graphics::DestroyRenderer() {
 }
 
 bool Graphics::InitOffscreen() {
-    surface = SDL_CreateRGBSurfaceWithFormat(0, Width, Height, 32, SDL_PIXELFORMAT_ARGB8888);
-    if (surface == nullptr) {
-        return false;
-    }
-    renderTarget = SDL_CreateSoftwareRenderer(surface);
-    if (renderTarget == nullptr) {
+    if (!CreatePictureInMemory()) {
         return false;
     }
     SDL_SetRenderDrawBlendMode(renderTarget, SDL_BLENDMODE_BLEND);
@@ -120,7 +165,7 @@ bool Graphics::InitOffscreen() {
 }
 
 void Graphics::BeginDraw() {
-    if (window != nullptr && renderTarget != nullptr) {
+    if (window != nullptr && renderTarget != nullptr && presenter == nullptr) {
         SDL_SetRenderTarget(renderTarget, frame);
     }
 }
@@ -131,14 +176,95 @@ void Graphics::EndDraw() {
     }
     if (window == nullptr) {
         // Offscreen the picture is the surface itself: only pending drawing has to land.
-        SDL_RenderFlush(renderTarget);
+        Settle();
         return;
     }
     Present();
 }
 
+void Graphics::Settle() {
+    if (renderTarget == nullptr) {
+        return;
+    }
+    SDL_RenderFlush(renderTarget);
+    if (clearPending) {
+        clearPending = false;
+        SDL_Surface* picture = canvas != nullptr ? canvas->Picture() : surface;
+        SDL_FillRect(picture, nullptr,
+                     0xFF000000u | Uint32(clearColour.r) << 16 | Uint32(clearColour.g) << 8 |
+                         clearColour.b);
+    }
+}
+
+Canvas* Graphics::CanvasToDraw(bool coversWholePicture) {
+    if (canvas == nullptr) {
+        return nullptr;
+    }
+    if (coversWholePicture) {
+        clearPending = false;
+    }
+    Settle();
+    return canvas.get();
+}
+
+void Graphics::PresentFromMemory() {
+    Settle();
+    SDL_Surface* shown = surface;
+    if (overlay != nullptr && overlay->Visible() && DrawOverlayOnCopy()) {
+        shown = overlaid;
+    }
+    SDL_UpdateTexture(frame, nullptr, shown->pixels, shown->pitch);
+    int outputWidth = 0;
+    int outputHeight = 0;
+    if (SDL_GetRendererOutputSize(presenter, &outputWidth, &outputHeight) != 0) {
+        return;
+    }
+    const SDL_Rect box = Letterbox::Fit(outputWidth, outputHeight);
+    if (box.x != 0 || box.y != 0 || box.w != outputWidth || box.h != outputHeight) {
+        SDL_SetRenderDrawColor(presenter, 0, 0, 0, 255);
+        SDL_RenderClear(presenter);
+    }
+    const bool oneToOne = box.w == Width && box.h == Height;
+    SDL_SetTextureScaleMode(frame, oneToOne ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+    SDL_RenderCopy(presenter, frame, nullptr, &box);
+    SDL_RenderPresent(presenter);
+}
+
+bool Graphics::DrawOverlayOnCopy() {
+    if (overlaid == nullptr) {
+        overlaid = SDL_CreateRGBSurfaceWithFormat(0, Width, Height, 32, SDL_PIXELFORMAT_ARGB8888);
+        overlaidTarget = overlaid != nullptr ? SDL_CreateSoftwareRenderer(overlaid) : nullptr;
+        if (overlaidTarget == nullptr) {
+            return false;
+        }
+        SDL_SetRenderDrawBlendMode(overlaidTarget, SDL_BLENDMODE_BLEND);
+#if VANTOR_CANVAS
+        overlaidCanvas = std::make_unique<Canvas>(overlaid);
+#endif
+    }
+    if (overlaidTarget == nullptr) {
+        return false;
+    }
+    for (int y = 0; y < Height; ++y) {
+        std::memcpy(static_cast<Uint8*>(overlaid->pixels) + y * overlaid->pitch,
+                    static_cast<const Uint8*>(surface->pixels) + y * surface->pitch, Width * 4);
+    }
+    // While the overlay draws, the copy stands where the game picture stood.
+    std::swap(renderTarget, overlaidTarget);
+    std::swap(canvas, overlaidCanvas);
+    overlay->Draw(*this);
+    Settle();
+    std::swap(renderTarget, overlaidTarget);
+    std::swap(canvas, overlaidCanvas);
+    return true;
+}
+
 void Graphics::Present() {
     if (renderTarget == nullptr || window == nullptr) {
+        return;
+    }
+    if (presenter != nullptr) {
+        PresentFromMemory();
         return;
     }
     SDL_SetRenderTarget(renderTarget, nullptr);
@@ -176,7 +302,8 @@ bool Graphics::SetVsync(bool on) {
     if (renderTarget == nullptr || window == nullptr) {
         return false;
     }
-    if (on != vsync && SDL_RenderSetVSync(renderTarget, on ? 1 : 0) == 0) {
+    SDL_Renderer* shower = presenter != nullptr ? presenter : renderTarget;
+    if (on != vsync && SDL_RenderSetVSync(shower, on ? 1 : 0) == 0) {
         vsync = on;
     }
     return vsync == on;
@@ -184,6 +311,13 @@ bool Graphics::SetVsync(bool on) {
 
 void Graphics::ClearScreen(float r, float g, float b) {
     if (renderTarget == nullptr) {
+        return;
+    }
+    if (canvas != nullptr) {
+        // Done with the next draw, unless that covers the whole picture: a backdrop usually does.
+        SDL_RenderFlush(renderTarget);
+        clearPending = true;
+        clearColour = SDL_Color{ChannelByte(r), ChannelByte(g), ChannelByte(b), 255};
         return;
     }
     SDL_SetRenderDrawColor(renderTarget, ChannelByte(r), ChannelByte(g), ChannelByte(b), 255);
@@ -194,6 +328,7 @@ void Graphics::DrawCircle(float x, float y, float radius, float r, float g, floa
     if (renderTarget == nullptr) {
         return;
     }
+    Settle();
     brush = SDL_Color{ChannelByte(r), ChannelByte(g), ChannelByte(b), ChannelByte(a)};
     SDL_SetRenderDrawColor(renderTarget, brush.r, brush.g, brush.b, brush.a);
     SDL_SetRenderDrawBlendMode(renderTarget, SDL_BLENDMODE_BLEND);
@@ -256,6 +391,7 @@ void Graphics::DrawCircle(float x, float y, float radius, float r, float g, floa
 }
 
 SDL_Renderer* Graphics::GetRenderTarget() {
+    Settle();
     return renderTarget;
 }
 
@@ -270,15 +406,16 @@ bool Graphics::WindowToGame(int windowX, int windowY, int& gameX, int& gameY) co
     SDL_GetWindowSize(window, &windowWidth, &windowHeight);
     // While the game picture is the target SDL reports the picture's size as the output's, so
     // the window is made the target for the question. Between frames nothing is pending.
-    SDL_Texture* target = SDL_GetRenderTarget(renderTarget);
+    SDL_Renderer* shower = presenter != nullptr ? presenter : renderTarget;
+    SDL_Texture* target = SDL_GetRenderTarget(shower);
     if (target != nullptr) {
-        SDL_SetRenderTarget(renderTarget, nullptr);
+        SDL_SetRenderTarget(shower, nullptr);
     }
     int outputWidth = 0;
     int outputHeight = 0;
-    const int asked = SDL_GetRendererOutputSize(renderTarget, &outputWidth, &outputHeight);
+    const int asked = SDL_GetRendererOutputSize(shower, &outputWidth, &outputHeight);
     if (target != nullptr) {
-        SDL_SetRenderTarget(renderTarget, target);
+        SDL_SetRenderTarget(shower, target);
     }
     if (asked != 0 || windowWidth <= 0 || windowHeight <= 0) {
         gameX = 0;
@@ -298,7 +435,7 @@ uint32_t Graphics::ReadPixel(int x, int y) {
         return 0;
     }
     if (surface != nullptr) {
-        SDL_RenderFlush(renderTarget);
+        Settle();
         const auto* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
         uint32_t pixel = 0;
         std::memcpy(&pixel, row + x * 4, sizeof pixel);
@@ -317,7 +454,7 @@ bool Graphics::ReadPixels(uint32_t* out) {
         return false;
     }
     if (surface != nullptr) {
-        SDL_RenderFlush(renderTarget);
+        Settle();
         for (int y = 0; y < Height; ++y) {
             const auto* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
             std::memcpy(out + y * Width, row, Width * sizeof(uint32_t));

@@ -1,5 +1,6 @@
 #include "graphics/TextWriter.h"
 
+#include "graphics/Canvas.h"
 #include "graphics/FontFinder.h"
 
 #include <algorithm>
@@ -97,8 +98,10 @@ TextWriter::TextWriter(Graphics* graphics, int fontSize, const char* fontFamily,
 
 TextWriter::~TextWriter() {
     --live;
-    for (SDL_Texture* page : pages) {
-        SDL_DestroyTexture(page);
+    for (Page& page : pages) {
+        if (page.texture != nullptr) {
+            SDL_DestroyTexture(page.texture);
+        }
     }
     if (textFormat != nullptr) {
         TTF_CloseFont(textFormat);
@@ -124,6 +127,7 @@ int TextWriter::Lay(int x, int y, const wchar_t* text, bool draw) {
     if (renderer == nullptr) {
         return 0;
     }
+    Canvas* canvas = draw ? graphics->CanvasToDraw() : nullptr;
     int cursor = x;
     int widest = 0;
     int lineTop = y;
@@ -144,10 +148,15 @@ int TextWriter::Lay(int x, int y, const wchar_t* text, bool draw) {
             cursor += TTF_GetFontKerningSizeGlyphs32(textFormat, previous, character);
         }
         const Glyph& glyph = FindGlyph(character);
-        if (draw && glyph.page != nullptr) {
+        if (draw && glyph.page >= 0) {
+            const Page& page = pages[size_t(glyph.page)];
             const SDL_Rect dest = {cursor + glyph.offsetX, lineTop + glyph.offsetY, glyph.source.w,
                                    glyph.source.h};
-            SDL_RenderCopy(renderer, glyph.page, &glyph.source, &dest);
+            if (canvas != nullptr) {
+                canvas->DrawMask(*page.mask, glyph.source, dest.x, dest.y, brush);
+            } else {
+                SDL_RenderCopy(renderer, page.texture, &glyph.source, &dest);
+            }
         }
         cursor += glyph.advance;
         previous = character;
@@ -268,10 +277,20 @@ bool TextWriter::Place(SDL_Surface* picture, Glyph& glyph) {
         }
     }
     const SDL_Rect spot = {penX, penY, picture->w, picture->h};
-    if (SDL_UpdateTexture(pages.back(), &spot, picture->pixels, picture->pitch) != 0) {
+    Page& page = pages.back();
+    if (page.texture == nullptr) {
+        for (int y = 0; y < picture->h; ++y) {
+            const auto* in = reinterpret_cast<const Uint32*>(
+                static_cast<const Uint8*>(picture->pixels) + size_t(y) * size_t(picture->pitch));
+            Uint8* out = &page.alpha[size_t(penY + y) * size_t(page.pitch) + size_t(penX)];
+            for (int x = 0; x < picture->w; ++x) {
+                out[x] = Uint8(in[x] >> 24);
+            }
+        }
+    } else if (SDL_UpdateTexture(page.texture, &spot, picture->pixels, picture->pitch) != 0) {
         return false;
     }
-    glyph.page = pages.back();
+    glyph.page = int(pages.size()) - 1;
     glyph.source = spot;
     penX += picture->w + 1;
     shelfHeight = std::max(shelfHeight, picture->h);
@@ -279,16 +298,25 @@ bool TextWriter::Place(SDL_Surface* picture, Glyph& glyph) {
 }
 
 bool TextWriter::AddPage() {
-    SDL_Renderer* renderer = graphics->GetRenderTarget();
-    SDL_Texture* page = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
-                                          SDL_TEXTUREACCESS_STATIC, pageWidth, pageHeight);
-    if (page == nullptr) {
-        return false;
+    Page page;
+    if (graphics->DrawsOnCanvas()) {
+        page.pitch = (pageWidth + 3) / 4 * 4;
+        page.alpha.assign(size_t(page.pitch) * size_t(pageHeight), 0);
+        page.mask = std::make_unique<CanvasPicture>();
+        if (!page.mask->ReferMask(page.alpha.data(), pageWidth, pageHeight, page.pitch)) {
+            return false;
+        }
+    } else {
+        page.texture = SDL_CreateTexture(graphics->GetRenderTarget(), SDL_PIXELFORMAT_ARGB8888,
+                                         SDL_TEXTUREACCESS_STATIC, pageWidth, pageHeight);
+        if (page.texture == nullptr) {
+            return false;
+        }
+        SDL_SetTextureBlendMode(page.texture, SDL_BLENDMODE_BLEND);
+        SDL_SetTextureScaleMode(page.texture, SDL_ScaleModeNearest);
+        SDL_SetTextureColorMod(page.texture, brush.r, brush.g, brush.b);
     }
-    SDL_SetTextureBlendMode(page, SDL_BLENDMODE_BLEND);
-    SDL_SetTextureScaleMode(page, SDL_ScaleModeNearest);
-    SDL_SetTextureColorMod(page, brush.r, brush.g, brush.b);
-    pages.push_back(page);
+    pages.push_back(std::move(page));
     penX = 0;
     penY = 0;
     shelfHeight = 0;

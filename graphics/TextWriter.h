@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graphics/CanvasPicture.h"
 #include "graphics/Graphics.h"
 
 #include <SDL.h>
@@ -12,8 +13,10 @@
 // One text style of the game: a font family at a size in pixels, in one opaque colour, drawn
 // on the game's Graphics device. The family is found through fontconfig; a family that is not
 // installed draws in the font fontconfig offers in its place. Glyphs are rendered once into
-// textures (the printable ASCII ones when the writer is made, any other the first time it is
-// drawn) and drawing only copies them. The Graphics device must outlive every writer.
+// pages (the printable ASCII ones when the writer is made, any other the first time it is
+// drawn) and drawing only copies them: textures tinted with the writer's colour, or where the
+// processor draws (Graphics::CanvasToDraw) the glyphs' alpha alone, drawn in the colour. The
+// Graphics device must outlive every writer.
 class TextWriter {
 public:
     TextWriter(Graphics* graphics, int fontSize, const char* fontFamily, float r, float g, float b);
@@ -42,7 +45,7 @@ private:
     // Where a rendered glyph lies in a texture, and how it sits against the pen: its picture's
     // top-left is at (pen x + offsetX, line top + offsetY).
     struct Glyph {
-        SDL_Texture* page = nullptr; // null for a glyph with nothing to show, such as a blank
+        int page = -1; // none for a glyph with nothing to show, such as a blank
         SDL_Rect source = {0, 0, 0, 0};
         int offsetX = 0;
         int offsetY = 0;
@@ -63,14 +66,22 @@ private:
     SDL_Surface* RenderGlyph(char32_t character);
     // Chooses the textures' size from the rendered ASCII glyphs.
     void SizePages(SDL_Renderer* renderer, SDL_Surface* const* rendered);
-    // Copies a rendered glyph into the current texture, starting a new one when it is full.
+    // Copies a rendered glyph into the current page, starting a new one when it is full.
     bool Place(SDL_Surface* picture, Glyph& glyph);
     bool AddPage();
+
+    // A texture of glyphs, or their alpha for the canvas (rows a multiple of 4 bytes long).
+    struct Page {
+        SDL_Texture* texture = nullptr;
+        std::vector<Uint8> alpha;
+        int pitch = 0;
+        std::unique_ptr<CanvasPicture> mask;
+    };
 
     Glyph ascii[AsciiCount];
     std::unordered_map<char32_t, Glyph> others;
     Glyph missing; // for what is no character at all: draws nothing, advances nothing
-    std::vector<SDL_Texture*> pages;
+    std::vector<Page> pages;
     int pageWidth = 0;
     int pageHeight = 0;
     int penX = 0; // where the next glyph goes in the last page

@@ -1,0 +1,77 @@
+#include "graphics/CanvasPicture.h"
+
+#include <pixman.h>
+
+CanvasPicture::~CanvasPicture() {
+    Release();
+}
+
+void CanvasPicture::Release() {
+    if (image != nullptr) {
+        pixman_image_unref(image);
+        image = nullptr;
+    }
+    width = 0;
+    height = 0;
+    opaque = false;
+    mask = false;
+}
+
+bool CanvasPicture::Take(Uint32* pixels, int pictureWidth, int pictureHeight, int pitch) {
+    if (pixels == nullptr || pictureWidth <= 0 || pictureHeight <= 0) {
+        Release();
+        return false;
+    }
+    const bool allOpaque = Premultiply(pixels, pictureWidth, pictureHeight, pitch);
+    return Refer(pixels, pictureWidth, pictureHeight, pitch, allOpaque);
+}
+
+bool CanvasPicture::Refer(Uint32* pixels, int pictureWidth, int pictureHeight, int pitch,
+                          bool allOpaque) {
+    Release();
+    if (pixels == nullptr || pictureWidth <= 0 || pictureHeight <= 0 || pitch % 4 != 0) {
+        return false;
+    }
+    image = pixman_image_create_bits_no_clear(PIXMAN_a8r8g8b8, pictureWidth, pictureHeight, pixels,
+                                              pitch);
+    if (image == nullptr) {
+        return false;
+    }
+    width = pictureWidth;
+    height = pictureHeight;
+    opaque = allOpaque;
+    return true;
+}
+
+bool CanvasPicture::ReferMask(Uint8* alpha, int maskWidth, int maskHeight, int pitch) {
+    Release();
+    if (alpha == nullptr || maskWidth <= 0 || maskHeight <= 0 || pitch % 4 != 0) {
+        return false;
+    }
+    image = pixman_image_create_bits_no_clear(PIXMAN_a8, maskWidth, maskHeight,
+                                              reinterpret_cast<uint32_t*>(alpha), pitch);
+    if (image == nullptr) {
+        return false;
+    }
+    width = maskWidth;
+    height = maskHeight;
+    mask = true;
+    return true;
+}
+
+bool CanvasPicture::Premultiply(Uint32* pixels, int pictureWidth, int pictureHeight, int pitch) {
+    bool allOpaque = true;
+    for (int y = 0; y < pictureHeight; ++y) {
+        auto* row =
+            reinterpret_cast<Uint32*>(reinterpret_cast<Uint8*>(pixels) + size_t(y) * size_t(pitch));
+        for (int x = 0; x < pictureWidth; ++x) {
+            const Uint32 pixel = row[x];
+            if (pixel >= 0xFF000000u) {
+                continue;
+            }
+            allOpaque = false;
+            row[x] = Premultiplied(pixel);
+        }
+    }
+    return allOpaque;
+}
