@@ -17,6 +17,7 @@ play=(
     libsdl2-image-dev
     libsdl2-ttf-dev
     libsdl2-mixer-dev
+    libpixman-1-dev # the processor's compositing of the pictures without a graphics card
     libfontconfig-dev
     fonts-dejavu-core
     # Settings: the INI parser.
