@@ -58,20 +58,3 @@ bool CanvasPicture::ReferMask(Uint8* alpha, int maskWidth, int maskHeight, int p
     mask = true;
     return true;
 }
-
-bool CanvasPicture::Premultiply(Uint32* pixels, int pictureWidth, int pictureHeight, int pitch) {
-    bool allOpaque = true;
-    for (int y = 0; y < pictureHeight; ++y) {
-        auto* row =
-            reinterpret_cast<Uint32*>(reinterpret_cast<Uint8*>(pixels) + size_t(y) * size_t(pitch));
-        for (int x = 0; x < pictureWidth; ++x) {
-            const Uint32 pixel = row[x];
-            if (pixel >= 0xFF000000u) {
-                continue;
-            }
-            allOpaque = false;
-            row[x] = Premultiplied(pixel);
-        }
-    }
-    return allOpaque;
-}

@@ -34,7 +34,20 @@ public:
 
     // Premultiplies straight-alpha pixels in place; true when every pixel is fully opaque (and
     // so left as it was).
-    static bool Premultiply(Uint32* pixels, int width, int height, int pitch);
+    static bool Premultiply(Uint32* pixels, int width, int height, int pitch) {
+        bool allOpaque = true;
+        for (int y = 0; y < height; ++y) {
+            auto* row = reinterpret_cast<Uint32*>(reinterpret_cast<Uint8*>(pixels) +
+                                                  size_t(y) * size_t(pitch));
+            for (int x = 0; x < width; ++x) {
+                if (row[x] < 0xFF000000u) {
+                    allOpaque = false;
+                    row[x] = Premultiplied(row[x]);
+                }
+            }
+        }
+        return allOpaque;
+    }
     // One straight-alpha pixel premultiplied, each channel rounded to the nearest value.
     static Uint32 Premultiplied(Uint32 pixel) {
         const Uint32 alpha = pixel >> 24;

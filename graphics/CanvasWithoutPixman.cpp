@@ -25,7 +25,3 @@ bool CanvasPicture::Refer(Uint32*, int, int, int, bool) {
 bool CanvasPicture::ReferMask(Uint8*, int, int, int) {
     return false;
 }
-
-bool CanvasPicture::Premultiply(Uint32*, int, int, int) {
-    return false;
-}

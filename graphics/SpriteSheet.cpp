@@ -3,6 +3,7 @@
 #include "graphics/Canvas.h"
 #include "graphics/ChromaKey.h"
 #include "graphics/ImageErrorReporter.h"
+#include "graphics/ImageHeader.h"
 #include "graphics/PictureLoader.h"
 
 #include <algorithm>
@@ -62,6 +63,27 @@ std::vector<Uint32>& Scratch(size_t pixels) {
     static std::vector<Uint32> scratch;
     scratch.resize(std::max(scratch.size(), pixels));
     return scratch;
+}
+
+// A texture of the size the picture file's header gives, for the picture to be turned into once
+// decoded; null when the header cannot be read (the decoding then reports why).
+SDL_Texture* TextureForHeader(SDL_Renderer* renderer, const char* fileName) {
+    SDL_RWops* file = SDL_RWFromFile(fileName, "rb");
+    if (file == nullptr) {
+        return nullptr;
+    }
+    long long width = 0;
+    long long height = 0;
+    const ImageHeader::Format format = ImageHeader::Detect(file);
+    const bool sized = format != ImageHeader::Format::Unknown &&
+                       ImageHeader::ReadSize(file, format, width, height) && width > 0 &&
+                       height > 0 && width < ImageHeader::MaxSide && height < ImageHeader::MaxSide;
+    SDL_RWclose(file);
+    if (!sized) {
+        return nullptr;
+    }
+    return SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                             int(width), int(height));
 }
 
 // The keyed copy of the ARGB8888 pixels, turned as drawn; null when it cannot be made.
@@ -124,15 +146,23 @@ void SpriteSheet::LoadPicture(const char* fileName, KeyColour key, Drawing drawi
     picture = nullptr;
     keyedPicture = nullptr;
     size = SDL_Rect{0, 0, 0, 0};
-    SDL_Surface* decoded = PictureLoader::LoadDecoded(fileName);
-    if (decoded == nullptr) {
-        return;
-    }
     SDL_Renderer* renderer = graphics != nullptr ? graphics->GetRenderTarget() : nullptr;
     if (renderer != nullptr && graphics->DrawsOnCanvas()) {
-        LoadForCanvas(renderer, decoded, fileName, key, drawing, picture, canvasPicture,
+        // The texture is made before the picture is decoded, so that the decoded pixels are
+        // still at hand in the processor's cache when they are turned into the texture's.
+        SDL_Texture* early = TextureForHeader(renderer, fileName);
+        SDL_Surface* decoded = PictureLoader::LoadDecoded(fileName);
+        if (decoded == nullptr) {
+            Destroy(early);
+            return;
+        }
+        LoadForCanvas(renderer, decoded, early, fileName, key, drawing, picture, canvasPicture,
                       keyedPicture, size);
         SDL_FreeSurface(decoded);
+        return;
+    }
+    SDL_Surface* decoded = PictureLoader::LoadDecoded(fileName);
+    if (decoded == nullptr) {
         return;
     }
     std::vector<Uint32>& scratch = Scratch(size_t(decoded->w) * size_t(decoded->h));
@@ -161,14 +191,24 @@ void SpriteSheet::LoadPicture(const char* fileName, KeyColour key, Drawing drawi
     SDL_FreeSurface(pixels);
 }
 
-void SpriteSheet::LoadForCanvas(SDL_Renderer* renderer, SDL_Surface* decoded, const char* fileName,
-                                KeyColour key, Drawing drawing, SDL_Texture*& picture,
-                                CanvasPicture& canvasPicture, TurnedPicture*& keyedPicture,
-                                SDL_Rect& size) {
+void SpriteSheet::LoadForCanvas(SDL_Renderer* renderer, SDL_Surface* decoded, SDL_Texture* early,
+                                const char* fileName, KeyColour key, Drawing drawing,
+                                SDL_Texture*& picture, CanvasPicture& canvasPicture,
+                                TurnedPicture*& keyedPicture, SDL_Rect& size) {
     // The picture is turned into ARGB straight in the texture's memory, which stays locked for
-    // the canvas to draw from.
-    SDL_Texture* texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
-                                             SDL_TEXTUREACCESS_STREAMING, decoded->w, decoded->h);
+    // the canvas to draw from. A texture made from a header that claimed another size than the
+    // picture has is made anew.
+    SDL_Texture* texture = early;
+    int width = 0;
+    int height = 0;
+    if (texture != nullptr && (SDL_QueryTexture(texture, nullptr, nullptr, &width, &height) != 0 ||
+                               width != decoded->w || height != decoded->h)) {
+        Destroy(texture);
+    }
+    if (texture == nullptr) {
+        texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                                    decoded->w, decoded->h);
+    }
     void* locked = nullptr;
     int pitch = 0;
     if (texture == nullptr || SDL_LockTexture(texture, nullptr, &locked, &pitch) != 0) {
@@ -176,17 +216,24 @@ void SpriteSheet::LoadForCanvas(SDL_Renderer* renderer, SDL_Surface* decoded, co
         return;
     }
     auto* pixels = static_cast<Uint32*>(locked);
-    if (!PictureLoader::ConvertInto(decoded, pixels, pitch, fileName)) {
+    bool opaque = false;
+    if (!PictureLoader::ConvertPremultipliedInto(decoded, pixels, pitch, fileName, opaque)) {
         Destroy(texture);
         return;
     }
     if (drawing == Drawing::AlsoRotated) {
-        // The keyed copy is made from the picture as it was read, before premultiplying.
+        // The keyed copy is made from the picture as it was read: for an opaque picture that is
+        // what the texture holds, for any other it is converted once more.
         std::vector<Uint32>& scratch = Scratch(size_t(decoded->w) * size_t(decoded->h));
-        for (int y = 0; y < decoded->h; ++y) {
-            std::memcpy(&scratch[size_t(y) * size_t(decoded->w)],
-                        reinterpret_cast<const Uint8*>(pixels) + size_t(y) * size_t(pitch),
-                        size_t(decoded->w) * 4);
+        if (opaque) {
+            for (int y = 0; y < decoded->h; ++y) {
+                std::memcpy(&scratch[size_t(y) * size_t(decoded->w)],
+                            reinterpret_cast<const Uint8*>(pixels) + size_t(y) * size_t(pitch),
+                            size_t(decoded->w) * 4);
+            }
+        } else if (!PictureLoader::ConvertInto(decoded, scratch.data(), decoded->w * 4, fileName)) {
+            Destroy(texture);
+            return;
         }
         SDL_Surface* keyed = SDL_CreateRGBSurfaceWithFormatFrom(
             scratch.data(), decoded->w, decoded->h, 32, decoded->w * 4, SDL_PIXELFORMAT_ARGB8888);
@@ -198,7 +245,7 @@ void SpriteSheet::LoadForCanvas(SDL_Renderer* renderer, SDL_Surface* decoded, co
         keyedPicture = MakeKeyed(graphics, keyed, key);
         SDL_FreeSurface(keyed);
     }
-    canvasPicture.Take(pixels, decoded->w, decoded->h, pitch);
+    canvasPicture.Refer(pixels, decoded->w, decoded->h, pitch, opaque);
     SDL_SetTextureBlendMode(texture,
                             canvasPicture.Opaque() ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
     picture = texture;

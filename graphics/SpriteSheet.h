@@ -69,9 +69,10 @@ private:
     // of the same size; both stay null after a failure, which has then been reported.
     void LoadPicture(const char* fileName, KeyColour key, Drawing drawing, SDL_Texture*& picture,
                      CanvasPicture& canvasPicture, TurnedPicture*& keyedPicture, SDL_Rect& size);
-    // The same onto the canvas, for a picture already decoded.
-    void LoadForCanvas(SDL_Renderer* renderer, SDL_Surface* decoded, const char* fileName,
-                       KeyColour key, Drawing drawing, SDL_Texture*& picture,
+    // The same for the canvas, for a picture already decoded, into the texture made early
+    // when it has the picture's size.
+    void LoadForCanvas(SDL_Renderer* renderer, SDL_Surface* decoded, SDL_Texture* early,
+                       const char* fileName, KeyColour key, Drawing drawing, SDL_Texture*& picture,
                        CanvasPicture& canvasPicture, TurnedPicture*& keyedPicture, SDL_Rect& size);
     // The part of the picture with its top-left at (x, y), unkeyed.
     void DrawPart(SDL_Texture* picture, const CanvasPicture& canvasPicture, SDL_Rect part, float x,
