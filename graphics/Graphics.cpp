@@ -39,18 +39,14 @@ Uint8 Graphics::ChannelByte(float component) {
 Graphics::Graphics() = default;
 
 Graphics::~Graphics() {
-    if (overlaidTarget != nullptr && overlaidTarget != renderTarget) {
+    // What draws into a picture goes before the picture; the pictures in the presenter's
+    // textures go before the textures.
+    overlaidCanvas.reset();
+    if (overlaidTarget != nullptr) {
         SDL_DestroyRenderer(overlaidTarget);
     }
-    overlaidCanvas.reset();
     if (overlaid != nullptr) {
         SDL_FreeSurface(overlaid);
-    }
-    if (frame != nullptr) {
-        SDL_DestroyTexture(frame);
-    }
-    if (presenter != nullptr) {
-        SDL_DestroyRenderer(presenter);
     }
     canvas.reset();
     if (renderTarget != nullptr) {
@@ -58,6 +54,15 @@ Graphics::~Graphics() {
     }
     if (surface != nullptr) {
         SDL_FreeSurface(surface);
+    }
+    if (overlaidFrame != nullptr) {
+        SDL_DestroyTexture(overlaidFrame);
+    }
+    if (frame != nullptr) {
+        SDL_DestroyTexture(frame);
+    }
+    if (presenter != nullptr) {
+        SDL_DestroyRenderer(presenter);
     }
 }
 
@@ -83,7 +88,9 @@ bool Graphics::Init(SDL_Window* gameWindow) {
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         // The processor draws the picture in memory, where the canvas reaches its pixels, and
         // the window's own software renderer only shows it.
-        made = CreatePresenter() && CreatePictureInMemory();
+        void* pixels = nullptr;
+        int pitch = 0;
+        made = CreatePresenter(frame, pixels, pitch) && CreatePictureInMemory(pixels, pitch);
     }
     if (!made) {
         return false;
@@ -93,25 +100,34 @@ bool Graphics::Init(SDL_Window* gameWindow) {
     return true;
 }
 
-bool Graphics::CreatePresenter() {
-    presenter = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+bool Graphics::CreatePresenter(SDL_Texture*& picture, void*& pixels, int& pitch) {
+    if (presenter == nullptr) {
+        presenter = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    }
     if (presenter == nullptr) {
         return false;
     }
-    frame = SDL_CreateTexture(presenter, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
-                              Width, Height);
-    if (frame == nullptr) {
-        SDL_DestroyRenderer(presenter);
-        presenter = nullptr;
+    // The texture stays locked: the game picture is drawn straight into its memory, and the
+    // window's renderer shows it from there without a copy in between.
+    picture = SDL_CreateTexture(presenter, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                                Width, Height);
+    if (picture == nullptr || SDL_LockTexture(picture, nullptr, &pixels, &pitch) != 0) {
+        if (picture != nullptr) {
+            SDL_DestroyTexture(picture);
+            picture = nullptr;
+        }
         return false;
     }
-    SDL_SetTextureBlendMode(frame, SDL_BLENDMODE_NONE);
-    SDL_SetTextureScaleMode(frame, SDL_ScaleModeLinear);
+    SDL_SetTextureBlendMode(picture, SDL_BLENDMODE_NONE);
+    SDL_SetTextureScaleMode(picture, SDL_ScaleModeLinear);
     return true;
 }
 
-bool Graphics::CreatePictureInMemory() {
-    surface = SDL_CreateRGBSurfaceWithFormat(0, Width, Height, 32, SDL_PIXELFORMAT_ARGB8888);
+bool Graphics::CreatePictureInMemory(void* pixels, int pitch) {
+    surface = pixels != nullptr
+                  ? SDL_CreateRGBSurfaceWithFormatFrom(pixels, Width, Height, 32, pitch,
+                                                       SDL_PIXELFORMAT_ARGB8888)
+                  : SDL_CreateRGBSurfaceWithFormat(0, Width, Height, 32, SDL_PIXELFORMAT_ARGB8888);
     if (surface == nullptr) {
         return false;
     }
@@ -157,7 +173,7 @@ void Graphics::DestroyRenderer() {
 }
 
 bool Graphics::InitOffscreen() {
-    if (!CreatePictureInMemory()) {
+    if (!CreatePictureInMemory(nullptr, 0)) {
         return false;
     }
     SDL_SetRenderDrawBlendMode(renderTarget, SDL_BLENDMODE_BLEND);
@@ -209,11 +225,10 @@ Canvas* Graphics::CanvasToDraw(bool coversWholePicture) {
 
 void Graphics::PresentFromMemory() {
     Settle();
-    SDL_Surface* shown = surface;
+    SDL_Texture* shown = frame;
     if (overlay != nullptr && overlay->Visible() && DrawOverlayOnCopy()) {
-        shown = overlaid;
+        shown = overlaidFrame;
     }
-    SDL_UpdateTexture(frame, nullptr, shown->pixels, shown->pitch);
     int outputWidth = 0;
     int outputHeight = 0;
     if (SDL_GetRendererOutputSize(presenter, &outputWidth, &outputHeight) != 0) {
@@ -225,14 +240,20 @@ void Graphics::PresentFromMemory() {
         SDL_RenderClear(presenter);
     }
     const bool oneToOne = box.w == Width && box.h == Height;
-    SDL_SetTextureScaleMode(frame, oneToOne ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
-    SDL_RenderCopy(presenter, frame, nullptr, &box);
+    SDL_SetTextureScaleMode(shown, oneToOne ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+    SDL_RenderCopy(presenter, shown, nullptr, &box);
     SDL_RenderPresent(presenter);
 }
 
 bool Graphics::DrawOverlayOnCopy() {
     if (overlaid == nullptr) {
-        overlaid = SDL_CreateRGBSurfaceWithFormat(0, Width, Height, 32, SDL_PIXELFORMAT_ARGB8888);
+        void* pixels = nullptr;
+        int pitch = 0;
+        if (!CreatePresenter(overlaidFrame, pixels, pitch)) {
+            return false;
+        }
+        overlaid = SDL_CreateRGBSurfaceWithFormatFrom(pixels, Width, Height, 32, pitch,
+                                                      SDL_PIXELFORMAT_ARGB8888);
         overlaidTarget = overlaid != nullptr ? SDL_CreateSoftwareRenderer(overlaid) : nullptr;
         if (overlaidTarget == nullptr) {
             return false;

@@ -75,7 +75,7 @@ public:
     SDL_Window* window = nullptr; // the window presented to; null offscreen
     SDL_Renderer* renderTarget = nullptr;
     // With an accelerated renderer: the game picture, drawn into. Drawn by the processor for a
-    // window: the picture's copy in the window's renderer, brought up to date at present time.
+    // window: the texture of the window's renderer whose memory holds the game picture.
     SDL_Texture* frame = nullptr;
     SDL_Surface* surface = nullptr;    // drawn by the processor: the game picture's pixels
     SDL_Color brush = {0, 0, 0, 0};    // the circle's colour, set on every use
@@ -87,11 +87,12 @@ private:
     bool CreateRenderer(Uint32 flags);
     // Destroys the renderer and the game picture made for it.
     void DestroyRenderer();
-    // The game picture in memory, with SDL's software renderer and the canvas drawing into it.
-    bool CreatePictureInMemory();
-    // For a window drawn by the processor: the window's own software renderer and the picture's
-    // copy there.
-    bool CreatePresenter();
+    // The game picture in memory (the pixels given, else its own), with SDL's software renderer
+    // and the canvas drawing into it.
+    bool CreatePictureInMemory(void* pixels, int pitch);
+    // For a window drawn by the processor: the window's own software renderer (made once) and a
+    // picture's texture there, locked for good, with its pixels.
+    bool CreatePresenter(SDL_Texture*& picture, void*& pixels, int& pitch);
     // Does a clear that is still to be done, after whatever the renderer still holds.
     void Settle();
     void PresentFromMemory();
@@ -108,6 +109,7 @@ private:
     SDL_Color clearColour = {0, 0, 0, 255};
     // The game picture with the overlay over it, for the window, made the first time the
     // overlay shows, with a renderer and a canvas of its own.
+    SDL_Texture* overlaidFrame = nullptr;
     SDL_Surface* overlaid = nullptr;
     SDL_Renderer* overlaidTarget = nullptr;
     std::unique_ptr<Canvas> overlaidCanvas;
