@@ -27,7 +27,7 @@ const char* const Compositors[] = {"SdlRenderer", "SdlRleBlits", "PixmanCanvas"}
 // The commands on a file the player already has open and decoded, which the target is for.
 // The first play of each file is not among them: it is reported beside them as context.
 const char* const OpenFileCommands[] = {"PlayWhilePlaying", "StopWhileStopped", "StartAndStop",
-                                        "EndScreenFrame"};
+                                        "StartAndStopMusic", "EndScreenFrame"};
 
 std::string Format(const char* format, double value) {
     char text[64];
