@@ -28,33 +28,33 @@ bool CanvasPicture::Take(Uint32* pixels, int pictureWidth, int pictureHeight, in
 
 bool CanvasPicture::Refer(Uint32* pixels, int pictureWidth, int pictureHeight, int pitch,
                           bool allOpaque) {
-    Release();
-    if (pixels == nullptr || pictureWidth <= 0 || pictureHeight <= 0 || pitch % 4 != 0) {
+    if (!Wrap(PIXMAN_a8r8g8b8, pixels, pictureWidth, pictureHeight, pitch)) {
         return false;
     }
-    image = pixman_image_create_bits_no_clear(PIXMAN_a8r8g8b8, pictureWidth, pictureHeight, pixels,
-                                              pitch);
-    if (image == nullptr) {
-        return false;
-    }
-    width = pictureWidth;
-    height = pictureHeight;
     opaque = allOpaque;
     return true;
 }
 
 bool CanvasPicture::ReferMask(Uint8* alpha, int maskWidth, int maskHeight, int pitch) {
-    Release();
-    if (alpha == nullptr || maskWidth <= 0 || maskHeight <= 0 || pitch % 4 != 0) {
+    if (!Wrap(PIXMAN_a8, alpha, maskWidth, maskHeight, pitch)) {
         return false;
     }
-    image = pixman_image_create_bits_no_clear(PIXMAN_a8, maskWidth, maskHeight,
-                                              reinterpret_cast<uint32_t*>(alpha), pitch);
+    mask = true;
+    return true;
+}
+
+bool CanvasPicture::Wrap(int format, void* pixels, int pictureWidth, int pictureHeight, int pitch) {
+    Release();
+    // pixman's rows are whole 32-bit words.
+    if (pixels == nullptr || pictureWidth <= 0 || pictureHeight <= 0 || pitch % 4 != 0) {
+        return false;
+    }
+    image = pixman_image_create_bits_no_clear(pixman_format_code_t(format), pictureWidth,
+                                              pictureHeight, static_cast<uint32_t*>(pixels), pitch);
     if (image == nullptr) {
         return false;
     }
-    width = maskWidth;
-    height = maskHeight;
-    mask = true;
+    width = pictureWidth;
+    height = pictureHeight;
     return true;
 }

@@ -63,6 +63,9 @@ public:
     }
 
 private:
+    // Refers to the pixels in pixman's format (a pixman_format_code_t).
+    bool Wrap(int format, void* pixels, int width, int height, int pitch);
+
     pixman_image* image = nullptr;
     int width = 0;
     int height = 0;
