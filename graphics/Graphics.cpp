@@ -349,7 +349,9 @@ void Graphics::DrawCircle(float x, float y, float radius, float r, float g, floa
     if (renderTarget == nullptr) {
         return;
     }
-    Settle();
+    if (canvas != nullptr) {
+        Settle();
+    }
     brush = SDL_Color{ChannelByte(r), ChannelByte(g), ChannelByte(b), ChannelByte(a)};
     SDL_SetRenderDrawColor(renderTarget, brush.r, brush.g, brush.b, brush.a);
     SDL_SetRenderDrawBlendMode(renderTarget, SDL_BLENDMODE_BLEND);
@@ -412,7 +414,11 @@ void Graphics::DrawCircle(float x, float y, float radius, float r, float g, floa
 }
 
 SDL_Renderer* Graphics::GetRenderTarget() {
-    Settle();
+    // Only the processor's drawing can hold work back; a renderer keeps its own order, and is
+    // not made to give up its batching here.
+    if (canvas != nullptr) {
+        Settle();
+    }
     return renderTarget;
 }
 
