@@ -87,9 +87,9 @@ SDL_Texture* TextureForHeader(SDL_Renderer* renderer, const char* fileName) {
 }
 
 // The keyed copy of the ARGB8888 pixels, turned as drawn; null when it cannot be made.
-TurnedPicture* MakeKeyed(Graphics* graphics, SDL_Surface* pixels, KeyColour key) {
+TurnedPicture* MakeKeyed(Graphics* graphics, SDL_Surface* pixels, KeyColour key, bool turns) {
     ChromaKey::Apply(pixels, key.r, key.g, key.b);
-    auto* keyed = new TurnedPicture(graphics, pixels, RotationCentre);
+    auto* keyed = new TurnedPicture(graphics, pixels, RotationCentre, turns);
     if (!keyed->Ready()) {
         Destroy(keyed);
     }
@@ -184,8 +184,8 @@ void SpriteSheet::LoadPicture(const char* fileName, KeyColour key, Drawing drawi
         // it, which for a backdrop is the whole screen; an opaque picture is simply copied.
         picture = MakeTexture(renderer, pixels,
                               IsOpaque(pixels) ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
-        if (drawing == Drawing::AlsoRotated) {
-            keyedPicture = MakeKeyed(graphics, pixels, key);
+        if (drawing != Drawing::UprightOnly) {
+            keyedPicture = MakeKeyed(graphics, pixels, key, drawing == Drawing::AlsoRotated);
         }
     }
     SDL_FreeSurface(pixels);
@@ -221,7 +221,7 @@ void SpriteSheet::LoadForCanvas(SDL_Renderer* renderer, SDL_Surface* decoded, SD
         Destroy(texture);
         return;
     }
-    if (drawing == Drawing::AlsoRotated) {
+    if (drawing != Drawing::UprightOnly) {
         // The keyed copy is made from the picture as it was read: for an opaque picture that is
         // what the texture holds, for any other it is converted once more.
         std::vector<Uint32>& scratch = Scratch(size_t(decoded->w) * size_t(decoded->h));
@@ -242,7 +242,7 @@ void SpriteSheet::LoadForCanvas(SDL_Renderer* renderer, SDL_Surface* decoded, SD
             Destroy(texture);
             return;
         }
-        keyedPicture = MakeKeyed(graphics, keyed, key);
+        keyedPicture = MakeKeyed(graphics, keyed, key, drawing == Drawing::AlsoRotated);
         SDL_FreeSurface(keyed);
     }
     canvasPicture.Refer(pixels, decoded->w, decoded->h, pitch, opaque);

@@ -20,8 +20,10 @@ class SpriteSheet {
 public:
     // Whether a picture may be drawn rotated. Only those that may get a keyed copy; a picture
     // drawn only upright (whole or by cell) is kept once, which halves the memory and the
-    // loading time of the full-screen pictures, and DrawRotated draws nothing for it.
-    enum class Drawing { AlsoRotated, UprightOnly };
+    // loading time of the full-screen pictures, and DrawRotated draws nothing for it. A keyed
+    // picture that is drawn rotated only upright gets its turned copies the first time it is
+    // turned after all; one that turns has them from the start, so turning never allocates.
+    enum class Drawing { AlsoRotated, KeyedUpright, UprightOnly };
 
     // A single picture. The key colour applies to the rotated draws.
     SpriteSheet(const char* fileName, Graphics* graphics, KeyColour key,

@@ -40,7 +40,8 @@ void CosineAndSine(int angle, double& cosine, double& sine) {
 
 } // namespace
 
-TurnedPicture::TurnedPicture(Graphics* graphics, const SDL_Surface* keyed, SDL_Point centre)
+TurnedPicture::TurnedPicture(Graphics* graphics, const SDL_Surface* keyed, SDL_Point centre,
+                             bool turns)
     : graphics(graphics), centre(centre) {
     SDL_Renderer* renderer = graphics != nullptr ? graphics->GetRenderTarget() : nullptr;
     if (renderer == nullptr || keyed == nullptr ||
@@ -73,18 +74,23 @@ TurnedPicture::TurnedPicture(Graphics* graphics, const SDL_Surface* keyed, SDL_P
         if (!uprightPicture.Take(uprightPixels.data(), width, height, width * 4)) {
             uprightPixels.clear();
             pixels.clear();
+            return;
         }
-        return;
+    } else {
+        upright = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
+                                    width, height);
+        if (upright == nullptr) {
+            pixels.clear();
+            return;
+        }
+        SDL_UpdateTexture(upright, nullptr, pixels.data(), width * 4);
+        SDL_SetTextureBlendMode(upright, SDL_BLENDMODE_BLEND);
+        SDL_SetTextureScaleMode(upright, SDL_ScaleModeNearest);
     }
-    upright = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, width,
-                                height);
-    if (upright == nullptr) {
-        pixels.clear();
-        return;
+    if (turns) {
+        turnedMade = true;
+        turnedReady = MakeTurnedCopies();
     }
-    SDL_UpdateTexture(upright, nullptr, pixels.data(), width * 4);
-    SDL_SetTextureBlendMode(upright, SDL_BLENDMODE_BLEND);
-    SDL_SetTextureScaleMode(upright, SDL_ScaleModeNearest);
 }
 
 TurnedPicture::~TurnedPicture() {

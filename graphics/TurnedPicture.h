@@ -11,16 +11,16 @@ class Graphics;
 
 // A keyed picture as it is drawn turned: about a fixed point, smoothed, its keyed background
 // clear. Upright it needs no turning at all: the keyed picture itself is drawn. Any other angle
-// is worked out here, into one of two turned copies, each made big enough for the picture at
-// any angle the first time the picture is drawn turned, and kept for as long as its angle is
-// drawn: a ship that keeps its heading is only copied from frame to frame, and a picture drawn
-// at two angles in one frame keeps both. Turning therefore allocates nothing after the first
-// turn, and on every drawing device the pixels are the same.
+// is worked out here, into one of two turned copies, each big enough for the picture at any
+// angle, and kept for as long as its angle is drawn: a ship that keeps its heading is only
+// copied from frame to frame, and a picture drawn at two angles in one frame keeps both.
+// Turning allocates nothing, and on every drawing device the pixels are the same.
 class TurnedPicture {
 public:
     // Keeps a copy of the keyed ARGB8888 pixels; Ready() is false when the upright picture
-    // could not be made for the device.
-    TurnedPicture(Graphics* graphics, const SDL_Surface* keyed, SDL_Point centre);
+    // could not be made for the device. A picture that turns gets its turned copies now, any
+    // other the first time it is drawn turned after all.
+    TurnedPicture(Graphics* graphics, const SDL_Surface* keyed, SDL_Point centre, bool turns);
     ~TurnedPicture();
     TurnedPicture(const TurnedPicture&) = delete;
     TurnedPicture& operator=(const TurnedPicture&) = delete;
