@@ -39,7 +39,7 @@ bash scripts/setup.sh --windows >&2
 cache=${VANTOR_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/vantor-game}/windows
 mkdir -p "$cache"
 # One run at a time per cache: a second one waits, then finds the prefix built.
-exec 9>"$cache/lock"
+exec 9>>"$cache/lock"
 flock 9
 
 # ---------------------------------------------------------------------------------------------
@@ -290,6 +290,12 @@ mkdir -p "$prefix"
 started=$SECONDS
 log "building into $prefix"
 
+# The Windows builds take no compiler or linker flags from the caller's environment (flags
+# meant for Linux builds would break them), and name their sources without the temporary
+# folder.
+export CFLAGS="-ffile-prefix-map=$work=." CXXFLAGS="-ffile-prefix-map=$work=."
+unset CPPFLAGS LDFLAGS
+
 unpack() {
     dpkg-source -x "$cache/sources/${1}_${version[$1]}.dsc" "$work/$1" >&2
 }
@@ -343,7 +349,7 @@ cmake_build googletest -DBUILD_SHARED_LIBS=OFF -DBUILD_GMOCK=ON -DINSTALL_GTEST=
 log "[$((SECONDS - started)) s] libinih ${version[libinih]}"
 unpack libinih
 mkdir -p "$prefix/lib/pkgconfig" "$prefix/include"
-x86_64-w64-mingw32-gcc-posix -O2 -c "$work/libinih/ini.c" -o "$work/ini.o"
+x86_64-w64-mingw32-gcc-posix "$CFLAGS" -O2 -c "$work/libinih/ini.c" -o "$work/ini.o"
 x86_64-w64-mingw32-ar rcs "$prefix/lib/libinih.a" "$work/ini.o"
 install -m 644 "$work/libinih/ini.h" "$prefix/include/ini.h"
 cat >"$prefix/lib/pkgconfig/inih.pc" <<PC
