@@ -285,6 +285,8 @@ fi
 # checked. A prefix left half-built by a stopped run is started again from nothing.
 work=$(mktemp -d "${TMPDIR:-/tmp}/vantor-windows-deps.XXXXXX")
 trap 'rm -rf "$work"' EXIT
+# A stopped run cleans up too (bash runs the EXIT trap only on an exit).
+trap 'exit 1' INT TERM HUP
 rm -rf "$prefix"
 mkdir -p "$prefix"
 started=$SECONDS
