@@ -107,7 +107,7 @@ derive_one_line() {
             if ($i ~ /^\[/) { while ($i !~ /\]$/) i++; i++ }
             suite = $(i + 1)
             if (suite == codename || index(suite, codename "-") == 1) {
-                sub(/^deb/, "deb-src")
+                sub(/deb/, "deb-src")
                 print
             }
         }
@@ -199,7 +199,7 @@ refused=$cache/sources/refused
 # The version apt-get source would fetch in a setup: source_version SETUP SOURCE
 source_version() {
     # From / so that no .dsc already in the current folder is skipped from the list.
-    (cd / && apt_in "$1" source --print-uris "$2" 2>/dev/null) |
+    (cd / && apt_in "$1" source --only-source --print-uris "$2" 2>/dev/null) |
         awk -v src="$2" '$2 ~ ("^" src "_.*\\.dsc$") {
             v = $2; sub("^" src "_", "", v); sub(/\.dsc$/, "", v); print v }'
 }
@@ -239,12 +239,13 @@ prefix_key() {
     } | sha256sum | cut -c1-16
 }
 
-# Downloads one source package into the cache (files already there are only checked).
+# Downloads one source package into the cache (files already there are only checked): the
+# version source_version found, from the same lists.
 fetch() {
     local output
     mkdir -p "$cache/sources"
     if output=$(cd "$cache/sources" &&
-        apt_in "${setup[$1]}" source --download-only "$1=${version[$1]}" 2>&1); then
+        apt_in "${setup[$1]}" source --only-source --download-only "$1" 2>&1); then
         printf '%s\n' "$output" >&2
         return 0
     fi
