@@ -52,6 +52,8 @@ windows=(
     zip
     dpkg-dev # dpkg-source, which apt-get source unpacks with
     xz-utils # the source tarballs
+    meson    # pixman's build
+    ninja-build
 )
 
 # Testing: test frameworks, the sanitizer and fuzzing compiler, and the tools that play the

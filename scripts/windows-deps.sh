@@ -11,8 +11,8 @@
 # read from the archive the first time only (or with --refresh, or when the machine's apt
 # sources change); after that a run with everything built reads nothing from the network.
 # In the prefix: bin/ the DLLs to carry beside the game (SDL2, SDL2_image, SDL2_ttf,
-# SDL2_mixer, libfreetype), lib/ their import libraries, SDL2main, GoogleTest and inih as
-# static libraries, lib/cmake/ and lib/pkgconfig/ what find_package and pkg-config read,
+# SDL2_mixer, libfreetype), lib/ their import libraries, SDL2main, GoogleTest, inih and pixman
+# as static libraries, share/licences/ the licences of all that and of the MinGW runtime, lib/cmake/ and lib/pkgconfig/ what find_package and pkg-config read,
 # include/ the headers, windows-deps.txt the source versions. Use it with
 # cmake/mingw-w64-x86_64.cmake (see there).
 set -euo pipefail
@@ -192,7 +192,7 @@ prepare_apt() {
 
 # ---------------------------------------------------------------------------------------------
 # The source packages, and for each the setup it comes from and its version.
-sources=(libsdl2 freetype libsdl2-image libsdl2-ttf libsdl2-mixer googletest libinih)
+sources=(libsdl2 freetype libsdl2-image libsdl2-ttf libsdl2-mixer googletest libinih pixman)
 declare -A setup version
 refused=$cache/sources/refused
 
@@ -232,11 +232,19 @@ prefix_key() {
     {
         for src in "${sources[@]}"; do
             echo "$src ${version[$src]} ${setup[$src]}"
+            [[ ! -f $cache/sources/${src}_${version[$src]}.upstream-only ]] || echo "$src upstream only"
         done
         dpkg-query -W -f='${Package} ${Version}\n' gcc-mingw-w64-x86-64-posix \
             g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
         cat "$tree/scripts/windows-deps.sh" "$toolchain"
     } | sha256sum | cut -c1-16
+}
+
+# The upstream tarball a downloaded .dsc names, when it names one.
+upstream_tarball() {
+    local dsc=$cache/sources/${1}_${version[$1]}.dsc
+    [[ -f $dsc ]] || return 0
+    awk '/^Files:/ { files = 1; next } /^[^ ]/ { files = 0 } files && $3 ~ /\.orig\.tar\./ { print $3; exit }' "$dsc"
 }
 
 # Downloads one source package into the cache (files already there are only checked): the
@@ -250,6 +258,15 @@ fetch() {
         return 0
     fi
     printf '%s\n' "$output" >&2
+    # The package's description and its upstream source came, only Debian's changes to it were
+    # refused: the upstream source is built as Debian ships it, and the build says so.
+    local orig
+    orig=$(upstream_tarball "$1")
+    if grep -q ' 404 ' <<<"$output" && [[ -n $orig && -f $cache/sources/$orig ]]; then
+        log "the archive refuses Debian's changes to $1 ${version[$1]}; building its upstream source"
+        touch "$cache/sources/${1}_${version[$1]}.upstream-only"
+        return 0
+    fi
     if grep -q ' 404 ' <<<"$output"; then
         log "the archive refuses the files of $1 ${version[$1]} (${setup[$1]}); trying a later suite"
         mkdir -p "$refused/${setup[$1]}"
@@ -299,8 +316,18 @@ log "building into $prefix"
 export CFLAGS="-ffile-prefix-map=$work=." CXXFLAGS="-ffile-prefix-map=$work=."
 unset CPPFLAGS LDFLAGS
 
+# Unpacks one source package and keeps its copyright file, the licence of what the game
+# will carry of it, as share/licences/SOURCE.txt.
 unpack() {
+    mkdir -p "$prefix/share/licences"
+    if [[ -f $cache/sources/${1}_${version[$1]}.upstream-only ]]; then
+        mkdir -p "$work/$1"
+        tar -xf "$cache/sources/$(upstream_tarball "$1")" -C "$work/$1" --strip-components=1
+        install -m 644 "$work/$1/COPYING" "$prefix/share/licences/$1.txt"
+        return 0
+    fi
     dpkg-source -x "$cache/sources/${1}_${version[$1]}.dsc" "$work/$1" >&2
+    install -m 644 "$work/$1/debian/copyright" "$prefix/share/licences/$1.txt"
 }
 
 # Configures, builds and installs one unpacked source with CMake: cmake_build SOURCE OPTIONS...
@@ -367,6 +394,40 @@ Libs: -L\${libdir} -linih
 Cflags: -I\${includedir}
 PC
 
+# pixman, the compositor the game draws with where there is no graphics card: a static library
+# built with meson (its only build system), with the same compilers as the toolchain file.
+log "[$((SECONDS - started)) s] pixman ${version[pixman]}"
+unpack pixman
+cat >"$work/meson-cross.txt" <<MESON
+[binaries]
+c = 'x86_64-w64-mingw32-gcc-posix'
+cpp = 'x86_64-w64-mingw32-g++-posix'
+ar = 'x86_64-w64-mingw32-ar'
+strip = 'x86_64-w64-mingw32-strip'
+windres = 'x86_64-w64-mingw32-windres'
+pkg-config = 'pkg-config'
+
+[built-in options]
+c_args = ['-ffile-prefix-map=$work=.']
+
+[host_machine]
+system = 'windows'
+cpu_family = 'x86_64'
+cpu = 'x86_64'
+endian = 'little'
+MESON
+PKG_CONFIG_LIBDIR=$prefix/lib/pkgconfig meson setup "$work/build-pixman" "$work/pixman" \
+    --cross-file "$work/meson-cross.txt" --prefix "$prefix" --libdir lib --buildtype release \
+    -Ddefault_library=static -Dtests=disabled -Dgtk=disabled -Dlibpng=disabled \
+    -Dopenmp=disabled >&2
+ninja -C "$work/build-pixman" -j 2 >&2
+ninja -C "$work/build-pixman" install >&2
+
+# The MinGW runtime goes into every program and DLL: its licences too (GCC's runtime
+# libraries, and the MinGW-w64 runtime with winpthreads).
+install -m 644 /usr/share/doc/gcc-mingw-w64-base/copyright "$prefix/share/licences/gcc-mingw-w64.txt"
+install -m 644 /usr/share/doc/mingw-w64-x86-64-dev/copyright "$prefix/share/licences/mingw-w64.txt"
+
 # A program built as the game will be: every package found through the toolchain file, and
 # linked.
 log "[$((SECONDS - started)) s] finding and linking every library through the toolchain file"
@@ -381,9 +442,11 @@ find_package(SDL2_mixer REQUIRED)
 find_package(GTest REQUIRED)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(INIH REQUIRED IMPORTED_TARGET inih)
+pkg_check_modules(PIXMAN REQUIRED IMPORTED_TARGET pixman-1)
 add_executable(check WIN32 check.cpp)
 target_link_libraries(check PRIVATE SDL2::SDL2main SDL2::SDL2 SDL2_image::SDL2_image
-                      SDL2_ttf::SDL2_ttf SDL2_mixer::SDL2_mixer GTest::gtest PkgConfig::INIH)
+                      SDL2_ttf::SDL2_ttf SDL2_mixer::SDL2_mixer GTest::gtest PkgConfig::INIH
+                      PkgConfig::PIXMAN)
 CMAKE
 cat >"$work/check/check.cpp" <<'CPP'
 #include <SDL.h>
@@ -392,9 +455,11 @@ cat >"$work/check/check.cpp" <<'CPP'
 #include <SDL_ttf.h>
 #include <gtest/gtest.h>
 #include <ini.h>
+#include <pixman.h>
 int main(int, char**) {
     return SDL_Init(0) + IMG_Init(0) + TTF_Init() + Mix_Init(0) +
-           ini_parse_string("", nullptr, nullptr) + testing::UnitTest::GetInstance()->total_test_count();
+           ini_parse_string("", nullptr, nullptr) + testing::UnitTest::GetInstance()->total_test_count() +
+           (pixman_image_create_solid_fill(nullptr) != nullptr);
 }
 CPP
 cmake -S "$work/check" -B "$work/build-check" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
