@@ -93,11 +93,14 @@ CommandLine CommandLine::Parse(int argc, char** argv) {
         case 'V':
             version = true;
             break;
-        case ':':
-            return Misuse("option '" + seen + "' needs a value");
         default:
+            // "--mute=yes" is told apart by its spelling: getopt implementations differ in
+            // which error they give for it.
             if (IsKnownWithValue(seen)) {
                 return Misuse("option '" + seen.substr(0, seen.find('=')) + "' takes no value");
+            }
+            if (option == ':') {
+                return Misuse("option '" + seen + "' needs a value");
             }
             return Misuse("unknown option '" + seen + "'");
         }

@@ -1,7 +1,7 @@
 #include "app/CommandLog.h"
 
 CommandLog::CommandLog(const char* path, MediaPlayer* next)
-    : file(std::fopen(path, "w")), next(next) {}
+    : file(std::fopen(path, "wb")), next(next) {} // lines end in \n everywhere
 
 CommandLog::~CommandLog() {
     if (file != nullptr) {

@@ -21,7 +21,7 @@ void FrameStats::Add(Uint64 start, Uint64 end, double cpuMilliseconds) {
 }
 
 void FrameStats::Write(const char* path) const {
-    if (FILE* file = std::fopen(path, "w")) {
+    if (FILE* file = std::fopen(path, "wb")) {
         work.Write(file, "frame");
         cpu.Write(file, "frame_cpu");
         gap.Write(file, "start_to_start");

@@ -59,8 +59,8 @@ start_measured_game() {
     (cd "$assets" && VANTOR_SOUND_LOG="$tmp/sound.log" VANTOR_FRAME_STATS="$tmp/frames.txt" \
         exec nice -n "$niceness" "$@" "$game") >"$tmp/game.out" 2>&1 &
     local launched=$!
-    window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Vantor Game$' | head -n 1) ||
-        fail "no game window appeared"
+    game_pid=$launched
+    wait_for_window 30
     game_pid=$(pgrep -n -f "^$game\$" -P "$launched" || echo "$launched")
     launcher_pid=$launched
     read -r window_x window_y < <(xdotool getwindowgeometry "$window" |

@@ -1,15 +1,42 @@
 #!/usr/bin/env bash
 # Builds the game's packages into dist/.
-#   bash scripts/package.sh deb    dist/vantor-game_<version>_amd64.deb, for Debian 12 and alike
-# A Release build without the tests, in the Debian games layout (/usr/games/vantor-game and
-# /usr/share/games/vantor-game/), with Debian's hardening flags; its dependencies come from
-# the program's libraries (dpkg-shlibdeps). lintian checks the package at the end.
+#   bash scripts/package.sh deb      dist/vantor-game_<version>_amd64.deb, for Debian 12 and alike:
+#       a Release build without the tests, in the Debian games layout (/usr/games/vantor-game
+#       and /usr/share/games/vantor-game/), with Debian's hardening flags; its dependencies
+#       come from the program's libraries (dpkg-shlibdeps); lintian checks it at the end.
+#   bash scripts/package.sh windows  dist/vantor-game-<version>-windows-x64.zip, for 64-bit
+#       Windows: the program cross-built with MinGW-w64 against libraries built from Debian's
+#       own sources (scripts/windows-deps.sh, cached outside the tree), every DLL it needs
+#       besides Windows' own, the generated files and the icon from a Linux build, the font
+#       carried for when Windows has none of the game's, a README and the licences. Its unit
+#       tests are built too (build-windows/, run them with ctest -L wine under Wine).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 usage() {
-    echo "usage: $0 deb" >&2
+    echo "usage: $0 deb | windows" >&2
     exit 2
+}
+
+version() {
+    sed -n 's/^project(VantorGame VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt
+}
+
+# The DLLs a Windows program or DLL imports, one a line.
+imports() {
+    x86_64-w64-mingw32-objdump -p "$1" | sed -n 's/^\s*DLL Name: //p'
+}
+
+# Windows' own DLLs, which a Windows program may import without carrying them.
+is_windows_dll() {
+    case "${1,,}" in
+    kernel32.dll | user32.dll | gdi32.dll | advapi32.dll | shell32.dll | ole32.dll | \
+        oleaut32.dll | imm32.dll | version.dll | winmm.dll | setupapi.dll | msvcrt.dll | \
+        shlwapi.dll | comdlg32.dll | dinput8.dll | dxgi.dll | d3d9.dll | d3d11.dll | \
+        d3d12.dll | dwmapi.dll | hid.dll | cfgmgr32.dll | uxtheme.dll | ws2_32.dll | \
+        api-ms-win-*.dll) return 0 ;;
+    esac
+    return 1
 }
 
 [[ $# -eq 1 ]] || usage
@@ -39,6 +66,61 @@ deb)
     echo "package.sh: wrote $package"
     # Errors fail the build; warnings and notes are shown.
     lintian --fail-on error --info "$package"
+    ;;
+windows)
+    bash scripts/setup.sh --windows
+    prefix=$(bash scripts/windows-deps.sh | tail -n 1)
+    [[ -d $prefix/bin ]] || {
+        echo "package.sh: windows-deps.sh gave no prefix" >&2
+        exit 1
+    }
+    # The generated pictures and sounds and the icon come from a build on this machine.
+    native=build-native
+    cmake -S . -B "$native" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+    cmake --build "$native" -j "$(nproc)" --target assets vantor-icon
+    "$native/tools/vantor-icon" --ico "$native/vantor-game.ico"
+    build=build-windows
+    cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+        -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_BUILD_TYPE=Release \
+        -DVANTOR_ASSET_DIR="$PWD/$native/assets" -DVANTOR_WINDOWS_ICON="$PWD/$native/vantor-game.ico"
+    cmake --build "$build" -j "$(nproc)"
+
+    name=vantor-game-$(version)-windows-x64
+    stage=$build/stage/$name
+    rm -rf "$build/stage"
+    cmake --install "$build" --prefix "$stage" >/dev/null
+    cp "$prefix"/bin/*.dll "$stage/"
+    mkdir -p "$stage/fonts" "$stage/licences"
+    cp /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf "$stage/fonts/"
+    cp LICENSE "$stage/licences/vantor-game.txt"
+    cp /usr/share/doc/fonts-dejavu-core/copyright "$stage/licences/fonts-dejavu.txt"
+    # The licences of what the folder carries (GoogleTest is only in the tests).
+    find "$prefix/share/licences" -name '*.txt' ! -name 'googletest.txt' -exec cp {} "$stage/licences/" \;
+    sed "s/@PROJECT_VERSION@/$(version)/" packaging/windows/README.txt.in |
+        sed 's/$/\r/' >"$stage/README.txt"
+
+    # Every DLL the program and its DLLs import is either in the folder or Windows' own.
+    missing=()
+    for binary in "$stage"/*.exe "$stage"/*.dll; do
+        while read -r dll; do
+            if ! is_windows_dll "$dll" && [[ ! -f $stage/$dll ]]; then
+                missing+=("$(basename "$binary") needs $dll")
+            fi
+        done < <(imports "$binary")
+    done
+    if [[ ${#missing[@]} -gt 0 ]]; then
+        printf 'package.sh: %s\n' "${missing[@]}" >&2
+        exit 1
+    fi
+    echo "package.sh: every DLL the program imports is in the folder or Windows' own:" >&2
+    for binary in "$stage"/*.exe "$stage"/*.dll; do
+        echo "  $(basename "$binary"): $(imports "$binary" | paste -sd ' ')" >&2
+    done
+
+    mkdir -p dist
+    rm -f "dist/$name.zip"
+    (cd "$build/stage" && zip -qr -X "$OLDPWD/dist/$name.zip" "$name")
+    echo "package.sh: wrote dist/$name.zip ($(du -h "dist/$name.zip" | cut -f1))"
     ;;
 *)
     usage

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs. Safe to run again: when everything is
 # present it only asks dpkg and returns.
-#   bash scripts/setup.sh            everything: playing, testing and packaging
+#   bash scripts/setup.sh            everything: playing, testing, packaging and Windows
 #   bash scripts/setup.sh --play     only what building the game and its generators needs
 #   bash scripts/setup.sh --package  what playing and building the Debian package need
+#   bash scripts/setup.sh --windows  what cross-building the Windows libraries and running
+#                                    Windows programs under Wine need
 set -euo pipefail
 
 # Building the game and making its pictures and sounds.
@@ -39,6 +41,23 @@ package=(
     desktop-file-utils
 )
 
+# Cross-building the game's libraries for 64-bit Windows from Debian's source packages
+# (scripts/windows-deps.sh) and running the Windows programs under Wine.
+windows=(
+    cmake
+    make
+    # The MinGW-w64 compilers with POSIX threads, for C++ threads and mutexes.
+    g++-mingw-w64-x86-64-posix
+    gcc-mingw-w64-x86-64-posix
+    binutils-mingw-w64-x86-64
+    wine64
+    zip
+    dpkg-dev # dpkg-source, which apt-get source unpacks with
+    xz-utils # the source tarballs
+    meson    # pixman's build
+    ninja-build
+)
+
 # Testing: test frameworks, the sanitizer and fuzzing compiler, and the tools that play the
 # real game.
 testing=(
@@ -61,9 +80,10 @@ testing=(
 case "${1:-}" in
 --play) packages=("${play[@]}") ;;
 --package) packages=("${play[@]}" "${package[@]}") ;;
-"") packages=("${play[@]}" "${package[@]}" "${testing[@]}") ;;
+--windows) packages=("${windows[@]}") ;;
+"") packages=("${play[@]}" "${package[@]}" "${testing[@]}" "${windows[@]}") ;;
 *)
-    echo "usage: $0 [--play | --package]" >&2
+    echo "usage: $0 [--play | --package | --windows]" >&2
     exit 2
     ;;
 esac

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up the machine, checks the formatting of every C++ file, builds everything and runs
-# every test: the whole suite in the normal build, the Debian package installed and played, the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, then the
+# every test: the whole suite in the normal build, the Debian package installed and played,
+# the Windows package cross-built, its unit tests and the game itself run under Wine, the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, then the
 # fuzzers for a bounded time. Each step prints when it starts.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -37,6 +38,24 @@ if grep -E '^(GTest_DIR|benchmark_DIR|X11_X11_INCLUDE_PATH|MPG123_FOUND|pkgcfg_l
 fi
 step "package installed, played and purged"
 bash tests/e2e/InstalledPackage.sh dist/vantor-game_*_amd64.deb \
+    build/tests/e2e/vantor-close-window build/tests/e2e/screenshots
+
+# The Windows package: cross-built, its unit tests run under Wine in a Wine prefix made for
+# the run, and the zip played under Wine as a Windows player would.
+step "windows package"
+bash scripts/package.sh windows
+step "windows unit tests under wine"
+wine_prefix=$(mktemp -d)
+(
+    export PATH=$PATH:/usr/lib/wine WINEPREFIX=$wine_prefix WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    wine64 wineboot -i >/dev/null 2>&1
+    ctest --test-dir build-windows -L wine --output-on-failure
+    wineserver -k || true
+)
+rm -rf "$wine_prefix"
+step "windows package played under wine"
+bash tests/e2e/WindowsGame.sh dist/vantor-game-*-windows-x64.zip \
     build/tests/e2e/vantor-close-window build/tests/e2e/screenshots
 
 # The same suite under the sanitizers, the soak included; a report fails its test. The build
