@@ -158,7 +158,12 @@ TurnedPicture::Turned* TurnedPicture::TurnedTo(int angle) {
 bool TurnedPicture::MakeTurnedCopies() {
     for (Turned& copy : turned) {
         if (graphics->DrawsOnCanvas()) {
+            // The canvas refers to the whole square once; a turn fills its top-left corner, and
+            // only that part is drawn, so turning to a new angle allocates nothing.
             copy.pixels.assign(size_t(side) * size_t(side), 0);
+            if (!copy.picture.Refer(copy.pixels.data(), side, side, side * 4, false)) {
+                return false;
+            }
             continue;
         }
         copy.texture = SDL_CreateTexture(graphics->GetRenderTarget(), SDL_PIXELFORMAT_ARGB8888,
@@ -176,7 +181,6 @@ void TurnedPicture::Turn(int angle, Turned& into) {
     ++turns;
     into.angle = angle;
     into.area = SDL_Rect{0, 0, 0, 0};
-    into.picture.Release();
     double cosine = 0.0;
     double sine = 0.0;
     CosineAndSine(angle, cosine, sine);
@@ -213,7 +217,7 @@ void TurnedPicture::Turn(int angle, Turned& into) {
     int pitch = 0;
     if (into.texture == nullptr) {
         locked = into.pixels.data();
-        pitch = box.w * 4;
+        pitch = side * 4;
     } else if (SDL_LockTexture(into.texture, &box, &locked, &pitch) != 0) {
         return;
     }
@@ -275,8 +279,8 @@ void TurnedPicture::Turn(int angle, Turned& into) {
     }
     if (into.texture != nullptr) {
         SDL_UnlockTexture(into.texture);
-    } else if (!into.picture.Take(into.pixels.data(), box.w, box.h, pitch)) {
-        return;
+    } else {
+        CanvasPicture::Premultiply(into.pixels.data(), box.w, box.h, pitch);
     }
     into.area = box;
     into.areaX = x0;
