@@ -42,7 +42,8 @@ std::shared_ptr<GlyphAtlas> GlyphAtlas::For(Graphics* graphics, const FontBytes&
 }
 
 GlyphAtlas::GlyphAtlas(Graphics* graphics, const FontBytes& fontFile, TTF_Font* font)
-    : graphics(graphics), fontFile(fontFile), font(font) {
+    : graphics(graphics), fontFile(fontFile), font(font),
+      asciiKerning(size_t(AsciiCount) * AsciiCount, Unasked) {
     // The font is SDL_ttf's for as long as the atlas holds it.
     TTF_Init();
 }
@@ -66,6 +67,19 @@ void GlyphAtlas::MakeAscii() {
     for (char32_t character = FirstAscii; character <= LastAscii; ++character) {
         ascii[character - FirstAscii] = MakeGlyph(character, rendered[character - FirstAscii]);
     }
+}
+
+int GlyphAtlas::Kerning(char32_t previous, char32_t next) {
+    const auto isAscii = [](char32_t c) { return c >= FirstAscii && c <= LastAscii; };
+    if (!isAscii(previous) || !isAscii(next)) {
+        return TTF_GetFontKerningSizeGlyphs32(font, previous, next);
+    }
+    Sint16& kept = asciiKerning[size_t(previous - FirstAscii) * AsciiCount + (next - FirstAscii)];
+    if (kept == Unasked) {
+        kept = Sint16(std::clamp(TTF_GetFontKerningSizeGlyphs32(font, previous, next),
+                                 SDL_MIN_SINT16 + 1, int(SDL_MAX_SINT16)));
+    }
+    return kept;
 }
 
 const GlyphAtlas::Glyph& GlyphAtlas::Find(char32_t character) {

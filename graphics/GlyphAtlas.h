@@ -51,6 +51,11 @@ public:
     // character at all.
     const Glyph& Find(char32_t character);
     const Page& PageOf(const Glyph& glyph) const { return pages[size_t(glyph.page)]; }
+    // How much closer (negative) or further the second character sits after the first than
+    // the first's advance says. The font is asked once for each pair of printable ASCII
+    // characters, the first time the pair is written: asking loads both glyphs, which
+    // allocates, and a steady frame's text must not.
+    int Kerning(char32_t previous, char32_t next);
 
 private:
     GlyphAtlas(Graphics* graphics, const FontBytes& fontFile, TTF_Font* font);
@@ -77,6 +82,9 @@ private:
     FontBytes fontFile; // the bytes the font reads its glyphs from
     TTF_Font* font = nullptr;
     Glyph ascii[AsciiCount];
+    // The kerning of each printable ASCII pair, previous character major; Unasked until asked.
+    static constexpr Sint16 Unasked = SDL_MIN_SINT16;
+    std::vector<Sint16> asciiKerning;
     std::unordered_map<char32_t, Glyph> others;
     Glyph missing;
     std::vector<Page> pages;

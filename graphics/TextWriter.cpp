@@ -134,7 +134,7 @@ int TextWriter::Lay(int x, int y, const wchar_t* text, bool draw) {
             continue; // other control characters show nothing
         }
         if (previous != 0) {
-            cursor += TTF_GetFontKerningSizeGlyphs32(textFormat, previous, character);
+            cursor += atlas->Kerning(previous, character);
         }
         const GlyphAtlas::Glyph& glyph = atlas->Find(character);
         if (draw && glyph.page >= 0) {
