@@ -293,43 +293,57 @@ void GameShell::RunFrame() {
     graphics->EndDraw();
 }
 
-void GameShell::RunFrameLoop() {
+void GameShell::StartFrameLoop() {
     ChooseVsync();
     pacer.Start(SDL_GetPerformanceCounter());
+}
+
+void GameShell::RunTimedFrame(Uint64 started) {
+    const double cpuBefore = frameStats != nullptr ? FrameStats::ThreadMilliseconds() : 0;
+    RunFrame();
+    if (frameStats != nullptr) {
+        frameStats->Add(started, SDL_GetPerformanceCounter(),
+                        FrameStats::ThreadMilliseconds() - cpuBefore);
+    }
+    if (pacer.Ran(started, graphics->Vsync()) == FramePacer::Advice::TurnVsyncOff) {
+        graphics->SetVsync(false);
+    }
+}
+
+int GameShell::Pass() {
     SDL_Event event;
-    while (running) {
-        if (SDL_PollEvent(&event)) {
+    for (int frames = 0;;) {
+        // Frames run only while no event waits.
+        while (running && SDL_PollEvent(&event)) {
             WindowProc(event);
-            continue;
+        }
+        if (!running) {
+            return 0;
         }
         if (overlay != nullptr && overlay->Expire(SDL_GetTicks64())) {
             RefreshPausedPicture(true);
         }
         if (paused) {
             // Nothing moves: wake for the next event, or for what the overlay shows to expire.
-            const int waitMs = overlay != nullptr && overlay->Visible() &&
-                                       (overlay->ShowsVolume() || overlay->ShowsNotice())
-                                   ? 50
-                                   : 500;
-            if (SDL_WaitEventTimeout(&event, waitMs)) {
-                WindowProc(event);
-            }
-            continue;
+            const bool timed =
+                overlay != nullptr && (overlay->ShowsVolume() || overlay->ShowsNotice());
+            return timed ? 50 : 500;
         }
         const Uint64 now = SDL_GetPerformanceCounter();
-        if (pacer.Due(now)) {
-            const double cpuBefore = frameStats != nullptr ? FrameStats::ThreadMilliseconds() : 0;
-            RunFrame();
-            if (frameStats != nullptr) {
-                frameStats->Add(now, SDL_GetPerformanceCounter(),
-                                FrameStats::ThreadMilliseconds() - cpuBefore);
-            }
-            if (pacer.Ran(now, graphics->Vsync()) == FramePacer::Advice::TurnVsyncOff) {
-                graphics->SetVsync(false);
-            }
-            continue;
+        if (!pacer.Due(now) || frames == MaxFramesPerPass) {
+            return pacer.MillisecondsToNext(now);
         }
-        if (SDL_WaitEventTimeout(&event, pacer.MillisecondsToNext(now))) {
+        RunTimedFrame(now);
+        ++frames;
+    }
+}
+
+void GameShell::RunFrameLoop() {
+    StartFrameLoop();
+    while (running) {
+        const int waitMs = Pass();
+        SDL_Event event;
+        if (running && waitMs > 0 && SDL_WaitEventTimeout(&event, waitMs)) {
             WindowProc(event);
         }
     }

@@ -44,10 +44,17 @@ public:
     // One frame: update, begin drawing, render, end drawing (present).
     void RunFrame();
 
-    // Takes at most one waiting event per pass; only when none waits does a frame run, sixty
-    // a second. Sleeps in the event wait between frames. While paused no frame runs; the
-    // window shows the last one under the pause screen.
+    // The frame loop until the game is to end: passes, sleeping in the event wait between them.
     void RunFrameLoop();
+    // Readies the clock and the display's pace for the passes.
+    void StartFrameLoop();
+    // One pass of the frame loop, the same on the desktop and in the browser (which calls it
+    // for every animation frame): every waiting event is handled, one at a time with the held
+    // keys served after each; when none waits and a frame is due, the frame runs, and again
+    // while more are due (sixty a second, whatever the display's rate). While paused no frame
+    // runs; the window shows the last one under the pause screen. Returns how long, in
+    // milliseconds, until something is due.
+    int Pass();
 
     void SetPaused(bool paused);
     void ToggleFullscreen();
@@ -80,6 +87,11 @@ public:
     FramePacer pacer;
 
 private:
+    // Frames a pass runs at most when it is behind.
+    static constexpr int MaxFramesPerPass = FramePacer::CatchUpLimit + 1;
+
+    // One frame, timed for the frame statistics and the pacer.
+    void RunTimedFrame(Uint64 started);
     // The shell's own keys; true when the key was one of them.
     bool ShellKey(const SDL_KeyboardEvent& key);
     // The window's place and size as kept, while it is a plain window.
