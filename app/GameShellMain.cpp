@@ -20,6 +20,9 @@
 #ifdef _WIN32
 #include <windows.h>
 #endif
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -48,7 +51,7 @@ bool IsSet(const char* name) {
     return value != nullptr && value[0] != '\0';
 }
 
-#ifndef _WIN32
+#if !defined(_WIN32) && !defined(__EMSCRIPTEN__)
 bool HasDisplay() {
     return IsSet("SDL_VIDEODRIVER") || IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY");
 }
@@ -69,6 +72,9 @@ const char* PrepareWindowSystem() {
     SDL_SetHint(SDL_HINT_WINDOWS_INTRESOURCE_ICON, "134");
     SDL_SetHint(SDL_HINT_WINDOWS_INTRESOURCE_ICON_SMALL, "134");
     SDL_RegisterApp("GameEngine", CS_HREDRAW | CS_VREDRAW, nullptr);
+    return nullptr;
+#elif defined(__EMSCRIPTEN__)
+    // The page's canvas is the window.
     return nullptr;
 #else
     // The X11 window class.
@@ -106,6 +112,27 @@ struct SdlSession {
     SdlSession& operator=(const SdlSession&) = delete;
     ~SdlSession() { SDL_Quit(); }
 };
+
+#ifdef __EMSCRIPTEN__
+// In the browser the loop cannot block: the page's animation frame calls one pass of it at a
+// time. A quit ends the calls, keeps the settings and lets the page say that the game ended.
+struct WebRun {
+    GameShell* shell = nullptr;
+    MixerPlayer* player = nullptr;
+};
+
+void WebPass(void* arg) {
+    const WebRun& run = *static_cast<WebRun*>(arg);
+    run.shell->Pass();
+    if (run.shell->running) {
+        return;
+    }
+    emscripten_cancel_main_loop();
+    run.shell->SaveSettings();
+    run.player->Close();
+    EM_ASM(if (Module.onGameEnded) { Module.onGameEnded(); });
+}
+#endif
 
 struct WindowDeleter {
     void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
@@ -234,6 +261,14 @@ int GameShell::Main(int argc, char** argv) {
     // The level stays installed for the whole run and goes with the process.
     LevelController::LoadInitialLevel(new Sector01());
 
+#ifdef __EMSCRIPTEN__
+    // Main returns here at once and the browser runs the loop; what Main owns stays where it
+    // is (Emscripten leaves the stack as it was and runs no destructor).
+    static WebRun run;
+    run = {&shell, player.get()};
+    shell.StartFrameLoop();
+    emscripten_set_main_loop_arg(WebPass, &run, 0, 1);
+#endif
     shell.RunFrameLoop();
     if (shell.frameStats != nullptr) {
         shell.frameStats->Write(statsPath);
