@@ -71,6 +71,7 @@ web=(
     meson    # pixman's build
     ninja-build
     python3 # Emscripten itself, and the page's local server in tests
+    python3-websocket # the tests drive Chromium through its DevTools protocol
     chromium
 )
 
