@@ -3,6 +3,7 @@
 // exit status is 1 when a measured figure misses its target or a benchmark could not measure,
 // 2 when the arguments or the asset folder are wrong.
 #include "bench/BenchAssets.h"
+#include "bench/CompositorBench.h"
 #include "bench/LoadBench.h"
 #include "bench/RenderBench.h"
 #include "bench/SoundBench.h"
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
     }
     UpdateBench::Register();
     RenderBench::Register();
+    CompositorBench::Register();
     LoadBench::Register();
     SoundBench::Register();
 

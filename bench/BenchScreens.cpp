@@ -25,6 +25,11 @@ void BenchScreens::Play(Sector01& level) {
     level.frameCount = 130;
 }
 
+void BenchScreens::PlaySecondWeapon(Sector01& level) {
+    Play(level);
+    level.weaponLevel = 1;
+}
+
 void BenchScreens::PlanetPanel(Sector01& level) {
     Play(level);
     level.planet1InRange = 1;

@@ -9,6 +9,9 @@ class BenchScreens {
 public:
     static void Title(Sector01& level);
     static void Play(Sector01& level);
+    // The same with the second weapon: its torpedo in flight turned by its heading, and the
+    // same picture upright in the bottom bar.
+    static void PlaySecondWeapon(Sector01& level);
     static void PlanetPanel(Sector01& level);
     static void Menu(Sector01& level);
     // The defeat: the wrecked ship burning, every damage picture, the end screen's sounds.

@@ -1,6 +1,7 @@
 #include "bench/RenderBench.h"
 
 #include "bench/BenchScreens.h"
+#include "graphics/TurnedPicture.h"
 #include "support/CountingPlayer.h"
 #include "support/OffscreenLevel.h"
 
@@ -77,11 +78,16 @@ template <void (*Show)(Sector01&)> void Screen(benchmark::State& state) {
     // the frame before.
     shared->Draw();
     const long long before = sound.commands;
+    const long long turnsBefore = TurnedPicture::turns;
     for (auto _ : state) {
         shared->Draw();
     }
     state.counters["sounds_per_frame"] = benchmark::Counter(
         static_cast<double>(sound.commands - before), benchmark::Counter::kAvgIterations);
+    // Every heading stays as it was from frame to frame: no picture needs turning again.
+    state.counters["turned_per_frame"] =
+        benchmark::Counter(static_cast<double>(TurnedPicture::turns - turnsBefore),
+                           benchmark::Counter::kAvgIterations);
 }
 
 } // namespace
@@ -95,6 +101,8 @@ void RenderBench::Register() {
     benchmark::RegisterBenchmark("Render/Title", Screen<&BenchScreens::Title>)
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Render/Play", Screen<&BenchScreens::Play>)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Render/PlaySecondWeapon", Screen<&BenchScreens::PlaySecondWeapon>)
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Render/PlanetPanel", Screen<&BenchScreens::PlanetPanel>)
         ->Unit(benchmark::kMicrosecond);

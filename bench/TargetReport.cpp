@@ -7,18 +7,27 @@
 namespace {
 
 constexpr double UpdatesPerSecondTarget = 5e6;
-constexpr double RenderTimesReference = 4.0;
+constexpr double RenderTimesReference = 6.0; // the busiest screen
 constexpr double RenderMillisecondsLimit = 4.0;
-constexpr double LoadTimesReference = 1.5;
+constexpr double LoadTimesReference = 1.3;
 constexpr double SoundMicrosecondsLimit = 2.0;
 
 constexpr double LoadedAssets = 69;
 
-const char* const Screens[] = {"Title", "Play", "PlanetPanel", "Menu", "EndScreen"};
+// Each screen with the target it has of its own beside the busiest one's (0 for none), in times
+// the full-screen copy.
+struct ScreenTarget {
+    const char* name;
+    double timesCopy;
+};
+const ScreenTarget Screens[] = {{"Title", 0},       {"Play", 3}, {"PlaySecondWeapon", 0},
+                                {"PlanetPanel", 5}, {"Menu", 0}, {"EndScreen", 5}};
+// The ways of drawing the pictures with the processor, in the order they are measured.
+const char* const Compositors[] = {"SdlRenderer", "SdlRleBlits", "PixmanCanvas"};
 // The commands on a file the player already has open and decoded, which the target is for.
 // The first play of each file is not among them: it is reported beside them as context.
 const char* const OpenFileCommands[] = {"PlayWhilePlaying", "StopWhileStopped", "StartAndStop",
-                                        "EndScreenFrame"};
+                                        "StartAndStopMusic", "EndScreenFrame"};
 
 std::string Format(const char* format, double value) {
     char text[64];
@@ -110,17 +119,28 @@ void TargetReport::AddRenderRows(std::vector<Row>& rows) const {
     double busiest = -1;
     std::string busiestName;
     int measured = 0;
-    for (const char* screen : Screens) {
-        const double frame = Cpu(std::string("Render/") + screen);
+    double mostTurned = -1;
+    std::string mostTurnedName;
+    for (const ScreenTarget& screen : Screens) {
+        const std::string name = std::string("Render/") + screen.name;
+        const double frame = Cpu(name);
         if (frame <= 0) {
             continue;
         }
         ++measured;
-        rows.push_back({std::string("Render: ") + screen, Format("%.3f ms", frame / 1e6),
-                        Format("%.2fx the copy", frame / copy), "", false, true});
+        const bool checked = screen.timesCopy > 0;
+        rows.push_back({std::string("Render: ") + screen.name, Format("%.3f ms", frame / 1e6),
+                        Format("%.2fx the copy", frame / copy),
+                        checked ? Format("<= %.0fx the copy", screen.timesCopy) : "", checked,
+                        !checked || frame <= screen.timesCopy * copy});
         if (frame > busiest) {
             busiest = frame;
-            busiestName = screen;
+            busiestName = screen.name;
+        }
+        const double turned = Counter(name, "turned_per_frame");
+        if (turned > mostTurned) {
+            mostTurned = turned;
+            mostTurnedName = screen.name;
         }
     }
     if (busiest > 0) {
@@ -129,7 +149,28 @@ void TargetReport::AddRenderRows(std::vector<Row>& rows) const {
         // With a benchmark filter fewer screens may have run; the label says of how many.
         rows.push_back({"Render: busiest of " + std::to_string(measured) + " (" + busiestName + ")",
                         Format("%.3f ms", busiest / 1e6), Format("%.2fx the copy", busiest / copy),
-                        "<= 4x the copy, <= 4 ms", true, met});
+                        "<= 6x the copy, <= 4 ms", true, met});
+    }
+    if (mostTurned >= 0) {
+        // A frame drawn as the one before, headings and all: no picture needs turning again.
+        rows.push_back({"Render: turned again, steady frame", Format("%.2f a frame", mostTurned),
+                        mostTurned > 0 ? "most: " + mostTurnedName : "on every screen", "0", true,
+                        mostTurned == 0});
+    }
+    for (const char* compositor : Compositors) {
+        const std::string name = std::string("Compositor/") + compositor;
+        const double scene = Cpu(name);
+        if (scene <= 0) {
+            continue;
+        }
+        const double difference = Counter(name, "max_difference");
+        const double share = Counter(name, "differing_share");
+        rows.push_back({std::string("Compositor: ") + compositor, Format("%.3f ms", scene / 1e6),
+                        Format("%.2fx the copy", scene / copy) +
+                            (difference >= 0 ? Format(", off by <= %.0f", difference) +
+                                                   Format(" in %.1f%%", share * 100)
+                                             : std::string()),
+                        "(context)", false, true});
     }
 }
 
@@ -151,7 +192,7 @@ void TargetReport::AddLoadRows(std::vector<Row>& rows) const {
     const bool whole = assets == LoadedAssets;
     rows.push_back({Format("Load: %.0f assets", assets), Format("%.1f ms", load / 1e6),
                     Format("%.2fx the decoding", load / decode),
-                    whole ? "<= 1.5x the decoding" : "<= 1.5x, all 69 assets", true,
+                    whole ? "<= 1.3x the decoding" : "<= 1.3x, all 69 assets", true,
                     whole && load <= LoadTimesReference * decode});
 }
 

@@ -59,8 +59,8 @@ start_measured_game() {
     (cd "$assets" && VANTOR_SOUND_LOG="$tmp/sound.log" VANTOR_FRAME_STATS="$tmp/frames.txt" \
         exec nice -n "$niceness" "$@" "$game") >"$tmp/game.out" 2>&1 &
     local launched=$!
-    window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Vantor Game$' | head -n 1) ||
-        fail "no game window appeared"
+    game_pid=$launched
+    wait_for_window 30
     game_pid=$(pgrep -n -f "^$game\$" -P "$launched" || echo "$launched")
     launcher_pid=$launched
     read -r window_x window_y < <(xdotool getwindowgeometry "$window" |
@@ -265,7 +265,7 @@ loop_peak=$(awk -F': ' '/Maximum resident set size/ {print $2}' "$tmp/loop_time.
 megabytes() {
     echo $(($1 * 1024 / 1000000))
 }
-echo "Peak resident memory (GNU time, maximum resident set size; target for the game <= 200 MB):"
+echo "Peak resident memory (GNU time, maximum resident set size; target for the game <= 120 MB):"
 echo "  scripted play:   $(megabytes "$peak") MB ($peak KiB)"
 echo "  reference loop:  $(megabytes "$loop_peak") MB ($loop_peak KiB)"
 echo
@@ -308,11 +308,11 @@ verdict() {
 idle_met=$(awk -v v="$idle_high" 'BEGIN { print (v <= 30) ? 1 : 0 }')
 frame_max=$(stat "$tmp/frames.txt" frame_max_ms)
 frame_met=$(awk -v v="$frame_max" 'BEGIN { print (v <= 20) ? 1 : 0 }')
-memory_met=$((peak * 1024 <= 200000000 ? 1 : 0))
+memory_met=$((peak * 1024 <= 120000000 ? 1 : 0))
 echo
 echo "Targets (reference: vantor-present-loop in the same run):"
 printf "  %-46s %-14s %-20s %s\n" "target" "figure" "reference loop" "met?"
-printf "  %-46s %-14s %-20s %s\n" "peak resident memory <= 200 MB" "$(megabytes "$peak") MB" \
+printf "  %-46s %-14s %-20s %s\n" "peak resident memory <= 120 MB" "$(megabytes "$peak") MB" \
     "$(megabytes "$loop_peak") MB" "$(verdict "$memory_met")"
 printf "  %-46s %-14s %-20s %s\n" "title idle CPU <= 30 % (highest of 3 samples)" \
     "$idle_high %" "$loop_high %" "$(verdict "$idle_met")"

@@ -9,8 +9,9 @@
 // Every picture file of the game, once: which of the level's picture fields it fills, how it
 // is cut (one picture, an animation strip of equal cells, or the ship's two pictures drawn one
 // over the other), the colour its background is painted in, and whether the level ever draws it
-// turned (only those get a keyed copy). The rows are in the order the level loads them. The
-// level, the asset generator, the tests and the benchmarks all take the files from here.
+// through its key (only those get a keyed copy), and if so whether it turns it to a heading or
+// always draws it upright. The rows are in the order the level loads them. The level, the asset
+// generator, the tests and the benchmarks all take the files from here.
 class PictureManifest {
 public:
     // The level's picture fields, in the order they are declared (and deleted).
@@ -56,7 +57,8 @@ public:
         int cellWidth;          // strips only
         int cellHeight;
         KeyColour key;
-        bool drawnTurned;
+        bool drawnTurned;    // drawn keyed, through DrawRotated
+        bool turnsToHeading; // and at headings other than upright
 
         // The entry's files, one or two.
         constexpr int PictureCount() const { return detailFile != nullptr ? 2 : 1; }
@@ -109,30 +111,37 @@ public:
     }
 
 private:
-    static constexpr bool Turned = true;
-    static constexpr bool Upright = false;
+    // How the level draws a single picture: unkeyed, keyed but always upright, or keyed and
+    // turned to a heading.
+    enum class Drawn { Upright, KeyedUpright, Turned };
+    static constexpr Drawn Upright = Drawn::Upright;
+    static constexpr Drawn KeyedUpright = Drawn::KeyedUpright;
+    static constexpr Drawn Turned = Drawn::Turned;
 
     static constexpr Entry Single(Field field, int index, const char* file, KeyColour key,
-                                  bool drawnTurned) {
-        return {field, index, Kind::Single, file, nullptr, 0, 0, key, drawnTurned};
+                                  Drawn drawn) {
+        return {field, index, Kind::Single,     file,           nullptr, 0,
+                0,     key,   drawn != Upright, drawn == Turned};
     }
-    static constexpr Entry Single(Field field, const char* file, KeyColour key, bool drawnTurned) {
-        return Single(field, 0, file, key, drawnTurned);
+    static constexpr Entry Single(Field field, const char* file, KeyColour key, Drawn drawn) {
+        return Single(field, 0, file, key, drawn);
     }
     // Strips are drawn upright only, keyed on black.
     static constexpr Entry Strip(Field field, const char* file, int cellWidth, int cellHeight) {
-        return {field,     0,          Kind::Strip,      file,   nullptr,
-                cellWidth, cellHeight, KeyColour::Black, Upright};
+        return {field,     0,          Kind::Strip,      file,  nullptr,
+                cellWidth, cellHeight, KeyColour::Black, false, false};
     }
     // The pair is drawn turned only.
     static constexpr Entry Pair(Field field, const char* base, const char* detail, KeyColour key) {
-        return {field, 0, Kind::Pair, base, detail, 0, 0, key, Turned};
+        return {field, 0, Kind::Pair, base, detail, 0, 0, key, true, true};
     }
     static constexpr std::array<const char*, FileCount> ListFiles();
 };
 
 // Bitmaps are keyed on green but for the two enemy ships; the PNG and JPEG pictures, the first
-// sector's backdrop and the title picture on black. Only the keyed bitmaps are drawn turned.
+// sector's backdrop and the title picture on black. Only the keyed bitmaps are drawn through
+// their key; the ships and the torpedoes in flight are turned to their headings, the planets,
+// the captains, the weapon in the bars and the end screen's picture stand upright.
 inline constexpr std::array<PictureManifest::Entry, PictureManifest::SheetCount>
     PictureManifest::Entries = {{
         // The backdrops and the full-screen pictures; the level's text styles come next.
@@ -152,21 +161,21 @@ inline constexpr std::array<PictureManifest::Entry, PictureManifest::SheetCount>
         Single(Field::Backgrounds, 12, "Background13.jpg", KeyColour::Black, Upright),
         Single(Field::Backgrounds, 13, "Background14.jpg", KeyColour::Black, Upright),
         Single(Field::GameEndScreen, "GameEnd.jpg", KeyColour::Black, Upright),
-        Single(Field::GameOverScreen, "GameOver.bmp", KeyColour::Green, Turned),
+        Single(Field::GameOverScreen, "GameOver.bmp", KeyColour::Green, KeyedUpright),
         Single(Field::SplashScreen, "Splash.bmp", KeyColour::Black, Upright),
         // Then everything else.
-        Single(Field::Planets, 0, "Planet1.bmp", KeyColour::Green, Turned),
-        Single(Field::Planets, 1, "Planet2.bmp", KeyColour::Green, Turned),
-        Single(Field::Planets, 2, "Planet3.bmp", KeyColour::Green, Turned),
-        Single(Field::Planets, 3, "Planet4.bmp", KeyColour::Green, Turned),
-        Single(Field::Planets, 4, "Planet5.bmp", KeyColour::Green, Turned),
-        Single(Field::Planets, 5, "Planet6.bmp", KeyColour::Green, Turned),
-        Single(Field::Planets, 6, "Planet7.bmp", KeyColour::Green, Turned),
-        Single(Field::Planets, 7, "Planet8.bmp", KeyColour::Green, Turned),
-        Single(Field::Planets, 8, "Planet9.bmp", KeyColour::Green, Turned),
-        Single(Field::Planets, 9, "Planet10.bmp", KeyColour::Green, Turned),
-        Single(Field::Captain, "captain.bmp", KeyColour::Green, Turned),
-        Single(Field::Captain2, "captain2.bmp", KeyColour::Green, Turned),
+        Single(Field::Planets, 0, "Planet1.bmp", KeyColour::Green, KeyedUpright),
+        Single(Field::Planets, 1, "Planet2.bmp", KeyColour::Green, KeyedUpright),
+        Single(Field::Planets, 2, "Planet3.bmp", KeyColour::Green, KeyedUpright),
+        Single(Field::Planets, 3, "Planet4.bmp", KeyColour::Green, KeyedUpright),
+        Single(Field::Planets, 4, "Planet5.bmp", KeyColour::Green, KeyedUpright),
+        Single(Field::Planets, 5, "Planet6.bmp", KeyColour::Green, KeyedUpright),
+        Single(Field::Planets, 6, "Planet7.bmp", KeyColour::Green, KeyedUpright),
+        Single(Field::Planets, 7, "Planet8.bmp", KeyColour::Green, KeyedUpright),
+        Single(Field::Planets, 8, "Planet9.bmp", KeyColour::Green, KeyedUpright),
+        Single(Field::Planets, 9, "Planet10.bmp", KeyColour::Green, KeyedUpright),
+        Single(Field::Captain, "captain.bmp", KeyColour::Green, KeyedUpright),
+        Single(Field::Captain2, "captain2.bmp", KeyColour::Green, KeyedUpright),
         Single(Field::Warhead02, "warhead02.bmp", KeyColour::Green, Turned),
         Single(Field::BottomHud, "bottomHud.png", KeyColour::Black, Upright),
         Single(Field::ScorePanel, "score.png", KeyColour::Black, Upright),
@@ -186,7 +195,7 @@ inline constexpr std::array<PictureManifest::Entry, PictureManifest::SheetCount>
         Single(Field::EnemyShip01, "EnemyShip01.bmp", KeyColour::White, Turned),
         Strip(Field::AsteroidStrip, "asteroid01.png", 128, 128),
         Strip(Field::RockStrip, "rock.png", 100, 100),
-        Single(Field::Warhead01, "warhead01.bmp", KeyColour::Green, Turned),
+        Single(Field::Warhead01, "warhead01.bmp", KeyColour::Green, KeyedUpright),
         Single(Field::WarheadFire, "warheadFire.bmp", KeyColour::Green, Turned),
         Strip(Field::AniPlanet02, "aniPlanet02.png", 200, 200),
         Strip(Field::AniPlanet03, "aniPlanet03.png", 200, 200),

@@ -12,8 +12,10 @@
 namespace {
 
 SpriteSheet* MakeSheet(const PictureManifest::Entry& entry, Graphics* g) {
-    const SpriteSheet::Drawing drawing =
-        entry.drawnTurned ? SpriteSheet::Drawing::AlsoRotated : SpriteSheet::Drawing::UprightOnly;
+    using Drawing = SpriteSheet::Drawing;
+    const Drawing drawing = entry.turnsToHeading ? Drawing::AlsoRotated
+                            : entry.drawnTurned  ? Drawing::KeyedUpright
+                                                 : Drawing::UprightOnly;
     switch (entry.kind) {
     case PictureManifest::Kind::Strip:
         return new SpriteSheet(entry.file, g, entry.cellWidth, entry.cellHeight, entry.key,

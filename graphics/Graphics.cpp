@@ -1,11 +1,13 @@
 #include "graphics/Graphics.h"
 
+#include "graphics/Canvas.h"
 #include "graphics/Letterbox.h"
 #include "graphics/PresentOverlay.h"
 #include "graphics/RendererChoice.h"
 
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -37,14 +39,30 @@ Uint8 Graphics::ChannelByte(float component) {
 Graphics::Graphics() = default;
 
 Graphics::~Graphics() {
-    if (frame != nullptr) {
-        SDL_DestroyTexture(frame);
+    // What draws into a picture goes before the picture; the pictures in the presenter's
+    // textures go before the textures.
+    overlaidCanvas.reset();
+    if (overlaidTarget != nullptr) {
+        SDL_DestroyRenderer(overlaidTarget);
     }
+    if (overlaid != nullptr) {
+        SDL_FreeSurface(overlaid);
+    }
+    canvas.reset();
     if (renderTarget != nullptr) {
         SDL_DestroyRenderer(renderTarget);
     }
     if (surface != nullptr) {
         SDL_FreeSurface(surface);
+    }
+    if (overlaidFrame != nullptr) {
+        SDL_DestroyTexture(overlaidFrame);
+    }
+    if (frame != nullptr) {
+        SDL_DestroyTexture(frame);
+    }
+    if (presenter != nullptr) {
+        SDL_DestroyRenderer(presenter);
     }
 }
 
@@ -68,13 +86,61 @@ bool Graphics::Init(SDL_Window* gameWindow) {
     if (!made) {
         // SDL would otherwise show the software renderer's pixels through OpenGL.
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-        made = CreateRenderer(SDL_RENDERER_SOFTWARE);
+        // The processor draws the picture in memory, where the canvas reaches its pixels, and
+        // the window's own software renderer only shows it.
+        void* pixels = nullptr;
+        int pitch = 0;
+        made = CreatePresenter(frame, pixels, pitch) && CreatePictureInMemory(pixels, pitch);
     }
     if (!made) {
         return false;
     }
     SDL_SetRenderDrawBlendMode(renderTarget, SDL_BLENDMODE_BLEND);
     ClearScreen(0.0f, 0.0f, 0.0f);
+    return true;
+}
+
+bool Graphics::CreatePresenter(SDL_Texture*& picture, void*& pixels, int& pitch) {
+    if (presenter == nullptr) {
+        presenter = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    }
+    if (presenter == nullptr) {
+        return false;
+    }
+    // The texture stays locked: the game picture is drawn straight into its memory, and the
+    // window's renderer shows it from there without a copy in between.
+    picture = SDL_CreateTexture(presenter, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                                Width, Height);
+    if (picture == nullptr || SDL_LockTexture(picture, nullptr, &pixels, &pitch) != 0) {
+        if (picture != nullptr) {
+            SDL_DestroyTexture(picture);
+            picture = nullptr;
+        }
+        return false;
+    }
+    SDL_SetTextureBlendMode(picture, SDL_BLENDMODE_NONE);
+    SDL_SetTextureScaleMode(picture, SDL_ScaleModeLinear);
+    return true;
+}
+
+bool Graphics::CreatePictureInMemory(void* pixels, int pitch) {
+    surface = pixels != nullptr
+                  ? SDL_CreateRGBSurfaceWithFormatFrom(pixels, Width, Height, 32, pitch,
+                                                       SDL_PIXELFORMAT_ARGB8888)
+                  : SDL_CreateRGBSurfaceWithFormat(0, Width, Height, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (surface == nullptr) {
+        return false;
+    }
+    renderTarget = SDL_CreateSoftwareRenderer(surface);
+    if (renderTarget == nullptr) {
+        return false;
+    }
+#if VANTOR_CANVAS
+    canvas = std::make_unique<Canvas>(surface);
+    if (!canvas->Ready()) {
+        canvas.reset(); // SDL's renderer draws the pictures, as it does on any other device
+    }
+#endif
     return true;
 }
 
@@ -107,12 +173,7 @@ void Graphics::DestroyRenderer() {
 }
 
 bool Graphics::InitOffscreen() {
-    surface = SDL_CreateRGBSurfaceWithFormat(0, Width, Height, 32, SDL_PIXELFORMAT_ARGB8888);
-    if (surface == nullptr) {
-        return false;
-    }
-    renderTarget = SDL_CreateSoftwareRenderer(surface);
-    if (renderTarget == nullptr) {
+    if (!CreatePictureInMemory(nullptr, 0)) {
         return false;
     }
     SDL_SetRenderDrawBlendMode(renderTarget, SDL_BLENDMODE_BLEND);
@@ -120,7 +181,7 @@ bool Graphics::InitOffscreen() {
 }
 
 void Graphics::BeginDraw() {
-    if (window != nullptr && renderTarget != nullptr) {
+    if (window != nullptr && renderTarget != nullptr && presenter == nullptr) {
         SDL_SetRenderTarget(renderTarget, frame);
     }
 }
@@ -131,14 +192,100 @@ void Graphics::EndDraw() {
     }
     if (window == nullptr) {
         // Offscreen the picture is the surface itself: only pending drawing has to land.
-        SDL_RenderFlush(renderTarget);
+        Settle();
         return;
     }
     Present();
 }
 
+void Graphics::Settle() {
+    if (renderTarget == nullptr) {
+        return;
+    }
+    SDL_RenderFlush(renderTarget);
+    if (clearPending) {
+        clearPending = false;
+        SDL_Surface* picture = canvas != nullptr ? canvas->Picture() : surface;
+        SDL_FillRect(picture, nullptr,
+                     0xFF000000u | Uint32(clearColour.r) << 16 | Uint32(clearColour.g) << 8 |
+                         clearColour.b);
+    }
+}
+
+Canvas* Graphics::CanvasToDraw(bool coversWholePicture) {
+    if (canvas == nullptr) {
+        return nullptr;
+    }
+    if (coversWholePicture) {
+        clearPending = false;
+    }
+    Settle();
+    return canvas.get();
+}
+
+void Graphics::PresentFromMemory() {
+    Settle();
+    SDL_Texture* shown = frame;
+    if (overlay != nullptr && overlay->Visible() && DrawOverlayOnCopy()) {
+        shown = overlaidFrame;
+    }
+    int outputWidth = 0;
+    int outputHeight = 0;
+    if (SDL_GetRendererOutputSize(presenter, &outputWidth, &outputHeight) != 0) {
+        return;
+    }
+    const SDL_Rect box = Letterbox::Fit(outputWidth, outputHeight);
+    if (box.x != 0 || box.y != 0 || box.w != outputWidth || box.h != outputHeight) {
+        SDL_SetRenderDrawColor(presenter, 0, 0, 0, 255);
+        SDL_RenderClear(presenter);
+    }
+    const bool oneToOne = box.w == Width && box.h == Height;
+    SDL_SetTextureScaleMode(shown, oneToOne ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+    SDL_RenderCopy(presenter, shown, nullptr, &box);
+    SDL_RenderPresent(presenter);
+}
+
+bool Graphics::DrawOverlayOnCopy() {
+    if (overlaid == nullptr) {
+        void* pixels = nullptr;
+        int pitch = 0;
+        if (!CreatePresenter(overlaidFrame, pixels, pitch)) {
+            return false;
+        }
+        overlaid = SDL_CreateRGBSurfaceWithFormatFrom(pixels, Width, Height, 32, pitch,
+                                                      SDL_PIXELFORMAT_ARGB8888);
+        overlaidTarget = overlaid != nullptr ? SDL_CreateSoftwareRenderer(overlaid) : nullptr;
+        if (overlaidTarget == nullptr) {
+            return false;
+        }
+        SDL_SetRenderDrawBlendMode(overlaidTarget, SDL_BLENDMODE_BLEND);
+#if VANTOR_CANVAS
+        overlaidCanvas = std::make_unique<Canvas>(overlaid);
+#endif
+    }
+    if (overlaidTarget == nullptr) {
+        return false;
+    }
+    for (int y = 0; y < Height; ++y) {
+        std::memcpy(static_cast<Uint8*>(overlaid->pixels) + y * overlaid->pitch,
+                    static_cast<const Uint8*>(surface->pixels) + y * surface->pitch, Width * 4);
+    }
+    // While the overlay draws, the copy stands where the game picture stood.
+    std::swap(renderTarget, overlaidTarget);
+    std::swap(canvas, overlaidCanvas);
+    overlay->Draw(*this);
+    Settle();
+    std::swap(renderTarget, overlaidTarget);
+    std::swap(canvas, overlaidCanvas);
+    return true;
+}
+
 void Graphics::Present() {
     if (renderTarget == nullptr || window == nullptr) {
+        return;
+    }
+    if (presenter != nullptr) {
+        PresentFromMemory();
         return;
     }
     SDL_SetRenderTarget(renderTarget, nullptr);
@@ -176,7 +323,8 @@ bool Graphics::SetVsync(bool on) {
     if (renderTarget == nullptr || window == nullptr) {
         return false;
     }
-    if (on != vsync && SDL_RenderSetVSync(renderTarget, on ? 1 : 0) == 0) {
+    SDL_Renderer* shower = presenter != nullptr ? presenter : renderTarget;
+    if (on != vsync && SDL_RenderSetVSync(shower, on ? 1 : 0) == 0) {
         vsync = on;
     }
     return vsync == on;
@@ -186,6 +334,13 @@ void Graphics::ClearScreen(float r, float g, float b) {
     if (renderTarget == nullptr) {
         return;
     }
+    if (canvas != nullptr) {
+        // Done with the next draw, unless that covers the whole picture: a backdrop usually does.
+        SDL_RenderFlush(renderTarget);
+        clearPending = true;
+        clearColour = SDL_Color{ChannelByte(r), ChannelByte(g), ChannelByte(b), 255};
+        return;
+    }
     SDL_SetRenderDrawColor(renderTarget, ChannelByte(r), ChannelByte(g), ChannelByte(b), 255);
     SDL_RenderClear(renderTarget);
 }
@@ -193,6 +348,9 @@ void Graphics::ClearScreen(float r, float g, float b) {
 void Graphics::DrawCircle(float x, float y, float radius, float r, float g, float b, float a) {
     if (renderTarget == nullptr) {
         return;
+    }
+    if (canvas != nullptr) {
+        Settle();
     }
     brush = SDL_Color{ChannelByte(r), ChannelByte(g), ChannelByte(b), ChannelByte(a)};
     SDL_SetRenderDrawColor(renderTarget, brush.r, brush.g, brush.b, brush.a);
@@ -256,6 +414,11 @@ void Graphics::DrawCircle(float x, float y, float radius, float r, float g, floa
 }
 
 SDL_Renderer* Graphics::GetRenderTarget() {
+    // Only the processor's drawing can hold work back; a renderer keeps its own order, and is
+    // not made to give up its batching here.
+    if (canvas != nullptr) {
+        Settle();
+    }
     return renderTarget;
 }
 
@@ -270,15 +433,16 @@ bool Graphics::WindowToGame(int windowX, int windowY, int& gameX, int& gameY) co
     SDL_GetWindowSize(window, &windowWidth, &windowHeight);
     // While the game picture is the target SDL reports the picture's size as the output's, so
     // the window is made the target for the question. Between frames nothing is pending.
-    SDL_Texture* target = SDL_GetRenderTarget(renderTarget);
+    SDL_Renderer* shower = presenter != nullptr ? presenter : renderTarget;
+    SDL_Texture* target = SDL_GetRenderTarget(shower);
     if (target != nullptr) {
-        SDL_SetRenderTarget(renderTarget, nullptr);
+        SDL_SetRenderTarget(shower, nullptr);
     }
     int outputWidth = 0;
     int outputHeight = 0;
-    const int asked = SDL_GetRendererOutputSize(renderTarget, &outputWidth, &outputHeight);
+    const int asked = SDL_GetRendererOutputSize(shower, &outputWidth, &outputHeight);
     if (target != nullptr) {
-        SDL_SetRenderTarget(renderTarget, target);
+        SDL_SetRenderTarget(shower, target);
     }
     if (asked != 0 || windowWidth <= 0 || windowHeight <= 0) {
         gameX = 0;
@@ -298,7 +462,7 @@ uint32_t Graphics::ReadPixel(int x, int y) {
         return 0;
     }
     if (surface != nullptr) {
-        SDL_RenderFlush(renderTarget);
+        Settle();
         const auto* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
         uint32_t pixel = 0;
         std::memcpy(&pixel, row + x * 4, sizeof pixel);
@@ -317,7 +481,7 @@ bool Graphics::ReadPixels(uint32_t* out) {
         return false;
     }
     if (surface != nullptr) {
-        SDL_RenderFlush(renderTarget);
+        Settle();
         for (int y = 0; y < Height; ++y) {
             const auto* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
             std::memcpy(out + y * Width, row, Width * sizeof(uint32_t));

@@ -31,10 +31,16 @@ public:
     // its whole width and height; false after a report naming the file. Loading a level turns
     // each picture straight into the memory it is uploaded from, with no surface in between.
     static bool ConvertInto(SDL_Surface* decoded, Uint32* pixels, int pitch, const char* name);
+    // The same with every pixel premultiplied by its alpha, as the canvas draws them (Canvas.h);
+    // opaque tells whether every pixel is fully opaque.
+    static bool ConvertPremultipliedInto(SDL_Surface* decoded, Uint32* pixels, int pitch,
+                                         const char* name, bool& opaque);
 
 private:
     // Checks and decodes an opened picture, closing it.
     static SDL_Surface* Decode(SDL_RWops* file, const char* name);
     // A decoded picture as a new ARGB8888 surface; frees the decoded one.
     static SDL_Surface* ToArgb(SDL_Surface* decoded, const char* name);
+    // Any layout through SDL's converter.
+    static bool SlowConvert(SDL_Surface* decoded, Uint32* pixels, int pitch, const char* name);
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graphics/CanvasPicture.h"
 #include "graphics/Graphics.h"
 #include "graphics/KeyColour.h"
 #include "graphics/TurnedPicture.h"
@@ -12,12 +13,17 @@
 // when the sheet is made; drawing only copies them. A sheet whose picture could not be read
 // draws nothing (the failure was reported while loading). The Graphics device must outlive
 // every sheet.
+//
+// Where the processor draws the pictures (Graphics::CanvasToDraw), each texture holds its
+// picture premultiplied and stays locked, and the canvas draws straight from its pixels.
 class SpriteSheet {
 public:
     // Whether a picture may be drawn rotated. Only those that may get a keyed copy; a picture
     // drawn only upright (whole or by cell) is kept once, which halves the memory and the
-    // loading time of the full-screen pictures, and DrawRotated draws nothing for it.
-    enum class Drawing { AlsoRotated, UprightOnly };
+    // loading time of the full-screen pictures, and DrawRotated draws nothing for it. A keyed
+    // picture that is drawn rotated only upright gets its turned copies the first time it is
+    // turned after all; one that turns has them from the start, so turning never allocates.
+    enum class Drawing { AlsoRotated, KeyedUpright, UprightOnly };
 
     // A single picture. The key colour applies to the rotated draws.
     SpriteSheet(const char* fileName, Graphics* graphics, KeyColour key,
@@ -64,8 +70,20 @@ private:
     // Reads one file into a plain and, unless the picture is drawn only upright, a keyed texture
     // of the same size; both stay null after a failure, which has then been reported.
     void LoadPicture(const char* fileName, KeyColour key, Drawing drawing, SDL_Texture*& picture,
-                     TurnedPicture*& keyedPicture, SDL_Rect& size);
+                     CanvasPicture& canvasPicture, TurnedPicture*& keyedPicture, SDL_Rect& size);
+    // The same for the canvas, for a picture already decoded, into the texture made early
+    // when it has the picture's size.
+    void LoadForCanvas(SDL_Renderer* renderer, SDL_Surface* decoded, SDL_Texture* early,
+                       const char* fileName, KeyColour key, Drawing drawing, SDL_Texture*& picture,
+                       CanvasPicture& canvasPicture, TurnedPicture*& keyedPicture, SDL_Rect& size);
+    // The part of the picture with its top-left at (x, y), unkeyed.
+    void DrawPart(SDL_Texture* picture, const CanvasPicture& canvasPicture, SDL_Rect part, float x,
+                  float y);
 
+    // The textures' pixels as the canvas draws them; not ready without a canvas.
+    CanvasPicture bitmapPicture;
+    CanvasPicture basePicture;
+    CanvasPicture detailPicture;
     SDL_Rect bitmapSize = {0, 0, 0, 0};
     SDL_Rect baseSize = {0, 0, 0, 0};
     SDL_Rect detailSize = {0, 0, 0, 0};

@@ -1,5 +1,6 @@
 #include "graphics/TextWriter.h"
 
+#include "graphics/Canvas.h"
 #include "graphics/FontFinder.h"
 
 #include <algorithm>
@@ -11,12 +12,19 @@
 
 namespace {
 
-// Glyph textures are this wide (or as wide as the widest glyph); a row of glyphs that would
-// pass the edge starts a new shelf below.
-constexpr int PreferredPageWidth = 1024;
-
-bool IsCharacter(char32_t character) {
-    return character <= 0x10FFFF && (character < 0xD800 || character > 0xDFFF);
+// The font file of a family and its face, asked of the font finder once a family: every text
+// style of the level names one of two families.
+std::string FindFont(const char* family, int& faceIndex) {
+    static std::map<std::string, std::pair<std::string, int>> found;
+    const std::string name = family != nullptr ? family : "";
+    auto known = found.find(name);
+    if (known == found.end()) {
+        int face = 0;
+        std::string path = FontFinder::Find(family, face);
+        known = found.emplace(name, std::make_pair(std::move(path), face)).first;
+    }
+    faceIndex = known->second.second;
+    return known->second.first;
 }
 
 // The whole font file in memory, read once however many writers use it. A font opened from
@@ -62,7 +70,7 @@ TextWriter::TextWriter(Graphics* graphics, int fontSize, const char* fontFamily,
         return;
     }
     int faceIndex = 0;
-    const std::string fontPath = FontFinder::Find(fontFamily, faceIndex);
+    const std::string fontPath = FindFont(fontFamily, faceIndex);
     if (fontPath.empty()) {
         return;
     }
@@ -78,28 +86,12 @@ TextWriter::TextWriter(Graphics* graphics, int fontSize, const char* fontFamily,
         return;
     }
     lineSkip = TTF_FontLineSkip(textFormat);
-    SDL_Renderer* renderer = graphics != nullptr ? graphics->GetRenderTarget() : nullptr;
-    if (renderer == nullptr) {
-        return;
-    }
-
-    // Render the printable ASCII glyphs first, then size the textures to hold them all with
-    // room to spare for a few more, then place them.
-    SDL_Surface* rendered[AsciiCount] = {};
-    for (char32_t character = FirstAscii; character <= LastAscii; ++character) {
-        rendered[character - FirstAscii] = RenderGlyph(character);
-    }
-    SizePages(renderer, rendered);
-    for (char32_t character = FirstAscii; character <= LastAscii; ++character) {
-        ascii[character - FirstAscii] = MakeGlyph(character, rendered[character - FirstAscii]);
-    }
+    atlas = GlyphAtlas::For(graphics, fontFile, faceIndex, fontSize);
 }
 
 TextWriter::~TextWriter() {
     --live;
-    for (SDL_Texture* page : pages) {
-        SDL_DestroyTexture(page);
-    }
+    atlas.reset();
     if (textFormat != nullptr) {
         TTF_CloseFont(textFormat);
     }
@@ -117,13 +109,14 @@ int TextWriter::Width(const wchar_t* text) {
 }
 
 int TextWriter::Lay(int x, int y, const wchar_t* text, bool draw) {
-    if (text == nullptr || textFormat == nullptr || graphics == nullptr) {
+    if (text == nullptr || textFormat == nullptr || graphics == nullptr || atlas == nullptr) {
         return 0;
     }
     SDL_Renderer* renderer = graphics->GetRenderTarget();
     if (renderer == nullptr) {
         return 0;
     }
+    Canvas* canvas = draw ? graphics->CanvasToDraw() : nullptr;
     int cursor = x;
     int widest = 0;
     int lineTop = y;
@@ -137,17 +130,24 @@ int TextWriter::Lay(int x, int y, const wchar_t* text, bool draw) {
             previous = 0;
             continue;
         }
-        if (character < FirstAscii) {
+        if (character < U' ') {
             continue; // other control characters show nothing
         }
         if (previous != 0) {
             cursor += TTF_GetFontKerningSizeGlyphs32(textFormat, previous, character);
         }
-        const Glyph& glyph = FindGlyph(character);
-        if (draw && glyph.page != nullptr) {
+        const GlyphAtlas::Glyph& glyph = atlas->Find(character);
+        if (draw && glyph.page >= 0) {
+            const GlyphAtlas::Page& page = atlas->PageOf(glyph);
             const SDL_Rect dest = {cursor + glyph.offsetX, lineTop + glyph.offsetY, glyph.source.w,
                                    glyph.source.h};
-            SDL_RenderCopy(renderer, glyph.page, &glyph.source, &dest);
+            if (canvas != nullptr) {
+                canvas->DrawMask(*page.mask, glyph.source, dest.x, dest.y, brush);
+            } else {
+                // The glyphs are white, shared by every colour.
+                SDL_SetTextureColorMod(page.texture, brush.r, brush.g, brush.b);
+                SDL_RenderCopy(renderer, page.texture, &glyph.source, &dest);
+            }
         }
         cursor += glyph.advance;
         previous = character;
@@ -159,138 +159,4 @@ void TextWriter::DrawNumber(int x, int y, int value) {
     wchar_t numb[30];
     std::swprintf(numb, 30, L"%d", value);
     DrawString(x, y, numb);
-}
-
-const TextWriter::Glyph& TextWriter::FindGlyph(char32_t character) {
-    if (character >= FirstAscii && character <= LastAscii) {
-        return ascii[character - FirstAscii];
-    }
-    if (!IsCharacter(character)) {
-        return missing;
-    }
-    const auto found = others.find(character);
-    if (found != others.end()) {
-        return found->second;
-    }
-    // First use of this character: render it once and keep it.
-    return others.emplace(character, MakeGlyph(character, RenderGlyph(character))).first->second;
-}
-
-TextWriter::Glyph TextWriter::MakeGlyph(char32_t character, SDL_Surface* picture) {
-    Glyph glyph;
-    int minX = 0;
-    int maxX = 0;
-    int minY = 0;
-    int maxY = 0;
-    if (TTF_GlyphMetrics32(textFormat, character, &minX, &maxX, &minY, &maxY, &glyph.advance) !=
-        0) {
-        glyph.advance = 0;
-    } else if (picture != nullptr) {
-        // The rendered picture's left edge is the pen position, or the glyph's ink where that
-        // reaches further left; its top is the line's top, or the ink where that rises above
-        // the font's ascent.
-        glyph.offsetX = std::min(minX, 0);
-        glyph.offsetY = -std::max(0, maxY - TTF_FontAscent(textFormat));
-        Place(picture, glyph);
-    }
-    if (picture != nullptr) {
-        SDL_FreeSurface(picture);
-    }
-    return glyph;
-}
-
-void TextWriter::SizePages(SDL_Renderer* renderer, SDL_Surface* const* rendered) {
-    int tallest = 0;
-    int widest = 0;
-    for (int i = 0; i < AsciiCount; ++i) {
-        if (rendered[i] != nullptr) {
-            tallest = std::max(tallest, rendered[i]->h);
-            widest = std::max(widest, rendered[i]->w);
-        }
-    }
-    SDL_RendererInfo info;
-    int maxWidth = 0;
-    int maxHeight = 0;
-    if (SDL_GetRendererInfo(renderer, &info) == 0) {
-        maxWidth = info.max_texture_width;
-        maxHeight = info.max_texture_height;
-    }
-    pageWidth = std::max(PreferredPageWidth, widest + 1);
-    if (maxWidth > 0) {
-        pageWidth = std::min(pageWidth, maxWidth);
-    }
-    // Lay the glyphs out on shelves as Place will, to learn the height they need.
-    int x = 0;
-    int y = 0;
-    int shelf = 0;
-    for (int i = 0; i < AsciiCount; ++i) {
-        if (rendered[i] == nullptr) {
-            continue;
-        }
-        if (x + rendered[i]->w > pageWidth) {
-            x = 0;
-            y += shelf + 1;
-            shelf = 0;
-        }
-        x += rendered[i]->w + 1;
-        shelf = std::max(shelf, rendered[i]->h);
-    }
-    pageHeight = y + shelf + 1 + 2 * (tallest + 1);
-    if (maxHeight > 0) {
-        pageHeight = std::min(pageHeight, maxHeight);
-    }
-}
-
-SDL_Surface* TextWriter::RenderGlyph(char32_t character) {
-    // White glyphs; each texture is tinted with the writer's colour once.
-    SDL_Surface* picture =
-        TTF_RenderGlyph32_Blended(textFormat, character, SDL_Color{255, 255, 255, 255});
-    if (picture == nullptr || picture->format->format == SDL_PIXELFORMAT_ARGB8888) {
-        return picture;
-    }
-    SDL_Surface* converted = SDL_ConvertSurfaceFormat(picture, SDL_PIXELFORMAT_ARGB8888, 0);
-    SDL_FreeSurface(picture);
-    return converted;
-}
-
-bool TextWriter::Place(SDL_Surface* picture, Glyph& glyph) {
-    if (picture->w <= 0 || picture->h <= 0 || picture->w > pageWidth || picture->h > pageHeight) {
-        return false;
-    }
-    if (penX + picture->w > pageWidth) {
-        penX = 0;
-        penY += shelfHeight + 1;
-        shelfHeight = 0;
-    }
-    if (pages.empty() || penY + picture->h > pageHeight) {
-        if (!AddPage()) {
-            return false;
-        }
-    }
-    const SDL_Rect spot = {penX, penY, picture->w, picture->h};
-    if (SDL_UpdateTexture(pages.back(), &spot, picture->pixels, picture->pitch) != 0) {
-        return false;
-    }
-    glyph.page = pages.back();
-    glyph.source = spot;
-    penX += picture->w + 1;
-    shelfHeight = std::max(shelfHeight, picture->h);
-    return true;
-}
-
-bool TextWriter::AddPage() {
-    SDL_Renderer* renderer = graphics->GetRenderTarget();
-    SDL_Texture* page = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
-                                          SDL_TEXTUREACCESS_STATIC, pageWidth, pageHeight);
-    if (page == nullptr) {
-        return false;
-    }
-    SDL_SetTextureBlendMode(page, SDL_BLENDMODE_BLEND);
-    SDL_SetTextureScaleMode(page, SDL_ScaleModeNearest);
-    SDL_SetTextureColorMod(page, brush.r, brush.g, brush.b);
-    pages.push_back(page);
-    penX = 0;
-    penY = 0;
-    shelfHeight = 0;
-    return true;
 }

@@ -1,5 +1,8 @@
 #include "graphics/TurnedPicture.h"
 
+#include "graphics/Canvas.h"
+#include "graphics/Graphics.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -37,8 +40,10 @@ void CosineAndSine(int angle, double& cosine, double& sine) {
 
 } // namespace
 
-TurnedPicture::TurnedPicture(SDL_Renderer* renderer, const SDL_Surface* keyed, SDL_Point centre)
-    : renderer(renderer), centre(centre) {
+TurnedPicture::TurnedPicture(Graphics* graphics, const SDL_Surface* keyed, SDL_Point centre,
+                             bool turns)
+    : graphics(graphics), centre(centre) {
+    SDL_Renderer* renderer = graphics != nullptr ? graphics->GetRenderTarget() : nullptr;
     if (renderer == nullptr || keyed == nullptr ||
         keyed->format->format != SDL_PIXELFORMAT_ARGB8888 || keyed->w <= 0 || keyed->h <= 0) {
         return;
@@ -63,45 +68,118 @@ TurnedPicture::TurnedPicture(SDL_Renderer* renderer, const SDL_Surface* keyed, S
     // The turned picture always fits in a square as wide as the picture's diagonal (and its
     // smoothed edge), wherever the turning centre lies.
     side = int(std::ceil(std::hypot(double(width), double(height)))) + 4;
-    texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
-                                side, side);
-    if (texture == nullptr) {
-        pixels.clear();
-        return;
+
+    if (graphics->DrawsOnCanvas()) {
+        uprightPixels = pixels;
+        if (!uprightPicture.Take(uprightPixels.data(), width, height, width * 4)) {
+            uprightPixels.clear();
+            pixels.clear();
+            return;
+        }
+    } else {
+        upright = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
+                                    width, height);
+        if (upright == nullptr) {
+            pixels.clear();
+            return;
+        }
+        SDL_UpdateTexture(upright, nullptr, pixels.data(), width * 4);
+        SDL_SetTextureBlendMode(upright, SDL_BLENDMODE_BLEND);
+        SDL_SetTextureScaleMode(upright, SDL_ScaleModeNearest);
     }
-    SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
-    SDL_SetTextureScaleMode(texture, SDL_ScaleModeNearest);
+    if (turns) {
+        turnedMade = true;
+        turnedReady = MakeTurnedCopies();
+    }
 }
 
 TurnedPicture::~TurnedPicture() {
-    if (texture != nullptr) {
-        SDL_DestroyTexture(texture);
+    for (Turned& copy : turned) {
+        if (copy.texture != nullptr) {
+            SDL_DestroyTexture(copy.texture);
+        }
+    }
+    if (upright != nullptr) {
+        SDL_DestroyTexture(upright);
     }
 }
 
 void TurnedPicture::Draw(int angle, float x, float y) {
-    if (texture == nullptr) {
+    if (!Ready()) {
         return;
     }
+    ++draws;
     const int turn = ((angle % 360) + 360) % 360;
-    if (turn != turnedAngle) {
-        Turn(turn);
-    }
-    if (area.w <= 0 || area.h <= 0) {
+    if (turn == 0) {
+        DrawPart(upright, uprightPicture, SDL_Rect{0, 0, width, height}, x, y);
         return;
     }
-    const SDL_FRect dest = {x + float(centre.x - reach + areaX),
-                            y + float(centre.y - reach + areaY), float(area.w), float(area.h)};
-    SDL_RenderCopyF(renderer, texture, &area, &dest);
+    Turned* copy = TurnedTo(turn);
+    if (copy == nullptr || copy->area.w <= 0 || copy->area.h <= 0) {
+        return;
+    }
+    DrawPart(copy->texture, copy->picture, copy->area, x + float(centre.x - reach + copy->areaX),
+             y + float(centre.y - reach + copy->areaY));
 }
 
-void TurnedPicture::Turn(int angle) {
-    turnedAngle = angle;
-    area = SDL_Rect{0, 0, 0, 0};
+void TurnedPicture::DrawPart(SDL_Texture* texture, const CanvasPicture& picture, SDL_Rect part,
+                             float x, float y) {
+    if (Canvas* canvas = graphics->CanvasToDraw()) {
+        canvas->Draw(picture, part, Canvas::Whole(x), Canvas::Whole(y));
+        return;
+    }
+    const SDL_FRect dest = {x, y, float(part.w), float(part.h)};
+    SDL_RenderCopyF(graphics->GetRenderTarget(), texture, &part, &dest);
+}
+
+TurnedPicture::Turned* TurnedPicture::TurnedTo(int angle) {
+    if (!turnedMade) {
+        turnedMade = true;
+        turnedReady = MakeTurnedCopies();
+    }
+    if (!turnedReady) {
+        return nullptr;
+    }
+    Turned* oldest = &turned[0];
+    for (Turned& copy : turned) {
+        if (copy.angle == angle) {
+            copy.lastUse = draws;
+            return &copy;
+        }
+        if (copy.lastUse < oldest->lastUse) {
+            oldest = &copy;
+        }
+    }
+    Turn(angle, *oldest);
+    oldest->lastUse = draws;
+    return oldest;
+}
+
+bool TurnedPicture::MakeTurnedCopies() {
+    for (Turned& copy : turned) {
+        if (graphics->DrawsOnCanvas()) {
+            copy.pixels.assign(size_t(side) * size_t(side), 0);
+            continue;
+        }
+        copy.texture = SDL_CreateTexture(graphics->GetRenderTarget(), SDL_PIXELFORMAT_ARGB8888,
+                                         SDL_TEXTUREACCESS_STREAMING, side, side);
+        if (copy.texture == nullptr) {
+            return false;
+        }
+        SDL_SetTextureBlendMode(copy.texture, SDL_BLENDMODE_BLEND);
+        SDL_SetTextureScaleMode(copy.texture, SDL_ScaleModeNearest);
+    }
+    return true;
+}
+
+void TurnedPicture::Turn(int angle, Turned& into) {
+    ++turns;
+    into.angle = angle;
+    into.area = SDL_Rect{0, 0, 0, 0};
+    into.picture.Release();
     double cosine = 0.0;
     double sine = 0.0;
     CosineAndSine(angle, cosine, sine);
-
     // Where the turned picture lies: the box about its turned corners, a pixel wider for the
     // smoothing, in a square 2 * reach wide with the turning centre in its middle. That box is
     // what the texture holds, from its top-left corner.
@@ -133,7 +211,10 @@ void TurnedPicture::Turn(int angle) {
     const SDL_Rect box = {0, 0, x1 - x0, y1 - y0};
     void* locked = nullptr;
     int pitch = 0;
-    if (SDL_LockTexture(texture, &box, &locked, &pitch) != 0) {
+    if (into.texture == nullptr) {
+        locked = into.pixels.data();
+        pitch = box.w * 4;
+    } else if (SDL_LockTexture(into.texture, &box, &locked, &pitch) != 0) {
         return;
     }
 
@@ -192,8 +273,12 @@ void TurnedPicture::Turn(int angle) {
             row[i - x0] = outAlpha << 24 | outRed << 16 | outGreen << 8 | outBlue;
         }
     }
-    SDL_UnlockTexture(texture);
-    area = box;
-    areaX = x0;
-    areaY = y0;
+    if (into.texture != nullptr) {
+        SDL_UnlockTexture(into.texture);
+    } else if (!into.picture.Take(into.pixels.data(), box.w, box.h, pitch)) {
+        return;
+    }
+    into.area = box;
+    into.areaX = x0;
+    into.areaY = y0;
 }

@@ -21,6 +21,8 @@ play=(
     libsdl2-image-dev
     libsdl2-ttf-dev
     libsdl2-mixer-dev
+    libpixman-1-dev # the processor's compositing of the pictures without a graphics card
+    libmpg123-dev   # the music decoded as it plays (and the generated sounds in their tests)
     libfontconfig-dev
     fonts-dejavu-core
     # Settings: the INI parser.
@@ -83,7 +85,6 @@ testing=(
     libclang-rt-dev # clang's sanitizer and libFuzzer runtimes
     libgtest-dev
     libbenchmark-dev
-    libmpg123-dev # decodes the generated sounds in their tests
     # Playing the real game in tests: a virtual display, input and screenshots.
     libx11-dev
     xvfb

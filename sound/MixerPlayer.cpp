@@ -1,5 +1,9 @@
 #include "sound/MixerPlayer.h"
 
+#if VANTOR_STREAM_MUSIC
+#include "sound/MusicStream.h"
+#endif
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -8,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -95,6 +100,10 @@ void MixerPlayer::Close() {
             }
             slots[i] = Slot{};
         }
+        for (auto& [carrier, stream] : madeStreams) {
+            Mix_FreeChunk(carrier);
+        }
+        madeStreams.clear();
         slotCount = 0;
         open = false;
     }
@@ -188,13 +197,28 @@ void MixerPlayer::StartLocked(int index, bool repeat) {
     }
     Slot& slot = slots[index];
     Mix_Volume(index, MixerVolumeLocked(slot));
-    if (Mix_PlayChannel(index, slot.chunk, repeat ? -1 : 0) == index) {
+    int loops = repeat ? -1 : 0;
+#if VANTOR_STREAM_MUSIC
+    // The channel plays the carrier as long as the music lasts; its effect, registered before
+    // the channel starts, puts the music in its place from the first sample on.
+    if (slot.stream != nullptr) {
+        loops = slot.stream->Restart(repeat);
+        Mix_RegisterEffect(index, &MusicStream::Mix, nullptr, slot.stream.get());
+    }
+#endif
+    if (Mix_PlayChannel(index, slot.chunk, loops) == index) {
         slot.looping = repeat;
         ++slot.starts;
         if (paused) {
             Mix_Pause(index); // SetPaused has started SDL's clock
         }
+        return;
     }
+#if VANTOR_STREAM_MUSIC
+    if (slot.stream != nullptr) {
+        Mix_UnregisterEffect(index, &MusicStream::Mix);
+    }
+#endif
 }
 
 int MixerPlayer::MixerVolumeLocked(const Slot& slot) const {
@@ -249,6 +273,23 @@ bool MixerPlayer::IsHeld(const char* file) const {
     std::lock_guard lock(mutex);
     const int index = open ? FindLocked(NameView(file)) : -1;
     return index >= 0 && Mix_Paused(index) != 0;
+}
+
+std::size_t MixerPlayer::HeldBytes(const char* file) const {
+    if (file == nullptr) {
+        return 0;
+    }
+    std::lock_guard lock(mutex);
+    const int index = FindLocked(NameView(file));
+    if (index < 0 || slots[index].state != SlotState::Ready) {
+        return 0;
+    }
+#if VANTOR_STREAM_MUSIC
+    if (slots[index].stream != nullptr) {
+        return slots[index].stream->HeldBytes();
+    }
+#endif
+    return slots[index].chunk->alen;
 }
 
 int MixerPlayer::FindLocked(std::string_view file) const {
@@ -337,6 +378,13 @@ void MixerPlayer::DecodeFiles() {
         Mix_Chunk* chunk = Decode(name);
         lock.lock();
         Slot& slot = slots[index];
+#if VANTOR_STREAM_MUSIC
+        if (const auto made = madeStreams.find(chunk);
+            chunk != nullptr && made != madeStreams.end()) {
+            slot.stream = std::move(made->second);
+            madeStreams.erase(made);
+        }
+#endif
         if (chunk != nullptr) {
             slot.chunk = chunk;
             slot.state = SlotState::Ready;
@@ -366,12 +414,53 @@ Mix_Chunk* MixerPlayer::Decode(const char* file) {
     // The source is closed here rather than by the loader, which leaves it open when it cannot
     // even read the first bytes (an empty file).
     Mix_Chunk* chunk = Mix_LoadWAV_RW(source, 0);
-    SDL_RWclose(source);
     if (chunk != nullptr && chunk->alen == 0) {
         Mix_FreeChunk(chunk);
+        chunk = nullptr;
+    }
+    // Music is decoded whole once all the same, so that what plays and what stays silent is
+    // decided as for every other file; an MP3 is then kept compressed.
+    const SoundFiles::File* known = SoundFiles::Find(NameView(file));
+    if (chunk != nullptr && known != nullptr && known->IsMusic()) {
+        if (Mix_Chunk* carrier = OpenStream(source, chunk->alen)) {
+            Mix_FreeChunk(chunk);
+            chunk = carrier;
+        }
+    }
+    SDL_RWclose(source);
+    return chunk;
+}
+
+Mix_Chunk* MixerPlayer::OpenStream(SDL_RWops* source, std::size_t decodedBytes) {
+#if VANTOR_STREAM_MUSIC
+    const Sint64 size = SDL_RWsize(source);
+    if (size <= 0 || size > Sint64(64) << 20 || SDL_RWseek(source, 0, RW_SEEK_SET) != 0) {
         return nullptr;
     }
-    return chunk;
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(size));
+    if (SDL_RWread(source, bytes.data(), 1, bytes.size()) != bytes.size()) {
+        return nullptr;
+    }
+    int frequency = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    if (Mix_QuerySpec(&frequency, &format, &channels) == 0 || format != AUDIO_S16SYS) {
+        return nullptr;
+    }
+    std::unique_ptr<MusicStream> stream =
+        MusicStream::Open(std::move(bytes), frequency, channels, decodedBytes);
+    Mix_Chunk* carrier = stream != nullptr ? MusicStream::NewCarrier() : nullptr;
+    if (carrier == nullptr) {
+        return nullptr;
+    }
+    std::lock_guard lock(mutex);
+    madeStreams[carrier] = std::shared_ptr<MusicStream>(std::move(stream));
+    return carrier;
+#else
+    (void)source;
+    (void)decodedBytes;
+    return nullptr;
+#endif
 }
 
 MixerPlayer::FileState MixerPlayer::StateOf(const char* file) const {

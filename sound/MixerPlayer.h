@@ -9,17 +9,24 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstddef>
+#include <map>
+#include <memory>
 #include <mutex>
 #include <string_view>
 #include <thread>
 
+class MusicStream;
 struct Mix_Chunk;
+struct SDL_RWops;
 
 // The game's sound player on SDL2_mixer. Every file gets its own mixer channel, so music,
-// effects and voices overlap freely. Files are decoded whole into memory on a background
-// thread, ahead of time for the files given to WarmUp and on their first play for any other
-// file, so a command never waits for decoding: a play that arrives while its file is still
-// being decoded starts as soon as the decoding is done, unless a stop for it came in between.
+// effects and voices overlap freely. Files are decoded on a background thread, ahead of time
+// for the files given to WarmUp and on their first play for any other file, so a command never
+// waits for decoding: a play that arrives while its file is still being decoded starts as soon
+// as the decoding is done, unless a stop for it came in between. Effects and voices are kept
+// decoded whole; the game's music files (SoundFiles.h) that are MP3 are checked the same way,
+// then kept compressed and decoded as they play (MusicStream.h), which keeps a tenth of the
+// memory.
 //
 // "play F" starts F once; "play F repeat" loops it until "stop F". A play of a file that is
 // already playing leaves it running as it is (no restart, and a running once-play does not
@@ -85,6 +92,9 @@ public:
     int ChannelVolume(const char* file) const;
     // Whether the file's channel is held by SetPaused.
     bool IsHeld(const char* file) const;
+    // How many bytes the player keeps for the file's sound: its decoded samples, or the file
+    // itself for music decoded as it plays; 0 for a file it has none for.
+    std::size_t HeldBytes(const char* file) const;
 
 protected:
     // Decodes one file into a chunk in the device's format, or returns null when it cannot.
@@ -106,6 +116,8 @@ private:
         bool looping = false;
         int starts = 0;
         SoundFiles::Kind kind = SoundFiles::Kind::Effect;
+        // For music decoded as it plays: the stream, and chunk is its carrier.
+        std::shared_ptr<MusicStream> stream;
     };
 
     // All of these expect the mutex to be held.
@@ -120,11 +132,17 @@ private:
 
     void DecodeLoop();
     void DecodeFiles();
+    // The music file's bytes, from the start of the source, as a stream that lasts as long as
+    // the decoded music, and its carrier chunk; null when the music is to be kept decoded after
+    // all. Runs on the decoding thread.
+    Mix_Chunk* OpenStream(SDL_RWops* source, std::size_t decodedBytes);
 
     mutable std::mutex mutex;
     std::condition_variable workArrived;
     mutable std::condition_variable decodingDone;
     std::array<Slot, MaxFiles> slots{};
+    // Streams Decode has made, by their carrier chunk, until their slot takes them.
+    std::map<Mix_Chunk*, std::shared_ptr<MusicStream>> madeStreams;
     int slotCount = 0;
     // How loud each kind of sound plays, 0 to 1.
     struct Volumes {

@@ -31,9 +31,13 @@ wineserver -w
 (cd "$folder" && SDL_AUDIODRIVER=dummy VANTOR_SOUND_LOG="$tmp/sound.log" exec wine64 vantor-game.exe) \
     2>"$tmp/stderr" &
 game_pid=$!
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Vantor Game$' | head -n 1) ||
-    fail "no window titled \"Vantor Game\" appeared"
-size=$(xwininfo -id "$window" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}')
+wait_for_window 60
+# The window may be shown before Wine has given it its final size.
+for _ in $(seq 20); do
+    size=$(xwininfo -id "$window" 2>/dev/null | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}')
+    [[ $size == 1024x768 ]] && break
+    sleep 0.25
+done
 [[ $size == 1024x768 ]] || fail "the window's client area is $size, not 1024x768"
 read -r window_x window_y < <(xwininfo -id "$window" |
     awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}')

@@ -107,8 +107,22 @@ start_game() {
     (cd "$dir" && SDL_AUDIODRIVER=dummy VANTOR_SOUND_LOG="$tmp/sound.log" exec "$game") \
         2>"$tmp/stderr" &
     game_pid=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vantor Game$' | head -n 1) ||
-        fail "no window titled \"Vantor Game\" appeared"
+    wait_for_window 20
+}
+
+# Sets window to the game's shown window, waiting up to SECONDS for it while the game runs.
+# A search that meets a window as it is dropped fails with BadWindow (Wine makes and drops
+# helper windows while it starts), so this searches again rather than once with --sync.
+wait_for_window() {
+    local seconds=$1
+    window=
+    for _ in $(seq $((seconds * 4))); do
+        window=$(xdotool search --onlyvisible --name '^Vantor Game$' 2>/dev/null | head -n 1) || true
+        [[ -n $window ]] && return 0
+        kill -0 "$game_pid" 2>/dev/null || fail "the game ended before its window appeared"
+        sleep 0.25
+    done
+    fail "no window titled \"Vantor Game\" appeared"
 }
 
 # Asks the game's window to close as the window manager's close button does, and checks

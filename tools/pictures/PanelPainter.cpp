@@ -229,7 +229,9 @@ Canvas PanelPainter::PlanetReport() const {
 
 Canvas PanelPainter::Engineering() const {
     Canvas canvas(1024, 768);
-    Body(canvas, Chamfered(4, 4, 1016, 760, 26), 0.97f);
+    // Opaque: at the 97% it once had the scene beneath could not be made out, and a full-screen
+    // panel the processor only copies costs a tenth of one it blends.
+    Body(canvas, Chamfered(4, 4, 1016, 760, 26), 1.0f);
     text.Draw(canvas, 512, 14, "ENGINEERING", 30, kCaption, Align::Centre, true, 8);
     text.Draw(canvas, 512, 52, "SHIP SYSTEMS CONTROL", 12, kDim, Align::Centre, true, 4);
     canvas.Fill(Shape::Rect(30, 74, 964, 1.2f), Colour{0.2f, 0.55f, 0.8f});
