@@ -115,22 +115,52 @@ struct SdlSession {
 
 #ifdef __EMSCRIPTEN__
 // In the browser the loop cannot block: the page's animation frame calls one pass of it at a
-// time. A quit ends the calls, keeps the settings and lets the page say that the game ended.
+// time. There are no threads either, so the sounds are decoded here first, one file a call,
+// while the page shows how far that is; the title starts after them, and no frame of the game
+// waits for a decoding. A quit ends the calls, keeps the settings and lets the page say that
+// the game ended.
 struct WebRun {
     GameShell* shell = nullptr;
     MixerPlayer* player = nullptr;
+    bool readying = true;
+    int soundFiles = 0;
 };
 
+// clang-format off
+EM_JS(void, ShowSoundProgress, (int done, int total), {
+    if (Module.setStatus) {
+        Module.setStatus("Readying the sounds (" + done + "/" + total + ")");
+    }
+});
+EM_JS(void, TellPage, (const char* what), {
+    const handler = Module[UTF8ToString(what)];
+    if (handler) {
+        handler();
+    }
+});
+// clang-format on
+
 void WebPass(void* arg) {
-    const WebRun& run = *static_cast<WebRun*>(arg);
+    WebRun& run = *static_cast<WebRun*>(arg);
+    if (run.readying) {
+        if (run.player->DecodeNext()) {
+            ShowSoundProgress(run.soundFiles - run.player->PendingCount(), run.soundFiles);
+            return;
+        }
+        run.readying = false;
+        TellPage("onGameReady");
+        run.shell->StartFrameLoop();
+    }
     run.shell->Pass();
     if (run.shell->running) {
+        // A file first played now (none of the game's own) is decoded between frames.
+        run.player->DecodeNext();
         return;
     }
     emscripten_cancel_main_loop();
     run.shell->SaveSettings();
     run.player->Close();
-    EM_ASM(if (Module.onGameEnded) { Module.onGameEnded(); });
+    TellPage("onGameEnded");
 }
 #endif
 
@@ -231,7 +261,11 @@ int GameShell::Main(int argc, char** argv) {
 
     // Sound: the real player when there is an audio device, silence otherwise. With
     // VANTOR_SOUND_LOG set, every command is also written to that file, one per line.
+#ifdef __EMSCRIPTEN__
+    const auto player = std::make_unique<MixerPlayer>(MixerPlayer::Decoding::OnCall);
+#else
     const auto player = std::make_unique<MixerPlayer>();
+#endif
     MediaPlayer* sound = nullptr;
     if (player->Open()) {
         player->WarmUp(SoundFiles::Names.data(), static_cast<int>(SoundFiles::Names.size()));
@@ -265,8 +299,8 @@ int GameShell::Main(int argc, char** argv) {
     // Main returns here at once and the browser runs the loop; what Main owns stays where it
     // is (Emscripten leaves the stack as it was and runs no destructor).
     static WebRun run;
-    run = {&shell, player.get()};
-    shell.StartFrameLoop();
+    run = {&shell, player.get(), true, player->PendingCount()};
+    ShowSoundProgress(0, run.soundFiles);
     emscripten_set_main_loop_arg(WebPass, &run, 0, 1);
 #endif
     shell.RunFrameLoop();

@@ -4,7 +4,8 @@ server of this script's own, the page opened in headless Chromium and driven thr
 DevTools protocol (Debian's python3-websocket), with real key presses and clicks.
 
 Checks, in this order: the page loads and the game starts with no console error; the title
-shows its green prompt at (400, 730) of the game picture; Enter shows sector 1; a left click
+shows its green prompt at (400, 730) of the game picture; the game's sound runs after the first
+key; Enter shows sector 1; a left click
 flies the ship (the picture changes along its way); numpad plus opens the engineering menu
 and Enter closes it; the volume set with 9 is still there after a reload, and the game goes
 on from it. The game picture is read from screenshots of the page (Page.captureScreenshot):
@@ -307,7 +308,16 @@ def play(page, url, shots):
                              "the title shows no green prompt at (400, 730)")
     print("title: the prompt at (400, 730) is green")
 
+    # A browser lets the page's sound start only with the player's first key or click (headless
+    # Chromium driven through DevTools may let it run before): the game's sound is there, and
+    # runs once the player has pressed a key.
+    audio = "(Module.SDL2 && Module.SDL2.audioContext) ? Module.SDL2.audioContext.state : 'none'"
+    before = page.evaluate(audio)
+    if before not in ("suspended", "running"):
+        fail(f"the game has no sound ({before})")
     page.key("Enter", "Enter", 13, text="\r")
+    page.wait_for(f"{audio} === 'running'", 5, "the first key did not start the sound")
+    print(f"sound: {before} before the first key, running after it")
     sector = wait_for_picture(
         page, shots, "web-sector1.png",
         lambda p: not title_is_green(p) and shows_ship_status(p), 10,
