@@ -8,7 +8,7 @@ shows its green prompt at (400, 730) of the game picture; the game's sound waits
 key and runs after it; Enter shows sector 1; a left click
 flies the ship (the picture changes along its way); numpad plus opens the engineering menu
 and Enter closes it; the volume set with 9 is still there after a reload, and the game goes
-on from it. The game picture is read from screenshots of the page (Page.captureScreenshot):
+on from it; Ctrl+Q ends the game and the page says so. The game picture is read from screenshots of the page (Page.captureScreenshot):
 what the player sees, whatever the canvas keeps.
 
 Usage: web_game.py PAGE_FOLDER SCREENSHOT_FOLDER
@@ -220,11 +220,11 @@ class Page:
             out.write(png)
         return Picture(png)
 
-    def key(self, key, code, key_code, location=0, text=None):
+    def key(self, key, code, key_code, location=0, text=None, modifiers=0):
         for kind in ("keyDown", "keyUp"):
-            params = {"type": kind if text is None or kind == "keyUp" else "keyDown",
-                      "key": key, "code": code, "windowsVirtualKeyCode": key_code,
-                      "nativeVirtualKeyCode": key_code, "location": location}
+            params = {"type": kind, "key": key, "code": code, "windowsVirtualKeyCode": key_code,
+                      "nativeVirtualKeyCode": key_code, "location": location,
+                      "modifiers": modifiers}
             if text is not None and kind == "keyDown":
                 params["text"] = text
             self.call("Input.dispatchKeyEvent", **params)
@@ -367,6 +367,16 @@ def play(page, url, shots):
                   " catch (e) { return false; } })()", 5,
                   "after the reload 9 did not go on from 90 to 80")
     print("settings: the volume 90 was kept across a reload, and 9 went on to 80")
+
+    # Ctrl+Q ends the game as the window's close does on the desktop: the page says so.
+    page.call("Input.dispatchKeyEvent", type="rawKeyDown", key="Control", code="ControlLeft",
+              windowsVirtualKeyCode=17, location=1, modifiers=2)
+    page.key("q", "KeyQ", 81, modifiers=2)
+    page.call("Input.dispatchKeyEvent", type="keyUp", key="Control", code="ControlLeft",
+              windowsVirtualKeyCode=17, location=1)
+    page.wait_for("document.getElementById('status').textContent.startsWith('The game has ended')",
+                  5, "Ctrl+Q did not end the game")
+    print("quit: Ctrl+Q ended the game, and the page says so")
 
     # Whatever went wrong in the page along the way is a failure too.
     page.call("Runtime.evaluate", expression="0")
