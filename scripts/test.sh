@@ -2,8 +2,8 @@
 # Sets up the machine, checks the formatting of every C++ file, builds everything and runs
 # every test: the whole suite in the normal build, the Debian package installed and played,
 # the Windows package cross-built, its unit tests and the game itself run under Wine, the web
-# package built and played in headless Chromium, the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, then the
-# fuzzers for a bounded time. Each step prints when it starts.
+# package built and played in headless Chromium, the whole suite again under AddressSanitizer
+# and UndefinedBehaviorSanitizer, then the fuzzers for a bounded time. Each step prints when it starts.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

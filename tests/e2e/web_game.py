@@ -5,11 +5,11 @@ DevTools protocol (Debian's python3-websocket), with real key presses and clicks
 
 Checks, in this order: the page loads and the game starts with no console error; the title
 shows its green prompt at (400, 730) of the game picture; the game's sound waits for the first
-key and runs after it; Enter shows sector 1; a left click
-flies the ship (the picture changes along its way); numpad plus opens the engineering menu
-and Enter closes it; the volume set with 9 is still there after a reload, and the game goes
-on from it; Ctrl+Q ends the game and the page says so. The game picture is read from screenshots of the page (Page.captureScreenshot):
-what the player sees, whatever the canvas keeps.
+key and runs after it; Enter shows sector 1; a left click flies the ship (the picture changes
+along its way); numpad plus opens the engineering menu and Enter closes it; the volume set
+with 9 is still there after a reload, and the game goes on from it; Ctrl+Q ends the game and
+the page says so. The game picture is read from screenshots of the page
+(Page.captureScreenshot): what the player sees, whatever the canvas keeps.
 
 Usage: web_game.py PAGE_FOLDER SCREENSHOT_FOLDER
 Prints one line per check that passed; on a failure, the reason and the page's console, and
