@@ -30,6 +30,12 @@ constexpr GameKey GameKeys[] = {
 };
 static_assert(std::size(GameKeys) == HeldKeys::Count);
 
+// F12 on the desktop; on the web, where F12 is the browser's, the key the build names.
+#ifndef VANTOR_SCREENSHOT_KEY
+#define VANTOR_SCREENSHOT_KEY SDLK_F12
+#endif
+constexpr SDL_Keycode ScreenshotKey = VANTOR_SCREENSHOT_KEY;
+
 float Share(int percent) {
     return static_cast<float>(percent) / 100.0f;
 }
@@ -128,7 +134,7 @@ bool GameShell::ShellKey(const SDL_KeyboardEvent& key) {
     const bool altEnter = alt && (code == SDLK_RETURN || code == SDLK_KP_ENTER);
     const bool shellKey = code == SDLK_p || code == SDLK_PAUSE || code == SDLK_ESCAPE ||
                           code == SDLK_m || code == SDLK_9 || code == SDLK_0 || code == SDLK_F11 ||
-                          code == SDLK_F12 || altEnter || (ctrl && code == SDLK_q);
+                          code == ScreenshotKey || altEnter || (ctrl && code == SDLK_q);
     if (!shellKey) {
         return false;
     }
@@ -148,7 +154,7 @@ bool GameShell::ShellKey(const SDL_KeyboardEvent& key) {
         StepVolume(1);
     } else if (code == SDLK_F11 || altEnter) {
         ToggleFullscreen();
-    } else if (code == SDLK_F12) {
+    } else if (code == ScreenshotKey) {
         TakeScreenshot();
     }
     return true;

@@ -20,6 +20,9 @@
 #ifdef _WIN32
 #include <windows.h>
 #endif
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -48,7 +51,7 @@ bool IsSet(const char* name) {
     return value != nullptr && value[0] != '\0';
 }
 
-#ifndef _WIN32
+#if !defined(_WIN32) && !defined(__EMSCRIPTEN__)
 bool HasDisplay() {
     return IsSet("SDL_VIDEODRIVER") || IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY");
 }
@@ -69,6 +72,9 @@ const char* PrepareWindowSystem() {
     SDL_SetHint(SDL_HINT_WINDOWS_INTRESOURCE_ICON, "134");
     SDL_SetHint(SDL_HINT_WINDOWS_INTRESOURCE_ICON_SMALL, "134");
     SDL_RegisterApp("GameEngine", CS_HREDRAW | CS_VREDRAW, nullptr);
+    return nullptr;
+#elif defined(__EMSCRIPTEN__)
+    // The page's canvas is the window.
     return nullptr;
 #else
     // The X11 window class.
@@ -106,6 +112,57 @@ struct SdlSession {
     SdlSession& operator=(const SdlSession&) = delete;
     ~SdlSession() { SDL_Quit(); }
 };
+
+#ifdef __EMSCRIPTEN__
+// In the browser the loop cannot block: the page's animation frame calls one pass of it at a
+// time. There are no threads either, so the sounds are decoded here first, one file a call,
+// while the page shows how far that is; the title starts after them, and no frame of the game
+// waits for a decoding. A quit ends the calls, keeps the settings and lets the page say that
+// the game ended.
+struct WebRun {
+    GameShell* shell = nullptr;
+    MixerPlayer* player = nullptr;
+    bool readying = true;
+    int soundFiles = 0;
+};
+
+// clang-format off
+EM_JS(void, ShowSoundProgress, (int done, int total), {
+    if (Module.setStatus) {
+        Module.setStatus("Readying the sounds (" + done + "/" + total + ")");
+    }
+});
+EM_JS(void, TellPage, (const char* what), {
+    const handler = Module[UTF8ToString(what)];
+    if (handler) {
+        handler();
+    }
+});
+// clang-format on
+
+void WebPass(void* arg) {
+    WebRun& run = *static_cast<WebRun*>(arg);
+    if (run.readying) {
+        if (run.player->DecodeNext()) {
+            ShowSoundProgress(run.soundFiles - run.player->PendingCount(), run.soundFiles);
+            return;
+        }
+        run.readying = false;
+        TellPage("onGameReady");
+        run.shell->StartFrameLoop();
+    }
+    run.shell->Pass();
+    if (run.shell->running) {
+        // A file first played now (none of the game's own) is decoded between frames.
+        run.player->DecodeNext();
+        return;
+    }
+    emscripten_cancel_main_loop();
+    run.shell->SaveSettings();
+    run.player->Close();
+    TellPage("onGameEnded");
+}
+#endif
 
 struct WindowDeleter {
     void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
@@ -204,7 +261,11 @@ int GameShell::Main(int argc, char** argv) {
 
     // Sound: the real player when there is an audio device, silence otherwise. With
     // VANTOR_SOUND_LOG set, every command is also written to that file, one per line.
+#ifdef __EMSCRIPTEN__
+    const auto player = std::make_unique<MixerPlayer>(MixerPlayer::Decoding::OnCall);
+#else
     const auto player = std::make_unique<MixerPlayer>();
+#endif
     MediaPlayer* sound = nullptr;
     if (player->Open()) {
         player->WarmUp(SoundFiles::Names.data(), static_cast<int>(SoundFiles::Names.size()));
@@ -234,6 +295,14 @@ int GameShell::Main(int argc, char** argv) {
     // The level stays installed for the whole run and goes with the process.
     LevelController::LoadInitialLevel(new Sector01());
 
+#ifdef __EMSCRIPTEN__
+    // Main returns here at once and the browser runs the loop; what Main owns stays where it
+    // is (Emscripten leaves the stack as it was and runs no destructor).
+    static WebRun run;
+    run = {&shell, player.get(), true, player->PendingCount()};
+    ShowSoundProgress(0, run.soundFiles);
+    emscripten_set_main_loop_arg(WebPass, &run, 0, 1);
+#endif
     shell.RunFrameLoop();
     if (shell.frameStats != nullptr) {
         shell.frameStats->Write(statsPath);

@@ -6,6 +6,10 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -38,6 +42,22 @@ int FreeStream(SDL_RWops* stream) {
     SDL_FreeRW(stream);
     return 0;
 }
+
+#ifdef __EMSCRIPTEN__
+// Hands the bytes to the player as a file to download, through a link that is clicked at once.
+// clang-format off
+EM_JS(void, OfferDownload, (const unsigned char* bytes, size_t size, const char* name), {
+    const link = document.createElement("a");
+    const picture = new Blob([HEAPU8.slice(bytes, bytes + size)], {type: "image/png"});
+    link.href = URL.createObjectURL(picture);
+    link.download = UTF8ToString(name);
+    document.body.appendChild(link);
+    link.click();
+    link.remove();
+    setTimeout(function() { URL.revokeObjectURL(link.href); }, 10000);
+});
+// clang-format on
+#endif
 
 } // namespace
 
@@ -98,12 +118,6 @@ std::string Screenshot::Save(Graphics& graphics, const std::string& folder, std:
     if (!Encode(graphics, png, error)) {
         return {};
     }
-    std::error_code made;
-    fs::create_directories(folder, made);
-    if (made) {
-        error = folder + ": " + made.message();
-        return {};
-    }
     const std::time_t now = std::time(nullptr);
     std::tm local{};
 #ifdef _WIN32
@@ -111,6 +125,20 @@ std::string Screenshot::Save(Graphics& graphics, const std::string& folder, std:
 #else
     localtime_r(&now, &local);
 #endif
+#ifdef __EMSCRIPTEN__
+    // In the browser a file in the page's memory would be lost with the page: the picture is
+    // offered to the player as a download instead, under the same name.
+    (void)folder;
+    const std::string name = FileName(local, 1);
+    OfferDownload(reinterpret_cast<const unsigned char*>(png.data()), png.size(), name.c_str());
+    return name;
+#else
+    std::error_code made;
+    fs::create_directories(folder, made);
+    if (made) {
+        error = folder + ": " + made.message();
+        return {};
+    }
     for (int sameSecond = 1; sameSecond < 1000; ++sameSecond) {
         const std::string path = (fs::path(folder) / FileName(local, sameSecond)).string();
         std::error_code ignored;
@@ -125,4 +153,5 @@ std::string Screenshot::Save(Graphics& graphics, const std::string& folder, std:
     }
     error = "too many screenshots in one second";
     return {};
+#endif
 }

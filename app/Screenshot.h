@@ -10,7 +10,8 @@ class Graphics;
 class Screenshot {
 public:
     // Writes the picture into the folder, made when missing, without replacing an earlier
-    // screenshot. Returns the file's path, or an empty string with the reason in error.
+    // screenshot. Returns the file's path, or an empty string with the reason in error. On the
+    // web the picture is offered as a download instead, and its name is returned.
     static std::string Save(Graphics& graphics, const std::string& folder, std::string& error);
 
     // "vantor-game-2026-12-09_14-05-33.png", with "-2", "-3" and so on before the ending for

@@ -16,6 +16,10 @@
 #include <system_error>
 #include <utility>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -336,6 +340,15 @@ bool SettingsFile::Write(const Settings& settings) {
     } else if (AtomicFile::Write(path, text, why)) {
         lines = SplitLines(text);
         stored = settings;
+#ifdef __EMSCRIPTEN__
+        // In the browser the file lies in memory until the page hands it to its storage.
+        EM_ASM(FS.syncfs(
+            false, function(error) {
+                if (error) {
+                    console.warn("Vantor Game: the settings could not be kept:", error);
+                }
+            }););
+#endif
         return true;
     }
     if (!toldUnwritable) {

@@ -6,7 +6,9 @@
 
 namespace {
 
+#ifndef __EMSCRIPTEN__
 constexpr const char* GameFolder = "vantor-game";
+#endif
 
 #ifdef _WIN32
 std::string PreferenceFolder() {
@@ -34,7 +36,12 @@ std::string UserFolders::BaseFolder(const char* variable, const char* belowHome)
 }
 
 std::string UserFolders::Folder(const char* variable, const char* belowHome, const char* name) {
-#ifdef _WIN32
+#if defined(__EMSCRIPTEN__)
+    // The page keeps /settings in the browser's storage (IndexedDB).
+    (void)variable;
+    (void)belowHome;
+    const std::string folder = "/settings/";
+#elif defined(_WIN32)
     (void)variable;
     (void)belowHome;
     const std::string folder = PreferenceFolder();

@@ -10,11 +10,16 @@
 #       besides Windows' own, the generated files and the icon from a Linux build, the font
 #       carried for when Windows has none of the game's, a README and the licences. Its unit
 #       tests are built too (build-windows/, run them with ctest -L wine under Wine).
+#   bash scripts/package.sh web      dist/vantor-game-<version>-web/ and its zip, to serve as a
+#       web page: index.html, vantor-game.js, vantor-game.wasm and vantor-game.data (the
+#       generated files and DejaVu Sans packed), the program built with Debian's Emscripten
+#       against libraries built from Debian's own sources (scripts/web-deps.sh, cached outside
+#       the tree), the generated files from a Linux build, and the licences.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 usage() {
-    echo "usage: $0 deb | windows" >&2
+    echo "usage: $0 deb | windows | web" >&2
     exit 2
 }
 
@@ -121,6 +126,42 @@ windows)
     rm -f "dist/$name.zip"
     (cd "$build/stage" && zip -qr -X "$OLDPWD/dist/$name.zip" "$name")
     echo "package.sh: wrote dist/$name.zip ($(du -h "dist/$name.zip" | cut -f1))"
+    ;;
+web)
+    bash scripts/setup.sh --web
+    prefix=$(bash scripts/web-deps.sh | tail -n 1)
+    [[ -x $prefix/bin/emcc ]] || {
+        echo "package.sh: web-deps.sh gave no prefix" >&2
+        exit 1
+    }
+    # The generated pictures and sounds come from a build on this machine.
+    native=build-native
+    cmake -S . -B "$native" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+    cmake --build "$native" -j "$(nproc)" --target assets
+    build=build-web
+    cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/wasm32-emscripten.cmake \
+        -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+        -DVANTOR_ASSET_DIR="$PWD/$native/assets"
+    cmake --build "$build" -j "$(nproc)"
+
+    name=vantor-game-$(version)-web
+    stage=dist/$name
+    rm -rf "$stage" "dist/$name.zip"
+    mkdir -p dist
+    cmake --install "$build" --prefix "$PWD/$stage" >/dev/null
+    mkdir -p "$stage/licences"
+    cp LICENSE "$stage/licences/vantor-game.txt"
+    cp /usr/share/doc/fonts-dejavu-core/copyright "$stage/licences/fonts-dejavu.txt"
+    find "$prefix/share/licences" -name '*.txt' -exec cp {} "$stage/licences/" \;
+    for file in index.html vantor-game.js vantor-game.wasm vantor-game.data; do
+        [[ -s $stage/$file ]] || {
+            echo "package.sh: the web page has no $file" >&2
+            exit 1
+        }
+    done
+    (cd dist && zip -qr -X "$name.zip" "$name")
+    echo "package.sh: wrote $stage/ and dist/$name.zip ($(du -h "dist/$name.zip" | cut -f1)):" >&2
+    (cd "$stage" && du -b index.html vantor-game.js vantor-game.wasm vantor-game.data) >&2
     ;;
 *)
     usage

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs. Safe to run again: when everything is
 # present it only asks dpkg and returns.
-#   bash scripts/setup.sh            everything: playing, testing, packaging and Windows
+#   bash scripts/setup.sh            everything: playing, testing, packaging, Windows and web
 #   bash scripts/setup.sh --play     only what building the game and its generators needs
 #   bash scripts/setup.sh --package  what playing and building the Debian package need
 #   bash scripts/setup.sh --windows  what cross-building the Windows libraries and running
 #                                    Windows programs under Wine need
+#   bash scripts/setup.sh --web      what building the WebAssembly libraries with Emscripten
+#                                    and playing the web build in headless Chromium need
 set -euo pipefail
 
 # Building the game and making its pictures and sounds.
@@ -58,6 +60,23 @@ windows=(
     ninja-build
 )
 
+# Building the game's libraries for the web with Debian's Emscripten from Debian's source
+# packages (scripts/web-deps.sh) and playing the web build in headless Chromium.
+web=(
+    emscripten
+    node-acorn # the JavaScript parser Emscripten's optimiser loads
+    cmake
+    make
+    pkg-config
+    dpkg-dev # dpkg-source, which apt-get source unpacks with
+    xz-utils # the source tarballs
+    meson    # pixman's build
+    ninja-build
+    python3 # Emscripten itself, and the page's local server in tests
+    python3-websocket # the tests drive Chromium through its DevTools protocol
+    chromium
+)
+
 # Testing: test frameworks, the sanitizer and fuzzing compiler, and the tools that play the
 # real game.
 testing=(
@@ -81,9 +100,10 @@ case "${1:-}" in
 --play) packages=("${play[@]}") ;;
 --package) packages=("${play[@]}" "${package[@]}") ;;
 --windows) packages=("${windows[@]}") ;;
-"") packages=("${play[@]}" "${package[@]}" "${testing[@]}" "${windows[@]}") ;;
+--web) packages=("${web[@]}") ;;
+"") packages=("${play[@]}" "${package[@]}" "${testing[@]}" "${windows[@]}" "${web[@]}") ;;
 *)
-    echo "usage: $0 [--play | --package | --windows]" >&2
+    echo "usage: $0 [--play | --package | --windows | --web]" >&2
     exit 2
     ;;
 esac

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets up the machine, checks the formatting of every C++ file, builds everything and runs
 # every test: the whole suite in the normal build, the Debian package installed and played,
-# the Windows package cross-built, its unit tests and the game itself run under Wine, the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, then the
-# fuzzers for a bounded time. Each step prints when it starts.
+# the Windows package cross-built, its unit tests and the game itself run under Wine, the web
+# package built and played in headless Chromium, the whole suite again under AddressSanitizer
+# and UndefinedBehaviorSanitizer, then the fuzzers for a bounded time. Each step prints when it starts.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -58,6 +59,13 @@ rm -rf "$wine_prefix"
 step "windows package played under wine"
 bash tests/e2e/WindowsGame.sh dist/vantor-game-*-windows-x64.zip \
     build/tests/e2e/vantor-close-window build/tests/e2e/screenshots
+
+# The web package: built with Emscripten against the cached web libraries, then unpacked,
+# served from 127.0.0.1 and played in headless Chromium as a player would.
+step "web package"
+bash scripts/package.sh web
+step "web package played in chromium"
+bash tests/e2e/WebGame.sh dist/vantor-game-*-web.zip build/tests/e2e/screenshots
 
 # The same suite under the sanitizers, the soak included; a report fails its test. The build
 # sets the sanitizers' options for ctest itself (see VANTOR_SANITIZE in CMakeLists.txt).

@@ -34,6 +34,8 @@ std::string_view NameView(const char* name) {
 
 std::atomic<bool> MixerPlayer::deviceTaken{false};
 
+MixerPlayer::MixerPlayer(Decoding decoding) : decoding(decoding) {}
+
 MixerPlayer::~MixerPlayer() {
     Close();
 }
@@ -70,7 +72,9 @@ bool MixerPlayer::Open() {
         open = true;
         stopping = false;
     }
-    decoder = std::thread(&MixerPlayer::DecodeLoop, this);
+    if (decoding == Decoding::OnThread) {
+        decoder = std::thread(&MixerPlayer::DecodeLoop, this);
+    }
     return true;
 }
 
@@ -370,33 +374,59 @@ void MixerPlayer::DecodeFiles() {
         if (stopping) {
             return;
         }
-        const int index = NextToDecodeLocked();
-        slots[index].state = SlotState::Decoding;
-        // The name of a slot does not change while it is being decoded.
-        const char* name = slots[index].name.data();
-        lock.unlock();
-        Mix_Chunk* chunk = Decode(name);
-        lock.lock();
-        Slot& slot = slots[index];
-#if VANTOR_STREAM_MUSIC
-        if (const auto made = madeStreams.find(chunk);
-            chunk != nullptr && made != madeStreams.end()) {
-            slot.stream = std::move(made->second);
-            madeStreams.erase(made);
-        }
-#endif
-        if (chunk != nullptr) {
-            slot.chunk = chunk;
-            slot.state = SlotState::Ready;
-            if (slot.playWhenDecoded && !stopping) {
-                StartLocked(index, slot.loopWhenDecoded);
-            }
-        } else {
-            slot.state = SlotState::Failed;
-        }
-        slot.playWhenDecoded = false;
-        decodingDone.notify_all();
+        DecodeOneLocked(lock);
     }
+}
+
+bool MixerPlayer::DecodeNext() {
+    if (decoding != Decoding::OnCall) {
+        return false;
+    }
+    std::unique_lock lock(mutex);
+    return open && DecodeOneLocked(lock);
+}
+
+int MixerPlayer::PendingCount() const {
+    std::lock_guard lock(mutex);
+    int pending = 0;
+    for (int i = 0; i < slotCount; ++i) {
+        if (slots[i].state == SlotState::Queued || slots[i].state == SlotState::Decoding) {
+            ++pending;
+        }
+    }
+    return pending;
+}
+
+bool MixerPlayer::DecodeOneLocked(std::unique_lock<std::mutex>& lock) {
+    const int index = NextToDecodeLocked();
+    if (index < 0) {
+        return false;
+    }
+    slots[index].state = SlotState::Decoding;
+    // The name of a slot does not change while it is being decoded.
+    const char* name = slots[index].name.data();
+    lock.unlock();
+    Mix_Chunk* chunk = Decode(name);
+    lock.lock();
+    Slot& slot = slots[index];
+#if VANTOR_STREAM_MUSIC
+    if (const auto made = madeStreams.find(chunk); chunk != nullptr && made != madeStreams.end()) {
+        slot.stream = std::move(made->second);
+        madeStreams.erase(made);
+    }
+#endif
+    if (chunk != nullptr) {
+        slot.chunk = chunk;
+        slot.state = SlotState::Ready;
+        if (slot.playWhenDecoded && !stopping) {
+            StartLocked(index, slot.loopWhenDecoded);
+        }
+    } else {
+        slot.state = SlotState::Failed;
+    }
+    slot.playWhenDecoded = false;
+    decodingDone.notify_all();
+    return true;
 }
 
 Mix_Chunk* MixerPlayer::Decode(const char* file) {
@@ -516,5 +546,8 @@ int MixerPlayer::StartCount(const char* file) const {
 
 bool MixerPlayer::WaitForDecoding(std::chrono::milliseconds timeout) const {
     std::unique_lock lock(mutex);
+    if (decoding == Decoding::OnCall) {
+        return !DecodingPendingLocked();
+    }
     return decodingDone.wait_for(lock, timeout, [this] { return !DecodingPendingLocked(); });
 }

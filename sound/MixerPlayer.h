@@ -42,7 +42,9 @@ struct SDL_RWops;
 // audio device at a time; Open of a second one fails.
 //
 // Send, WarmUp, Open and Close belong to the game's thread; the inspection functions may be
-// called from any thread.
+// called from any thread. A player made to decode on call (for a program without threads, as
+// on the web) has no thread of its own: each DecodeNext decodes one waiting file on the
+// calling thread, and every command means the same as on a player with its thread.
 class MixerPlayer : public MediaPlayer {
 public:
     // The number of distinct files the player keeps track of (the game names twenty). When the
@@ -51,14 +53,17 @@ public:
     static constexpr int MaxFiles = 64;
 
     enum class FileState { Unknown, Decoding, Ready, Failed };
+    // Where the files are decoded: on the player's own thread, or by the calls of DecodeNext.
+    enum class Decoding { OnThread, OnCall };
 
-    MixerPlayer() = default;
+    explicit MixerPlayer(Decoding decoding = Decoding::OnThread);
     ~MixerPlayer() override;
     MixerPlayer(const MixerPlayer&) = delete;
     MixerPlayer& operator=(const MixerPlayer&) = delete;
 
-    // Opens the audio device and starts the decoding thread. False when there is no usable
-    // audio device (or another player holds it); the player then stays silent.
+    // Opens the audio device and starts the decoding thread (if it decodes on its thread). False
+    // when there is no usable audio device (or another player holds it); the player then stays
+    // silent.
     bool Open();
     bool IsOpen() const;
     // Stops the decoding thread (after the file it is working on), halts every sound, frees
@@ -70,6 +75,14 @@ public:
     // on a player that is not open. Null names and invalid names are skipped.
     void WarmUp(const char* const* files, int count);
 
+    // On a player that decodes on call: decodes the next waiting file (one somebody waits to
+    // hear first, else in the warm-up order), starts it if a play waits for it, and returns
+    // true; false when no file waits. Does nothing and returns false on a player that decodes
+    // on its thread, or one that is not open.
+    bool DecodeNext();
+    // How many files wait for decoding or are being decoded.
+    int PendingCount() const;
+
     void Send(const char* command) override;
 
     // What the player knows about a file (Unknown for a name it has never been given).
@@ -79,7 +92,8 @@ public:
     bool IsLooping(const char* file) const;
     // How many times the file has been started from its beginning.
     int StartCount(const char* file) const;
-    // Waits until no file is waiting for or in decoding; false if the time ran out first.
+    // Waits until no file is waiting for or in decoding; false if the time ran out first. A
+    // player that decodes on call does not wait: only DecodeNext can decode what waits.
     bool WaitForDecoding(std::chrono::milliseconds timeout) const;
 
     // How loud each kind of sound plays, from 0 (silent) to 1 (as the file holds it): music,
@@ -98,8 +112,8 @@ public:
 
 protected:
     // Decodes one file into a chunk in the device's format, or returns null when it cannot.
-    // Runs on the decoding thread. A subclass that overrides it must call Close in its own
-    // destructor, so that the thread is gone before the subclass is.
+    // Runs on the decoding thread, or in DecodeNext. A subclass that overrides it must call Close
+    // in its own destructor, so that the thread is gone before the subclass is.
     virtual Mix_Chunk* Decode(const char* file);
 
 private:
@@ -132,6 +146,9 @@ private:
 
     void DecodeLoop();
     void DecodeFiles();
+    // Decodes the next waiting file with the mutex let go meanwhile, and keeps what came of it;
+    // false when none waits.
+    bool DecodeOneLocked(std::unique_lock<std::mutex>& lock);
     // The music file's bytes, from the start of the source, as a stream that lasts as long as
     // the decoded music, and its carrier chunk; null when the music is to be kept decoded after
     // all. Runs on the decoding thread.
@@ -153,6 +170,7 @@ private:
     bool paused = false;
     bool open = false;
     bool stopping = false;
+    const Decoding decoding;
     std::thread decoder;
 
     // Set while some player holds the audio device.

@@ -10,10 +10,12 @@
 #include <vector>
 
 // A player that records the files it decodes and can hold the decoding thread at a gate, so a
-// test can send commands while a file is still being decoded.
+// test can send commands while a file is still being decoded. Made to decode on call, it has
+// no thread to hold: its gate stays open.
 class GatedPlayer : public MixerPlayer {
 public:
-    explicit GatedPlayer(bool gateOpen) : gateOpen(gateOpen) {}
+    explicit GatedPlayer(bool gateOpen, Decoding decoding = Decoding::OnThread)
+        : MixerPlayer(decoding), gateOpen(gateOpen) {}
     ~GatedPlayer() override {
         OpenGate();
         Close();

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Plays the web package the way a player would: the zip unpacked into an empty folder, served
+# from 127.0.0.1 and opened in headless Chromium, driven through the DevTools protocol
+# (web_game.py says what is checked).
+# Usage: WebGame.sh PACKAGE.zip SCREENSHOT_DIR
+set -euo pipefail
+
+zip=$(realpath "$1")
+shots=$2
+mkdir -p "$shots"
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+(cd "$tmp" && unzip -q "$zip")
+page=$(dirname "$(find "$tmp" -name index.html | head -n 1)")
+[[ -f $page/index.html ]] || {
+    echo "FAIL: no index.html in $(basename "$zip")" >&2
+    exit 1
+}
+# Debian's Python, which has Debian's python3-websocket (another python3 may be first on PATH).
+exec /usr/bin/python3 "$(dirname "$0")/web_game.py" "$page" "$shots"
