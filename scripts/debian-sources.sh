@@ -18,6 +18,7 @@
 #   start_build NAME                an empty prefix and a temporary folder $work to build in
 #   unpack SOURCE                   each source, with its copyright file kept in the prefix
 #   cmake_build SOURCE OPTIONS...   unpack, then configure with $toolchain, build, install
+#   build_inih CC AR                inih (libinih) as a static library, with its inih.pc
 #   finish_build NAME               the versions written to $prefix/NAME.txt, the prefix
 #                                   marked finished
 # and can read ${version[SOURCE]} and ${setup[SOURCE]} after find_prefix.
@@ -335,6 +336,29 @@ cmake_build() {
 }
 
 # Writes which sources went into the prefix as NAME.txt and marks it finished: finish_build NAME
+# inih is the one file ini.c: a static library built with the given compiler and archiver, its
+# header, and the inih.pc that pkg_check_modules(... inih) finds, as on Debian.
+build_inih() {
+    local cc=$1 ar=$2
+    log "[$((SECONDS - started)) s] libinih ${version[libinih]}"
+    unpack libinih
+    mkdir -p "$prefix/lib/pkgconfig" "$prefix/include"
+    "$cc" "$CFLAGS" -O2 -c "$work/libinih/ini.c" -o "$work/ini.o"
+    "$ar" rcs "$prefix/lib/libinih.a" "$work/ini.o"
+    install -m 644 "$work/libinih/ini.h" "$prefix/include/ini.h"
+    cat >"$prefix/lib/pkgconfig/inih.pc" <<PC
+prefix=$prefix
+libdir=\${prefix}/lib
+includedir=\${prefix}/include
+
+Name: inih
+Description: simple .INI file parser
+Version: ${version[libinih]%%-*}
+Libs: -L\${libdir} -linih
+Cflags: -I\${includedir}
+PC
+}
+
 finish_build() {
     {
         echo "Built by scripts/$1.sh from Debian's source packages:"

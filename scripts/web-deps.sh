@@ -148,25 +148,8 @@ endif()
 CMAKE
 done
 
-# inih is the one file ini.c: a static library, its header, and the inih.pc that
-# pkg_check_modules(... inih) finds, as on Debian.
-log "[$((SECONDS - started)) s] libinih ${version[libinih]}"
-unpack libinih
-mkdir -p "$prefix/lib/pkgconfig" "$prefix/include"
-"$prefix/bin/emcc" "$CFLAGS" -O2 -c "$work/libinih/ini.c" -o "$work/ini.o"
-emar rcs "$prefix/lib/libinih.a" "$work/ini.o"
-install -m 644 "$work/libinih/ini.h" "$prefix/include/ini.h"
-cat >"$prefix/lib/pkgconfig/inih.pc" <<PC
-prefix=$prefix
-libdir=\${prefix}/lib
-includedir=\${prefix}/include
-
-Name: inih
-Description: simple .INI file parser
-Version: ${version[libinih]%%-*}
-Libs: -L\${libdir} -linih
-Cflags: -I\${includedir}
-PC
+# inih, as on Debian.
+build_inih "$prefix/bin/emcc" emar
 
 # pixman, the compositor the game draws with: a static library built with meson (its only
 # build system), with the prefix's compilers. Its SIMD paths are written for x86, ARM, MIPS,

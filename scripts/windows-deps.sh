@@ -90,25 +90,8 @@ cmake_build libsdl2-mixer -DBUILD_SHARED_LIBS=ON -DSDL2MIXER_VENDORED=OFF \
 # GoogleTest and GoogleMock as static libraries, for test programs run under Wine.
 cmake_build googletest -DBUILD_SHARED_LIBS=OFF -DBUILD_GMOCK=ON -DINSTALL_GTEST=ON
 
-# inih is the one file ini.c: a static library, its header, and the inih.pc that
-# pkg_check_modules(... inih) finds, as on Debian.
-log "[$((SECONDS - started)) s] libinih ${version[libinih]}"
-unpack libinih
-mkdir -p "$prefix/lib/pkgconfig" "$prefix/include"
-x86_64-w64-mingw32-gcc-posix "$CFLAGS" -O2 -c "$work/libinih/ini.c" -o "$work/ini.o"
-x86_64-w64-mingw32-ar rcs "$prefix/lib/libinih.a" "$work/ini.o"
-install -m 644 "$work/libinih/ini.h" "$prefix/include/ini.h"
-cat >"$prefix/lib/pkgconfig/inih.pc" <<PC
-prefix=$prefix
-libdir=\${prefix}/lib
-includedir=\${prefix}/include
-
-Name: inih
-Description: simple .INI file parser
-Version: ${version[libinih]%%-*}
-Libs: -L\${libdir} -linih
-Cflags: -I\${includedir}
-PC
+# inih, as on Debian.
+build_inih x86_64-w64-mingw32-gcc-posix x86_64-w64-mingw32-ar
 
 # pixman, the compositor the game draws with where there is no graphics card: a static library
 # built with meson (its only build system), with the same compilers as the toolchain file.
