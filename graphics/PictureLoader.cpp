@@ -10,6 +10,10 @@
 #include <climits>
 #include <cstring>
 
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
 namespace {
 
 // Makes sure the opened file holds a picture of a known kind whose header is whole and whose
@@ -80,8 +84,40 @@ template <bool RedFirst> void FourFrom24(const Uint8* in, Uint32* out) {
     out[3] = argb(p3);
 }
 
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define VANTOR_SHUFFLE_24 1
+// Four pixels at a time with one byte shuffle (SSSE3, which every x86-64 processor of the last
+// fifteen years has; asked at run time). Each load reads sixteen bytes for twelve, so the loop
+// stops while six pixels are still left for the plain one. Returns how many it turned.
+template <bool RedFirst>
+__attribute__((target("ssse3"))) int ShuffleFrom24(const Uint8* in, Uint32* out, int width) {
+    const __m128i order = RedFirst
+                              ? _mm_setr_epi8(2, 1, 0, -1, 5, 4, 3, -1, 8, 7, 6, -1, 11, 10, 9, -1)
+                              : _mm_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
+    const __m128i opaque = _mm_set1_epi32(int(0xFF000000u));
+    int x = 0;
+    for (; x + 6 <= width; x += 4, in += 12) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x),
+                         _mm_or_si128(_mm_shuffle_epi8(bytes, order), opaque));
+    }
+    return x;
+}
+
+bool HasShuffle() {
+    static const bool has = __builtin_cpu_supports("ssse3");
+    return has;
+}
+#endif
+
 template <bool RedFirst> void RowFrom24(const Uint8* in, Uint32* out, int width) {
     int x = 0;
+#ifdef VANTOR_SHUFFLE_24
+    if (HasShuffle()) {
+        x = ShuffleFrom24<RedFirst>(in, out, width);
+        in += 3 * x;
+    }
+#endif
     if constexpr (std::endian::native == std::endian::little) {
         // Four at a time: twelve bytes, three whole words.
         for (; x + 4 <= width; x += 4, in += 12) {
