@@ -28,15 +28,7 @@ if(NOT CMAKE_CROSSCOMPILING_EMULATOR AND EXISTS /usr/lib/wine/wine64)
     set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)
 endif()
 
-# pkg-config reads the .pc files of the prefixes only, not those of the build machine.
-set(mingw_pkg_config_dirs "")
-foreach(root IN LISTS CMAKE_FIND_ROOT_PATH)
-    list(APPEND mingw_pkg_config_dirs ${root}/lib/pkgconfig ${root}/share/pkgconfig)
-endforeach()
-string(REPLACE ";" ":" mingw_pkg_config_dirs "${mingw_pkg_config_dirs}")
-set(ENV{PKG_CONFIG_LIBDIR} "${mingw_pkg_config_dirs}")
-set(ENV{PKG_CONFIG_PATH} "")
-unset(ENV{PKG_CONFIG_SYSROOT_DIR})
+include(${CMAKE_CURRENT_LIST_DIR}/PrefixPkgConfig.cmake)
 
 # The MinGW runtime (libgcc, libstdc++ and winpthread) goes into each program and DLL, so that
 # none of its DLLs has to be carried beside them. Libraries are named by their full paths

@@ -36,15 +36,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# pkg-config reads the .pc files of the prefixes only.
-set(web_pkg_config_dirs "")
-foreach(root IN LISTS CMAKE_FIND_ROOT_PATH)
-    list(APPEND web_pkg_config_dirs ${root}/lib/pkgconfig ${root}/share/pkgconfig)
-endforeach()
-string(REPLACE ";" ":" web_pkg_config_dirs "${web_pkg_config_dirs}")
-set(ENV{PKG_CONFIG_LIBDIR} "${web_pkg_config_dirs}")
-set(ENV{PKG_CONFIG_PATH} "")
-unset(ENV{PKG_CONFIG_SYSROOT_DIR})
+include(${CMAKE_CURRENT_LIST_DIR}/PrefixPkgConfig.cmake)
 
 # ctest and try_run start the programs with node, without its fetch(): Emscripten 3.1.6 loads
 # the .wasm with fetch() wherever there is one, and node's takes no file names.

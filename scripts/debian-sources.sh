@@ -1,13 +1,16 @@
-# shellcheck shell=bash disable=SC2154 # cache, refresh, sources and toolchain are the caller's
+# shellcheck shell=bash disable=SC2154 # cache, sources, toolchain, tree, setup_group: the caller's
 # Debian's source packages, fetched and cached for the scripts that build the game's libraries
 # for another platform (windows-deps.sh, web-deps.sh). Sourced, not run. Before sourcing, the
 # script sets:
-#   log        a function that writes one line to stderr, with the script's name
-#   cache      its cache folder (created here), which holds the private apt setups in apt/,
-#              the downloaded sources in sources/, its prefixes and its lock
-#   refresh    1 to read the archive's source lists again, else 0
-#   sources    the source packages it builds, in build order
-#   toolchain  its CMake toolchain file, for cmake_build
+#   log          a function that writes one line to stderr, with the script's name
+#   cache        its cache folder (created here), which holds the private apt setups in apt/,
+#                the downloaded sources in sources/, its prefixes and its lock
+#   sources      the source packages it builds, in build order
+#   toolchain    its CMake toolchain file, for cmake_build
+#   tree         the top of the checkout
+#   setup_group  the group of scripts/setup.sh that installs what its builds need
+# and passes on its own arguments: the one option, --refresh, reads the archive's source lists
+# again (refresh=1). Sourcing checks them, then installs the setup group.
 # It then calls, in this order:
 #   lock_cache                      one run at a time per cache folder
 #   find_prefix PACKAGES -- FILES   sets prefix to $cache/<key>, the key coming from the
@@ -25,6 +28,17 @@
 # The source lists are read from the archive the first time only (or with refresh=1, or when the
 # machine's apt sources change); after that a run with everything built reads nothing from the
 # network.
+
+refresh=0
+case "${1:-}" in
+--refresh) refresh=1 ;;
+"") ;;
+*)
+    echo "usage: $0 [--refresh]" >&2
+    exit 2
+    ;;
+esac
+bash "$tree/scripts/setup.sh" "$setup_group" >&2
 
 # One run at a time per cache: a second one waits, then finds the prefix built.
 lock_cache() {

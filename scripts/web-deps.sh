@@ -26,26 +26,15 @@ log() {
     echo "web-deps: $*" >&2
 }
 
-refresh=0
-case "${1:-}" in
---refresh) refresh=1 ;;
-"") ;;
-*)
-    echo "usage: $0 [--refresh]" >&2
-    exit 2
-    ;;
-esac
-
-bash scripts/setup.sh --web >&2
-
 cache=${VANTOR_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/vantor-game}/web
 sources=(libsdl2 freetype libsdl2-image libsdl2-ttf libsdl2-mixer libinih pixman)
+setup_group=--web
 # shellcheck source=scripts/debian-sources.sh
-. "$tree/scripts/debian-sources.sh"
+. "$tree/scripts/debian-sources.sh" "$@"
 lock_cache
 emscripten_packages=(emscripten clang-14 lld-14 llvm-14 binaryen)
 find_prefix "${emscripten_packages[@]}" -- "$tree/scripts/web-deps.sh" \
-    "$tree/scripts/debian-sources.sh" "$toolchain"
+    "$tree/scripts/debian-sources.sh" "$toolchain" "$tree/cmake/PrefixPkgConfig.cmake"
 if [[ -f $prefix/.finished ]]; then
     log "already built"
     echo "$prefix"

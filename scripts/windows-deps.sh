@@ -25,26 +25,15 @@ log() {
     echo "windows-deps: $*" >&2
 }
 
-refresh=0
-case "${1:-}" in
---refresh) refresh=1 ;;
-"") ;;
-*)
-    echo "usage: $0 [--refresh]" >&2
-    exit 2
-    ;;
-esac
-
-bash scripts/setup.sh --windows >&2
-
 cache=${VANTOR_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/vantor-game}/windows
 sources=(libsdl2 freetype libsdl2-image libsdl2-ttf libsdl2-mixer googletest libinih pixman)
+setup_group=--windows
 # shellcheck source=scripts/debian-sources.sh
-. "$tree/scripts/debian-sources.sh"
+. "$tree/scripts/debian-sources.sh" "$@"
 lock_cache
 find_prefix gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev \
     binutils-mingw-w64-x86-64 -- "$tree/scripts/windows-deps.sh" "$tree/scripts/debian-sources.sh" \
-    "$toolchain"
+    "$toolchain" "$tree/cmake/PrefixPkgConfig.cmake"
 if [[ -f $prefix/.finished ]]; then
     log "already built"
     echo "$prefix"
