@@ -93,11 +93,15 @@ std::vector<int16_t> HearAtLeast(Listener& listener, size_t samples) {
 TEST_F(MixerPlayerTest, MusicIsKeptAsItsFileAndEffectsAsTheirSamples) {
     MixerPlayer player;
     OpenWithTones(player, {{"track02.mp3", 4.0, 440}, {"smallexplosion1.mp3", 4.0, 440}});
-    const auto fileSize = std::filesystem::file_size("track02.mp3");
     const size_t decoded = size_t(4.0 * 44100) * 4; // 16-bit stereo
 
-    EXPECT_EQ(player.HeldBytes("track02.mp3"), fileSize);
+#if VANTOR_STREAM_MUSIC
+    EXPECT_EQ(player.HeldBytes("track02.mp3"), std::filesystem::file_size("track02.mp3"));
     EXPECT_LT(player.HeldBytes("track02.mp3"), decoded / 5);
+#else
+    // Built without libmpg123, the music is decoded whole, as the effects are.
+    EXPECT_GE(player.HeldBytes("track02.mp3"), decoded);
+#endif
     // The effect is kept decoded, as long as it lasts.
     EXPECT_GE(player.HeldBytes("smallexplosion1.mp3"), decoded);
     EXPECT_LT(player.HeldBytes("smallexplosion1.mp3"), decoded + decoded / 10);
