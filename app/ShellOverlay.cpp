@@ -49,23 +49,17 @@ bool ShellOverlay::Visible() const {
     return paused || volumeUntil != 0 || noticeUntil != 0;
 }
 
-void ShellOverlay::DrawBox(int x, int y, int width, int height, uint8_t alpha) {
-    SDL_Renderer* renderer = title.graphics->GetRenderTarget();
-    SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
-    SDL_SetRenderDrawColor(renderer, 0, 0, 0, alpha);
-    const SDL_Rect box = {x, y, width, height};
-    SDL_RenderFillRect(renderer, &box);
+void ShellOverlay::DrawCentred(const vantor::graphics::DrawTarget& target, TextWriter& writer,
+                               int y, const wchar_t* text) {
+    writer.DrawString(target, (Graphics::Width - writer.Width(text)) / 2, y, text);
 }
 
-void ShellOverlay::DrawCentred(TextWriter& writer, int y, const wchar_t* text) {
-    writer.DrawString((Graphics::Width - writer.Width(text)) / 2, y, text);
-}
-
-void ShellOverlay::Draw(Graphics&) {
+void ShellOverlay::Draw(const vantor::graphics::DrawTarget& target) {
+    constexpr SDL_Color Shade = {0, 0, 0, 190};
     if (paused) {
-        DrawBox(0, 0, Graphics::Width, Graphics::Height, 150);
-        DrawCentred(title, 300, L"PAUSED");
-        DrawCentred(line, 400, KeysLine);
+        target.FillRect({0, 0, Graphics::Width, Graphics::Height}, SDL_Color{0, 0, 0, 150});
+        DrawCentred(target, title, 300, L"PAUSED");
+        DrawCentred(target, line, 400, KeysLine);
     }
     if (volumeUntil != 0) {
         // A box at the top with the volume in words and as ten steps.
@@ -75,23 +69,18 @@ void ShellOverlay::Draw(Graphics&) {
         } else {
             std::swprintf(text, 32, L"Volume %d%%", volume);
         }
-        DrawBox(Graphics::Width / 2 - 130, 96, 260, 70, 190);
-        DrawCentred(line, 106, text);
-        SDL_Renderer* renderer = line.graphics->GetRenderTarget();
+        target.FillRect({Graphics::Width / 2 - 130, 96, 260, 70}, Shade);
+        DrawCentred(target, line, 106, text);
         const int steps = muted ? 0 : (volume + 5) / 10;
         for (int i = 0; i < 10; ++i) {
-            const SDL_Rect step = {Graphics::Width / 2 - 110 + i * 22, 138, 18, 16};
-            if (i < steps) {
-                SDL_SetRenderDrawColor(renderer, 90, 220, 120, 255);
-            } else {
-                SDL_SetRenderDrawColor(renderer, 90, 90, 90, 255);
-            }
-            SDL_RenderFillRect(renderer, &step);
+            const SDL_Color colour =
+                i < steps ? SDL_Color{90, 220, 120, 255} : SDL_Color{90, 90, 90, 255};
+            target.FillRect({Graphics::Width / 2 - 110 + i * 22, 138, 18, 16}, colour);
         }
     }
     if (noticeUntil != 0 && notice != nullptr) {
         const int width = line.Width(notice);
-        DrawBox((Graphics::Width - width) / 2 - 16, 600, width + 32, 40, 190);
-        DrawCentred(line, 609, notice);
+        target.FillRect({(Graphics::Width - width) / 2 - 16, 600, width + 32, 40}, Shade);
+        DrawCentred(target, line, 609, notice);
     }
 }

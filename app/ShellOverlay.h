@@ -5,8 +5,6 @@
 
 #include <cstdint>
 
-class Graphics;
-
 // What the shell shows over the game picture: the pause screen (the last frame dimmed,
 // "PAUSED" and a line with the keys), the volume for about a second after it changed, and a
 // short notice such as "Screenshot saved". None of it is part of the game picture.
@@ -15,6 +13,7 @@ public:
     static constexpr uint64_t VolumeShownMs = 1200;
     static constexpr uint64_t NoticeShownMs = 1500;
 
+    // The text styles are made for the device; the overlay draws wherever it is handed.
     explicit ShellOverlay(Graphics* graphics);
 
     void SetPaused(bool paused);
@@ -26,15 +25,15 @@ public:
     bool Expire(uint64_t nowMs);
 
     bool Visible() const override;
-    void Draw(Graphics& graphics) override;
+    void Draw(const vantor::graphics::DrawTarget& target) override;
 
     bool Paused() const { return paused; }
     bool ShowsVolume() const { return volumeUntil != 0; }
     bool ShowsNotice() const { return noticeUntil != 0; }
 
 private:
-    void DrawCentred(TextWriter& writer, int y, const wchar_t* text);
-    void DrawBox(int x, int y, int width, int height, uint8_t alpha);
+    static void DrawCentred(const vantor::graphics::DrawTarget& target, TextWriter& writer, int y,
+                            const wchar_t* text);
 
     TextWriter title;
     TextWriter line;

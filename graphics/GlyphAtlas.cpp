@@ -1,7 +1,5 @@
 #include "graphics/GlyphAtlas.h"
 
-#include "graphics/Graphics.h"
-
 #include <algorithm>
 #include <map>
 #include <tuple>
@@ -18,15 +16,16 @@ bool IsCharacter(char32_t character) {
 
 } // namespace
 
-std::shared_ptr<GlyphAtlas> GlyphAtlas::For(Graphics* graphics, const FontBytes& fontFile,
-                                            int faceIndex, int size) {
-    if (graphics == nullptr || graphics->GetRenderTarget() == nullptr || fontFile == nullptr ||
-        fontFile->empty()) {
+std::shared_ptr<GlyphAtlas> GlyphAtlas::For(const vantor::graphics::DrawTarget& target,
+                                            const FontBytes& fontFile, int faceIndex, int size) {
+    if (target.Renderer() == nullptr || fontFile == nullptr || fontFile->empty()) {
         return nullptr;
     }
-    using Key = std::tuple<Graphics*, const void*, int, int>;
+    // Alpha pages serve every target the processor draws on; textures only their renderer.
+    SDL_Renderer* owner = target.DrawsOnCanvas() ? nullptr : target.Renderer();
+    using Key = std::tuple<SDL_Renderer*, const void*, int, int>;
     static std::map<Key, std::weak_ptr<GlyphAtlas>> atlases;
-    const Key key{graphics, fontFile->data(), faceIndex, size};
+    const Key key{owner, fontFile->data(), faceIndex, size};
     if (auto shared = atlases[key].lock()) {
         return shared;
     }
@@ -35,14 +34,14 @@ std::shared_ptr<GlyphAtlas> GlyphAtlas::For(Graphics* graphics, const FontBytes&
     if (font == nullptr) {
         return nullptr;
     }
-    std::shared_ptr<GlyphAtlas> made(new GlyphAtlas(graphics, fontFile, font));
-    made->MakeAscii();
+    std::shared_ptr<GlyphAtlas> made(new GlyphAtlas(owner, fontFile, font));
+    made->MakeAscii(target.Renderer());
     atlases[key] = made;
     return made;
 }
 
-GlyphAtlas::GlyphAtlas(Graphics* graphics, const FontBytes& fontFile, TTF_Font* font)
-    : graphics(graphics), fontFile(fontFile), font(font),
+GlyphAtlas::GlyphAtlas(SDL_Renderer* renderer, const FontBytes& fontFile, TTF_Font* font)
+    : renderer(renderer), fontFile(fontFile), font(font),
       asciiKerning(size_t(AsciiCount) * AsciiCount, Unasked) {
     // The font is SDL_ttf's for as long as the atlas holds it.
     TTF_Init();
@@ -58,12 +57,12 @@ GlyphAtlas::~GlyphAtlas() {
     TTF_Quit();
 }
 
-void GlyphAtlas::MakeAscii() {
+void GlyphAtlas::MakeAscii(SDL_Renderer* limits) {
     SDL_Surface* rendered[AsciiCount] = {};
     for (char32_t character = FirstAscii; character <= LastAscii; ++character) {
         rendered[character - FirstAscii] = RenderGlyph(character);
     }
-    SizePages(graphics->GetRenderTarget(), rendered);
+    SizePages(limits, rendered);
     for (char32_t character = FirstAscii; character <= LastAscii; ++character) {
         ascii[character - FirstAscii] = MakeGlyph(character, rendered[character - FirstAscii]);
     }
@@ -119,7 +118,7 @@ GlyphAtlas::Glyph GlyphAtlas::MakeGlyph(char32_t character, SDL_Surface* picture
     return glyph;
 }
 
-void GlyphAtlas::SizePages(SDL_Renderer* renderer, SDL_Surface* const* rendered) {
+void GlyphAtlas::SizePages(SDL_Renderer* limits, SDL_Surface* const* rendered) {
     int tallest = 0;
     int widest = 0;
     for (int i = 0; i < AsciiCount; ++i) {
@@ -131,7 +130,7 @@ void GlyphAtlas::SizePages(SDL_Renderer* renderer, SDL_Surface* const* rendered)
     SDL_RendererInfo info;
     int maxWidth = 0;
     int maxHeight = 0;
-    if (SDL_GetRendererInfo(renderer, &info) == 0) {
+    if (SDL_GetRendererInfo(limits, &info) == 0) {
         maxWidth = info.max_texture_width;
         maxHeight = info.max_texture_height;
     }
@@ -210,7 +209,7 @@ bool GlyphAtlas::Place(SDL_Surface* picture, Glyph& glyph) {
 
 bool GlyphAtlas::AddPage() {
     Page page;
-    if (graphics->DrawsOnCanvas()) {
+    if (renderer == nullptr) {
         page.pitch = (pageWidth + 3) / 4 * 4;
         page.alpha.assign(size_t(page.pitch) * size_t(pageHeight), 0);
         page.mask = std::make_unique<CanvasPicture>();
@@ -218,7 +217,7 @@ bool GlyphAtlas::AddPage() {
             return false;
         }
     } else {
-        page.texture = SDL_CreateTexture(graphics->GetRenderTarget(), SDL_PIXELFORMAT_ARGB8888,
+        page.texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
                                          SDL_TEXTUREACCESS_STATIC, pageWidth, pageHeight);
         if (page.texture == nullptr) {
             return false;

@@ -7,7 +7,6 @@
 
 #include <cmath>
 #include <cstring>
-#include <utility>
 
 namespace {
 
@@ -245,23 +244,31 @@ void Graphics::PresentFromMemory() {
     SDL_RenderPresent(presenter);
 }
 
-bool Graphics::DrawOverlayOnCopy() {
-    if (overlaid == nullptr) {
-        void* pixels = nullptr;
-        int pitch = 0;
-        if (!CreatePresenter(overlaidFrame, pixels, pitch)) {
-            return false;
-        }
-        overlaid = SDL_CreateRGBSurfaceWithFormatFrom(pixels, Width, Height, 32, pitch,
-                                                      SDL_PIXELFORMAT_ARGB8888);
-        overlaidTarget = overlaid != nullptr ? SDL_CreateSoftwareRenderer(overlaid) : nullptr;
-        if (overlaidTarget == nullptr) {
-            return false;
-        }
-        SDL_SetRenderDrawBlendMode(overlaidTarget, SDL_BLENDMODE_BLEND);
+bool Graphics::CreateOverlaidCopy() {
+    void* pixels = nullptr;
+    int pitch = 0;
+    if (!CreatePresenter(overlaidFrame, pixels, pitch)) {
+        return false;
+    }
+    overlaid = SDL_CreateRGBSurfaceWithFormatFrom(pixels, Width, Height, 32, pitch,
+                                                  SDL_PIXELFORMAT_ARGB8888);
+    overlaidTarget = overlaid != nullptr ? SDL_CreateSoftwareRenderer(overlaid) : nullptr;
+    if (overlaidTarget == nullptr) {
+        return false;
+    }
+    SDL_SetRenderDrawBlendMode(overlaidTarget, SDL_BLENDMODE_BLEND);
 #if VANTOR_CANVAS
-        overlaidCanvas = std::make_unique<Canvas>(overlaid);
+    overlaidCanvas = std::make_unique<Canvas>(overlaid);
+    if (!overlaidCanvas->Ready()) {
+        overlaidCanvas.reset();
+    }
 #endif
+    return true;
+}
+
+bool Graphics::DrawOverlayOnCopy() {
+    if (overlaid == nullptr && !CreateOverlaidCopy()) {
+        return false;
     }
     if (overlaidTarget == nullptr) {
         return false;
@@ -270,13 +277,8 @@ bool Graphics::DrawOverlayOnCopy() {
         std::memcpy(static_cast<Uint8*>(overlaid->pixels) + y * overlaid->pitch,
                     static_cast<const Uint8*>(surface->pixels) + y * surface->pitch, Width * 4);
     }
-    // While the overlay draws, the copy stands where the game picture stood.
-    std::swap(renderTarget, overlaidTarget);
-    std::swap(canvas, overlaidCanvas);
-    overlay->Draw(*this);
-    Settle();
-    std::swap(renderTarget, overlaidTarget);
-    std::swap(canvas, overlaidCanvas);
+    overlay->Draw(vantor::graphics::DrawTarget(overlaidTarget, overlaidCanvas.get()));
+    SDL_RenderFlush(overlaidTarget);
     return true;
 }
 
@@ -310,7 +312,7 @@ void Graphics::Present() {
             SDL_RenderSetViewport(renderTarget, &box);
             SDL_RenderSetScale(renderTarget, float(box.w) / float(Width),
                                float(box.h) / float(Height));
-            overlay->Draw(*this);
+            overlay->Draw(vantor::graphics::DrawTarget(renderTarget, nullptr));
             SDL_RenderSetScale(renderTarget, 1.0f, 1.0f);
             SDL_RenderSetViewport(renderTarget, nullptr);
         }
@@ -420,6 +422,13 @@ SDL_Renderer* Graphics::GetRenderTarget() {
         Settle();
     }
     return renderTarget;
+}
+
+vantor::graphics::DrawTarget Graphics::Target() {
+    if (canvas != nullptr) {
+        Settle();
+    }
+    return vantor::graphics::DrawTarget(renderTarget, canvas.get());
 }
 
 bool Graphics::WindowToGame(int windowX, int windowY, int& gameX, int& gameY) const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "graphics/DrawTarget.h"
+
 #include <SDL.h>
 
 #include <cstdint>
@@ -62,6 +64,9 @@ public:
     Canvas* CanvasToDraw(bool coversWholePicture = false);
     // Whether the processor draws the pictures (CanvasToDraw gives a canvas).
     bool DrawsOnCanvas() const { return canvas != nullptr; }
+    // The game picture as a target to draw onto, with what the game asked of the device so far
+    // done; nothing to draw onto before Init.
+    vantor::graphics::DrawTarget Target();
 
     // Maps a point of the window (as SDL reports mouse positions) to the game picture. False
     // when the point lies outside the picture, in a letterbox bar.
@@ -99,6 +104,8 @@ private:
     // Draws the overlay onto a copy of the game picture, which is then the picture shown; the
     // game picture itself never holds it. False when the copy cannot be made.
     bool DrawOverlayOnCopy();
+    // Makes the copy the overlay is drawn on, with its own renderer and canvas.
+    bool CreateOverlaidCopy();
 
     bool vsync = false;
     std::unique_ptr<Canvas> canvas;    // the processor's drawing onto surface
@@ -108,7 +115,8 @@ private:
     bool clearPending = false;
     SDL_Color clearColour = {0, 0, 0, 255};
     // The game picture with the overlay over it, for the window, made the first time the
-    // overlay shows, with a renderer and a canvas of its own.
+    // overlay shows, with a renderer and a canvas of its own: the overlay's text keeps glyphs
+    // for that renderer apart from the game picture's.
     SDL_Texture* overlaidFrame = nullptr;
     SDL_Surface* overlaid = nullptr;
     SDL_Renderer* overlaidTarget = nullptr;

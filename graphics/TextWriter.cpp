@@ -69,7 +69,7 @@ TextWriter::TextWriter(Graphics* graphics, int fontSize, const char* fontFamily,
     if (fontSize <= 0) {
         return;
     }
-    int faceIndex = 0;
+    size = fontSize;
     const std::string fontPath = FindFont(fontFamily, faceIndex);
     if (fontPath.empty()) {
         return;
@@ -86,11 +86,12 @@ TextWriter::TextWriter(Graphics* graphics, int fontSize, const char* fontFamily,
         return;
     }
     lineSkip = TTF_FontLineSkip(textFormat);
-    atlas = GlyphAtlas::For(graphics, fontFile, faceIndex, fontSize);
+    atlas = GlyphAtlas::For(graphics->Target(), fontFile, faceIndex, fontSize);
 }
 
 TextWriter::~TextWriter() {
     --live;
+    otherAtlases.clear();
     atlas.reset();
     if (textFormat != nullptr) {
         TTF_CloseFont(textFormat);
@@ -101,22 +102,55 @@ TextWriter::~TextWriter() {
 }
 
 void TextWriter::DrawString(int x, int y, const wchar_t* text) {
-    Lay(x, y, text, true);
+    if (graphics != nullptr) {
+        const vantor::graphics::DrawTarget picture = graphics->Target();
+        Lay(&picture, x, y, text);
+    }
+}
+
+void TextWriter::DrawString(const vantor::graphics::DrawTarget& target, int x, int y,
+                            const wchar_t* text) {
+    Lay(&target, x, y, text);
 }
 
 int TextWriter::Width(const wchar_t* text) {
-    return Lay(0, 0, text, false);
+    return Lay(nullptr, 0, 0, text);
 }
 
-int TextWriter::Lay(int x, int y, const wchar_t* text, bool draw) {
-    if (text == nullptr || textFormat == nullptr || graphics == nullptr || atlas == nullptr) {
+GlyphAtlas* TextWriter::AtlasFor(const vantor::graphics::DrawTarget& target) {
+    if (atlas == nullptr || atlas->Serves(target)) {
+        return atlas.get();
+    }
+    for (const std::shared_ptr<GlyphAtlas>& other : otherAtlases) {
+        if (other->Serves(target)) {
+            return other.get();
+        }
+    }
+    std::shared_ptr<GlyphAtlas> made = GlyphAtlas::For(target, fontFile, faceIndex, size);
+    if (made == nullptr) {
+        return nullptr;
+    }
+    otherAtlases.push_back(made);
+    return made.get();
+}
+
+int TextWriter::Lay(const vantor::graphics::DrawTarget* target, int x, int y, const wchar_t* text) {
+    if (text == nullptr || textFormat == nullptr || atlas == nullptr) {
         return 0;
     }
-    SDL_Renderer* renderer = graphics->GetRenderTarget();
-    if (renderer == nullptr) {
-        return 0;
+    // Measuring needs no target: every atlas of the writer has the same metrics.
+    GlyphAtlas* glyphs = atlas.get();
+    SDL_Renderer* renderer = nullptr;
+    Canvas* canvas = nullptr;
+    if (target != nullptr) {
+        glyphs = AtlasFor(*target);
+        renderer = target->Renderer();
+        canvas = target->CanvasToDraw();
+        if (glyphs == nullptr || renderer == nullptr) {
+            return 0;
+        }
     }
-    Canvas* canvas = draw ? graphics->CanvasToDraw() : nullptr;
+    const bool draw = target != nullptr;
     int cursor = x;
     int widest = 0;
     int lineTop = y;
@@ -134,11 +168,11 @@ int TextWriter::Lay(int x, int y, const wchar_t* text, bool draw) {
             continue; // other control characters show nothing
         }
         if (previous != 0) {
-            cursor += atlas->Kerning(previous, character);
+            cursor += glyphs->Kerning(previous, character);
         }
-        const GlyphAtlas::Glyph& glyph = atlas->Find(character);
+        const GlyphAtlas::Glyph& glyph = glyphs->Find(character);
         if (draw && glyph.page >= 0) {
-            const GlyphAtlas::Page& page = atlas->PageOf(glyph);
+            const GlyphAtlas::Page& page = glyphs->PageOf(glyph);
             const SDL_Rect dest = {cursor + glyph.offsetX, lineTop + glyph.offsetY, glyph.source.w,
                                    glyph.source.h};
             if (canvas != nullptr) {

@@ -1,0 +1,116 @@
+// What the shell shows over the game picture in a window: the pause screen with its words,
+// the volume and the notices, read back from the window's own pixels, while the game picture
+// itself never holds any of it.
+#include "app/ShellOverlay.h"
+#include "graphics/Graphics.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr uint32_t Grey = 0xFF808080u;
+
+class OverlayTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // SDL's dummy video driver gives a real window without a display, shown through the
+        // software renderer, so the window's pixels can be read back.
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
+        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
+        window = SDL_CreateWindow("test", 0, 0, Graphics::Width, Graphics::Height, 0);
+        ASSERT_NE(window, nullptr) << SDL_GetError();
+        graphics = std::make_unique<Graphics>();
+        ASSERT_TRUE(graphics->Init(window));
+        overlay = std::make_unique<ShellOverlay>(graphics.get());
+        graphics->overlay = overlay.get();
+        graphics->BeginDraw();
+        graphics->ClearScreen(0.5f, 0.5f, 0.5f);
+        graphics->EndDraw();
+    }
+    void TearDown() override {
+        overlay.reset();
+        graphics.reset();
+        if (window != nullptr) {
+            SDL_DestroyWindow(window);
+        }
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+
+    // The window's pixels as 0xRRGGBB, row by row.
+    std::vector<uint32_t> Shown() {
+        std::vector<uint32_t> pixels(size_t(Graphics::Width) * Graphics::Height);
+        SDL_Surface* surface = SDL_GetWindowSurface(window);
+        if (surface == nullptr || surface->w != Graphics::Width ||
+            SDL_ConvertPixels(Graphics::Width, Graphics::Height, surface->format->format,
+                              surface->pixels, surface->pitch, SDL_PIXELFORMAT_ARGB8888,
+                              pixels.data(), Graphics::Width * 4) != 0) {
+            ADD_FAILURE() << "the window's pixels cannot be read";
+            pixels.clear();
+        }
+        for (uint32_t& pixel : pixels) {
+            pixel &= 0x00FFFFFFu;
+        }
+        return pixels;
+    }
+
+    // How many pixels of the box are near white: the overlay's text, which nothing else of
+    // these pictures is.
+    static int WhitePixels(const std::vector<uint32_t>& pixels, int x, int y, int w, int h) {
+        int count = 0;
+        for (int row = y; row < y + h && !pixels.empty(); ++row) {
+            for (int column = x; column < x + w; ++column) {
+                const uint32_t pixel = pixels[size_t(row) * Graphics::Width + size_t(column)];
+                if ((pixel >> 16 & 0xFF) > 200 && (pixel >> 8 & 0xFF) > 200 &&
+                    (pixel & 0xFF) > 200) {
+                    ++count;
+                }
+            }
+        }
+        return count;
+    }
+
+    SDL_Window* window = nullptr;
+    std::unique_ptr<Graphics> graphics;
+    std::unique_ptr<ShellOverlay> overlay;
+};
+
+TEST_F(OverlayTest, ThePauseScreenShowsItsWordsOverTheDimmedPicture) {
+    overlay->SetPaused(true);
+    graphics->Present();
+    const std::vector<uint32_t> shown = Shown();
+    ASSERT_FALSE(shown.empty());
+    // "PAUSED" in 64-pixel letters about the middle, the keys line below it.
+    EXPECT_GT(WhitePixels(shown, 312, 300, 400, 80), 1500);
+    EXPECT_GT(WhitePixels(shown, 0, 400, Graphics::Width, 30), 300);
+    // The rest is the game picture dimmed.
+    const uint32_t corner = shown[0];
+    EXPECT_LT(corner & 0xFF, 0x80u);
+    EXPECT_GT(corner & 0xFF, 0x20u);
+    // The game picture itself holds none of it.
+    EXPECT_EQ(graphics->ReadPixel(0, 0), Grey);
+    EXPECT_EQ(graphics->ReadPixel(512, 340), Grey);
+}
+
+TEST_F(OverlayTest, TheVolumeAndANoticeShowWithoutThePause) {
+    overlay->ShowVolume(70, false, 1000);
+    overlay->ShowNotice(L"Screenshot saved", 1000);
+    graphics->Present();
+    const std::vector<uint32_t> shown = Shown();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_GT(WhitePixels(shown, 382, 100, 260, 36), 100);            // "Volume 70%"
+    EXPECT_GT(WhitePixels(shown, 312, 600, 400, 40), 100);            // the notice
+    EXPECT_EQ(shown[size_t(146) * Graphics::Width + 412], 0x5ADC78u); // a lit step of ten
+    EXPECT_EQ(shown[0], 0x808080u);                                   // no dimming
+
+    // Once they have shown long enough, the picture is shown as it is.
+    EXPECT_TRUE(overlay->Expire(1000 + ShellOverlay::NoticeShownMs + ShellOverlay::VolumeShownMs));
+    graphics->Present();
+    const std::vector<uint32_t> after = Shown();
+    EXPECT_EQ(WhitePixels(after, 0, 0, Graphics::Width, Graphics::Height), 0);
+}
+
+} // namespace
