@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <set>
+#include <utility>
 
 #include "tools/sounds/Composer.h"
 #include "tools/sounds/Scale.h"
@@ -11,18 +13,18 @@ namespace {
 
 // C major, one chord a bar: I IV V I.
 Composer CMajor() {
-    return Composer(Scale(60, Scale::Major()), 4, {{0}, {3}, {4}, {0}}, 4.0);
+    return Composer(Scale(60, Scale::Mode::Major), 4, {{0}, {3}, {4}, {0}}, 4.0);
 }
 
 TEST(Scale, DegreesRunThroughOctavesBothWays) {
-    const Scale major(60, Scale::Major());
+    const Scale major(60, Scale::Mode::Major);
     EXPECT_EQ(major.Midi(0), 60);
     EXPECT_EQ(major.Midi(2), 64);
     EXPECT_EQ(major.Midi(7), 72);
     EXPECT_EQ(major.Midi(9), 76);
     EXPECT_EQ(major.Midi(-1), 59);
     EXPECT_EQ(major.Midi(-8), 47);
-    const Scale minor(57, Scale::Minor());
+    const Scale minor(57, Scale::Mode::Minor);
     EXPECT_EQ(minor.Midi(2), 60);
     EXPECT_EQ(minor.Midi(-2), 53);
     for (int degree = -15; degree <= 20; ++degree) {
@@ -30,6 +32,26 @@ TEST(Scale, DegreesRunThroughOctavesBothWays) {
     }
     EXPECT_EQ(major.NearestDegree(61), 0); // halfway between C and D goes down
     EXPECT_EQ(major.NearestDegree(61.6), 1);
+}
+
+TEST(Scale, ModesAreTheMajorScaleBegunOnEachOfItsDegrees) {
+    const std::pair<Scale::Mode, std::array<int, 8>> modes[] = {
+        {Scale::Mode::Major, {0, 2, 4, 5, 7, 9, 11, 12}},
+        {Scale::Mode::Dorian, {0, 2, 3, 5, 7, 9, 10, 12}},
+        {Scale::Mode::Phrygian, {0, 1, 3, 5, 7, 8, 10, 12}},
+        {Scale::Mode::Lydian, {0, 2, 4, 6, 7, 9, 11, 12}},
+        {Scale::Mode::Mixolydian, {0, 2, 4, 5, 7, 9, 10, 12}},
+        {Scale::Mode::Minor, {0, 2, 3, 5, 7, 8, 10, 12}},
+        {Scale::Mode::HarmonicMinor, {0, 2, 3, 5, 7, 8, 11, 12}},
+    };
+    for (const auto& [mode, semitones] : modes) {
+        const Scale scale(62, mode);
+        EXPECT_EQ(scale.Size(), 7);
+        for (int degree = 0; degree < 8; ++degree) {
+            EXPECT_EQ(scale.Midi(degree), 62 + semitones[degree])
+                << "mode " << static_cast<int>(mode) << ", degree " << degree;
+        }
+    }
 }
 
 TEST(Composer, BassFollowsTheChordRootsWithHeldAndRestingSteps) {
@@ -76,7 +98,7 @@ TEST(Composer, ChordsAreVoicedCloseAroundTheCentre) {
 
 TEST(Composer, AlteredAndSeventhChordsUseTheirOwnIntervals) {
     const Composer composer(
-        Scale(57, Scale::Minor()), 4,
+        Scale(57, Scale::Mode::Minor), 4,
         {{4, Chord::Quality::Major, false}, {0, Chord::Quality::Diatonic, true}}, 4.0);
     std::vector<int> dominant = composer.Voicing(composer.ChordAt(0.0), 64.0);
     std::vector<int> tonic = composer.Voicing(composer.ChordAt(4.0), 64.0);
@@ -171,7 +193,7 @@ TEST_F(Melody, StrongBeatsLandOnChordNotes) {
 
 TEST_F(Melody, ARepeatedPhraseComesBackWithItsRhythmAndShape) {
     // With a two-bar progression under two-bar phrases, the A phrase returns note for note.
-    const Composer twoBars(Scale(60, Scale::Major()), 4, {{0}, {4}}, 4.0);
+    const Composer twoBars(Scale(60, Scale::Mode::Major), 4, {{0}, {4}}, 4.0);
     const std::vector<Note> notes = twoBars.Melody(style, 0, 8, 99);
     std::vector<Note> first;
     std::vector<Note> third;

@@ -37,7 +37,7 @@ Song MusicLibrary::Intro() {
 
     // D minor: a two-bar swell, the eight-bar theme, and a D major close.
     const Composer theme(
-        Scale(62, Scale::Minor()), 4,
+        Scale(62, Scale::Mode::Minor), 4,
         {{0}, {5}, {0}, {5}, {2}, {6}, {0}, {5}, {3}, Major(4), Major(0), Major(0)}, 4.0);
 
     Instrument strings = Patches::WarmPad();
@@ -114,7 +114,7 @@ Song MusicLibrary::Boss() {
     song.echo.feedback = 0.3f;
 
     // C harmonic minor: i i VI V, the major V pulling hard back to the tonic.
-    const Composer tense(Scale(60, Scale::HarmonicMinor()), 4, {{0}, {0}, {5}, {4}}, 4.0);
+    const Composer tense(Scale(60, Scale::Mode::HarmonicMinor), 4, {{0}, {0}, {5}, {4}}, 4.0);
 
     Instrument bass = Patches::AcidBass();
     bass.resonance = 3.0;
@@ -183,7 +183,7 @@ Song MusicLibrary::GameOver() {
     song.echo.seconds = song.BeatSeconds();
 
     // A minor, a falling line over i, VI and iv that sinks back to the root.
-    const Composer sad(Scale(57, Scale::Minor()), 4, {{0}, {0}, {5}, {3}, {0}, {0}}, 2.0);
+    const Composer sad(Scale(57, Scale::Mode::Minor), 4, {{0}, {0}, {5}, {3}, {0}, {0}}, 2.0);
 
     song.Add(Patches::WarmPad(), sad.Chords("x-------x---x---", 0, 2, 60.0, 0.8f));
     song.Add(Patches::WarmPad(), sad.Chords("x---------------", 2, 3, 57.0, 0.7f));
@@ -218,7 +218,7 @@ Song MusicLibrary::PlayerWins() {
     song.reverbRoom = 0.8;
 
     // B flat major: I, IV, V, I, with the fanfare's triplet calls.
-    const Composer fanfare(Scale(58, Scale::Major()), 4, {{0}, {3}, {4}, {0}}, 4.0);
+    const Composer fanfare(Scale(58, Scale::Mode::Major), 4, {{0}, {3}, {4}, {0}}, 4.0);
 
     Instrument lead = Patches::Brass();
     lead.level = -16.0;

@@ -19,7 +19,7 @@ Song Drift() {
     song.reverbRoom = 0.8;
     song.echo.seconds = song.BeatSeconds() * 0.75;
     song.echo.feedback = 0.4f;
-    const Composer key(Scale(60, Scale::Lydian()), 4, {{0}, {1}, {0}, {1}, {5}, {6}, {4}, {1}},
+    const Composer key(Scale(60, Scale::Mode::Lydian), 4, {{0}, {1}, {0}, {1}, {5}, {6}, {4}, {1}},
                        4.0);
 
     song.Add(Patches::GlassPad(), key.HeldChords(0, 16, 64.0, 0.9f));
@@ -66,7 +66,7 @@ Song Neon() {
     song.seed = 2;
     song.reverbRoom = 0.75;
     song.echo.seconds = song.BeatSeconds() * 0.75;
-    const Composer key(Scale(57, Scale::Minor()), 4, {{0}, {5}, {2}, {6}}, 4.0);
+    const Composer key(Scale(57, Scale::Mode::Minor), 4, {{0}, {5}, {2}, {6}}, 4.0);
 
     Instrument pad = Patches::WarmPad();
     pad.cutoff = 1600.0;
@@ -105,7 +105,7 @@ Song Nebula() {
     song.reverbDamping = 0.3;
     song.echo.seconds = song.BeatSeconds() * 1.5;
     song.echo.feedback = 0.45f;
-    const Composer key(Scale(64, Scale::Dorian()), 4, {{0}, {3}, {0}, {6}}, 4.0);
+    const Composer key(Scale(64, Scale::Mode::Dorian), 4, {{0}, {3}, {0}, {6}}, 4.0);
 
     Instrument pad = Patches::GlassPad();
     pad.level = -21.0;
@@ -148,7 +148,7 @@ Song Drive() {
     song.seed = 4;
     song.reverbRoom = 0.6;
     song.echo.seconds = song.BeatSeconds() * 0.75;
-    const Composer key(Scale(65, Scale::Minor()), 4, {{0}, {0}, {5}, {6}}, 4.0);
+    const Composer key(Scale(65, Scale::Mode::Minor), 4, {{0}, {0}, {5}, {6}}, 4.0);
 
     song.Add(Patches::SawBass(), key.Bass("..R...R...R...R.", 0, 20, 29, 0.9f));
     Instrument arp = Patches::SynthPluck();
@@ -192,8 +192,8 @@ Song Waltz() {
     song.reverbRoom = 0.8;
     song.echo.seconds = song.BeatSeconds() * 1.5;
     song.echo.feedback = 0.35f;
-    const Composer key(Scale(59, Scale::Phrygian()), 3, {{0}, {1}, {0}, {6}, {5}, {1}, {6}, {0}},
-                       3.0);
+    const Composer key(Scale(59, Scale::Mode::Phrygian), 3,
+                       {{0}, {1}, {0}, {6}, {5}, {1}, {6}, {0}}, 3.0);
 
     Instrument drone = Patches::Drone();
     drone.level = -22.0;
@@ -238,7 +238,7 @@ Song Acid() {
     song.reverbRoom = 0.55;
     song.echo.seconds = song.BeatSeconds() * 0.5;
     song.echo.feedback = 0.3f;
-    const Composer key(Scale(55, Scale::Minor()), 4, {{0}, {0}, {3}, {4}}, 4.0);
+    const Composer key(Scale(55, Scale::Mode::Minor), 4, {{0}, {0}, {3}, {4}}, 4.0);
 
     song.Add(Patches::AcidBass(), key.Bass("R.RO.R5.R.Ra.R5.", 0, 20, 31, 0.9f));
     Instrument stab = Patches::SynthPluck();
@@ -281,7 +281,7 @@ Song Home() {
     song.seed = 7;
     song.reverbRoom = 0.75;
     song.echo.seconds = song.BeatSeconds() * 0.75;
-    const Composer key(Scale(63, Scale::Major()), 4, {{0}, {5}, {3}, {4}}, 4.0);
+    const Composer key(Scale(63, Scale::Mode::Major), 4, {{0}, {5}, {3}, {4}}, 4.0);
 
     Instrument pad = Patches::WarmPad();
     pad.cutoff = 1100.0;
