@@ -60,6 +60,29 @@ float Crack(Random& random, double t, double seconds, float level) {
                        : 0.0f;
 }
 
+// The roar of an engine or a blast: noise through a lowpass on each side. The right side
+// has noise of its own and its cutoff a little off the left's, so the two sides never quite
+// agree and the roar stands wide; the left side draws on the sound's own generator.
+class Roar {
+public:
+    Roar(std::uint64_t rightSeed, double rightRatio, double resonance)
+        : rightNoise(rightSeed), rightRatio(rightRatio), resonance(resonance) {}
+
+    void Tune(double hz) {
+        left.Set(hz, resonance, Rate);
+        right.Set(hz * rightRatio, resonance, Rate);
+    }
+    float Left(Random& random) { return left.Lowpass(random.Noise()); }
+    float Right() { return right.Lowpass(rightNoise.Noise()); }
+
+private:
+    Random rightNoise;
+    Filter left;
+    Filter right;
+    double rightRatio;
+    double resonance;
+};
+
 // Sparse clicks of random strength and sign, each dying away by decay a sample: the sparks
 // and the falling debris of the explosions.
 class Clicks {
@@ -86,9 +109,7 @@ private:
 StereoBuffer SoundEffects::Engine() {
     StereoBuffer out(Frames(1.7));
     Random random(0xE5617E);
-    Random noiseRight(0xE5617F);
-    Filter roarLeft;
-    Filter roarRight;
+    Roar roar(0xE5617F, 1.05, 1.1);
     Filter hum;
     Filter whine;
     SlowNoise flutter(12.0, 0x4E1);
@@ -106,9 +127,7 @@ StereoBuffer SoundEffects::Engine() {
         const double spool = 1.0 - std::exp(-t / 0.25); // the turbine spinning up
 
         if (i % 16 == 0) {
-            const double roarHz = 260.0 + 700.0 * spool * fade;
-            roarLeft.Set(roarHz, 1.1, Rate);
-            roarRight.Set(roarHz * 1.05, 1.1, Rate);
+            roar.Tune(260.0 + 700.0 * spool * fade);
             hum.Set(420.0 + 300.0 * spool, 0.9, Rate);
             whine.Set(1500.0 + 900.0 * spool, 4.0, Rate);
         }
@@ -119,8 +138,8 @@ StereoBuffer SoundEffects::Engine() {
         const float body = hum.Lowpass(saw.Next(random) * 0.7f + square.Next(random) * 0.3f);
         whinePhase += (900.0 + 650.0 * spool) / Rate;
         const float turbine = whine.Bandpass(static_cast<float>(SineTable::At(whinePhase))) * 0.5f;
-        const float roarL = roarLeft.Lowpass(random.Noise());
-        const float roarR = roarRight.Lowpass(noiseRight.Noise());
+        const float roarL = roar.Left(random);
+        const float roarR = roar.Right();
         const float shared = body * 0.9f * wobble + turbine * static_cast<float>(spool) * 0.5f;
         out.left[i] = static_cast<float>(env) * Saturate(1.4f * (shared + roarL * 1.3f * wobble));
         out.right[i] = static_cast<float>(env) * Saturate(1.4f * (shared + roarR * 1.3f * wobble));
@@ -190,9 +209,7 @@ StereoBuffer SoundEffects::Torpedo() {
 StereoBuffer SoundEffects::SmallExplosion() {
     StereoBuffer out(Frames(1.15));
     Random random(0x5EA11);
-    Random other(0x5EA12);
-    Filter bodyLeft;
-    Filter bodyRight;
+    Roar body(0x5EA12, 0.93, 0.9);
     Filter crackle;
     crackle.Set(2600.0, 1.5, Rate);
     SlowNoise rumble(30.0, 0x5EA13);
@@ -201,16 +218,12 @@ StereoBuffer SoundEffects::SmallExplosion() {
     for (std::size_t i = 0; i < out.Frames(); ++i) {
         const double t = i / Rate;
         if (i % 16 == 0) {
-            const double hz = 380.0 + 4800.0 * std::exp(-t / 0.16);
-            bodyLeft.Set(hz, 0.9, Rate);
-            bodyRight.Set(hz * 0.93, 0.9, Rate);
+            body.Tune(380.0 + 4800.0 * std::exp(-t / 0.16));
         }
         const double bodyEnv = std::min(1.0, t / 0.003) * std::exp(-t / 0.22);
         const float modulation = 1.0f + 0.35f * rumble.Next();
-        const float left =
-            bodyLeft.Lowpass(random.Noise()) * static_cast<float>(bodyEnv) * modulation;
-        const float right =
-            bodyRight.Lowpass(other.Noise()) * static_cast<float>(bodyEnv) * modulation;
+        const float left = body.Left(random) * static_cast<float>(bodyEnv) * modulation;
+        const float right = body.Right() * static_cast<float>(bodyEnv) * modulation;
 
         thumpPhase += (38.0 + 70.0 * std::exp(-t / 0.05)) / Rate;
         const float thump = static_cast<float>(SineTable::At(thumpPhase) *
@@ -231,9 +244,7 @@ StereoBuffer SoundEffects::SmallExplosion() {
 StereoBuffer SoundEffects::LargeExplosion() {
     StereoBuffer out(Frames(2.9));
     Random random(0x1A26E);
-    Random other(0x1A26F);
-    Filter bodyLeft;
-    Filter bodyRight;
+    Roar body(0x1A26F, 0.9, 0.8);
     Filter debris;
     debris.Set(3200.0, 1.2, Rate);
     SlowNoise rumbleLeft(9.0, 0x1A270);
@@ -245,20 +256,18 @@ StereoBuffer SoundEffects::LargeExplosion() {
     for (std::size_t i = 0; i < out.Frames(); ++i) {
         const double t = i / Rate;
         if (i % 16 == 0) {
-            const double hz = 200.0 + 3800.0 * std::exp(-t / 0.35) +
-                              (t > Second ? 1800.0 * std::exp(-(t - Second) / 0.12) : 0.0);
-            bodyLeft.Set(hz, 0.8, Rate);
-            bodyRight.Set(hz * 0.9, 0.8, Rate);
+            body.Tune(200.0 + 3800.0 * std::exp(-t / 0.35) +
+                      (t > Second ? 1800.0 * std::exp(-(t - Second) / 0.12) : 0.0));
         }
         double bodyEnv =
             std::min(1.0, t / 0.004) * (0.55 * std::exp(-t / 0.35) + 0.45 * std::exp(-t / 1.1));
         if (t > Second) {
             bodyEnv += 0.5 * std::exp(-(t - Second) / 0.25);
         }
-        const float left = bodyLeft.Lowpass(random.Noise()) * static_cast<float>(bodyEnv) *
-                           (1.0f + 0.5f * rumbleLeft.Next());
-        const float right = bodyRight.Lowpass(other.Noise()) * static_cast<float>(bodyEnv) *
-                            (1.0f + 0.5f * rumbleRight.Next());
+        const float left =
+            body.Left(random) * static_cast<float>(bodyEnv) * (1.0f + 0.5f * rumbleLeft.Next());
+        const float right =
+            body.Right() * static_cast<float>(bodyEnv) * (1.0f + 0.5f * rumbleRight.Next());
 
         // The boom: a sub-bass drop, and a lighter one for the second burst.
         boomPhase += (26.0 + 60.0 * std::exp(-t / 0.12)) / Rate;
