@@ -73,8 +73,7 @@ TEST(Random, TheSeedFixesTheSequenceAndUniformStaysInRange) {
 
 TEST(Filter, LowpassKeepsTheLowsAndCutsTheHighs) {
     auto throughLowpass = [](double hz) {
-        Filter filter;
-        filter.Set(500.0, 0.707, Rate);
+        Filter filter(500.0, 0.707, Rate);
         std::vector<float> out;
         for (int i = 0; i < 22050; ++i) {
             out.push_back(filter.Lowpass(

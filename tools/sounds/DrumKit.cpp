@@ -98,8 +98,7 @@ std::vector<float> DrumKit::Render(Drum drum, Random& random) const {
 
 std::vector<float> DrumKit::Kick(Random& random) const {
     std::vector<float> out = Silence(kickDecay * 5.0);
-    Filter click;
-    click.Set(3000.0, 0.8, Rate);
+    Filter click(3000.0, 0.8, Rate);
     double phase = 0.0;
     for (std::size_t i = 0; i < out.size(); ++i) {
         const double t = i / Rate;
@@ -117,10 +116,8 @@ std::vector<float> DrumKit::Kick(Random& random) const {
 
 std::vector<float> DrumKit::Snare(Random& random) const {
     std::vector<float> out = Silence(snareDecay * 5.0 + 0.05);
-    Filter noiseFilter;
-    noiseFilter.Set(snareNoiseHz, 0.7, Rate);
-    Filter body;
-    body.Set(snareNoiseHz * 3.0, 0.6, Rate);
+    Filter noiseFilter(snareNoiseHz, 0.7, Rate);
+    Filter body(snareNoiseHz * 3.0, 0.6, Rate);
     double phaseA = 0.0;
     double phaseB = 0.0;
     for (std::size_t i = 0; i < out.size(); ++i) {
@@ -142,8 +139,7 @@ std::vector<float> DrumKit::Snare(Random& random) const {
 
 std::vector<float> DrumKit::Clap(Random& random) const {
     std::vector<float> out = Silence(clapDecay * 5.0 + 0.05);
-    Filter band;
-    band.Set(clapHz, 1.6, Rate);
+    Filter band(clapHz, 1.6, Rate);
     for (std::size_t i = 0; i < out.size(); ++i) {
         const double t = i / Rate;
         // Three quick slaps, then the body of the clap.
@@ -165,10 +161,8 @@ std::vector<float> DrumKit::Clap(Random& random) const {
 std::vector<float> DrumKit::Hat(double decaySeconds, Random& random) const {
     std::vector<float> out = Silence(decaySeconds * 5.0 + 0.02);
     MetalVoice metal(hatHz / 19.0);
-    Filter high;
-    high.Set(hatHz, 0.9, Rate);
-    Filter air;
-    air.Set(hatHz * 0.8, 0.7, Rate);
+    Filter high(hatHz, 0.9, Rate);
+    Filter air(hatHz * 0.8, 0.7, Rate);
     for (std::size_t i = 0; i < out.size(); ++i) {
         const double t = i / Rate;
         const double env = std::min(1.0, t / 0.0005) * std::exp(-t / decaySeconds);
@@ -180,8 +174,7 @@ std::vector<float> DrumKit::Hat(double decaySeconds, Random& random) const {
 
 std::vector<float> DrumKit::Tom(double hz, Random& random) const {
     std::vector<float> out = Silence(tomDecay * 5.0);
-    Filter thud;
-    thud.Set(hz * 4.0, 0.8, Rate);
+    Filter thud(hz * 4.0, 0.8, Rate);
     double phase = 0.0;
     for (std::size_t i = 0; i < out.size(); ++i) {
         const double t = i / Rate;
@@ -197,10 +190,8 @@ std::vector<float> DrumKit::Crash(Random& random) const {
     std::vector<float> out = Silence(crashDecay * 3.0);
     MetalVoice low(370.0);
     MetalVoice high(523.0);
-    Filter shimmer;
-    shimmer.Set(4500.0, 0.6, Rate);
-    Filter top;
-    top.Set(11000.0, 0.7, Rate);
+    Filter shimmer(4500.0, 0.6, Rate);
+    Filter top(11000.0, 0.7, Rate);
     for (std::size_t i = 0; i < out.size(); ++i) {
         const double t = i / Rate;
         const double env = std::min(1.0, t / 0.002) *
@@ -213,8 +204,7 @@ std::vector<float> DrumKit::Crash(Random& random) const {
 
 std::vector<float> DrumKit::Rim(Random& random) const {
     std::vector<float> out = Silence(0.08);
-    Filter band;
-    band.Set(2200.0, 3.0, Rate);
+    Filter band(2200.0, 3.0, Rate);
     double phase = 0.0;
     for (std::size_t i = 0; i < out.size(); ++i) {
         const double t = i / Rate;
@@ -228,8 +218,7 @@ std::vector<float> DrumKit::Rim(Random& random) const {
 
 std::vector<float> DrumKit::Shaker(Random& random) const {
     std::vector<float> out = Silence(0.12);
-    Filter high;
-    high.Set(6500.0, 0.8, Rate);
+    Filter high(6500.0, 0.8, Rate);
     for (std::size_t i = 0; i < out.size(); ++i) {
         const double t = i / Rate;
         const double env = std::min(1.0, t / 0.008) * std::exp(-t / 0.03);

@@ -12,6 +12,13 @@ public:
     float band = 0.0f;
     float high = 0.0f;
 
+    // An untuned filter, to be tuned by Set before it is used.
+    Filter() = default;
+    // A filter set to the cutoff and resonance given, as by Set.
+    Filter(double cutoff, double resonance, double sampleRate) {
+        Set(cutoff, resonance, sampleRate);
+    }
+
     // resonance is the filter's Q: 0.707 is flat, higher rings at the cutoff.
     void Set(double cutoff, double resonance, double sampleRate) {
         const double limited = std::clamp(cutoff, 10.0, sampleRate * 0.45);

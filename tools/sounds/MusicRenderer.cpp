@@ -31,10 +31,8 @@ double BeatToSeconds(const Song& song, double beat, Random& random) {
 }
 
 void Highpass(StereoBuffer& buffer, double hz) {
-    Filter left;
-    Filter right;
-    left.Set(hz, 0.707, AudioFormat::SampleRate);
-    right.Set(hz, 0.707, AudioFormat::SampleRate);
+    Filter left(hz, 0.707, AudioFormat::SampleRate);
+    Filter right(hz, 0.707, AudioFormat::SampleRate);
     for (std::size_t i = 0; i < buffer.Frames(); ++i) {
         buffer.left[i] = left.Highpass(buffer.left[i]);
         buffer.right[i] = right.Highpass(buffer.right[i]);

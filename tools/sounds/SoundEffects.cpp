@@ -25,7 +25,7 @@ std::size_t Frames(double seconds) {
 // Noise that wanders slowly: white noise through a low lowpass, scaled to about +-1.
 class SlowNoise {
 public:
-    SlowNoise(double hz, std::uint64_t seed) : random(seed) { filter.Set(hz, 0.6, Rate); }
+    SlowNoise(double hz, std::uint64_t seed) : random(seed), filter(hz, 0.6, Rate) {}
     float Next() { return filter.Lowpass(random.Noise()) * gain; }
 
 private:
@@ -153,8 +153,7 @@ StereoBuffer SoundEffects::Torpedo() {
     Random random(0x70E9ED0);
     Filter zapFilter;
     Filter whooshFilter;
-    Filter thumpNoise;
-    thumpNoise.Set(900.0, 0.8, Rate);
+    Filter thumpNoise(900.0, 0.8, Rate);
     Oscillator zap;
     zap.wave = Wave::Saw;
     Oscillator zapSub;
@@ -210,8 +209,7 @@ StereoBuffer SoundEffects::SmallExplosion() {
     StereoBuffer out(Frames(1.15));
     Random random(0x5EA11);
     Roar body(0x5EA12, 0.93, 0.9);
-    Filter crackle;
-    crackle.Set(2600.0, 1.5, Rate);
+    Filter crackle(2600.0, 1.5, Rate);
     SlowNoise rumble(30.0, 0x5EA13);
     double thumpPhase = 0.0;
     Clicks sparks(0.4, 0.93f);
@@ -245,8 +243,7 @@ StereoBuffer SoundEffects::LargeExplosion() {
     StereoBuffer out(Frames(2.9));
     Random random(0x1A26E);
     Roar body(0x1A26F, 0.9, 0.8);
-    Filter debris;
-    debris.Set(3200.0, 1.2, Rate);
+    Filter debris(3200.0, 1.2, Rate);
     SlowNoise rumbleLeft(9.0, 0x1A270);
     SlowNoise rumbleRight(11.0, 0x1A271);
     double boomPhase = 0.0;
