@@ -83,11 +83,12 @@ private:
     double resonance;
 };
 
-// Sparse clicks of random strength and sign, each dying away by decay a sample: the sparks
-// and the falling debris of the explosions.
+// Sparse clicks of random strength and sign, each dying away by decay a sample, heard
+// through a bandpass: the sparks and the falling debris of the explosions.
 class Clicks {
 public:
-    Clicks(double weakest, float decay) : weakest(weakest), decay(decay) {}
+    Clicks(double weakest, float decay, double bandHz, double resonance)
+        : weakest(weakest), decay(decay), band(bandHz, resonance, Rate) {}
 
     // A new click starts with the chance given.
     float Next(Random& random, double chance) {
@@ -95,12 +96,13 @@ public:
             level = random.RangeDouble(weakest, 1.0) * (random.Chance(0.5) ? 1.0f : -1.0f);
         }
         level *= decay;
-        return level;
+        return band.Bandpass(level);
     }
 
 private:
     double weakest;
     float decay;
+    Filter band;
     float level = 0.0f;
 };
 
@@ -209,10 +211,9 @@ StereoBuffer SoundEffects::SmallExplosion() {
     StereoBuffer out(Frames(1.15));
     Random random(0x5EA11);
     Roar body(0x5EA12, 0.93, 0.9);
-    Filter crackle(2600.0, 1.5, Rate);
     SlowNoise rumble(30.0, 0x5EA13);
     double thumpPhase = 0.0;
-    Clicks sparks(0.4, 0.93f);
+    Clicks sparks(0.4, 0.93f, 2600.0, 1.5);
     for (std::size_t i = 0; i < out.Frames(); ++i) {
         const double t = i / Rate;
         if (i % 16 == 0) {
@@ -228,8 +229,7 @@ StereoBuffer SoundEffects::SmallExplosion() {
                                                std::min(1.0, t / 0.002) * std::exp(-t / 0.16));
 
         // Sparse sparks: random clicks, thinning out.
-        const float sparkling =
-            crackle.Bandpass(sparks.Next(random, 0.004 * std::exp(-t / 0.3))) * 0.6f;
+        const float sparkling = sparks.Next(random, 0.004 * std::exp(-t / 0.3)) * 0.6f;
 
         const float crack = Crack(random, t, 0.012, 0.6f);
         out.left[i] = Saturate(1.6f * (left * 2.0f + thump * 0.55f + sparkling + crack));
@@ -243,12 +243,11 @@ StereoBuffer SoundEffects::LargeExplosion() {
     StereoBuffer out(Frames(2.9));
     Random random(0x1A26E);
     Roar body(0x1A26F, 0.9, 0.8);
-    Filter debris(3200.0, 1.2, Rate);
     SlowNoise rumbleLeft(9.0, 0x1A270);
     SlowNoise rumbleRight(11.0, 0x1A271);
     double boomPhase = 0.0;
     double secondPhase = 0.0;
-    Clicks grit(0.3, 0.95f);
+    Clicks grit(0.3, 0.95f, 3200.0, 1.2);
     constexpr double Second = 0.28; // a second burst follows the first
     for (std::size_t i = 0; i < out.Frames(); ++i) {
         const double t = i / Rate;
@@ -278,7 +277,7 @@ StereoBuffer SoundEffects::LargeExplosion() {
 
         // Debris: clicks that keep falling for a while after the blast.
         const double density = 0.006 * std::exp(-t / 0.9) * std::min(1.0, t / 0.15);
-        const float falling = debris.Bandpass(grit.Next(random, density)) * 0.5f;
+        const float falling = grit.Next(random, density) * 0.5f;
 
         const float crack = Crack(random, t, 0.02, 0.8f);
         out.left[i] = Saturate(1.5f * (left * 2.2f + boom * 0.7f + falling + crack));
