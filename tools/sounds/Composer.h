@@ -67,6 +67,11 @@ private:
     std::vector<Step> Expand(const std::string& pattern, int fromBar, int toBar) const;
     std::vector<int> ChordIntervals(const Chord& chord) const;
     double StepBeat(int step) const { return static_cast<double>(step) / StepsPerBeat; }
+    // The note a step plays, held for the step's length.
+    Note StepNote(const Step& step, int midi, float velocity) const {
+        return Note{StepBeat(step.index), StepBeat(step.length), static_cast<double>(midi),
+                    velocity};
+    }
 
     Scale scale;
     int beatsPerBar;
