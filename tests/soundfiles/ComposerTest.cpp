@@ -113,15 +113,12 @@ TEST(Composer, AlteredAndSeventhChordsUseTheirOwnIntervals) {
 TEST(Composer, ArpeggioDigitsCountChordNotesUpward) {
     const std::vector<Note> notes = CMajor().Arpeggio("0123............", 0, 2, 60, 1.0f);
     ASSERT_EQ(notes.size(), 8u);
-    EXPECT_EQ(notes[0].midi, 60);
-    EXPECT_EQ(notes[1].midi, 64);
-    EXPECT_EQ(notes[2].midi, 67);
-    EXPECT_EQ(notes[3].midi, 72);
-    // Bar two is F major: counting up from C its notes are C, F, A and C again.
-    EXPECT_EQ(notes[4].midi, 60);
-    EXPECT_EQ(notes[5].midi, 65);
-    EXPECT_EQ(notes[6].midi, 69);
-    EXPECT_EQ(notes[7].midi, 72);
+    // Bar one is C major; bar two is F major: counting up from C its notes are C, F, A and
+    // C again.
+    const int expected[] = {60, 64, 67, 72, 60, 65, 69, 72};
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        EXPECT_EQ(notes[i].midi, expected[i]) << "note " << i;
+    }
 }
 
 TEST(Composer, DrumPatternsRepeatOverTheBarsWithAccents) {
