@@ -83,6 +83,26 @@ private:
     double resonance;
 };
 
+// A sine whose pitch falls from endHz + dropHz towards endHz, by 1/e every fallSeconds:
+// the thump of a launch and the boom of a blast.
+class FallingSine {
+public:
+    FallingSine(double endHz, double dropHz, double fallSeconds)
+        : endHz(endHz), dropHz(dropHz), fallSeconds(fallSeconds) {}
+
+    // The next sample, t seconds after the fall began.
+    float Next(double t) {
+        phase += (endHz + dropHz * std::exp(-t / fallSeconds)) / Rate;
+        return SineTable::At(phase);
+    }
+
+private:
+    double endHz;
+    double dropHz;
+    double fallSeconds;
+    double phase = 0.0;
+};
+
 // Sparse clicks of random strength and sign, each dying away by decay a sample, heard
 // through a bandpass: the sparks and the falling debris of the explosions.
 class Clicks {
@@ -160,15 +180,14 @@ StereoBuffer SoundEffects::Torpedo() {
     zap.wave = Wave::Saw;
     Oscillator zapSub;
     zapSub.wave = Wave::Square;
-    double thumpPhase = 0.0;
+    FallingSine thumpSine(45.0, 110.0, 0.04);
     double wobblePhase = 0.0;
     for (std::size_t i = 0; i < out.Frames(); ++i) {
         const double t = i / Rate;
         // The launch thump: a falling sine with a puff of noise.
-        thumpPhase += (45.0 + 110.0 * std::exp(-t / 0.04)) / Rate;
         const double thumpEnv = std::min(1.0, t / 0.002) * std::exp(-t / 0.09);
         const float thump =
-            static_cast<float>(SineTable::At(thumpPhase) * thumpEnv) +
+            static_cast<float>(thumpSine.Next(t) * thumpEnv) +
             thumpNoise.Lowpass(random.Noise()) * static_cast<float>(std::exp(-t / 0.02));
 
         // The zap: a bright saw diving from 1.9 kHz to 160 Hz, wobbling as it goes.
@@ -212,7 +231,7 @@ StereoBuffer SoundEffects::SmallExplosion() {
     Random random(0x5EA11);
     Roar body(0x5EA12, 0.93, 0.9);
     SlowNoise rumble(30.0, 0x5EA13);
-    double thumpPhase = 0.0;
+    FallingSine thumpSine(38.0, 70.0, 0.05);
     Clicks sparks(0.4, 0.93f, 2600.0, 1.5);
     for (std::size_t i = 0; i < out.Frames(); ++i) {
         const double t = i / Rate;
@@ -224,9 +243,8 @@ StereoBuffer SoundEffects::SmallExplosion() {
         const float left = body.Left(random) * static_cast<float>(bodyEnv) * modulation;
         const float right = body.Right() * static_cast<float>(bodyEnv) * modulation;
 
-        thumpPhase += (38.0 + 70.0 * std::exp(-t / 0.05)) / Rate;
-        const float thump = static_cast<float>(SineTable::At(thumpPhase) *
-                                               std::min(1.0, t / 0.002) * std::exp(-t / 0.16));
+        const float thump =
+            static_cast<float>(thumpSine.Next(t) * std::min(1.0, t / 0.002) * std::exp(-t / 0.16));
 
         // Sparse sparks: random clicks, thinning out.
         const float sparkling = sparks.Next(random, 0.004 * std::exp(-t / 0.3)) * 0.6f;
@@ -245,8 +263,8 @@ StereoBuffer SoundEffects::LargeExplosion() {
     Roar body(0x1A26F, 0.9, 0.8);
     SlowNoise rumbleLeft(9.0, 0x1A270);
     SlowNoise rumbleRight(11.0, 0x1A271);
-    double boomPhase = 0.0;
-    double secondPhase = 0.0;
+    FallingSine boomSine(26.0, 60.0, 0.12);
+    FallingSine secondSine(32.0, 50.0, 0.08);
     Clicks grit(0.3, 0.95f, 3200.0, 1.2);
     constexpr double Second = 0.28; // a second burst follows the first
     for (std::size_t i = 0; i < out.Frames(); ++i) {
@@ -266,12 +284,10 @@ StereoBuffer SoundEffects::LargeExplosion() {
             body.Right() * static_cast<float>(bodyEnv) * (1.0f + 0.5f * rumbleRight.Next());
 
         // The boom: a sub-bass drop, and a lighter one for the second burst.
-        boomPhase += (26.0 + 60.0 * std::exp(-t / 0.12)) / Rate;
         const double boomEnv = std::min(1.0, t / 0.003) * std::exp(-t / 0.6);
-        float boom = static_cast<float>(SineTable::At(boomPhase) * boomEnv);
+        float boom = static_cast<float>(boomSine.Next(t) * boomEnv);
         if (t > Second) {
-            secondPhase += (32.0 + 50.0 * std::exp(-(t - Second) / 0.08)) / Rate;
-            boom += static_cast<float>(SineTable::At(secondPhase) * 0.6 *
+            boom += static_cast<float>(secondSine.Next(t - Second) * 0.6 *
                                        std::exp(-(t - Second) / 0.3));
         }
 
