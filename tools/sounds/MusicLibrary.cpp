@@ -90,10 +90,10 @@ Song MusicLibrary::Intro() {
     song.kit.kickStartHz = 120.0;
     song.kit.kickEndHz = 42.0;
     song.kit.kickDecay = 0.5;
-    song.kit.levels[static_cast<int>(Drum::Kick)] = -22.0;
-    song.kit.levels[static_cast<int>(Drum::Snare)] = -25.0;
-    song.kit.levels[static_cast<int>(Drum::Crash)] = -25.0;
-    song.kit.reverbSends[static_cast<int>(Drum::Snare)] = 0.6f;
+    song.kit.MixOf(Drum::Kick).level = -22.0;
+    song.kit.MixOf(Drum::Snare).level = -25.0;
+    song.kit.MixOf(Drum::Crash).level = -25.0;
+    song.kit.MixOf(Drum::Snare).reverbSend = 0.6f;
     song.AddDrums(theme.Drums(Drum::Kick, "x.......x.......", 2, 10));
     song.AddDrums(theme.Drums(Drum::Snare, "........x.......", 2, 9));
     song.AddDrums(theme.Drums(Drum::Snare, "........x...oxXX", 9, 10));
@@ -257,9 +257,9 @@ Song MusicLibrary::PlayerWins() {
     song.Add(timpani, strokes);
 
     song.kit.crashDecay = 2.0;
-    song.kit.levels[static_cast<int>(Drum::Kick)] = -20.0;
-    song.kit.levels[static_cast<int>(Drum::Snare)] = -23.0;
-    song.kit.levels[static_cast<int>(Drum::Crash)] = -24.0;
+    song.kit.MixOf(Drum::Kick).level = -20.0;
+    song.kit.MixOf(Drum::Snare).level = -23.0;
+    song.kit.MixOf(Drum::Crash).level = -24.0;
     song.AddDrums(fanfare.Drums(Drum::Crash, "X...............", 0, 1));
     song.AddDrums(fanfare.Drums(Drum::Snare, "............xxXX", 2, 3));
     song.AddDrums(fanfare.Drums(Drum::Kick, "X.......x.......", 0, 3));

@@ -49,7 +49,7 @@ Song Drift() {
     song.kit.kickEndHz = 45.0;
     song.kit.kickDecay = 0.4;
     song.kit.kickClick = 0.1f;
-    song.kit.levels[static_cast<int>(Drum::Kick)] = -20.0;
+    song.kit.MixOf(Drum::Kick).level = -20.0;
     song.AddDrums(key.Drums(Drum::Kick, "x.........x.....|x......x..x.....", 4, 14));
     song.AddDrums(key.Drums(Drum::Rim, "....o.......o...", 4, 15));
     song.AddDrums(key.Drums(Drum::Shaker, "o.x.o.x.o.x.o.x.", 2, 15));
@@ -84,7 +84,7 @@ Song Neon() {
     song.Add(Patches::SquareLead(), key.Melody(style, 4, 12, 0x2EE0));
 
     song.kit.snareDecay = 0.2;
-    song.kit.reverbSends[static_cast<int>(Drum::Snare)] = 0.7f;
+    song.kit.MixOf(Drum::Snare).reverbSend = 0.7f;
     song.AddDrums(key.Drums(Drum::Kick, "x.......x.......", 0, 16));
     song.AddDrums(key.Drums(Drum::Snare, "....X.......X...", 2, 15));
     song.AddDrums(key.Drums(Drum::ClosedHat, "x.x.x.x.x.x.x.x.", 0, 16));
@@ -132,7 +132,7 @@ Song Nebula() {
     song.kit.kickEndHz = 40.0;
     song.kit.kickDecay = 0.55;
     song.kit.kickClick = 0.05f;
-    song.kit.levels[static_cast<int>(Drum::Kick)] = -21.0;
+    song.kit.MixOf(Drum::Kick).level = -21.0;
     song.AddDrums(key.Drums(Drum::Kick, "x...............", 2, 11));
     song.AddDrums(key.Drums(Drum::Rim, "........x.......", 2, 11));
     song.AddDrums(key.Drums(Drum::Shaker, "o.o.x.o.o.o.x.o.", 2, 11));
@@ -301,7 +301,7 @@ Song Home() {
 
     song.kit.kickStartHz = 130.0;
     song.kit.snareToneHz = 180.0;
-    song.kit.levels[static_cast<int>(Drum::Kick)] = -19.0;
+    song.kit.MixOf(Drum::Kick).level = -19.0;
     song.AddDrums(key.Drums(Drum::Kick, "x.....x.x.......", 4, 11));
     song.AddDrums(key.Drums(Drum::Snare, "....x.......x...", 4, 11));
     song.AddDrums(key.Drums(Drum::ClosedHat, "x.x.x.x.x.x.x.x.", 4, 11));
