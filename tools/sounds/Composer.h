@@ -13,7 +13,10 @@
 // Turns a key, a chord progression and short pattern strings into notes. Patterns are
 // written in sixteenths (four steps to the beat) and repeat to fill the bars asked for;
 // spaces and bars (|) in them are only for reading. In every pattern '-' holds the note
-// before and '.' is silence.
+// before and '.' is silence. A Composer is a plain value owning its key and progression;
+// its methods only read it, so it may be shared between threads. Nothing here fails: a
+// symbol a pattern does not know plays as its plain note (an arpeggio skips it), and a
+// written token without a colon is skipped.
 class Composer {
 public:
     // The progression repeats for the whole piece, one chord every beatsPerChord beats.

@@ -8,7 +8,9 @@
 #include "tools/sounds/DrumHit.h"
 
 // The synthesized drum machine of one piece. Each drum is tuned here and rendered once
-// as a mono sample; the sequencer then places copies of it.
+// as a mono sample; the sequencer then places copies of it. A kit is a plain value its Song
+// owns; Render only reads it, drawing noise from the Random it is given, which the caller
+// owns and uses from one thread. Nothing here fails.
 class DrumKit {
 public:
     double kickStartHz = 160.0;

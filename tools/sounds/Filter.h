@@ -5,7 +5,9 @@
 #include <numbers>
 
 // A state-variable filter (trapezoidal, so it stays stable while its cutoff moves). After
-// Process, low, band and high hold the three outputs for the same input sample.
+// Process, low, band and high hold the three outputs for the same input sample. A filter
+// is a plain value its user owns, used by one thread at a time; nothing in it can fail, and a
+// cutoff out of range is held between 10 Hz and 0.45 of the sample rate.
 class Filter {
 public:
     float low = 0.0f;
