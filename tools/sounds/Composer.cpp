@@ -397,3 +397,13 @@ std::vector<DrumHit> Composer::Drums(Drum drum, const std::string& pattern, int 
     }
     return hits;
 }
+
+std::vector<DrumHit> Composer::Drums(const std::vector<DrumLine>& part) const {
+    std::vector<DrumHit> hits;
+    for (const DrumLine& line : part) {
+        const std::vector<DrumHit> strokes =
+            Drums(line.drum, line.pattern, line.fromBar, line.toBar);
+        hits.insert(hits.end(), strokes.begin(), strokes.end());
+    }
+    return hits;
+}

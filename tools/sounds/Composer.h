@@ -58,6 +58,16 @@ public:
     // Drum strokes: 'x' normal, 'X' accented, 'o' ghosted.
     std::vector<DrumHit> Drums(Drum drum, const std::string& pattern, int fromBar, int toBar) const;
 
+    // One line of a drum part: a drum's pattern from fromBar up to toBar.
+    struct DrumLine {
+        Drum drum;
+        std::string pattern;
+        int fromBar;
+        int toBar;
+    };
+    // The strokes of a whole drum part, line after line.
+    std::vector<DrumHit> Drums(const std::vector<DrumLine>& part) const;
+
     static constexpr int StepsPerBeat = 4;
 
 private:

@@ -94,12 +94,14 @@ Song MusicLibrary::Intro() {
     song.kit.MixOf(Drum::Snare).level = -25.0;
     song.kit.MixOf(Drum::Crash).level = -25.0;
     song.kit.MixOf(Drum::Snare).reverbSend = 0.6f;
-    song.AddDrums(theme.Drums(Drum::Kick, "x.......x.......", 2, 10));
-    song.AddDrums(theme.Drums(Drum::Snare, "........x.......", 2, 9));
-    song.AddDrums(theme.Drums(Drum::Snare, "........x...oxXX", 9, 10));
-    song.AddDrums(theme.Drums(Drum::Crash, "X...............", 2, 3));
-    song.AddDrums(theme.Drums(Drum::Crash, "X...............", 10, 11));
-    song.AddDrums(theme.Drums(Drum::Kick, "X...............", 10, 11));
+    song.AddDrums(theme.Drums({
+        {Drum::Kick, "x.......x.......", 2, 10},
+        {Drum::Snare, "........x.......", 2, 9},
+        {Drum::Snare, "........x...oxXX", 9, 10},
+        {Drum::Crash, "X...............", 2, 3},
+        {Drum::Crash, "X...............", 10, 11},
+        {Drum::Kick, "X...............", 10, 11},
+    }));
     return song;
 }
 
@@ -156,18 +158,20 @@ Song MusicLibrary::Boss() {
     song.kit.hatHz = 8500.0;
     song.kit.lowTomHz = 90.0;
     song.kit.highTomHz = 135.0;
-    song.AddDrums(tense.Drums(Drum::Kick, "x.x...x.x.x...x.", 0, 20));
-    song.AddDrums(tense.Drums(Drum::Snare, "....X.......X...", 0, 7));
-    song.AddDrums(tense.Drums(Drum::Snare, "....X.......X..o", 8, 15));
-    song.AddDrums(tense.Drums(Drum::Snare, "....X.......X...", 16, 19));
-    song.AddDrums(tense.Drums(Drum::ClosedHat, "xoxoxoxoxoxoxoxo", 0, 20));
-    song.AddDrums(tense.Drums(Drum::LowTom, "........x.x.X.X.", 7, 8));
-    song.AddDrums(tense.Drums(Drum::HighTom, ".........x.x.X.X", 7, 8));
-    song.AddDrums(tense.Drums(Drum::Snare, "....X...x.xxXxXX", 15, 16));
-    song.AddDrums(tense.Drums(Drum::LowTom, "....X...X.x.X.XX", 19, 20));
-    song.AddDrums(tense.Drums(Drum::Crash, "X...............", 0, 1));
-    song.AddDrums(tense.Drums(Drum::Crash, "X...............", 8, 9));
-    song.AddDrums(tense.Drums(Drum::Crash, "X...............", 16, 17));
+    song.AddDrums(tense.Drums({
+        {Drum::Kick, "x.x...x.x.x...x.", 0, 20},
+        {Drum::Snare, "....X.......X...", 0, 7},
+        {Drum::Snare, "....X.......X..o", 8, 15},
+        {Drum::Snare, "....X.......X...", 16, 19},
+        {Drum::ClosedHat, "xoxoxoxoxoxoxoxo", 0, 20},
+        {Drum::LowTom, "........x.x.X.X.", 7, 8},
+        {Drum::HighTom, ".........x.x.X.X", 7, 8},
+        {Drum::Snare, "....X...x.xxXxXX", 15, 16},
+        {Drum::LowTom, "....X...X.x.X.XX", 19, 20},
+        {Drum::Crash, "X...............", 0, 1},
+        {Drum::Crash, "X...............", 8, 9},
+        {Drum::Crash, "X...............", 16, 17},
+    }));
     return song;
 }
 
@@ -260,10 +264,12 @@ Song MusicLibrary::PlayerWins() {
     song.kit.MixOf(Drum::Kick).level = -20.0;
     song.kit.MixOf(Drum::Snare).level = -23.0;
     song.kit.MixOf(Drum::Crash).level = -24.0;
-    song.AddDrums(fanfare.Drums(Drum::Crash, "X...............", 0, 1));
-    song.AddDrums(fanfare.Drums(Drum::Snare, "............xxXX", 2, 3));
-    song.AddDrums(fanfare.Drums(Drum::Kick, "X.......x.......", 0, 3));
-    song.AddDrums(fanfare.Drums(Drum::Kick, "X...............", 3, 4));
-    song.AddDrums(fanfare.Drums(Drum::Crash, "X...............", 3, 4));
+    song.AddDrums(fanfare.Drums({
+        {Drum::Crash, "X...............", 0, 1},
+        {Drum::Snare, "............xxXX", 2, 3},
+        {Drum::Kick, "X.......x.......", 0, 3},
+        {Drum::Kick, "X...............", 3, 4},
+        {Drum::Crash, "X...............", 3, 4},
+    }));
     return song;
 }

@@ -50,10 +50,12 @@ Song Drift() {
     song.kit.kickDecay = 0.4;
     song.kit.kickClick = 0.1f;
     song.kit.MixOf(Drum::Kick).level = -20.0;
-    song.AddDrums(key.Drums(Drum::Kick, "x.........x.....|x......x..x.....", 4, 14));
-    song.AddDrums(key.Drums(Drum::Rim, "....o.......o...", 4, 15));
-    song.AddDrums(key.Drums(Drum::Shaker, "o.x.o.x.o.x.o.x.", 2, 15));
-    song.AddDrums(key.Drums(Drum::ClosedHat, "..o...o...o...o.", 8, 14));
+    song.AddDrums(key.Drums({
+        {Drum::Kick, "x.........x.....|x......x..x.....", 4, 14},
+        {Drum::Rim, "....o.......o...", 4, 15},
+        {Drum::Shaker, "o.x.o.x.o.x.o.x.", 2, 15},
+        {Drum::ClosedHat, "..o...o...o...o.", 8, 14},
+    }));
     return song;
 }
 
@@ -85,12 +87,14 @@ Song Neon() {
 
     song.kit.snareDecay = 0.2;
     song.kit.MixOf(Drum::Snare).reverbSend = 0.7f;
-    song.AddDrums(key.Drums(Drum::Kick, "x.......x.......", 0, 16));
-    song.AddDrums(key.Drums(Drum::Snare, "....X.......X...", 2, 15));
-    song.AddDrums(key.Drums(Drum::ClosedHat, "x.x.x.x.x.x.x.x.", 0, 16));
-    song.AddDrums(key.Drums(Drum::OpenHat, "..............x.", 4, 15));
-    song.AddDrums(key.Drums(Drum::LowTom, "........x.x.X.X.", 15, 16));
-    song.AddDrums(key.Drums(Drum::HighTom, ".........x.x.X..", 15, 16));
+    song.AddDrums(key.Drums({
+        {Drum::Kick, "x.......x.......", 0, 16},
+        {Drum::Snare, "....X.......X...", 2, 15},
+        {Drum::ClosedHat, "x.x.x.x.x.x.x.x.", 0, 16},
+        {Drum::OpenHat, "..............x.", 4, 15},
+        {Drum::LowTom, "........x.x.X.X.", 15, 16},
+        {Drum::HighTom, ".........x.x.X..", 15, 16},
+    }));
     return song;
 }
 
@@ -133,9 +137,11 @@ Song Nebula() {
     song.kit.kickDecay = 0.55;
     song.kit.kickClick = 0.05f;
     song.kit.MixOf(Drum::Kick).level = -21.0;
-    song.AddDrums(key.Drums(Drum::Kick, "x...............", 2, 11));
-    song.AddDrums(key.Drums(Drum::Rim, "........x.......", 2, 11));
-    song.AddDrums(key.Drums(Drum::Shaker, "o.o.x.o.o.o.x.o.", 2, 11));
+    song.AddDrums(key.Drums({
+        {Drum::Kick, "x...............", 2, 11},
+        {Drum::Rim, "........x.......", 2, 11},
+        {Drum::Shaker, "o.o.x.o.o.o.x.o.", 2, 11},
+    }));
     return song;
 }
 
@@ -172,12 +178,14 @@ Song Drive() {
     song.kit.kickDecay = 0.3;
     song.kit.kickDrive = 0.5f;
     song.kit.clapDecay = 0.15;
-    song.AddDrums(key.Drums(Drum::Kick, "x...x...x...x...", 0, 19));
-    song.AddDrums(key.Drums(Drum::Kick, "x...x...x.......", 19, 20));
-    song.AddDrums(key.Drums(Drum::Clap, "....x.......x...", 4, 20));
-    song.AddDrums(key.Drums(Drum::OpenHat, "..x...x...x...x.", 4, 20));
-    song.AddDrums(key.Drums(Drum::ClosedHat, "xoxoxoxoxoxoxoxo", 8, 20));
-    song.AddDrums(key.Drums(Drum::Crash, "X...............", 8, 9));
+    song.AddDrums(key.Drums({
+        {Drum::Kick, "x...x...x...x...", 0, 19},
+        {Drum::Kick, "x...x...x.......", 19, 20},
+        {Drum::Clap, "....x.......x...", 4, 20},
+        {Drum::OpenHat, "..x...x...x...x.", 4, 20},
+        {Drum::ClosedHat, "xoxoxoxoxoxoxoxo", 8, 20},
+        {Drum::Crash, "X...............", 8, 9},
+    }));
     return song;
 }
 
@@ -220,10 +228,12 @@ Song Waltz() {
     song.kit.lowTomHz = 80.0;
     song.kit.highTomHz = 120.0;
     song.kit.tomDecay = 0.4;
-    song.AddDrums(key.Drums(Drum::LowTom, "X...........", 4, 23));
-    song.AddDrums(key.Drums(Drum::HighTom, "....o...o...", 4, 23));
-    song.AddDrums(key.Drums(Drum::Shaker, "o.x.o.x.o.x.", 2, 23));
-    song.AddDrums(key.Drums(Drum::Rim, "........x...", 12, 20));
+    song.AddDrums(key.Drums({
+        {Drum::LowTom, "X...........", 4, 23},
+        {Drum::HighTom, "....o...o...", 4, 23},
+        {Drum::Shaker, "o.x.o.x.o.x.", 2, 23},
+        {Drum::Rim, "........x...", 12, 20},
+    }));
     return song;
 }
 
@@ -265,10 +275,12 @@ Song Acid() {
     song.kit.snareToneHz = 230.0;
     song.kit.snareDecay = 0.13;
     song.kit.hatHz = 9000.0;
-    song.AddDrums(key.Drums(Drum::Kick, "x.....x...x.....|x.....x...x..x..", 0, 20));
-    song.AddDrums(key.Drums(Drum::Snare, "....X..o....X...|....X..o....X..o", 2, 20));
-    song.AddDrums(key.Drums(Drum::ClosedHat, "x.xxx.x.x.xxx.x.", 0, 20));
-    song.AddDrums(key.Drums(Drum::OpenHat, "..............x.", 8, 16));
+    song.AddDrums(key.Drums({
+        {Drum::Kick, "x.....x...x.....|x.....x...x..x..", 0, 20},
+        {Drum::Snare, "....X..o....X...|....X..o....X..o", 2, 20},
+        {Drum::ClosedHat, "x.xxx.x.x.xxx.x.", 0, 20},
+        {Drum::OpenHat, "..............x.", 8, 16},
+    }));
     return song;
 }
 
@@ -302,11 +314,13 @@ Song Home() {
     song.kit.kickStartHz = 130.0;
     song.kit.snareToneHz = 180.0;
     song.kit.MixOf(Drum::Kick).level = -19.0;
-    song.AddDrums(key.Drums(Drum::Kick, "x.....x.x.......", 4, 11));
-    song.AddDrums(key.Drums(Drum::Snare, "....x.......x...", 4, 11));
-    song.AddDrums(key.Drums(Drum::ClosedHat, "x.x.x.x.x.x.x.x.", 4, 11));
-    song.AddDrums(key.Drums(Drum::Shaker, "o.x.o.x.o.x.o.x.", 0, 12));
-    song.AddDrums(key.Drums(Drum::Crash, "X...............", 4, 5));
+    song.AddDrums(key.Drums({
+        {Drum::Kick, "x.....x.x.......", 4, 11},
+        {Drum::Snare, "....x.......x...", 4, 11},
+        {Drum::ClosedHat, "x.x.x.x.x.x.x.x.", 4, 11},
+        {Drum::Shaker, "o.x.o.x.o.x.o.x.", 0, 12},
+        {Drum::Crash, "X...............", 4, 5},
+    }));
     return song;
 }
 
