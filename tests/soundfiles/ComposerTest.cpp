@@ -133,6 +133,22 @@ TEST(Composer, DrumPatternsRepeatOverTheBarsWithAccents) {
     EXPECT_EQ(hits[3].drum, Drum::Snare);
 }
 
+TEST(Composer, ADrumPartIsItsLinesOneAfterAnother) {
+    const Composer composer = CMajor();
+    const std::vector<DrumHit> part =
+        composer.Drums({{Drum::Kick, "x...x...", 2, 3}, {Drum::Snare, "....X...", 0, 1}});
+    std::vector<DrumHit> expected = composer.Drums(Drum::Kick, "x...x...", 2, 3);
+    const std::vector<DrumHit> snare = composer.Drums(Drum::Snare, "....X...", 0, 1);
+    expected.insert(expected.end(), snare.begin(), snare.end());
+    ASSERT_EQ(part.size(), 6u);
+    ASSERT_EQ(part.size(), expected.size());
+    for (std::size_t i = 0; i < part.size(); ++i) {
+        EXPECT_EQ(part[i].drum, expected[i].drum) << "stroke " << i;
+        EXPECT_DOUBLE_EQ(part[i].beat, expected[i].beat) << "stroke " << i;
+        EXPECT_FLOAT_EQ(part[i].velocity, expected[i].velocity) << "stroke " << i;
+    }
+}
+
 TEST(Composer, WrittenMelodiesReadDegreesAccidentalsAndRests) {
     const std::vector<Note> notes = CMajor().Written("0:1 2#:0.5 r:0.5 -1:2 6b:1", 1, 1, 0.5, 0.8f);
     ASSERT_EQ(notes.size(), 4u);
