@@ -69,7 +69,7 @@ Song MusicLibrary::Intro() {
     Instrument lowHorn = Patches::Brass();
     lowHorn.level = -21.0;
     lowHorn.pan = -0.25f;
-    lowHorn.cutoff = 500.0;
+    lowHorn.filter.cutoff = 500.0;
     song.Add(lowHorn, theme.Written(melody, 2, -1, 0.95, 0.85f));
 
     Instrument bell = Patches::Bell();
@@ -119,8 +119,8 @@ Song MusicLibrary::Boss() {
     const Composer tense(Scale(60, Scale::Mode::HarmonicMinor), 4, {{0}, {0}, {5}, {4}}, 4.0);
 
     Instrument bass = Patches::AcidBass();
-    bass.resonance = 3.0;
-    bass.cutoff = 220.0;
+    bass.filter.resonance = 3.0;
+    bass.filter.cutoff = 220.0;
     bass.drive = 2.0f;
     song.Add(bass, tense.Bass("RrrRrrRrRrrRrrOr", 0, 20, 36, 0.9f));
 
@@ -132,9 +132,9 @@ Song MusicLibrary::Boss() {
     song.Add(drone, tense.Chords("x-------------..", 4, 20, 55.0, 0.8f));
 
     Instrument stabs = Patches::Brass();
-    stabs.attack = 0.01;
-    stabs.decay = 0.2;
-    stabs.sustain = 0.3;
+    stabs.envelope.attack = 0.01;
+    stabs.envelope.decay = 0.2;
+    stabs.envelope.sustain = 0.3;
     stabs.level = -21.0;
     song.Add(stabs, tense.Chords("X.....x.....x...", 8, 20, 62.0, 0.9f));
 
@@ -193,7 +193,7 @@ Song MusicLibrary::GameOver() {
     song.Add(Patches::WarmPad(), sad.Chords("x---------------", 2, 3, 57.0, 0.7f));
     Instrument bass = Patches::SubBass();
     bass.level = -19.0;
-    bass.release = 1.0;
+    bass.envelope.release = 1.0;
     song.Add(bass, JoinNotes(sad.Bass("R-------R-------", 0, 2, 33, 0.8f),
                              sad.Bass("R---------------", 2, 3, 33, 0.8f)));
 
@@ -226,7 +226,7 @@ Song MusicLibrary::PlayerWins() {
 
     Instrument lead = Patches::Brass();
     lead.level = -16.0;
-    lead.cutoff = 900.0;
+    lead.filter.cutoff = 900.0;
     lead.pan = 0.15f;
     song.Add(lead, fanfare.Written("0:0.333 0:0.333 0:0.334 2:1 4:1 7:1 "
                                    "5:1.5 3:0.5 5:1 7:1 "
@@ -243,11 +243,11 @@ Song MusicLibrary::PlayerWins() {
                                      0, 0, 0.9, 0.9f));
 
     Instrument strings = Patches::WarmPad();
-    strings.attack = 0.15;
+    strings.envelope.attack = 0.15;
     strings.level = -21.0;
     song.Add(strings, fanfare.Chords("x---------------", 0, 4, 62.0, 0.9f));
     Instrument bass = Patches::SubBass();
-    bass.release = 0.8;
+    bass.envelope.release = 0.8;
     song.Add(bass, JoinNotes(fanfare.Bass("R-------5---R---", 0, 3, 34, 0.9f),
                              fanfare.Bass("R---------------", 3, 4, 34, 1.0f)));
 

@@ -71,7 +71,7 @@ Song Neon() {
     const Composer key(Scale(57, Scale::Mode::Minor), 4, {{0}, {5}, {2}, {6}}, 4.0);
 
     Instrument pad = Patches::WarmPad();
-    pad.cutoff = 1600.0;
+    pad.filter.cutoff = 1600.0;
     song.Add(pad, key.HeldChords(0, 16, 64.0, 0.9f));
     song.Add(Patches::SawBass(), key.Bass("R.r.R.r.R.r.O.r.", 0, 16, 33, 0.9f));
     Instrument arp = Patches::SynthPluck();
@@ -115,8 +115,8 @@ Song Nebula() {
     pad.level = -21.0;
     song.Add(pad, key.HeldChords(0, 12, 59.0, 0.9f));
     Instrument drone = Patches::SubBass();
-    drone.attack = 0.3;
-    drone.release = 0.6;
+    drone.envelope.attack = 0.3;
+    drone.envelope.release = 0.6;
     drone.level = -18.0;
     song.Add(drone, key.Bass("R-------------..", 0, 12, 40, 0.8f));
     Instrument bell = Patches::Bell();
@@ -158,7 +158,7 @@ Song Drive() {
 
     song.Add(Patches::SawBass(), key.Bass("..R...R...R...R.", 0, 20, 29, 0.9f));
     Instrument arp = Patches::SynthPluck();
-    arp.cutoff = 700.0;
+    arp.filter.cutoff = 700.0;
     song.Add(arp, key.Arpeggio("0123212301232123", 0, 20, 60, 0.8f));
     Instrument pad = Patches::WarmPad();
     pad.level = -24.0;
@@ -220,9 +220,9 @@ Song Waltz() {
     style.restChance = 0.15;
     Instrument lead = Patches::SquareLead();
     lead.pulseWidth = 0.2;
-    lead.wave2Level = 0.0f;
-    lead.vibratoCents = 22.0;
-    lead.cutoff = 1800.0;
+    lead.second.level = 0.0f;
+    lead.vibrato.cents = 22.0;
+    lead.filter.cutoff = 1800.0;
     song.Add(lead, key.Melody(style, 8, 20, 0x5A17));
 
     song.kit.lowTomHz = 80.0;
@@ -252,8 +252,8 @@ Song Acid() {
 
     song.Add(Patches::AcidBass(), key.Bass("R.RO.R5.R.Ra.R5.", 0, 20, 31, 0.9f));
     Instrument stab = Patches::SynthPluck();
-    stab.unison = 3;
-    stab.cutoff = 900.0;
+    stab.unison.voices = 3;
+    stab.filter.cutoff = 900.0;
     stab.level = -21.0;
     song.Add(stab, key.Chords("x.....x.........", 4, 20, 67.0, 0.9f));
     Instrument pad = Patches::WarmPad();
@@ -296,7 +296,7 @@ Song Home() {
     const Composer key(Scale(63, Scale::Mode::Major), 4, {{0}, {5}, {3}, {4}}, 4.0);
 
     Instrument pad = Patches::WarmPad();
-    pad.cutoff = 1100.0;
+    pad.filter.cutoff = 1100.0;
     song.Add(pad, key.HeldChords(0, 12, 63.0, 0.9f));
     song.Add(Patches::String(), key.Arpeggio("0-2-1-2-3-2-1-2-", 0, 12, 55, 0.85f));
     song.Add(Patches::SubBass(), JoinNotes(key.Bass("R---------------", 0, 2, 39, 0.8f),
