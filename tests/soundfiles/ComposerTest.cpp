@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <set>
+#include <utility>
 
 #include "tools/sounds/Composer.h"
 #include "tools/sounds/Scale.h"
@@ -11,18 +13,18 @@ namespace {
 
 // C major, one chord a bar: I IV V I.
 Composer CMajor() {
-    return Composer(Scale(60, Scale::Major()), 4, {{0}, {3}, {4}, {0}}, 4.0);
+    return Composer(Scale(60, Scale::Mode::Major), 4, {{0}, {3}, {4}, {0}}, 4.0);
 }
 
 TEST(Scale, DegreesRunThroughOctavesBothWays) {
-    const Scale major(60, Scale::Major());
+    const Scale major(60, Scale::Mode::Major);
     EXPECT_EQ(major.Midi(0), 60);
     EXPECT_EQ(major.Midi(2), 64);
     EXPECT_EQ(major.Midi(7), 72);
     EXPECT_EQ(major.Midi(9), 76);
     EXPECT_EQ(major.Midi(-1), 59);
     EXPECT_EQ(major.Midi(-8), 47);
-    const Scale minor(57, Scale::Minor());
+    const Scale minor(57, Scale::Mode::Minor);
     EXPECT_EQ(minor.Midi(2), 60);
     EXPECT_EQ(minor.Midi(-2), 53);
     for (int degree = -15; degree <= 20; ++degree) {
@@ -30,6 +32,26 @@ TEST(Scale, DegreesRunThroughOctavesBothWays) {
     }
     EXPECT_EQ(major.NearestDegree(61), 0); // halfway between C and D goes down
     EXPECT_EQ(major.NearestDegree(61.6), 1);
+}
+
+TEST(Scale, ModesAreTheMajorScaleBegunOnEachOfItsDegrees) {
+    const std::pair<Scale::Mode, std::array<int, 8>> modes[] = {
+        {Scale::Mode::Major, {0, 2, 4, 5, 7, 9, 11, 12}},
+        {Scale::Mode::Dorian, {0, 2, 3, 5, 7, 9, 10, 12}},
+        {Scale::Mode::Phrygian, {0, 1, 3, 5, 7, 8, 10, 12}},
+        {Scale::Mode::Lydian, {0, 2, 4, 6, 7, 9, 11, 12}},
+        {Scale::Mode::Mixolydian, {0, 2, 4, 5, 7, 9, 10, 12}},
+        {Scale::Mode::Minor, {0, 2, 3, 5, 7, 8, 10, 12}},
+        {Scale::Mode::HarmonicMinor, {0, 2, 3, 5, 7, 8, 11, 12}},
+    };
+    for (const auto& [mode, semitones] : modes) {
+        const Scale scale(62, mode);
+        EXPECT_EQ(scale.Size(), 7);
+        for (int degree = 0; degree < 8; ++degree) {
+            EXPECT_EQ(scale.Midi(degree), 62 + semitones[degree])
+                << "mode " << static_cast<int>(mode) << ", degree " << degree;
+        }
+    }
 }
 
 TEST(Composer, BassFollowsTheChordRootsWithHeldAndRestingSteps) {
@@ -76,7 +98,7 @@ TEST(Composer, ChordsAreVoicedCloseAroundTheCentre) {
 
 TEST(Composer, AlteredAndSeventhChordsUseTheirOwnIntervals) {
     const Composer composer(
-        Scale(57, Scale::Minor()), 4,
+        Scale(57, Scale::Mode::Minor), 4,
         {{4, Chord::Quality::Major, false}, {0, Chord::Quality::Diatonic, true}}, 4.0);
     std::vector<int> dominant = composer.Voicing(composer.ChordAt(0.0), 64.0);
     std::vector<int> tonic = composer.Voicing(composer.ChordAt(4.0), 64.0);
@@ -91,15 +113,12 @@ TEST(Composer, AlteredAndSeventhChordsUseTheirOwnIntervals) {
 TEST(Composer, ArpeggioDigitsCountChordNotesUpward) {
     const std::vector<Note> notes = CMajor().Arpeggio("0123............", 0, 2, 60, 1.0f);
     ASSERT_EQ(notes.size(), 8u);
-    EXPECT_EQ(notes[0].midi, 60);
-    EXPECT_EQ(notes[1].midi, 64);
-    EXPECT_EQ(notes[2].midi, 67);
-    EXPECT_EQ(notes[3].midi, 72);
-    // Bar two is F major: counting up from C its notes are C, F, A and C again.
-    EXPECT_EQ(notes[4].midi, 60);
-    EXPECT_EQ(notes[5].midi, 65);
-    EXPECT_EQ(notes[6].midi, 69);
-    EXPECT_EQ(notes[7].midi, 72);
+    // Bar one is C major; bar two is F major: counting up from C its notes are C, F, A and
+    // C again.
+    const int expected[] = {60, 64, 67, 72, 60, 65, 69, 72};
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        EXPECT_EQ(notes[i].midi, expected[i]) << "note " << i;
+    }
 }
 
 TEST(Composer, DrumPatternsRepeatOverTheBarsWithAccents) {
@@ -112,6 +131,22 @@ TEST(Composer, DrumPatternsRepeatOverTheBarsWithAccents) {
     EXPECT_LT(hits[1].velocity, hits[2].velocity);
     EXPECT_LT(hits[2].velocity, hits[0].velocity);
     EXPECT_EQ(hits[3].drum, Drum::Snare);
+}
+
+TEST(Composer, ADrumPartIsItsLinesOneAfterAnother) {
+    const Composer composer = CMajor();
+    const std::vector<DrumHit> part =
+        composer.Drums({{Drum::Kick, "x...x...", 2, 3}, {Drum::Snare, "....X...", 0, 1}});
+    std::vector<DrumHit> expected = composer.Drums(Drum::Kick, "x...x...", 2, 3);
+    const std::vector<DrumHit> snare = composer.Drums(Drum::Snare, "....X...", 0, 1);
+    expected.insert(expected.end(), snare.begin(), snare.end());
+    ASSERT_EQ(part.size(), 6u);
+    ASSERT_EQ(part.size(), expected.size());
+    for (std::size_t i = 0; i < part.size(); ++i) {
+        EXPECT_EQ(part[i].drum, expected[i].drum) << "stroke " << i;
+        EXPECT_DOUBLE_EQ(part[i].beat, expected[i].beat) << "stroke " << i;
+        EXPECT_FLOAT_EQ(part[i].velocity, expected[i].velocity) << "stroke " << i;
+    }
 }
 
 TEST(Composer, WrittenMelodiesReadDegreesAccidentalsAndRests) {
@@ -171,7 +206,7 @@ TEST_F(Melody, StrongBeatsLandOnChordNotes) {
 
 TEST_F(Melody, ARepeatedPhraseComesBackWithItsRhythmAndShape) {
     // With a two-bar progression under two-bar phrases, the A phrase returns note for note.
-    const Composer twoBars(Scale(60, Scale::Major()), 4, {{0}, {4}}, 4.0);
+    const Composer twoBars(Scale(60, Scale::Mode::Major), 4, {{0}, {4}}, 4.0);
     const std::vector<Note> notes = twoBars.Melody(style, 0, 8, 99);
     std::vector<Note> first;
     std::vector<Note> third;

@@ -73,8 +73,7 @@ TEST(Random, TheSeedFixesTheSequenceAndUniformStaysInRange) {
 
 TEST(Filter, LowpassKeepsTheLowsAndCutsTheHighs) {
     auto throughLowpass = [](double hz) {
-        Filter filter;
-        filter.Set(500.0, 0.707, Rate);
+        Filter filter(500.0, 0.707, Rate);
         std::vector<float> out;
         for (int i = 0; i < 22050; ++i) {
             out.push_back(filter.Lowpass(
@@ -101,8 +100,8 @@ TEST(Envelope, RisesHoldsAndFadesOutAfterTheGate) {
 TEST(Instrument, PlaysItsNoteInTuneAndReportsWhereItEnds) {
     Instrument sine;
     sine.wave = Wave::Sine;
-    sine.attack = 0.01;
-    sine.release = 0.05;
+    sine.envelope.attack = 0.01;
+    sine.envelope.release = 0.05;
     StereoBuffer out(static_cast<std::size_t>(Rate));
     Random random(1);
     const std::size_t end = sine.Play(0.1, 0.5, 69.0, 1.0f, out, random);
@@ -118,10 +117,10 @@ TEST(Instrument, PlaysItsNoteInTuneAndReportsWhereItEnds) {
 
 TEST(Instrument, PluckedStringsAndSawsAreInTune) {
     Instrument string;
-    string.pluck = true;
+    string.pluck = Instrument::Pluck{};
     Instrument saw;
     saw.wave = Wave::Saw;
-    saw.cutoff = 800.0; // leave mainly the fundamental for counting
+    saw.filter.cutoff = 800.0; // leave mainly the fundamental for counting
     for (const Instrument* instrument : {&string, &saw}) {
         StereoBuffer out(static_cast<std::size_t>(Rate));
         Random random(2);
@@ -185,7 +184,7 @@ TEST(MusicRenderer, ALoopingPieceIsExactlyItsBarsAndItsLastNoteRingsIntoTheStart
     song.humanize = 0.0;
     Instrument pad;
     pad.wave = Wave::Sine;
-    pad.release = 0.5;
+    pad.envelope.release = 0.5;
     pad.reverbSend = 0.0f;
     // One note in the middle of bar one, one held to the very end of bar two.
     song.parts.push_back(Part{pad, {Note{1.0, 1.0, 60.0, 1.0f}, Note{6.0, 2.0, 64.0, 1.0f}}});

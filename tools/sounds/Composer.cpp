@@ -26,6 +26,11 @@ int Modulo(int value, int divisor) {
     return remainder < 0 ? remainder + divisor : remainder;
 }
 
+// The note of the same name in the octave that starts at lowMidi.
+int IntoOctave(int midi, int lowMidi) {
+    return lowMidi + Modulo(midi - lowMidi, 12);
+}
+
 } // namespace
 
 Composer::Composer(Scale scale, int beatsPerBar, std::vector<Chord> progression,
@@ -115,8 +120,7 @@ std::vector<Note> Composer::Chords(const std::string& pattern, int fromBar, int 
         const double beat = StepBeat(step.index);
         const float strength = step.symbol == 'o' ? 0.6f : 1.0f;
         for (int midi : Voicing(ChordAt(beat), center)) {
-            notes.push_back(
-                Note{beat, StepBeat(step.length), static_cast<double>(midi), velocity * strength});
+            notes.push_back(StepNote(step, midi, velocity * strength));
         }
     }
     return notes;
@@ -139,13 +143,7 @@ std::vector<Note> Composer::Bass(const std::string& pattern, int fromBar, int to
     for (const Step& step : Expand(pattern, fromBar, toBar)) {
         const double beat = StepBeat(step.index);
         const Chord& chord = ChordAt(beat);
-        int root = scale.Midi(chord.degree);
-        while (root < lowMidi) {
-            root += 12;
-        }
-        while (root >= lowMidi + 12) {
-            root -= 12;
-        }
+        const int root = IntoOctave(scale.Midi(chord.degree), lowMidi);
         const std::vector<int> intervals = ChordIntervals(chord);
         int midi = root;
         float strength = 1.0f;
@@ -170,13 +168,7 @@ std::vector<Note> Composer::Bass(const std::string& pattern, int fromBar, int to
             break;
         case 'a': {
             const double nextBar = std::floor(beat / beatsPerBar + 1.0) * beatsPerBar;
-            int target = scale.Midi(ChordAt(nextBar).degree);
-            while (target < lowMidi) {
-                target += 12;
-            }
-            while (target >= lowMidi + 12) {
-                target -= 12;
-            }
+            const int target = IntoOctave(scale.Midi(ChordAt(nextBar).degree), lowMidi);
             midi = scale.Midi(scale.NearestDegree(target) - 1);
             if (midi == target) {
                 midi = target - 1;
@@ -187,8 +179,7 @@ std::vector<Note> Composer::Bass(const std::string& pattern, int fromBar, int to
         default:
             break;
         }
-        notes.push_back(
-            Note{beat, StepBeat(step.length), static_cast<double>(midi), velocity * strength});
+        notes.push_back(StepNote(step, midi, velocity * strength));
     }
     return notes;
 }
@@ -219,8 +210,7 @@ std::vector<Note> Composer::Arpeggio(const std::string& pattern, int fromBar, in
             ++midi;
         }
         const float accent = step.index % StepsPerBeat == 0 ? 1.0f : 0.8f;
-        notes.push_back(
-            Note{beat, StepBeat(step.length), static_cast<double>(midi), velocity * accent});
+        notes.push_back(StepNote(step, midi, velocity * accent));
     }
     return notes;
 }
@@ -404,6 +394,16 @@ std::vector<DrumHit> Composer::Drums(Drum drum, const std::string& pattern, int 
             velocity = 0.45f;
         }
         hits.push_back(DrumHit{drum, StepBeat(step.index), velocity});
+    }
+    return hits;
+}
+
+std::vector<DrumHit> Composer::Drums(const std::vector<DrumLine>& part) const {
+    std::vector<DrumHit> hits;
+    for (const DrumLine& line : part) {
+        const std::vector<DrumHit> strokes =
+            Drums(line.drum, line.pattern, line.fromBar, line.toBar);
+        hits.insert(hits.end(), strokes.begin(), strokes.end());
     }
     return hits;
 }

@@ -13,7 +13,10 @@
 // Turns a key, a chord progression and short pattern strings into notes. Patterns are
 // written in sixteenths (four steps to the beat) and repeat to fill the bars asked for;
 // spaces and bars (|) in them are only for reading. In every pattern '-' holds the note
-// before and '.' is silence.
+// before and '.' is silence. A Composer is a plain value owning its key and progression;
+// its methods only read it, so it may be shared between threads. Nothing here fails: a
+// symbol a pattern does not know plays as its plain note (an arpeggio skips it), and a
+// written token without a colon is skipped.
 class Composer {
 public:
     // The progression repeats for the whole piece, one chord every beatsPerChord beats.
@@ -55,6 +58,16 @@ public:
     // Drum strokes: 'x' normal, 'X' accented, 'o' ghosted.
     std::vector<DrumHit> Drums(Drum drum, const std::string& pattern, int fromBar, int toBar) const;
 
+    // One line of a drum part: a drum's pattern from fromBar up to toBar.
+    struct DrumLine {
+        Drum drum;
+        std::string pattern;
+        int fromBar;
+        int toBar;
+    };
+    // The strokes of a whole drum part, line after line.
+    std::vector<DrumHit> Drums(const std::vector<DrumLine>& part) const;
+
     static constexpr int StepsPerBeat = 4;
 
 private:
@@ -67,6 +80,11 @@ private:
     std::vector<Step> Expand(const std::string& pattern, int fromBar, int toBar) const;
     std::vector<int> ChordIntervals(const Chord& chord) const;
     double StepBeat(int step) const { return static_cast<double>(step) / StepsPerBeat; }
+    // The note a step plays, held for the step's length.
+    Note StepNote(const Step& step, int midi, float velocity) const {
+        return Note{StepBeat(step.index), StepBeat(step.length), static_cast<double>(midi),
+                    velocity};
+    }
 
     Scale scale;
     int beatsPerBar;

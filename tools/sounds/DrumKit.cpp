@@ -12,8 +12,13 @@ namespace {
 
 constexpr double Rate = AudioFormat::SampleRate;
 
-std::vector<float> Silence(double seconds) {
-    return std::vector<float>(static_cast<std::size_t>(seconds * Rate), 0.0f);
+// A sample seconds long, each frame of it what voice gives for its time in seconds.
+template <typename Voice> std::vector<float> Sample(double seconds, Voice voice) {
+    std::vector<float> out(static_cast<std::size_t>(seconds * Rate), 0.0f);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        out[i] = voice(i / Rate);
+    }
+    return out;
 }
 
 // Six detuned square waves at clashing ratios: the metallic ring of a cymbal.
@@ -97,12 +102,9 @@ std::vector<float> DrumKit::Render(Drum drum, Random& random) const {
 }
 
 std::vector<float> DrumKit::Kick(Random& random) const {
-    std::vector<float> out = Silence(kickDecay * 5.0);
-    Filter click;
-    click.Set(3000.0, 0.8, Rate);
+    Filter click(3000.0, 0.8, Rate);
     double phase = 0.0;
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const double t = i / Rate;
+    return Sample(kickDecay * 5.0, [&](double t) {
         const double hz = kickEndHz + (kickStartHz - kickEndHz) * std::exp(-t / kickPitchDecay);
         phase += hz / Rate;
         const double attack = std::min(1.0, t / 0.001);
@@ -110,21 +112,16 @@ std::vector<float> DrumKit::Kick(Random& random) const {
             static_cast<float>(SineTable::At(phase) * attack * std::exp(-t / kickDecay));
         const float snap =
             click.Bandpass(random.Noise()) * kickClick * static_cast<float>(std::exp(-t / 0.004));
-        out[i] = Saturate((body + snap) * (1.0f + 2.0f * kickDrive));
-    }
-    return out;
+        return Saturate((body + snap) * (1.0f + 2.0f * kickDrive));
+    });
 }
 
 std::vector<float> DrumKit::Snare(Random& random) const {
-    std::vector<float> out = Silence(snareDecay * 5.0 + 0.05);
-    Filter noiseFilter;
-    noiseFilter.Set(snareNoiseHz, 0.7, Rate);
-    Filter body;
-    body.Set(snareNoiseHz * 3.0, 0.6, Rate);
+    Filter noiseFilter(snareNoiseHz, 0.7, Rate);
+    Filter body(snareNoiseHz * 3.0, 0.6, Rate);
     double phaseA = 0.0;
     double phaseB = 0.0;
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const double t = i / Rate;
+    return Sample(snareDecay * 5.0 + 0.05, [&](double t) {
         const double drop = 1.0 + 0.3 * std::exp(-t / 0.01);
         phaseA += snareToneHz * drop / Rate;
         phaseB += snareToneHz * 1.47 * drop / Rate;
@@ -134,18 +131,13 @@ std::vector<float> DrumKit::Snare(Random& random) const {
         const float noise = body.Lowpass(noiseFilter.Highpass(random.Noise())) *
                             static_cast<float>(std::exp(-t / snareDecay));
         const double attack = std::min(1.0, t / 0.0008);
-        out[i] =
-            static_cast<float>(attack) * (tone * snareTone + noise * (1.0f - snareTone) * 1.6f);
-    }
-    return out;
+        return static_cast<float>(attack) * (tone * snareTone + noise * (1.0f - snareTone) * 1.6f);
+    });
 }
 
 std::vector<float> DrumKit::Clap(Random& random) const {
-    std::vector<float> out = Silence(clapDecay * 5.0 + 0.05);
-    Filter band;
-    band.Set(clapHz, 1.6, Rate);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const double t = i / Rate;
+    Filter band(clapHz, 1.6, Rate);
+    return Sample(clapDecay * 5.0 + 0.05, [&](double t) {
         // Three quick slaps, then the body of the clap.
         double env = 0.0;
         for (int slap = 0; slap < 3; ++slap) {
@@ -157,83 +149,60 @@ std::vector<float> DrumKit::Clap(Random& random) const {
         if (t >= 0.033) {
             env = std::max(env, std::exp(-(t - 0.033) / clapDecay));
         }
-        out[i] = band.Bandpass(random.Noise()) * static_cast<float>(env);
-    }
-    return out;
+        return band.Bandpass(random.Noise()) * static_cast<float>(env);
+    });
 }
 
 std::vector<float> DrumKit::Hat(double decaySeconds, Random& random) const {
-    std::vector<float> out = Silence(decaySeconds * 5.0 + 0.02);
     MetalVoice metal(hatHz / 19.0);
-    Filter high;
-    high.Set(hatHz, 0.9, Rate);
-    Filter air;
-    air.Set(hatHz * 0.8, 0.7, Rate);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const double t = i / Rate;
+    Filter high(hatHz, 0.9, Rate);
+    Filter air(hatHz * 0.8, 0.7, Rate);
+    return Sample(decaySeconds * 5.0 + 0.02, [&](double t) {
         const double env = std::min(1.0, t / 0.0005) * std::exp(-t / decaySeconds);
         const float source = metal.Next() * 0.6f + random.Noise() * 0.4f;
-        out[i] = air.Highpass(high.Highpass(source)) * static_cast<float>(env);
-    }
-    return out;
+        return air.Highpass(high.Highpass(source)) * static_cast<float>(env);
+    });
 }
 
 std::vector<float> DrumKit::Tom(double hz, Random& random) const {
-    std::vector<float> out = Silence(tomDecay * 5.0);
-    Filter thud;
-    thud.Set(hz * 4.0, 0.8, Rate);
+    Filter thud(hz * 4.0, 0.8, Rate);
     double phase = 0.0;
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const double t = i / Rate;
+    return Sample(tomDecay * 5.0, [&](double t) {
         phase += hz * (1.0 + 0.6 * std::exp(-t / 0.04)) / Rate;
         const double env = std::min(1.0, t / 0.001) * std::exp(-t / tomDecay);
         const float noise = thud.Lowpass(random.Noise()) * static_cast<float>(std::exp(-t / 0.03));
-        out[i] = static_cast<float>(SineTable::At(phase) * env) + noise * 0.4f;
-    }
-    return out;
+        return static_cast<float>(SineTable::At(phase) * env) + noise * 0.4f;
+    });
 }
 
 std::vector<float> DrumKit::Crash(Random& random) const {
-    std::vector<float> out = Silence(crashDecay * 3.0);
     MetalVoice low(370.0);
     MetalVoice high(523.0);
-    Filter shimmer;
-    shimmer.Set(4500.0, 0.6, Rate);
-    Filter top;
-    top.Set(11000.0, 0.7, Rate);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const double t = i / Rate;
+    Filter shimmer(4500.0, 0.6, Rate);
+    Filter top(11000.0, 0.7, Rate);
+    return Sample(crashDecay * 3.0, [&](double t) {
         const double env = std::min(1.0, t / 0.002) *
                            (0.6 * std::exp(-t / crashDecay) + 0.4 * std::exp(-t / 0.12));
         const float source = (low.Next() + high.Next()) * 0.35f + random.Noise() * 0.6f;
-        out[i] = top.Lowpass(shimmer.Highpass(source)) * static_cast<float>(env);
-    }
-    return out;
+        return top.Lowpass(shimmer.Highpass(source)) * static_cast<float>(env);
+    });
 }
 
 std::vector<float> DrumKit::Rim(Random& random) const {
-    std::vector<float> out = Silence(0.08);
-    Filter band;
-    band.Set(2200.0, 3.0, Rate);
+    Filter band(2200.0, 3.0, Rate);
     double phase = 0.0;
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const double t = i / Rate;
+    return Sample(0.08, [&](double t) {
         phase += 820.0 / Rate;
         const double env = std::exp(-t / 0.012);
-        out[i] = static_cast<float>(
+        return static_cast<float>(
             (SineTable::At(phase) * 0.5 + band.Bandpass(random.Noise()) * 2.0) * env);
-    }
-    return out;
+    });
 }
 
 std::vector<float> DrumKit::Shaker(Random& random) const {
-    std::vector<float> out = Silence(0.12);
-    Filter high;
-    high.Set(6500.0, 0.8, Rate);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const double t = i / Rate;
+    Filter high(6500.0, 0.8, Rate);
+    return Sample(0.12, [&](double t) {
         const double env = std::min(1.0, t / 0.008) * std::exp(-t / 0.03);
-        out[i] = high.Highpass(random.Noise()) * static_cast<float>(env);
-    }
-    return out;
+        return high.Highpass(random.Noise()) * static_cast<float>(env);
+    });
 }

@@ -1,12 +1,16 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <vector>
 
 #include "tools/Random.h"
 #include "tools/sounds/DrumHit.h"
 
 // The synthesized drum machine of one piece. Each drum is tuned here and rendered once
-// as a mono sample; the sequencer then places copies of it.
+// as a mono sample; the sequencer then places copies of it. A kit is a plain value its Song
+// owns; Render only reads it, drawing noise from the Random it is given, which the caller
+// owns and uses from one thread. Nothing here fails.
 class DrumKit {
 public:
     double kickStartHz = 160.0;
@@ -34,13 +38,28 @@ public:
 
     double crashDecay = 1.6;
 
-    // Loudness while playing (RMS in dBFS before mastering, as for instruments), position
-    // (-1 left to 1 right) and reverb send of each drum, indexed by Drum.
-    std::vector<double> levels = {-17.0, -21.0, -22.0, -30.0, -30.0,
-                                  -21.0, -22.0, -28.0, -27.0, -31.0};
-    std::vector<float> pans = {0.0f, 0.05f, -0.1f, 0.3f, 0.3f, -0.35f, 0.35f, -0.2f, -0.15f, 0.4f};
-    std::vector<float> reverbSends = {0.05f, 0.35f, 0.4f, 0.1f, 0.15f,
-                                      0.25f, 0.25f, 0.3f, 0.2f, 0.15f};
+    // Where a drum sits in the mix: its loudness while playing (RMS in dBFS before
+    // mastering, as for instruments), its position (-1 left to 1 right) and reverb send.
+    struct Mix {
+        double level;
+        float pan;
+        float reverbSend;
+    };
+    // Indexed by Drum; MixOf finds a drum's row.
+    std::array<Mix, 10> mix = {{
+        {-17.0, 0.0f, 0.05f},   // Kick
+        {-21.0, 0.05f, 0.35f},  // Snare
+        {-22.0, -0.1f, 0.4f},   // Clap
+        {-30.0, 0.3f, 0.1f},    // ClosedHat
+        {-30.0, 0.3f, 0.15f},   // OpenHat
+        {-21.0, -0.35f, 0.25f}, // LowTom
+        {-22.0, 0.35f, 0.25f},  // HighTom
+        {-28.0, -0.2f, 0.3f},   // Crash
+        {-27.0, -0.15f, 0.2f},  // Rim
+        {-31.0, 0.4f, 0.15f},   // Shaker
+    }};
+    Mix& MixOf(Drum drum) { return mix[static_cast<std::size_t>(drum)]; }
+    const Mix& MixOf(Drum drum) const { return mix[static_cast<std::size_t>(drum)]; }
 
     // The drum as a mono sample at the generator's sample rate, peak around 1.
     std::vector<float> Render(Drum drum, Random& random) const;

@@ -5,12 +5,21 @@
 #include <numbers>
 
 // A state-variable filter (trapezoidal, so it stays stable while its cutoff moves). After
-// Process, low, band and high hold the three outputs for the same input sample.
+// Process, low, band and high hold the three outputs for the same input sample. A filter
+// is a plain value its user owns, used by one thread at a time; nothing in it can fail, and a
+// cutoff out of range is held between 10 Hz and 0.45 of the sample rate.
 class Filter {
 public:
     float low = 0.0f;
     float band = 0.0f;
     float high = 0.0f;
+
+    // An untuned filter, to be tuned by Set before it is used.
+    Filter() = default;
+    // A filter set to the cutoff and resonance given, as by Set.
+    Filter(double cutoff, double resonance, double sampleRate) {
+        Set(cutoff, resonance, sampleRate);
+    }
 
     // resonance is the filter's Q: 0.707 is flat, higher rings at the cutoff.
     void Set(double cutoff, double resonance, double sampleRate) {

@@ -101,17 +101,19 @@ std::size_t Instrument::Play(double startSeconds, double gateSeconds, double mid
     const long gate = std::max(1L, std::lround(gateSeconds * sampleRate));
     const double frequency = Frequency(midi);
 
-    Envelope amplitude(attack, decay, sustain, release, sampleRate, gate);
-    Envelope filterShape(filterAttack, filterDecay, filterSustain, release, sampleRate, gate);
+    Envelope amplitude(envelope.attack, envelope.decay, envelope.sustain, envelope.release,
+                       sampleRate, gate);
+    Envelope filterShape(sweep.attack, sweep.decay, sweep.sustain, envelope.release, sampleRate,
+                         gate);
 
-    const int voices = std::max(1, unison);
+    const int voices = std::max(1, unison.voices);
     std::vector<Oscillator> mains(static_cast<std::size_t>(voices));
     std::vector<double> detunes(mains.size(), 1.0);
     std::vector<float> voiceLeft(mains.size(), 1.0f);
     std::vector<float> voiceRight(mains.size(), 1.0f);
     for (int v = 0; v < voices; ++v) {
         const double spread = voices == 1 ? 0.0 : 2.0 * v / (voices - 1) - 1.0;
-        detunes[v] = std::pow(2.0, spread * unisonCents / 1200.0);
+        detunes[v] = std::pow(2.0, spread * unison.cents / 1200.0);
         Oscillator& oscillator = mains[v];
         oscillator.wave = wave;
         oscillator.pulseWidth = pulseWidth;
@@ -120,25 +122,25 @@ std::size_t Instrument::Play(double startSeconds, double gateSeconds, double mid
         if (wave == Wave::Triangle && voices == 1) {
             oscillator.phase = 0.25;
         }
-        PanGains(static_cast<float>(spread) * unisonWidth, voiceLeft[v], voiceRight[v]);
+        PanGains(static_cast<float>(spread) * unison.width, voiceLeft[v], voiceRight[v]);
     }
     const float voiceNormal = 1.0f / std::sqrt(static_cast<float>(voices));
-    Oscillator second;
-    second.wave = wave2;
-    second.pulseWidth = pulseWidth;
-    const double secondRatio = std::pow(2.0, wave2Semitones / 12.0 + wave2Cents / 1200.0);
+    Oscillator secondOscillator;
+    secondOscillator.wave = second.wave;
+    secondOscillator.pulseWidth = pulseWidth;
+    const double secondRatio = std::pow(2.0, second.semitones / 12.0 + second.cents / 1200.0);
     double subPhase = 0.0;
     double modulatorPhase = 0.0;
 
-    const bool useFilter = cutoff < 18000.0 || filterEnvelope != 0.0;
+    const bool useFilter = filter.cutoff < 18000.0 || sweep.octaves != 0.0;
     Filter filterLeft;
     Filter filterRight;
-    const double trackedCutoff = cutoff * std::pow(frequency / 261.63, keyTrack) *
-                                 std::pow(2.0, velocityToCutoff * (velocity - 1.0));
+    const double trackedCutoff = filter.cutoff * std::pow(frequency / 261.63, filter.keyTrack) *
+                                 std::pow(2.0, filter.velocityOctaves * (velocity - 1.0));
 
     std::vector<String> strings;
     if (pluck) {
-        strings.emplace_back(frequency, pluckDecay, pluckBrightness, random);
+        strings.emplace_back(frequency, pluck->decay, pluck->brightness, random);
     }
 
     float panLeft = 1.0f;
@@ -146,12 +148,13 @@ std::size_t Instrument::Play(double startSeconds, double gateSeconds, double mid
     PanGains(pan, panLeft, panRight);
 
     const bool stereo = voices > 1;
-    double fmDepth = fmIndex;
+    double fmDepth = fm.index;
     const double fmFall =
-        std::exp(-1.0 / (std::max(fmDecay, 0.001) * sampleRate / ControlInterval));
+        std::exp(-1.0 / (std::max(fm.decay, 0.001) * sampleRate / ControlInterval));
 
-    const long maxFrames = std::min(static_cast<long>(totalFrames) - start,
-                                    gate + std::lround((release * 3.0 + 0.05) * sampleRate));
+    const long maxFrames =
+        std::min(static_cast<long>(totalFrames) - start,
+                 gate + std::lround((envelope.release * 3.0 + 0.05) * sampleRate));
     std::array<float, ControlInterval> left{};
     std::array<float, ControlInterval> right{};
     std::array<float, ControlInterval> scratch{};
@@ -161,25 +164,25 @@ std::size_t Instrument::Play(double startSeconds, double gateSeconds, double mid
         // Control rate: vibrato, filter cutoff and FM depth change once per block.
         const double seconds = blockStart / sampleRate;
         double cents = 0.0;
-        if (vibratoCents > 0.0 && seconds > vibratoDelay) {
-            const double fadeIn = std::min(1.0, (seconds - vibratoDelay) / 0.4);
-            cents = vibratoCents * fadeIn * SineTable::At(vibratoRate * seconds);
+        if (vibrato.cents > 0.0 && seconds > vibrato.delay) {
+            const double fadeIn = std::min(1.0, (seconds - vibrato.delay) / 0.4);
+            cents = vibrato.cents * fadeIn * SineTable::At(vibrato.rate * seconds);
         }
         const double pitchFactor = cents == 0.0 ? 1.0 : std::pow(2.0, cents / 1200.0);
         for (int v = 0; v < voices; ++v) {
             mains[v].increment = frequency * detunes[v] * pitchFactor / sampleRate;
         }
-        second.increment = frequency * secondRatio * pitchFactor / sampleRate;
+        secondOscillator.increment = frequency * secondRatio * pitchFactor / sampleRate;
         const float filterEnv = filterShape.Next();
         for (int i = 1; i < count; ++i) {
             filterShape.Next();
         }
         if (useFilter) {
-            const double hz = trackedCutoff * std::pow(2.0, filterEnvelope * filterEnv);
-            filterLeft.Set(hz, resonance, sampleRate);
-            filterRight.Set(hz, resonance, sampleRate);
+            const double hz = trackedCutoff * std::pow(2.0, sweep.octaves * filterEnv);
+            filterLeft.Set(hz, filter.resonance, sampleRate);
+            filterRight.Set(hz, filter.resonance, sampleRate);
         }
-        fmDepth = fmIndex * fmSustain + (fmDepth - fmIndex * fmSustain) * fmFall;
+        fmDepth = fm.index * fm.sustain + (fmDepth - fm.index * fm.sustain) * fmFall;
 
         // The raw sound of the block.
         if (pluck) {
@@ -187,12 +190,12 @@ std::size_t Instrument::Play(double startSeconds, double gateSeconds, double mid
             for (int i = 0; i < count; ++i) {
                 left[i] = right[i] = string.Next();
             }
-        } else if (fmIndex > 0.0) {
+        } else if (fm.index > 0.0) {
             Oscillator& carrier = mains.front();
             const double depth = fmDepth / (2.0 * std::numbers::pi);
             for (int i = 0; i < count; ++i) {
                 const double modulator = SineTable::At(modulatorPhase) * depth;
-                modulatorPhase += carrier.increment * fmRatio;
+                modulatorPhase += carrier.increment * fm.ratio;
                 left[i] = right[i] = SineTable::At(carrier.phase + modulator);
                 carrier.phase += carrier.increment;
                 if (carrier.phase >= 1.0) {
@@ -213,11 +216,11 @@ std::size_t Instrument::Play(double startSeconds, double gateSeconds, double mid
                 }
             }
         }
-        if (wave2Level > 0.0f) {
-            second.Fill(scratch.data(), count, random);
+        if (second.level > 0.0f) {
+            secondOscillator.Fill(scratch.data(), count, random);
             for (int i = 0; i < count; ++i) {
-                left[i] += scratch[i] * wave2Level;
-                right[i] += scratch[i] * wave2Level;
+                left[i] += scratch[i] * second.level;
+                right[i] += scratch[i] * second.level;
             }
         }
         if (subLevel > 0.0f) {

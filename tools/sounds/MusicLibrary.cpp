@@ -37,7 +37,7 @@ Song MusicLibrary::Intro() {
 
     // D minor: a two-bar swell, the eight-bar theme, and a D major close.
     const Composer theme(
-        Scale(62, Scale::Minor()), 4,
+        Scale(62, Scale::Mode::Minor), 4,
         {{0}, {5}, {0}, {5}, {2}, {6}, {0}, {5}, {3}, Major(4), Major(0), Major(0)}, 4.0);
 
     Instrument strings = Patches::WarmPad();
@@ -69,7 +69,7 @@ Song MusicLibrary::Intro() {
     Instrument lowHorn = Patches::Brass();
     lowHorn.level = -21.0;
     lowHorn.pan = -0.25f;
-    lowHorn.cutoff = 500.0;
+    lowHorn.filter.cutoff = 500.0;
     song.Add(lowHorn, theme.Written(melody, 2, -1, 0.95, 0.85f));
 
     Instrument bell = Patches::Bell();
@@ -90,16 +90,18 @@ Song MusicLibrary::Intro() {
     song.kit.kickStartHz = 120.0;
     song.kit.kickEndHz = 42.0;
     song.kit.kickDecay = 0.5;
-    song.kit.levels[static_cast<int>(Drum::Kick)] = -22.0;
-    song.kit.levels[static_cast<int>(Drum::Snare)] = -25.0;
-    song.kit.levels[static_cast<int>(Drum::Crash)] = -25.0;
-    song.kit.reverbSends[static_cast<int>(Drum::Snare)] = 0.6f;
-    song.AddDrums(theme.Drums(Drum::Kick, "x.......x.......", 2, 10));
-    song.AddDrums(theme.Drums(Drum::Snare, "........x.......", 2, 9));
-    song.AddDrums(theme.Drums(Drum::Snare, "........x...oxXX", 9, 10));
-    song.AddDrums(theme.Drums(Drum::Crash, "X...............", 2, 3));
-    song.AddDrums(theme.Drums(Drum::Crash, "X...............", 10, 11));
-    song.AddDrums(theme.Drums(Drum::Kick, "X...............", 10, 11));
+    song.kit.MixOf(Drum::Kick).level = -22.0;
+    song.kit.MixOf(Drum::Snare).level = -25.0;
+    song.kit.MixOf(Drum::Crash).level = -25.0;
+    song.kit.MixOf(Drum::Snare).reverbSend = 0.6f;
+    song.AddDrums(theme.Drums({
+        {Drum::Kick, "x.......x.......", 2, 10},
+        {Drum::Snare, "........x.......", 2, 9},
+        {Drum::Snare, "........x...oxXX", 9, 10},
+        {Drum::Crash, "X...............", 2, 3},
+        {Drum::Crash, "X...............", 10, 11},
+        {Drum::Kick, "X...............", 10, 11},
+    }));
     return song;
 }
 
@@ -114,11 +116,11 @@ Song MusicLibrary::Boss() {
     song.echo.feedback = 0.3f;
 
     // C harmonic minor: i i VI V, the major V pulling hard back to the tonic.
-    const Composer tense(Scale(60, Scale::HarmonicMinor()), 4, {{0}, {0}, {5}, {4}}, 4.0);
+    const Composer tense(Scale(60, Scale::Mode::HarmonicMinor), 4, {{0}, {0}, {5}, {4}}, 4.0);
 
     Instrument bass = Patches::AcidBass();
-    bass.resonance = 3.0;
-    bass.cutoff = 220.0;
+    bass.filter.resonance = 3.0;
+    bass.filter.cutoff = 220.0;
     bass.drive = 2.0f;
     song.Add(bass, tense.Bass("RrrRrrRrRrrRrrOr", 0, 20, 36, 0.9f));
 
@@ -130,9 +132,9 @@ Song MusicLibrary::Boss() {
     song.Add(drone, tense.Chords("x-------------..", 4, 20, 55.0, 0.8f));
 
     Instrument stabs = Patches::Brass();
-    stabs.attack = 0.01;
-    stabs.decay = 0.2;
-    stabs.sustain = 0.3;
+    stabs.envelope.attack = 0.01;
+    stabs.envelope.decay = 0.2;
+    stabs.envelope.sustain = 0.3;
     stabs.level = -21.0;
     song.Add(stabs, tense.Chords("X.....x.....x...", 8, 20, 62.0, 0.9f));
 
@@ -156,18 +158,20 @@ Song MusicLibrary::Boss() {
     song.kit.hatHz = 8500.0;
     song.kit.lowTomHz = 90.0;
     song.kit.highTomHz = 135.0;
-    song.AddDrums(tense.Drums(Drum::Kick, "x.x...x.x.x...x.", 0, 20));
-    song.AddDrums(tense.Drums(Drum::Snare, "....X.......X...", 0, 7));
-    song.AddDrums(tense.Drums(Drum::Snare, "....X.......X..o", 8, 15));
-    song.AddDrums(tense.Drums(Drum::Snare, "....X.......X...", 16, 19));
-    song.AddDrums(tense.Drums(Drum::ClosedHat, "xoxoxoxoxoxoxoxo", 0, 20));
-    song.AddDrums(tense.Drums(Drum::LowTom, "........x.x.X.X.", 7, 8));
-    song.AddDrums(tense.Drums(Drum::HighTom, ".........x.x.X.X", 7, 8));
-    song.AddDrums(tense.Drums(Drum::Snare, "....X...x.xxXxXX", 15, 16));
-    song.AddDrums(tense.Drums(Drum::LowTom, "....X...X.x.X.XX", 19, 20));
-    song.AddDrums(tense.Drums(Drum::Crash, "X...............", 0, 1));
-    song.AddDrums(tense.Drums(Drum::Crash, "X...............", 8, 9));
-    song.AddDrums(tense.Drums(Drum::Crash, "X...............", 16, 17));
+    song.AddDrums(tense.Drums({
+        {Drum::Kick, "x.x...x.x.x...x.", 0, 20},
+        {Drum::Snare, "....X.......X...", 0, 7},
+        {Drum::Snare, "....X.......X..o", 8, 15},
+        {Drum::Snare, "....X.......X...", 16, 19},
+        {Drum::ClosedHat, "xoxoxoxoxoxoxoxo", 0, 20},
+        {Drum::LowTom, "........x.x.X.X.", 7, 8},
+        {Drum::HighTom, ".........x.x.X.X", 7, 8},
+        {Drum::Snare, "....X...x.xxXxXX", 15, 16},
+        {Drum::LowTom, "....X...X.x.X.XX", 19, 20},
+        {Drum::Crash, "X...............", 0, 1},
+        {Drum::Crash, "X...............", 8, 9},
+        {Drum::Crash, "X...............", 16, 17},
+    }));
     return song;
 }
 
@@ -183,13 +187,13 @@ Song MusicLibrary::GameOver() {
     song.echo.seconds = song.BeatSeconds();
 
     // A minor, a falling line over i, VI and iv that sinks back to the root.
-    const Composer sad(Scale(57, Scale::Minor()), 4, {{0}, {0}, {5}, {3}, {0}, {0}}, 2.0);
+    const Composer sad(Scale(57, Scale::Mode::Minor), 4, {{0}, {0}, {5}, {3}, {0}, {0}}, 2.0);
 
     song.Add(Patches::WarmPad(), sad.Chords("x-------x---x---", 0, 2, 60.0, 0.8f));
     song.Add(Patches::WarmPad(), sad.Chords("x---------------", 2, 3, 57.0, 0.7f));
     Instrument bass = Patches::SubBass();
     bass.level = -19.0;
-    bass.release = 1.0;
+    bass.envelope.release = 1.0;
     song.Add(bass, JoinNotes(sad.Bass("R-------R-------", 0, 2, 33, 0.8f),
                              sad.Bass("R---------------", 2, 3, 33, 0.8f)));
 
@@ -218,11 +222,11 @@ Song MusicLibrary::PlayerWins() {
     song.reverbRoom = 0.8;
 
     // B flat major: I, IV, V, I, with the fanfare's triplet calls.
-    const Composer fanfare(Scale(58, Scale::Major()), 4, {{0}, {3}, {4}, {0}}, 4.0);
+    const Composer fanfare(Scale(58, Scale::Mode::Major), 4, {{0}, {3}, {4}, {0}}, 4.0);
 
     Instrument lead = Patches::Brass();
     lead.level = -16.0;
-    lead.cutoff = 900.0;
+    lead.filter.cutoff = 900.0;
     lead.pan = 0.15f;
     song.Add(lead, fanfare.Written("0:0.333 0:0.333 0:0.334 2:1 4:1 7:1 "
                                    "5:1.5 3:0.5 5:1 7:1 "
@@ -239,11 +243,11 @@ Song MusicLibrary::PlayerWins() {
                                      0, 0, 0.9, 0.9f));
 
     Instrument strings = Patches::WarmPad();
-    strings.attack = 0.15;
+    strings.envelope.attack = 0.15;
     strings.level = -21.0;
     song.Add(strings, fanfare.Chords("x---------------", 0, 4, 62.0, 0.9f));
     Instrument bass = Patches::SubBass();
-    bass.release = 0.8;
+    bass.envelope.release = 0.8;
     song.Add(bass, JoinNotes(fanfare.Bass("R-------5---R---", 0, 3, 34, 0.9f),
                              fanfare.Bass("R---------------", 3, 4, 34, 1.0f)));
 
@@ -257,13 +261,15 @@ Song MusicLibrary::PlayerWins() {
     song.Add(timpani, strokes);
 
     song.kit.crashDecay = 2.0;
-    song.kit.levels[static_cast<int>(Drum::Kick)] = -20.0;
-    song.kit.levels[static_cast<int>(Drum::Snare)] = -23.0;
-    song.kit.levels[static_cast<int>(Drum::Crash)] = -24.0;
-    song.AddDrums(fanfare.Drums(Drum::Crash, "X...............", 0, 1));
-    song.AddDrums(fanfare.Drums(Drum::Snare, "............xxXX", 2, 3));
-    song.AddDrums(fanfare.Drums(Drum::Kick, "X.......x.......", 0, 3));
-    song.AddDrums(fanfare.Drums(Drum::Kick, "X...............", 3, 4));
-    song.AddDrums(fanfare.Drums(Drum::Crash, "X...............", 3, 4));
+    song.kit.MixOf(Drum::Kick).level = -20.0;
+    song.kit.MixOf(Drum::Snare).level = -23.0;
+    song.kit.MixOf(Drum::Crash).level = -24.0;
+    song.AddDrums(fanfare.Drums({
+        {Drum::Crash, "X...............", 0, 1},
+        {Drum::Snare, "............xxXX", 2, 3},
+        {Drum::Kick, "X.......x.......", 0, 3},
+        {Drum::Kick, "X...............", 3, 4},
+        {Drum::Crash, "X...............", 3, 4},
+    }));
     return song;
 }

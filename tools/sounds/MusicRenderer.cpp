@@ -31,10 +31,8 @@ double BeatToSeconds(const Song& song, double beat, Random& random) {
 }
 
 void Highpass(StereoBuffer& buffer, double hz) {
-    Filter left;
-    Filter right;
-    left.Set(hz, 0.707, AudioFormat::SampleRate);
-    right.Set(hz, 0.707, AudioFormat::SampleRate);
+    Filter left(hz, 0.707, AudioFormat::SampleRate);
+    Filter right(hz, 0.707, AudioFormat::SampleRate);
     for (std::size_t i = 0; i < buffer.Frames(); ++i) {
         buffer.left[i] = left.Highpass(buffer.left[i]);
         buffer.right[i] = right.Highpass(buffer.right[i]);
@@ -127,8 +125,8 @@ StereoBuffer MusicRenderer::Render(const Song& song) {
     }
     for (const auto& [drum, hits] : strokes) {
         const std::vector<float> sample = song.kit.Render(drum, sound);
-        const std::size_t index = static_cast<std::size_t>(drum);
-        const double angle = (song.kit.pans[index] + 1.0) * std::numbers::pi / 4.0;
+        const DrumKit::Mix& mix = song.kit.MixOf(drum);
+        const double angle = (mix.pan + 1.0) * std::numbers::pi / 4.0;
         const float left = static_cast<float>(std::cos(angle));
         const float right = static_cast<float>(std::sin(angle));
         std::size_t begin = part.Frames();
@@ -145,7 +143,7 @@ StereoBuffer MusicRenderer::Render(const Song& song) {
             begin = std::min(begin, start);
             end = std::max(end, start + i);
         }
-        MixPart(part, begin, end, song.kit.levels[index], song.kit.reverbSends[index], 0.0f, buses);
+        MixPart(part, begin, end, mix.level, mix.reverbSend, 0.0f, buses);
     }
 
     song.echo.Process(buses.echo, buses.dry, song.echoWet, rate);

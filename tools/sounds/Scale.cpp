@@ -1,32 +1,30 @@
 #include "tools/sounds/Scale.h"
 
+#include <array>
 #include <cmath>
-#include <utility>
 
-Scale::Scale(int rootMidi, std::vector<int> semitones)
-    : root(rootMidi), steps(std::move(semitones)) {}
+namespace {
 
-std::vector<int> Scale::Major() {
-    return {0, 2, 4, 5, 7, 9, 11};
+// The semitones of the mode's degrees above its root.
+std::vector<int> Steps(Scale::Mode mode) {
+    if (mode == Scale::Mode::HarmonicMinor) {
+        std::vector<int> steps = Steps(Scale::Mode::Minor);
+        ++steps.back();
+        return steps;
+    }
+    constexpr std::array<int, 7> major = {0, 2, 4, 5, 7, 9, 11};
+    const std::size_t first = static_cast<std::size_t>(mode);
+    std::vector<int> steps;
+    for (std::size_t i = 0; i < major.size(); ++i) {
+        const int above = major[(first + i) % major.size()] - major[first];
+        steps.push_back(above < 0 ? above + 12 : above);
+    }
+    return steps;
 }
-std::vector<int> Scale::Minor() {
-    return {0, 2, 3, 5, 7, 8, 10};
-}
-std::vector<int> Scale::Dorian() {
-    return {0, 2, 3, 5, 7, 9, 10};
-}
-std::vector<int> Scale::Phrygian() {
-    return {0, 1, 3, 5, 7, 8, 10};
-}
-std::vector<int> Scale::Lydian() {
-    return {0, 2, 4, 6, 7, 9, 11};
-}
-std::vector<int> Scale::Mixolydian() {
-    return {0, 2, 4, 5, 7, 9, 10};
-}
-std::vector<int> Scale::HarmonicMinor() {
-    return {0, 2, 3, 5, 7, 8, 11};
-}
+
+} // namespace
+
+Scale::Scale(int rootMidi, Mode mode) : root(rootMidi), steps(Steps(mode)) {}
 
 int Scale::Midi(int degree) const {
     const int size = Size();

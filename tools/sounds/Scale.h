@@ -4,18 +4,15 @@
 
 // A key: a root note and the semitone steps of its mode. Degrees count scale steps from
 // the root, 0 being the root itself, 7 the octave above in a seven-note mode; negative
-// degrees go below.
+// degrees go below. A Scale is a plain value, copied freely and read from any thread;
+// nothing in it can fail.
 class Scale {
 public:
-    Scale(int rootMidi, std::vector<int> semitones);
+    // The first six are the major scale begun on its first to sixth degree, in that order;
+    // harmonic minor is the minor scale with its seventh raised.
+    enum class Mode { Major, Dorian, Phrygian, Lydian, Mixolydian, Minor, HarmonicMinor };
 
-    static std::vector<int> Major();
-    static std::vector<int> Minor();
-    static std::vector<int> Dorian();
-    static std::vector<int> Phrygian();
-    static std::vector<int> Lydian();
-    static std::vector<int> Mixolydian();
-    static std::vector<int> HarmonicMinor();
+    Scale(int rootMidi, Mode mode);
 
     int Size() const { return static_cast<int>(steps.size()); }
     int Root() const { return root; }

@@ -19,7 +19,7 @@ Song Drift() {
     song.reverbRoom = 0.8;
     song.echo.seconds = song.BeatSeconds() * 0.75;
     song.echo.feedback = 0.4f;
-    const Composer key(Scale(60, Scale::Lydian()), 4, {{0}, {1}, {0}, {1}, {5}, {6}, {4}, {1}},
+    const Composer key(Scale(60, Scale::Mode::Lydian), 4, {{0}, {1}, {0}, {1}, {5}, {6}, {4}, {1}},
                        4.0);
 
     song.Add(Patches::GlassPad(), key.HeldChords(0, 16, 64.0, 0.9f));
@@ -49,11 +49,13 @@ Song Drift() {
     song.kit.kickEndHz = 45.0;
     song.kit.kickDecay = 0.4;
     song.kit.kickClick = 0.1f;
-    song.kit.levels[static_cast<int>(Drum::Kick)] = -20.0;
-    song.AddDrums(key.Drums(Drum::Kick, "x.........x.....|x......x..x.....", 4, 14));
-    song.AddDrums(key.Drums(Drum::Rim, "....o.......o...", 4, 15));
-    song.AddDrums(key.Drums(Drum::Shaker, "o.x.o.x.o.x.o.x.", 2, 15));
-    song.AddDrums(key.Drums(Drum::ClosedHat, "..o...o...o...o.", 8, 14));
+    song.kit.MixOf(Drum::Kick).level = -20.0;
+    song.AddDrums(key.Drums({
+        {Drum::Kick, "x.........x.....|x......x..x.....", 4, 14},
+        {Drum::Rim, "....o.......o...", 4, 15},
+        {Drum::Shaker, "o.x.o.x.o.x.o.x.", 2, 15},
+        {Drum::ClosedHat, "..o...o...o...o.", 8, 14},
+    }));
     return song;
 }
 
@@ -66,10 +68,10 @@ Song Neon() {
     song.seed = 2;
     song.reverbRoom = 0.75;
     song.echo.seconds = song.BeatSeconds() * 0.75;
-    const Composer key(Scale(57, Scale::Minor()), 4, {{0}, {5}, {2}, {6}}, 4.0);
+    const Composer key(Scale(57, Scale::Mode::Minor), 4, {{0}, {5}, {2}, {6}}, 4.0);
 
     Instrument pad = Patches::WarmPad();
-    pad.cutoff = 1600.0;
+    pad.filter.cutoff = 1600.0;
     song.Add(pad, key.HeldChords(0, 16, 64.0, 0.9f));
     song.Add(Patches::SawBass(), key.Bass("R.r.R.r.R.r.O.r.", 0, 16, 33, 0.9f));
     Instrument arp = Patches::SynthPluck();
@@ -84,13 +86,15 @@ Song Neon() {
     song.Add(Patches::SquareLead(), key.Melody(style, 4, 12, 0x2EE0));
 
     song.kit.snareDecay = 0.2;
-    song.kit.reverbSends[static_cast<int>(Drum::Snare)] = 0.7f;
-    song.AddDrums(key.Drums(Drum::Kick, "x.......x.......", 0, 16));
-    song.AddDrums(key.Drums(Drum::Snare, "....X.......X...", 2, 15));
-    song.AddDrums(key.Drums(Drum::ClosedHat, "x.x.x.x.x.x.x.x.", 0, 16));
-    song.AddDrums(key.Drums(Drum::OpenHat, "..............x.", 4, 15));
-    song.AddDrums(key.Drums(Drum::LowTom, "........x.x.X.X.", 15, 16));
-    song.AddDrums(key.Drums(Drum::HighTom, ".........x.x.X..", 15, 16));
+    song.kit.MixOf(Drum::Snare).reverbSend = 0.7f;
+    song.AddDrums(key.Drums({
+        {Drum::Kick, "x.......x.......", 0, 16},
+        {Drum::Snare, "....X.......X...", 2, 15},
+        {Drum::ClosedHat, "x.x.x.x.x.x.x.x.", 0, 16},
+        {Drum::OpenHat, "..............x.", 4, 15},
+        {Drum::LowTom, "........x.x.X.X.", 15, 16},
+        {Drum::HighTom, ".........x.x.X..", 15, 16},
+    }));
     return song;
 }
 
@@ -105,14 +109,14 @@ Song Nebula() {
     song.reverbDamping = 0.3;
     song.echo.seconds = song.BeatSeconds() * 1.5;
     song.echo.feedback = 0.45f;
-    const Composer key(Scale(64, Scale::Dorian()), 4, {{0}, {3}, {0}, {6}}, 4.0);
+    const Composer key(Scale(64, Scale::Mode::Dorian), 4, {{0}, {3}, {0}, {6}}, 4.0);
 
     Instrument pad = Patches::GlassPad();
     pad.level = -21.0;
     song.Add(pad, key.HeldChords(0, 12, 59.0, 0.9f));
     Instrument drone = Patches::SubBass();
-    drone.attack = 0.3;
-    drone.release = 0.6;
+    drone.envelope.attack = 0.3;
+    drone.envelope.release = 0.6;
     drone.level = -18.0;
     song.Add(drone, key.Bass("R-------------..", 0, 12, 40, 0.8f));
     Instrument bell = Patches::Bell();
@@ -132,10 +136,12 @@ Song Nebula() {
     song.kit.kickEndHz = 40.0;
     song.kit.kickDecay = 0.55;
     song.kit.kickClick = 0.05f;
-    song.kit.levels[static_cast<int>(Drum::Kick)] = -21.0;
-    song.AddDrums(key.Drums(Drum::Kick, "x...............", 2, 11));
-    song.AddDrums(key.Drums(Drum::Rim, "........x.......", 2, 11));
-    song.AddDrums(key.Drums(Drum::Shaker, "o.o.x.o.o.o.x.o.", 2, 11));
+    song.kit.MixOf(Drum::Kick).level = -21.0;
+    song.AddDrums(key.Drums({
+        {Drum::Kick, "x...............", 2, 11},
+        {Drum::Rim, "........x.......", 2, 11},
+        {Drum::Shaker, "o.o.x.o.o.o.x.o.", 2, 11},
+    }));
     return song;
 }
 
@@ -148,11 +154,11 @@ Song Drive() {
     song.seed = 4;
     song.reverbRoom = 0.6;
     song.echo.seconds = song.BeatSeconds() * 0.75;
-    const Composer key(Scale(65, Scale::Minor()), 4, {{0}, {0}, {5}, {6}}, 4.0);
+    const Composer key(Scale(65, Scale::Mode::Minor), 4, {{0}, {0}, {5}, {6}}, 4.0);
 
     song.Add(Patches::SawBass(), key.Bass("..R...R...R...R.", 0, 20, 29, 0.9f));
     Instrument arp = Patches::SynthPluck();
-    arp.cutoff = 700.0;
+    arp.filter.cutoff = 700.0;
     song.Add(arp, key.Arpeggio("0123212301232123", 0, 20, 60, 0.8f));
     Instrument pad = Patches::WarmPad();
     pad.level = -24.0;
@@ -172,12 +178,14 @@ Song Drive() {
     song.kit.kickDecay = 0.3;
     song.kit.kickDrive = 0.5f;
     song.kit.clapDecay = 0.15;
-    song.AddDrums(key.Drums(Drum::Kick, "x...x...x...x...", 0, 19));
-    song.AddDrums(key.Drums(Drum::Kick, "x...x...x.......", 19, 20));
-    song.AddDrums(key.Drums(Drum::Clap, "....x.......x...", 4, 20));
-    song.AddDrums(key.Drums(Drum::OpenHat, "..x...x...x...x.", 4, 20));
-    song.AddDrums(key.Drums(Drum::ClosedHat, "xoxoxoxoxoxoxoxo", 8, 20));
-    song.AddDrums(key.Drums(Drum::Crash, "X...............", 8, 9));
+    song.AddDrums(key.Drums({
+        {Drum::Kick, "x...x...x...x...", 0, 19},
+        {Drum::Kick, "x...x...x.......", 19, 20},
+        {Drum::Clap, "....x.......x...", 4, 20},
+        {Drum::OpenHat, "..x...x...x...x.", 4, 20},
+        {Drum::ClosedHat, "xoxoxoxoxoxoxoxo", 8, 20},
+        {Drum::Crash, "X...............", 8, 9},
+    }));
     return song;
 }
 
@@ -192,8 +200,8 @@ Song Waltz() {
     song.reverbRoom = 0.8;
     song.echo.seconds = song.BeatSeconds() * 1.5;
     song.echo.feedback = 0.35f;
-    const Composer key(Scale(59, Scale::Phrygian()), 3, {{0}, {1}, {0}, {6}, {5}, {1}, {6}, {0}},
-                       3.0);
+    const Composer key(Scale(59, Scale::Mode::Phrygian), 3,
+                       {{0}, {1}, {0}, {6}, {5}, {1}, {6}, {0}}, 3.0);
 
     Instrument drone = Patches::Drone();
     drone.level = -22.0;
@@ -212,18 +220,20 @@ Song Waltz() {
     style.restChance = 0.15;
     Instrument lead = Patches::SquareLead();
     lead.pulseWidth = 0.2;
-    lead.wave2Level = 0.0f;
-    lead.vibratoCents = 22.0;
-    lead.cutoff = 1800.0;
+    lead.second.level = 0.0f;
+    lead.vibrato.cents = 22.0;
+    lead.filter.cutoff = 1800.0;
     song.Add(lead, key.Melody(style, 8, 20, 0x5A17));
 
     song.kit.lowTomHz = 80.0;
     song.kit.highTomHz = 120.0;
     song.kit.tomDecay = 0.4;
-    song.AddDrums(key.Drums(Drum::LowTom, "X...........", 4, 23));
-    song.AddDrums(key.Drums(Drum::HighTom, "....o...o...", 4, 23));
-    song.AddDrums(key.Drums(Drum::Shaker, "o.x.o.x.o.x.", 2, 23));
-    song.AddDrums(key.Drums(Drum::Rim, "........x...", 12, 20));
+    song.AddDrums(key.Drums({
+        {Drum::LowTom, "X...........", 4, 23},
+        {Drum::HighTom, "....o...o...", 4, 23},
+        {Drum::Shaker, "o.x.o.x.o.x.", 2, 23},
+        {Drum::Rim, "........x...", 12, 20},
+    }));
     return song;
 }
 
@@ -238,12 +248,12 @@ Song Acid() {
     song.reverbRoom = 0.55;
     song.echo.seconds = song.BeatSeconds() * 0.5;
     song.echo.feedback = 0.3f;
-    const Composer key(Scale(55, Scale::Minor()), 4, {{0}, {0}, {3}, {4}}, 4.0);
+    const Composer key(Scale(55, Scale::Mode::Minor), 4, {{0}, {0}, {3}, {4}}, 4.0);
 
     song.Add(Patches::AcidBass(), key.Bass("R.RO.R5.R.Ra.R5.", 0, 20, 31, 0.9f));
     Instrument stab = Patches::SynthPluck();
-    stab.unison = 3;
-    stab.cutoff = 900.0;
+    stab.unison.voices = 3;
+    stab.filter.cutoff = 900.0;
     stab.level = -21.0;
     song.Add(stab, key.Chords("x.....x.........", 4, 20, 67.0, 0.9f));
     Instrument pad = Patches::WarmPad();
@@ -265,10 +275,12 @@ Song Acid() {
     song.kit.snareToneHz = 230.0;
     song.kit.snareDecay = 0.13;
     song.kit.hatHz = 9000.0;
-    song.AddDrums(key.Drums(Drum::Kick, "x.....x...x.....|x.....x...x..x..", 0, 20));
-    song.AddDrums(key.Drums(Drum::Snare, "....X..o....X...|....X..o....X..o", 2, 20));
-    song.AddDrums(key.Drums(Drum::ClosedHat, "x.xxx.x.x.xxx.x.", 0, 20));
-    song.AddDrums(key.Drums(Drum::OpenHat, "..............x.", 8, 16));
+    song.AddDrums(key.Drums({
+        {Drum::Kick, "x.....x...x.....|x.....x...x..x..", 0, 20},
+        {Drum::Snare, "....X..o....X...|....X..o....X..o", 2, 20},
+        {Drum::ClosedHat, "x.xxx.x.x.xxx.x.", 0, 20},
+        {Drum::OpenHat, "..............x.", 8, 16},
+    }));
     return song;
 }
 
@@ -281,10 +293,10 @@ Song Home() {
     song.seed = 7;
     song.reverbRoom = 0.75;
     song.echo.seconds = song.BeatSeconds() * 0.75;
-    const Composer key(Scale(63, Scale::Major()), 4, {{0}, {5}, {3}, {4}}, 4.0);
+    const Composer key(Scale(63, Scale::Mode::Major), 4, {{0}, {5}, {3}, {4}}, 4.0);
 
     Instrument pad = Patches::WarmPad();
-    pad.cutoff = 1100.0;
+    pad.filter.cutoff = 1100.0;
     song.Add(pad, key.HeldChords(0, 12, 63.0, 0.9f));
     song.Add(Patches::String(), key.Arpeggio("0-2-1-2-3-2-1-2-", 0, 12, 55, 0.85f));
     song.Add(Patches::SubBass(), JoinNotes(key.Bass("R---------------", 0, 2, 39, 0.8f),
@@ -301,12 +313,14 @@ Song Home() {
 
     song.kit.kickStartHz = 130.0;
     song.kit.snareToneHz = 180.0;
-    song.kit.levels[static_cast<int>(Drum::Kick)] = -19.0;
-    song.AddDrums(key.Drums(Drum::Kick, "x.....x.x.......", 4, 11));
-    song.AddDrums(key.Drums(Drum::Snare, "....x.......x...", 4, 11));
-    song.AddDrums(key.Drums(Drum::ClosedHat, "x.x.x.x.x.x.x.x.", 4, 11));
-    song.AddDrums(key.Drums(Drum::Shaker, "o.x.o.x.o.x.o.x.", 0, 12));
-    song.AddDrums(key.Drums(Drum::Crash, "X...............", 4, 5));
+    song.kit.MixOf(Drum::Kick).level = -19.0;
+    song.AddDrums(key.Drums({
+        {Drum::Kick, "x.....x.x.......", 4, 11},
+        {Drum::Snare, "....x.......x...", 4, 11},
+        {Drum::ClosedHat, "x.x.x.x.x.x.x.x.", 4, 11},
+        {Drum::Shaker, "o.x.o.x.o.x.o.x.", 0, 12},
+        {Drum::Crash, "X...............", 4, 5},
+    }));
     return song;
 }
 

@@ -161,12 +161,9 @@ bool ShipVoice::Speak(const std::string& text, bool processed, StereoBuffer& out
     const std::size_t tail = static_cast<std::size_t>(0.45 * rate);
     StereoBuffer dry(lead + voice.size() + tail);
 
-    Filter lowCut;
-    lowCut.Set(140.0, 0.707, rate);
-    Filter highCut;
-    highCut.Set(6500.0, 0.707, rate);
-    Filter presence;
-    presence.Set(2400.0, 1.2, rate);
+    Filter lowCut(140.0, 0.707, rate);
+    Filter highCut(6500.0, 0.707, rate);
+    Filter presence(2400.0, 1.2, rate);
     // A short comb gives the hollow ring of a speaker grille; the ring modulator a faint
     // electronic buzz around every vowel.
     const std::size_t combDelay = static_cast<std::size_t>(0.0042 * rate);

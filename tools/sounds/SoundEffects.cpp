@@ -25,7 +25,7 @@ std::size_t Frames(double seconds) {
 // Noise that wanders slowly: white noise through a low lowpass, scaled to about +-1.
 class SlowNoise {
 public:
-    SlowNoise(double hz, std::uint64_t seed) : random(seed) { filter.Set(hz, 0.6, Rate); }
+    SlowNoise(double hz, std::uint64_t seed) : random(seed), filter(hz, 0.6, Rate) {}
     float Next() { return filter.Lowpass(random.Noise()) * gain; }
 
 private:
@@ -60,11 +60,55 @@ float Crack(Random& random, double t, double seconds, float level) {
                        : 0.0f;
 }
 
-// Sparse clicks of random strength and sign, each dying away by decay a sample: the sparks
-// and the falling debris of the explosions.
+// The roar of an engine or a blast: noise through a lowpass on each side. The right side
+// has noise of its own and its cutoff a little off the left's, so the two sides never quite
+// agree and the roar stands wide; the left side draws on the sound's own generator.
+class Roar {
+public:
+    Roar(std::uint64_t rightSeed, double rightRatio, double resonance)
+        : rightNoise(rightSeed), rightRatio(rightRatio), resonance(resonance) {}
+
+    void Tune(double hz) {
+        left.Set(hz, resonance, Rate);
+        right.Set(hz * rightRatio, resonance, Rate);
+    }
+    float Left(Random& random) { return left.Lowpass(random.Noise()); }
+    float Right() { return right.Lowpass(rightNoise.Noise()); }
+
+private:
+    Random rightNoise;
+    Filter left;
+    Filter right;
+    double rightRatio;
+    double resonance;
+};
+
+// A sine whose pitch falls from endHz + dropHz towards endHz, by 1/e every fallSeconds:
+// the thump of a launch and the boom of a blast.
+class FallingSine {
+public:
+    FallingSine(double endHz, double dropHz, double fallSeconds)
+        : endHz(endHz), dropHz(dropHz), fallSeconds(fallSeconds) {}
+
+    // The next sample, t seconds after the fall began.
+    float Next(double t) {
+        phase += (endHz + dropHz * std::exp(-t / fallSeconds)) / Rate;
+        return SineTable::At(phase);
+    }
+
+private:
+    double endHz;
+    double dropHz;
+    double fallSeconds;
+    double phase = 0.0;
+};
+
+// Sparse clicks of random strength and sign, each dying away by decay a sample, heard
+// through a bandpass: the sparks and the falling debris of the explosions.
 class Clicks {
 public:
-    Clicks(double weakest, float decay) : weakest(weakest), decay(decay) {}
+    Clicks(double weakest, float decay, double bandHz, double resonance)
+        : weakest(weakest), decay(decay), band(bandHz, resonance, Rate) {}
 
     // A new click starts with the chance given.
     float Next(Random& random, double chance) {
@@ -72,12 +116,13 @@ public:
             level = random.RangeDouble(weakest, 1.0) * (random.Chance(0.5) ? 1.0f : -1.0f);
         }
         level *= decay;
-        return level;
+        return band.Bandpass(level);
     }
 
 private:
     double weakest;
     float decay;
+    Filter band;
     float level = 0.0f;
 };
 
@@ -86,9 +131,7 @@ private:
 StereoBuffer SoundEffects::Engine() {
     StereoBuffer out(Frames(1.7));
     Random random(0xE5617E);
-    Random noiseRight(0xE5617F);
-    Filter roarLeft;
-    Filter roarRight;
+    Roar roar(0xE5617F, 1.05, 1.1);
     Filter hum;
     Filter whine;
     SlowNoise flutter(12.0, 0x4E1);
@@ -106,9 +149,7 @@ StereoBuffer SoundEffects::Engine() {
         const double spool = 1.0 - std::exp(-t / 0.25); // the turbine spinning up
 
         if (i % 16 == 0) {
-            const double roarHz = 260.0 + 700.0 * spool * fade;
-            roarLeft.Set(roarHz, 1.1, Rate);
-            roarRight.Set(roarHz * 1.05, 1.1, Rate);
+            roar.Tune(260.0 + 700.0 * spool * fade);
             hum.Set(420.0 + 300.0 * spool, 0.9, Rate);
             whine.Set(1500.0 + 900.0 * spool, 4.0, Rate);
         }
@@ -119,8 +160,8 @@ StereoBuffer SoundEffects::Engine() {
         const float body = hum.Lowpass(saw.Next(random) * 0.7f + square.Next(random) * 0.3f);
         whinePhase += (900.0 + 650.0 * spool) / Rate;
         const float turbine = whine.Bandpass(static_cast<float>(SineTable::At(whinePhase))) * 0.5f;
-        const float roarL = roarLeft.Lowpass(random.Noise());
-        const float roarR = roarRight.Lowpass(noiseRight.Noise());
+        const float roarL = roar.Left(random);
+        const float roarR = roar.Right();
         const float shared = body * 0.9f * wobble + turbine * static_cast<float>(spool) * 0.5f;
         out.left[i] = static_cast<float>(env) * Saturate(1.4f * (shared + roarL * 1.3f * wobble));
         out.right[i] = static_cast<float>(env) * Saturate(1.4f * (shared + roarR * 1.3f * wobble));
@@ -134,21 +175,19 @@ StereoBuffer SoundEffects::Torpedo() {
     Random random(0x70E9ED0);
     Filter zapFilter;
     Filter whooshFilter;
-    Filter thumpNoise;
-    thumpNoise.Set(900.0, 0.8, Rate);
+    Filter thumpNoise(900.0, 0.8, Rate);
     Oscillator zap;
     zap.wave = Wave::Saw;
     Oscillator zapSub;
     zapSub.wave = Wave::Square;
-    double thumpPhase = 0.0;
+    FallingSine thumpSine(45.0, 110.0, 0.04);
     double wobblePhase = 0.0;
     for (std::size_t i = 0; i < out.Frames(); ++i) {
         const double t = i / Rate;
         // The launch thump: a falling sine with a puff of noise.
-        thumpPhase += (45.0 + 110.0 * std::exp(-t / 0.04)) / Rate;
         const double thumpEnv = std::min(1.0, t / 0.002) * std::exp(-t / 0.09);
         const float thump =
-            static_cast<float>(SineTable::At(thumpPhase) * thumpEnv) +
+            static_cast<float>(thumpSine.Next(t) * thumpEnv) +
             thumpNoise.Lowpass(random.Noise()) * static_cast<float>(std::exp(-t / 0.02));
 
         // The zap: a bright saw diving from 1.9 kHz to 160 Hz, wobbling as it goes.
@@ -190,35 +229,25 @@ StereoBuffer SoundEffects::Torpedo() {
 StereoBuffer SoundEffects::SmallExplosion() {
     StereoBuffer out(Frames(1.15));
     Random random(0x5EA11);
-    Random other(0x5EA12);
-    Filter bodyLeft;
-    Filter bodyRight;
-    Filter crackle;
-    crackle.Set(2600.0, 1.5, Rate);
+    Roar body(0x5EA12, 0.93, 0.9);
     SlowNoise rumble(30.0, 0x5EA13);
-    double thumpPhase = 0.0;
-    Clicks sparks(0.4, 0.93f);
+    FallingSine thumpSine(38.0, 70.0, 0.05);
+    Clicks sparks(0.4, 0.93f, 2600.0, 1.5);
     for (std::size_t i = 0; i < out.Frames(); ++i) {
         const double t = i / Rate;
         if (i % 16 == 0) {
-            const double hz = 380.0 + 4800.0 * std::exp(-t / 0.16);
-            bodyLeft.Set(hz, 0.9, Rate);
-            bodyRight.Set(hz * 0.93, 0.9, Rate);
+            body.Tune(380.0 + 4800.0 * std::exp(-t / 0.16));
         }
         const double bodyEnv = std::min(1.0, t / 0.003) * std::exp(-t / 0.22);
         const float modulation = 1.0f + 0.35f * rumble.Next();
-        const float left =
-            bodyLeft.Lowpass(random.Noise()) * static_cast<float>(bodyEnv) * modulation;
-        const float right =
-            bodyRight.Lowpass(other.Noise()) * static_cast<float>(bodyEnv) * modulation;
+        const float left = body.Left(random) * static_cast<float>(bodyEnv) * modulation;
+        const float right = body.Right() * static_cast<float>(bodyEnv) * modulation;
 
-        thumpPhase += (38.0 + 70.0 * std::exp(-t / 0.05)) / Rate;
-        const float thump = static_cast<float>(SineTable::At(thumpPhase) *
-                                               std::min(1.0, t / 0.002) * std::exp(-t / 0.16));
+        const float thump =
+            static_cast<float>(thumpSine.Next(t) * std::min(1.0, t / 0.002) * std::exp(-t / 0.16));
 
         // Sparse sparks: random clicks, thinning out.
-        const float sparkling =
-            crackle.Bandpass(sparks.Next(random, 0.004 * std::exp(-t / 0.3))) * 0.6f;
+        const float sparkling = sparks.Next(random, 0.004 * std::exp(-t / 0.3)) * 0.6f;
 
         const float crack = Crack(random, t, 0.012, 0.6f);
         out.left[i] = Saturate(1.6f * (left * 2.0f + thump * 0.55f + sparkling + crack));
@@ -231,48 +260,40 @@ StereoBuffer SoundEffects::SmallExplosion() {
 StereoBuffer SoundEffects::LargeExplosion() {
     StereoBuffer out(Frames(2.9));
     Random random(0x1A26E);
-    Random other(0x1A26F);
-    Filter bodyLeft;
-    Filter bodyRight;
-    Filter debris;
-    debris.Set(3200.0, 1.2, Rate);
+    Roar body(0x1A26F, 0.9, 0.8);
     SlowNoise rumbleLeft(9.0, 0x1A270);
     SlowNoise rumbleRight(11.0, 0x1A271);
-    double boomPhase = 0.0;
-    double secondPhase = 0.0;
-    Clicks grit(0.3, 0.95f);
+    FallingSine boomSine(26.0, 60.0, 0.12);
+    FallingSine secondSine(32.0, 50.0, 0.08);
+    Clicks grit(0.3, 0.95f, 3200.0, 1.2);
     constexpr double Second = 0.28; // a second burst follows the first
     for (std::size_t i = 0; i < out.Frames(); ++i) {
         const double t = i / Rate;
         if (i % 16 == 0) {
-            const double hz = 200.0 + 3800.0 * std::exp(-t / 0.35) +
-                              (t > Second ? 1800.0 * std::exp(-(t - Second) / 0.12) : 0.0);
-            bodyLeft.Set(hz, 0.8, Rate);
-            bodyRight.Set(hz * 0.9, 0.8, Rate);
+            body.Tune(200.0 + 3800.0 * std::exp(-t / 0.35) +
+                      (t > Second ? 1800.0 * std::exp(-(t - Second) / 0.12) : 0.0));
         }
         double bodyEnv =
             std::min(1.0, t / 0.004) * (0.55 * std::exp(-t / 0.35) + 0.45 * std::exp(-t / 1.1));
         if (t > Second) {
             bodyEnv += 0.5 * std::exp(-(t - Second) / 0.25);
         }
-        const float left = bodyLeft.Lowpass(random.Noise()) * static_cast<float>(bodyEnv) *
-                           (1.0f + 0.5f * rumbleLeft.Next());
-        const float right = bodyRight.Lowpass(other.Noise()) * static_cast<float>(bodyEnv) *
-                            (1.0f + 0.5f * rumbleRight.Next());
+        const float left =
+            body.Left(random) * static_cast<float>(bodyEnv) * (1.0f + 0.5f * rumbleLeft.Next());
+        const float right =
+            body.Right() * static_cast<float>(bodyEnv) * (1.0f + 0.5f * rumbleRight.Next());
 
         // The boom: a sub-bass drop, and a lighter one for the second burst.
-        boomPhase += (26.0 + 60.0 * std::exp(-t / 0.12)) / Rate;
         const double boomEnv = std::min(1.0, t / 0.003) * std::exp(-t / 0.6);
-        float boom = static_cast<float>(SineTable::At(boomPhase) * boomEnv);
+        float boom = static_cast<float>(boomSine.Next(t) * boomEnv);
         if (t > Second) {
-            secondPhase += (32.0 + 50.0 * std::exp(-(t - Second) / 0.08)) / Rate;
-            boom += static_cast<float>(SineTable::At(secondPhase) * 0.6 *
+            boom += static_cast<float>(secondSine.Next(t - Second) * 0.6 *
                                        std::exp(-(t - Second) / 0.3));
         }
 
         // Debris: clicks that keep falling for a while after the blast.
         const double density = 0.006 * std::exp(-t / 0.9) * std::min(1.0, t / 0.15);
-        const float falling = debris.Bandpass(grit.Next(random, density)) * 0.5f;
+        const float falling = grit.Next(random, density) * 0.5f;
 
         const float crack = Crack(random, t, 0.02, 0.8f);
         out.left[i] = Saturate(1.5f * (left * 2.2f + boom * 0.7f + falling + crack));
