@@ -13,6 +13,8 @@
 #include <unistd.h>
 #endif
 
+namespace vantor::app {
+
 namespace fs = std::filesystem;
 
 bool AtomicFile::Write(const std::string& path, std::string_view bytes, std::string& error) {
@@ -45,3 +47,5 @@ bool AtomicFile::Write(const std::string& path, std::string_view bytes, std::str
     }
     return written;
 }
+
+} // namespace vantor::app

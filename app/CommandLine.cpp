@@ -8,6 +8,8 @@
 #define VANTOR_VERSION "unknown"
 #endif
 
+namespace vantor::app {
+
 namespace {
 
 constexpr const char* Usage = "Usage: vantor-game [--fullscreen | --windowed] [--mute] "
@@ -166,3 +168,5 @@ Exit status: 0 after the game is closed, 2 for a wrong command line, 255 when th
 game window or its drawing cannot be made.
 )";
 }
+
+} // namespace vantor::app

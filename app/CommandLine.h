@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+namespace vantor::app {
+
 // The program's command line. Options only change this run: nothing here is saved.
 class CommandLine {
 public:
@@ -29,3 +31,5 @@ public:
     // The name and version, one line.
     static std::string VersionText();
 };
+
+} // namespace vantor::app

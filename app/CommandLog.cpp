@@ -1,6 +1,8 @@
 #include "app/CommandLog.h"
 
-CommandLog::CommandLog(const char* path, MediaPlayer* next)
+namespace vantor::app {
+
+CommandLog::CommandLog(const char* path, sound::MediaPlayer* next)
     : file(std::fopen(path, "wb")), next(next) {} // lines end in \n everywhere
 
 CommandLog::~CommandLog() {
@@ -19,3 +21,5 @@ void CommandLog::Send(const char* command) {
         next->Send(command);
     }
 }
+
+} // namespace vantor::app

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <system_error>
 
+namespace vantor::app {
+
 namespace fs = std::filesystem;
 
 // Both are set by the build: the data folder relative to the program's folder as installed
@@ -21,7 +23,7 @@ namespace fs = std::filesystem;
 
 bool DataFolder::HasGameFiles(const std::string& dir) {
     std::error_code error;
-    const char* title = PictureManifest::Of(PictureManifest::Field::SplashScreen)->file;
+    const char* title = game::PictureManifest::Of(game::PictureManifest::Field::SplashScreen)->file;
     return std::filesystem::is_regular_file(std::filesystem::path(dir) / title, error);
 }
 
@@ -65,3 +67,5 @@ bool DataFolder::Enter(const std::string& asked, std::string& folder, std::strin
     }
     return true;
 }
+
+} // namespace vantor::app

@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace vantor::app {
+
 // The folder of the game's pictures and sounds. The level opens them by bare name, so the game
 // makes that folder its working directory. It is, in this order: the folder the player asked
 // for (--data-dir or VANTOR_DATA_DIR); the data folder the program was installed with, found
@@ -22,3 +24,5 @@ public:
     static std::string InstalledFolder();
     static std::string BuildFolder();
 };
+
+} // namespace vantor::app

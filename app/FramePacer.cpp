@@ -1,5 +1,7 @@
 #include "app/FramePacer.h"
 
+namespace vantor::app {
+
 FramePacer::FramePacer(uint64_t ticksPerSecond) : ticksPerSecond(ticksPerSecond) {}
 
 uint64_t FramePacer::FrameTime(uint64_t n) const {
@@ -53,3 +55,5 @@ FramePacer::Advice FramePacer::Ran(uint64_t started, bool vsync) {
 bool FramePacer::VsyncKeepsPace(int refreshRate) {
     return refreshRate == 0 || refreshRate >= FramesPerSecond;
 }
+
+} // namespace vantor::app

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+namespace vantor::app {
+
 // Keeps the game at exactly sixty frames a second on any display. Frames are due on a fixed
 // clock (the n-th frame n / 60 s after the clock's start), not a period after the previous
 // one, so a late frame is made up by the next ones.
@@ -51,3 +53,5 @@ private:
     std::array<bool, FramesPerSecond> wasHeld{};
     int heldFrames = 0;
 };
+
+} // namespace vantor::app

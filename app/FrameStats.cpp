@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <ctime>
 
+namespace vantor::app {
+
 double FrameStats::ThreadMilliseconds() {
     timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
@@ -36,3 +38,5 @@ void FrameStats::Write(const char* path) const {
 double FrameStats::Milliseconds(Uint64 ticks) {
     return double(ticks) * 1000.0 / double(SDL_GetPerformanceFrequency());
 }
+
+} // namespace vantor::app

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdio>
 
+namespace vantor::app {
+
 // With VANTOR_FRAME_STATS=path set, every frame's duration (update, drawing and present), the
 // processor time the frame loop's thread spent on it, and the time from one frame's start to
 // the next are counted in histograms of 0.1 ms steps, and a summary is written to the path at
@@ -75,3 +77,5 @@ private:
     Uint64 firstStart = 0;
     Uint64 lastStart = 0;
 };
+
+} // namespace vantor::app

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
+namespace vantor::app {
+
 namespace {
 
 // The icon is drawn on a 32 by 32 grid of its own, whatever its size in pixels.
@@ -115,3 +117,5 @@ SDL_Surface* CreateGameIcon(int size) {
     }
     return icon;
 }
+
+} // namespace vantor::app

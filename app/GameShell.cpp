@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <iterator>
 
+namespace vantor::app {
+
 namespace {
 
 // The level operation of each game key, in the order the keys are polled.
@@ -354,3 +356,5 @@ void GameShell::RunFrameLoop() {
         }
     }
 }
+
+} // namespace vantor::app

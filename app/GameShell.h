@@ -11,7 +11,13 @@
 #include <string>
 
 class Graphics;
+
+namespace vantor::sound {
 class MixerPlayer;
+} // namespace vantor::sound
+
+namespace vantor::app {
+
 class SettingsFile;
 class ShellOverlay;
 
@@ -79,7 +85,7 @@ public:
     Settings settings;
     Settings kept;
     SettingsFile* settingsFile = nullptr; // not owned; null when settings are not kept
-    MixerPlayer* mixer = nullptr;         // not owned; null without sound
+    sound::MixerPlayer* mixer = nullptr;  // not owned; null without sound
     std::string screenshotFolder;
     std::unique_ptr<ShellOverlay> overlay; // null without a window
     // With VANTOR_FRAME_STATS set, every frame's times are counted here; null otherwise.
@@ -101,3 +107,5 @@ private:
     // Presents the paused picture again when what lies over it changed.
     void RefreshPausedPicture(bool changed);
 };
+
+} // namespace vantor::app

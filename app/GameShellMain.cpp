@@ -29,6 +29,8 @@
 #include <cstring>
 #include <memory>
 
+namespace vantor::app {
+
 namespace {
 
 // The status of a game that could not make its window or its drawing device (255 as a Linux
@@ -121,7 +123,7 @@ struct SdlSession {
 // the game ended.
 struct WebRun {
     GameShell* shell = nullptr;
-    MixerPlayer* player = nullptr;
+    sound::MixerPlayer* player = nullptr;
     bool readying = true;
     int soundFiles = 0;
 };
@@ -262,13 +264,14 @@ int GameShell::Main(int argc, char** argv) {
     // Sound: the real player when there is an audio device, silence otherwise. With
     // VANTOR_SOUND_LOG set, every command is also written to that file, one per line.
 #ifdef __EMSCRIPTEN__
-    const auto player = std::make_unique<MixerPlayer>(MixerPlayer::Decoding::OnCall);
+    const auto player = std::make_unique<sound::MixerPlayer>(sound::MixerPlayer::Decoding::OnCall);
 #else
-    const auto player = std::make_unique<MixerPlayer>();
+    const auto player = std::make_unique<sound::MixerPlayer>();
 #endif
-    MediaPlayer* sound = nullptr;
+    sound::MediaPlayer* sound = nullptr;
     if (player->Open()) {
-        player->WarmUp(SoundFiles::Names.data(), static_cast<int>(SoundFiles::Names.size()));
+        player->WarmUp(sound::SoundFiles::Names.data(),
+                       static_cast<int>(sound::SoundFiles::Names.size()));
         sound = player.get();
     }
     std::unique_ptr<CommandLog> log;
@@ -291,7 +294,7 @@ int GameShell::Main(int argc, char** argv) {
         shell.frameStats = std::make_unique<FrameStats>();
     }
 
-    SetMediaPlayer(sound);
+    sound::SetMediaPlayer(sound);
     // The level stays installed for the whole run and goes with the process.
     LevelController::LoadInitialLevel(new Sector01());
 
@@ -309,8 +312,10 @@ int GameShell::Main(int argc, char** argv) {
     }
     shell.SaveSettings();
 
-    SetMediaPlayer(nullptr);
+    sound::SetMediaPlayer(nullptr);
     graphics->overlay = nullptr;
     GameManager::SetGraphics(nullptr);
     return 0;
 }
+
+} // namespace vantor::app

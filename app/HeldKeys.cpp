@@ -1,5 +1,7 @@
 #include "app/HeldKeys.h"
 
+namespace vantor::app {
+
 int HeldKeys::KeyFor(SDL_Scancode scancode) {
     switch (scancode) {
     case SDL_SCANCODE_KP_1:
@@ -61,3 +63,5 @@ void HeldKeys::ReleaseAll() {
 bool HeldKeys::IsHeld(Key key) const {
     return key >= 0 && key < Count && physicalKeysDown[key] > 0;
 }
+
+} // namespace vantor::app

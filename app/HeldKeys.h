@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace vantor::app {
+
 // The eight keys the game reads, kept as held or released from the key events as the
 // window procedure handles them, so that a quick tap (press and release queued together)
 // is still seen as held while its press is handled. Several physical keys can stand for
@@ -27,3 +29,5 @@ private:
     std::array<bool, SDL_NUM_SCANCODES> down{};
     std::array<int, Count> physicalKeysDown{}; // per game key
 };
+
+} // namespace vantor::app

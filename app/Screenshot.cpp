@@ -15,6 +15,8 @@
 #include <system_error>
 #include <vector>
 
+namespace vantor::app {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -155,3 +157,5 @@ std::string Screenshot::Save(Graphics& graphics, const std::string& folder, std:
     return {};
 #endif
 }
+
+} // namespace vantor::app

@@ -5,6 +5,8 @@
 
 class Graphics;
 
+namespace vantor::app {
+
 // The game picture, 1024 by 768 as the game draws it (not the window, not what lies over it),
 // saved as a PNG file named by the local date and time.
 class Screenshot {
@@ -21,3 +23,5 @@ public:
     // The picture as PNG bytes; false, with the reason, when it cannot be read or encoded.
     static bool Encode(Graphics& graphics, std::string& png, std::string& error);
 };
+
+} // namespace vantor::app

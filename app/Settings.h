@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace vantor::app {
+
 // What the player chose and the game keeps from one run to the next. Volumes are whole
 // percentages from 0 to 100; the window's place and size are those of the window when it is
 // not fullscreen.
@@ -29,3 +31,5 @@ struct Settings {
     // One step of 10% down or up, kept within 0 to 100.
     static int StepVolume(int volume, int steps);
 };
+
+} // namespace vantor::app

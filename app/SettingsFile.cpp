@@ -20,6 +20,8 @@
 #include <emscripten.h>
 #endif
 
+namespace vantor::app {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -358,3 +360,5 @@ bool SettingsFile::Write(const Settings& settings) {
     }
     return false;
 }
+
+} // namespace vantor::app

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::app {
+
 // The settings as an INI file a player may also edit by hand. Reading is done by inih;
 // writing changes only the lines of the settings themselves, so comments, blank lines, keys
 // and sections the game does not know stay as they were. The file is written only when a
@@ -46,3 +48,5 @@ private:
     Settings stored;                // what the file holds
     bool toldUnwritable = false;
 };
+
+} // namespace vantor::app

@@ -4,6 +4,8 @@
 
 #include <cwchar>
 
+namespace vantor::app {
+
 namespace {
 
 constexpr const char* Font = "DejaVu Sans";
@@ -84,3 +86,5 @@ void ShellOverlay::Draw(const vantor::graphics::DrawTarget& target) {
         DrawCentred(target, line, 609, notice);
     }
 }
+
+} // namespace vantor::app

@@ -5,10 +5,12 @@
 
 #include <cstdint>
 
+namespace vantor::app {
+
 // What the shell shows over the game picture: the pause screen (the last frame dimmed,
 // "PAUSED" and a line with the keys), the volume for about a second after it changed, and a
 // short notice such as "Screenshot saved". None of it is part of the game picture.
-class ShellOverlay : public PresentOverlay {
+class ShellOverlay : public graphics::PresentOverlay {
 public:
     static constexpr uint64_t VolumeShownMs = 1200;
     static constexpr uint64_t NoticeShownMs = 1500;
@@ -44,3 +46,5 @@ private:
     const wchar_t* notice = nullptr;
     uint64_t noticeUntil = 0;
 };
+
+} // namespace vantor::app

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+namespace vantor::app {
+
 namespace {
 
 #ifndef __EMSCRIPTEN__
@@ -59,3 +61,5 @@ std::string UserFolders::SettingsFile() {
 std::string UserFolders::ScreenshotFolder() {
     return Folder("XDG_DATA_HOME", ".local/share", "screenshots");
 }
+
+} // namespace vantor::app

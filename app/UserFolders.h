@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace vantor::app {
+
 // Where the game keeps what it writes for the player: the settings in the configuration folder
 // ($XDG_CONFIG_HOME/vantor-game, else ~/.config/vantor-game) and the screenshots in the data
 // folder ($XDG_DATA_HOME/vantor-game/screenshots, else ~/.local/share/vantor-game/screenshots);
@@ -20,3 +22,5 @@ private:
     // folder below the home folder.
     static std::string BaseFolder(const char* variable, const char* belowHome);
 };
+
+} // namespace vantor::app

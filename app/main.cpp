@@ -1,5 +1,5 @@
 #include "app/GameShell.h"
 
 int main(int argc, char** argv) {
-    return GameShell::Main(argc, argv);
+    return vantor::app::GameShell::Main(argc, argv);
 }

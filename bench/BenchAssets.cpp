@@ -6,10 +6,12 @@
 #include <filesystem>
 #include <system_error>
 
+namespace vantor::bench {
+
 bool BenchAssets::Enter() {
-    const std::filesystem::path dir = GeneratedAssets::Dir();
+    const std::filesystem::path dir = test::GeneratedAssets::Dir();
     std::error_code error;
-    for (const char* file : PictureManifest::Files) {
+    for (const char* file : game::PictureManifest::Files) {
         if (!std::filesystem::is_regular_file(dir / file, error)) {
             std::fprintf(stderr, "vantor-bench: %s is missing from %s (build the target assets)\n",
                          file, dir.c_str());
@@ -24,3 +26,5 @@ bool BenchAssets::Enter() {
     }
     return true;
 }
+
+} // namespace vantor::bench

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace vantor::bench {
+
 // The generated asset folder the benchmarks read from (VANTOR_ASSET_DIR when set, else the
 // folder the build generated).
 class BenchAssets {
@@ -9,3 +11,5 @@ public:
     // line on stderr, when the folder lacks a picture the level loads.
     static bool Enter();
 };
+
+} // namespace vantor::bench

@@ -21,16 +21,16 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 2;
     }
-    if (!BenchAssets::Enter()) {
+    if (!vantor::bench::BenchAssets::Enter()) {
         return 2;
     }
-    UpdateBench::Register();
-    RenderBench::Register();
-    CompositorBench::Register();
-    LoadBench::Register();
-    SoundBench::Register();
+    vantor::bench::UpdateBench::Register();
+    vantor::bench::RenderBench::Register();
+    vantor::bench::CompositorBench::Register();
+    vantor::bench::LoadBench::Register();
+    vantor::bench::SoundBench::Register();
 
-    TargetReport report;
+    vantor::bench::TargetReport report;
     benchmark::RunSpecifiedBenchmarks(&report);
     const bool met = report.PrintSummary(std::cout);
     benchmark::Shutdown();

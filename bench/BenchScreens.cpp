@@ -4,6 +4,8 @@
 #include "support/LevelScreens.h"
 #include "support/LevelStaging.h"
 
+namespace vantor::bench {
+
 void BenchScreens::Title(Sector01& level) {
     level.NewGame();
 }
@@ -11,13 +13,13 @@ void BenchScreens::Title(Sector01& level) {
 void BenchScreens::Play(Sector01& level) {
     level.NewGame();
     level.OnEnter(false);
-    LevelScreens::Playing(level, 2, 1); // three planets and the asteroid
-    LevelStaging::ShipAt(level, 600, 330);
+    test::LevelScreens::Playing(level, 2, 1); // three planets and the asteroid
+    test::LevelStaging::ShipAt(level, 600, 330);
     level.shipHeading = 30;
-    LevelStaging::EnemyAt(level, 820, 520);
+    test::LevelStaging::EnemyAt(level, 820, 520);
     level.enemyHeading = 210;
     // In flight toward the enemy, drawn turned by its own heading.
-    LevelStaging::TorpedoFlying(level, 700, 400, 820, 520);
+    test::LevelStaging::TorpedoFlying(level, 700, 400, 820, 520);
     level.torpedoHeading = 40;
     level.energy = 1234;
     level.science = 567;
@@ -48,3 +50,5 @@ void BenchScreens::EndScreen(Sector01& level) {
     level.gameOver = true;
     level.inputLocked = true;
 }
+
+} // namespace vantor::bench

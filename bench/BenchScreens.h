@@ -2,6 +2,8 @@
 
 class Sector01;
 
+namespace vantor::bench {
+
 // The screens the drawing benchmarks draw. Each starts from a new game; the play screens are
 // in sector 2 with a layout that shows planets and the asteroid, the ship and the enemy in view
 // and turned, and a torpedo in flight.
@@ -17,3 +19,5 @@ public:
     // The defeat: the wrecked ship burning, every damage picture, the end screen's sounds.
     static void EndScreen(Sector01& level);
 };
+
+} // namespace vantor::bench

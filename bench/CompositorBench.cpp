@@ -16,6 +16,8 @@
 #include <memory>
 #include <vector>
 
+namespace vantor::bench {
+
 namespace {
 
 // One picture of the scene: its file, where it is drawn and whether its green background is
@@ -49,12 +51,12 @@ Surface Target() {
 std::vector<Surface> ScenePictures() {
     std::vector<Surface> pictures;
     for (const Placed& placed : Scene) {
-        Surface picture(PictureLoader::Load(placed.file));
+        Surface picture(graphics::PictureLoader::Load(placed.file));
         if (picture == nullptr) {
             return {};
         }
         if (placed.keyed) {
-            ChromaKey::Apply(picture.get(), 0.0f, 1.0f, 0.0f);
+            graphics::ChromaKey::Apply(picture.get(), 0.0f, 1.0f, 0.0f);
         }
         pictures.push_back(std::move(picture));
     }
@@ -174,10 +176,10 @@ void PixmanCanvas(benchmark::State& state) {
         state.SkipWithError("the scene's pictures could not be made");
         return;
     }
-    Canvas canvas(target.get());
-    std::vector<std::unique_ptr<CanvasPicture>> premultiplied;
+    graphics::Canvas canvas(target.get());
+    std::vector<std::unique_ptr<graphics::CanvasPicture>> premultiplied;
     for (const Surface& picture : pictures) {
-        auto made = std::make_unique<CanvasPicture>();
+        auto made = std::make_unique<graphics::CanvasPicture>();
         made->Take(static_cast<Uint32*>(picture->pixels), picture->w, picture->h, picture->pitch);
         premultiplied.push_back(std::move(made));
     }
@@ -187,7 +189,7 @@ void PixmanCanvas(benchmark::State& state) {
     }
     for (auto _ : state) {
         for (size_t i = 0; i < premultiplied.size(); ++i) {
-            const CanvasPicture& picture = *premultiplied[i];
+            const graphics::CanvasPicture& picture = *premultiplied[i];
             canvas.Draw(picture, SDL_Rect{0, 0, picture.Width(), picture.Height()}, Scene[i].x,
                         Scene[i].y);
         }
@@ -206,3 +208,5 @@ void CompositorBench::Register() {
     benchmark::RegisterBenchmark("Compositor/PixmanCanvas", PixmanCanvas)
         ->Unit(benchmark::kMicrosecond);
 }
+
+} // namespace vantor::bench

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace vantor::bench {
+
 // The ways the processor can draw the game's pictures, side by side on the same pictures in
 // the same run: SDL's software renderer from textures (how every picture was drawn before the
 // canvas), SDL's RLE-accelerated surface blits, and the canvas on pixman (what the game draws
@@ -10,3 +12,5 @@ class CompositorBench {
 public:
     static void Register();
 };
+
+} // namespace vantor::bench

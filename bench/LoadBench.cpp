@@ -13,6 +13,8 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+namespace vantor::bench {
+
 namespace {
 
 // Each file read and decoded by SDL2_image, nothing more: the reference of the level's load.
@@ -22,7 +24,7 @@ template <bool Convert> void DecodeFiles(benchmark::State& state) {
     IMG_Init(IMG_INIT_PNG | IMG_INIT_JPG);
     long long pixels = 0;
     for (auto _ : state) {
-        for (const char* file : PictureManifest::Files) {
+        for (const char* file : game::PictureManifest::Files) {
             SDL_Surface* decoded = IMG_Load(file);
             if (decoded == nullptr) {
                 state.SkipWithError("a picture could not be decoded");
@@ -37,7 +39,7 @@ template <bool Convert> void DecodeFiles(benchmark::State& state) {
             SDL_FreeSurface(decoded);
         }
     }
-    state.counters["files"] = static_cast<double>(PictureManifest::Files.size());
+    state.counters["files"] = static_cast<double>(game::PictureManifest::Files.size());
     state.counters["Mpixels"] =
         benchmark::Counter(static_cast<double>(pixels) / 1e6, benchmark::Counter::kAvgIterations);
 }
@@ -50,8 +52,8 @@ void LoadLevel(benchmark::State& state) {
         return;
     }
     GameManager::SetGraphics(&graphics);
-    CountingPlayer sound;
-    RecordingReporter reporter;
+    test::CountingPlayer sound;
+    test::RecordingReporter reporter;
     Sector01 level;
     // The shared drawing level may be loaded as well; only this load's assets are counted.
     const int before = SpriteSheet::live + TextWriter::live;
@@ -83,3 +85,5 @@ void LoadBench::Register() {
         ->Unit(benchmark::kMillisecond)
         ->MinTime(1.0);
 }
+
+} // namespace vantor::bench

@@ -13,14 +13,16 @@
 #include <cstdio>
 #include <vector>
 
+namespace vantor::bench {
+
 namespace {
 
 // The level loaded from the asset folder onto the offscreen software picture, made once per
 // run and shared by the drawing benchmarks; null when the drawing device cannot be made or a
 // picture failed to load. The benchmarks run in the asset folder (BenchAssets::Enter).
-OffscreenLevel* Shared() {
-    static OffscreenLevel* shared = [] {
-        auto* made = new OffscreenLevel();
+test::OffscreenLevel* Shared() {
+    static test::OffscreenLevel* shared = [] {
+        auto* made = new test::OffscreenLevel();
         const bool loaded = made->Ready() && made->Load(".");
         for (const auto& [text, fileName] : made->reports) {
             std::fprintf(stderr, "vantor-bench: %s%s\n", text.c_str(), fileName.c_str());
@@ -37,7 +39,7 @@ OffscreenLevel* Shared() {
 // One opaque 1024 by 768 picture copied over the whole target, without blending; blended, the
 // same copy costs what every backdrop cost when all pictures were blended.
 template <SDL_BlendMode Mode> void FullScreenCopy(benchmark::State& state) {
-    OffscreenLevel* shared = Shared();
+    test::OffscreenLevel* shared = Shared();
     if (shared == nullptr) {
         state.SkipWithError("the level could not be loaded offscreen");
         return;
@@ -67,18 +69,18 @@ template <SDL_BlendMode Mode> void FullScreenCopy(benchmark::State& state) {
 }
 
 template <void (*Show)(Sector01&)> void Screen(benchmark::State& state) {
-    OffscreenLevel* shared = Shared();
+    test::OffscreenLevel* shared = Shared();
     if (shared == nullptr) {
         state.SkipWithError("the level could not be loaded offscreen");
         return;
     }
-    CountingPlayer sound;
+    test::CountingPlayer sound;
     Show(shared->level);
     // The first frame after a change of screen is drawn once untimed, as the game has drawn
     // the frame before.
     shared->Draw();
     const long long before = sound.commands;
-    const long long turnsBefore = TurnedPicture::turns;
+    const long long turnsBefore = graphics::TurnedPicture::turns;
     for (auto _ : state) {
         shared->Draw();
     }
@@ -86,7 +88,7 @@ template <void (*Show)(Sector01&)> void Screen(benchmark::State& state) {
         static_cast<double>(sound.commands - before), benchmark::Counter::kAvgIterations);
     // Every heading stays as it was from frame to frame: no picture needs turning again.
     state.counters["turned_per_frame"] =
-        benchmark::Counter(static_cast<double>(TurnedPicture::turns - turnsBefore),
+        benchmark::Counter(static_cast<double>(graphics::TurnedPicture::turns - turnsBefore),
                            benchmark::Counter::kAvgIterations);
 }
 
@@ -111,3 +113,5 @@ void RenderBench::Register() {
     benchmark::RegisterBenchmark("Render/EndScreen", Screen<&BenchScreens::EndScreen>)
         ->Unit(benchmark::kMicrosecond);
 }
+
+} // namespace vantor::bench

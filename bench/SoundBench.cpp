@@ -12,20 +12,23 @@
 #include <string>
 #include <vector>
 
+namespace vantor::bench {
+
 namespace {
 
 // The player for the whole run, opened on first use with every file of the game decoded.
-MixerPlayer* Player() {
-    static MixerPlayer player;
+sound::MixerPlayer* Player() {
+    static sound::MixerPlayer player;
     static bool ready = false;
     static bool tried = false;
     if (!tried) {
         tried = true;
         if (player.Open()) {
-            player.WarmUp(SoundFiles::Names.data(), static_cast<int>(SoundFiles::Names.size()));
+            player.WarmUp(sound::SoundFiles::Names.data(),
+                          static_cast<int>(sound::SoundFiles::Names.size()));
             ready = player.WaitForDecoding(std::chrono::seconds(60));
-            for (const char* file : SoundFiles::Names) {
-                ready = ready && player.StateOf(file) == MixerPlayer::FileState::Ready;
+            for (const char* file : sound::SoundFiles::Names) {
+                ready = ready && player.StateOf(file) == sound::MixerPlayer::FileState::Ready;
             }
         }
     }
@@ -33,8 +36,8 @@ MixerPlayer* Player() {
 }
 
 // The shared player, or null with the benchmark marked as not measured.
-MixerPlayer* PlayerFor(benchmark::State& state) {
-    MixerPlayer* player = Player();
+sound::MixerPlayer* PlayerFor(benchmark::State& state) {
+    sound::MixerPlayer* player = Player();
     if (player == nullptr) {
         state.SkipWithError("the sound player could not be opened on the dummy driver");
     }
@@ -47,18 +50,19 @@ MixerPlayer* PlayerFor(benchmark::State& state) {
 // shared one is opened.
 void FirstPlayOfEveryFile(benchmark::State& state) {
     std::vector<std::string> commands;
-    for (const char* file : SoundFiles::Names) {
+    for (const char* file : sound::SoundFiles::Names) {
         commands.push_back(std::string("play ") + file);
     }
     double slowest = 0.0;
     for (auto _ : state) {
         state.PauseTiming();
-        MixerPlayer player;
+        sound::MixerPlayer player;
         if (!player.Open()) {
             state.SkipWithError("the audio device cannot be opened, or another player holds it");
             return;
         }
-        player.WarmUp(SoundFiles::Names.data(), static_cast<int>(SoundFiles::Names.size()));
+        player.WarmUp(sound::SoundFiles::Names.data(),
+                      static_cast<int>(sound::SoundFiles::Names.size()));
         player.WaitForDecoding(std::chrono::seconds(60));
         state.ResumeTiming();
         for (const std::string& command : commands) {
@@ -79,43 +83,44 @@ void FirstPlayOfEveryFile(benchmark::State& state) {
 // Taking the command apart, which every player does first.
 void ParseOnly(benchmark::State& state) {
     for (auto _ : state) {
-        const MediaCommand parsed = MediaCommand::Parse(SoundCommands::PlayGameOver);
+        const sound::MediaCommand parsed =
+            sound::MediaCommand::Parse(sound::SoundCommands::PlayGameOver);
         benchmark::DoNotOptimize(parsed);
     }
 }
 
 // The end screen's case: a play of what already plays, sent on every frame.
 void PlayWhilePlaying(benchmark::State& state) {
-    MixerPlayer* player = PlayerFor(state);
+    sound::MixerPlayer* player = PlayerFor(state);
     if (player == nullptr) {
         return;
     }
-    player->Send(SoundCommands::PlayTrack01);
+    player->Send(sound::SoundCommands::PlayTrack01);
     for (auto _ : state) {
-        player->Send(SoundCommands::PlayTrack01);
+        player->Send(sound::SoundCommands::PlayTrack01);
     }
-    player->Send(SoundCommands::StopTrack01);
+    player->Send(sound::SoundCommands::StopTrack01);
 }
 
 // A stop of a file that is not playing, as the end screen sends for every sector track.
 void StopWhileStopped(benchmark::State& state) {
-    MixerPlayer* player = PlayerFor(state);
+    sound::MixerPlayer* player = PlayerFor(state);
     if (player == nullptr) {
         return;
     }
     for (auto _ : state) {
-        player->Send(SoundCommands::StopTrack05);
+        player->Send(sound::SoundCommands::StopTrack05);
     }
 }
 
 // Starting a decoded file and halting it again: one command per iteration, half of them
 // starts on a mixer channel, half of them halts.
 void StartAndStop(benchmark::State& state) {
-    MixerPlayer* player = PlayerFor(state);
+    sound::MixerPlayer* player = PlayerFor(state);
     if (player == nullptr) {
         return;
     }
-    const char* const commands[2] = {SoundCommands::PlayEngine, "stop zeb_engine_2.mp3"};
+    const char* const commands[2] = {sound::SoundCommands::PlayEngine, "stop zeb_engine_2.mp3"};
     int next = 0;
     for (auto _ : state) {
         player->Send(commands[next]);
@@ -127,11 +132,12 @@ void StartAndStop(benchmark::State& state) {
 // The same for a sector track, which is kept compressed and decoded as it plays: a start
 // rewinds its decoder.
 void StartAndStopMusic(benchmark::State& state) {
-    MixerPlayer* player = PlayerFor(state);
+    sound::MixerPlayer* player = PlayerFor(state);
     if (player == nullptr) {
         return;
     }
-    const char* const commands[2] = {SoundCommands::PlayTrack02, SoundCommands::StopTrack02};
+    const char* const commands[2] = {sound::SoundCommands::PlayTrack02,
+                                     sound::SoundCommands::StopTrack02};
     int next = 0;
     for (auto _ : state) {
         player->Send(commands[next]);
@@ -142,25 +148,25 @@ void StartAndStopMusic(benchmark::State& state) {
 
 // The commands of one end-screen frame after a defeat, timed per command.
 void EndScreenFrame(benchmark::State& state) {
-    MixerPlayer* player = PlayerFor(state);
+    sound::MixerPlayer* player = PlayerFor(state);
     if (player == nullptr) {
         return;
     }
     int perFrame = 0;
     for (auto _ : state) {
         perFrame = 0;
-        for (const char* stop : SoundCommands::StopTracks) {
+        for (const char* stop : sound::SoundCommands::StopTracks) {
             player->Send(stop);
             ++perFrame;
         }
-        player->Send(SoundCommands::StopBossTrack);
-        player->Send(SoundCommands::PlayGameOver);
-        player->Send(SoundCommands::PlayLargeExplosion);
+        player->Send(sound::SoundCommands::StopBossTrack);
+        player->Send(sound::SoundCommands::PlayGameOver);
+        player->Send(sound::SoundCommands::PlayLargeExplosion);
         perFrame += 3;
     }
     state.SetItemsProcessed(state.iterations() * perFrame);
     state.counters["commands"] = perFrame;
-    player->Send(SoundCommands::StopGameOver);
+    player->Send(sound::SoundCommands::StopGameOver);
 }
 
 } // namespace
@@ -180,3 +186,5 @@ void SoundBench::Register() {
     benchmark::RegisterBenchmark("Sound/EndScreenFrame", EndScreenFrame)
         ->Unit(benchmark::kNanosecond);
 }
+
+} // namespace vantor::bench

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <iomanip>
 
+namespace vantor::bench {
+
 namespace {
 
 constexpr double UpdatesPerSecondTarget = 5e6;
@@ -248,3 +250,5 @@ bool TargetReport::PrintSummary(std::ostream& out) const {
     }
     return allMet;
 }
+
+} // namespace vantor::bench

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::bench {
+
 // The console report of the benchmarks, followed by a table of every figure beside its
 // reference and its target. With repetitions the medians are compared, otherwise the single
 // runs. The figures are the benchmark thread's processor time, which other work on a busy
@@ -56,3 +58,5 @@ private:
     std::map<std::string, std::string> failed; // benchmarks that stopped with an error
     int repetitions = 1;
 };
+
+} // namespace vantor::bench

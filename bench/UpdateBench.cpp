@@ -7,6 +7,8 @@
 
 #include <cstdlib>
 
+namespace vantor::bench {
+
 namespace {
 
 // The ship flies back and forth between these corners of the first sector; both lie left of
@@ -37,7 +39,7 @@ void Fire(Sector01& level) {
 }
 
 void UpdateInPlay(benchmark::State& state) {
-    CountingPlayer sound;
+    test::CountingPlayer sound;
     std::srand(20240601);
     Sector01 level;
     StartPlay(level);
@@ -84,3 +86,5 @@ void UpdateInPlay(benchmark::State& state) {
 void UpdateBench::Register() {
     benchmark::RegisterBenchmark("Update/InPlay", UpdateInPlay)->Unit(benchmark::kNanosecond);
 }
+
+} // namespace vantor::bench

@@ -9,15 +9,17 @@
 #include <string_view>
 #include <vector>
 
+namespace vantor::fuzz {
+
 namespace {
 
-using Verb = MediaCommand::Verb;
+using Verb = sound::MediaCommand::Verb;
 
 // The rules read plainly: at most 255 bytes, only blanks and printable ASCII, words split at
 // blanks, "play F", "play F repeat" or "stop F", with F at most 127 bytes.
 CommandFuzzOutcome Expected(std::string_view command) {
     CommandFuzzOutcome expected;
-    if (command.size() > MediaCommand::MaxLength) {
+    if (command.size() > sound::MediaCommand::MaxLength) {
         return expected;
     }
     for (const char c : command) {
@@ -30,7 +32,8 @@ CommandFuzzOutcome Expected(std::string_view command) {
     for (std::string word; words >> word;) {
         split.push_back(word);
     }
-    if (split.size() < 2 || split.size() > 3 || split[1].size() > MediaCommand::MaxFileNameLength) {
+    if (split.size() < 2 || split.size() > 3 ||
+        split[1].size() > sound::MediaCommand::MaxFileNameLength) {
         return expected;
     }
     if (split[0] == "play" && (split.size() == 2 || split[2] == "repeat")) {
@@ -45,14 +48,14 @@ CommandFuzzOutcome Expected(std::string_view command) {
     return expected;
 }
 
-bool Same(const MediaCommand& parsed, const CommandFuzzOutcome& expected) {
+bool Same(const sound::MediaCommand& parsed, const CommandFuzzOutcome& expected) {
     return parsed.verb == expected.verb && parsed.repeat == expected.repeat &&
            parsed.file == expected.file;
 }
 
 // Never opened: it must take any command and do nothing with it.
-MixerPlayer& ClosedPlayer() {
-    static MixerPlayer player;
+sound::MixerPlayer& ClosedPlayer() {
+    static sound::MixerPlayer player;
     return player;
 }
 
@@ -60,7 +63,7 @@ MixerPlayer& ClosedPlayer() {
 
 CommandFuzzOutcome RunCommandInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const MediaCommand parsed = MediaCommand::Parse(bytes);
+    const sound::MediaCommand parsed = sound::MediaCommand::Parse(bytes);
     CommandFuzzOutcome outcome;
     outcome.verb = parsed.verb;
     outcome.file = std::string(parsed.file);
@@ -77,22 +80,22 @@ CommandFuzzOutcome RunCommandInput(const uint8_t* data, size_t size) {
         outcome.fault = "the file name is not a view into the command";
         return outcome;
     }
-    if (parsed.IsValid() != MediaCommand::IsValidFileName(parsed.file)) {
+    if (parsed.IsValid() != sound::MediaCommand::IsValidFileName(parsed.file)) {
         outcome.fault = "a valid command with an invalid file name, or the other way round";
         return outcome;
     }
 
     // As the game sends it: a zero-terminated string, which ends at the first zero byte.
     const std::string terminated(bytes);
-    const MediaCommand fromString = MediaCommand::Parse(terminated.c_str());
+    const sound::MediaCommand fromString = sound::MediaCommand::Parse(terminated.c_str());
     if (!Same(fromString, Expected(std::string_view(terminated.c_str())))) {
         outcome.fault = "the zero-terminated parse differs from the plain reading of the rules";
         return outcome;
     }
-    SendMediaCommand(terminated.c_str());
+    sound::SendMediaCommand(terminated.c_str());
     ClosedPlayer().Send(terminated.c_str());
     if (fromString.IsValid() && ClosedPlayer().StateOf(std::string(fromString.file).c_str()) !=
-                                    MixerPlayer::FileState::Unknown) {
+                                    sound::MixerPlayer::FileState::Unknown) {
         outcome.fault = "a player that is not open took note of a file";
     }
     return outcome;
@@ -106,3 +109,5 @@ int FuzzMediaCommand(const uint8_t* data, size_t size) {
     }
     return 0;
 }
+
+} // namespace vantor::fuzz

@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <string>
 
+namespace vantor::fuzz {
+
 // What became of one input of the sound command fuzzer.
 struct CommandFuzzOutcome {
-    MediaCommand::Verb verb = MediaCommand::Verb::Invalid;
+    sound::MediaCommand::Verb verb = sound::MediaCommand::Verb::Invalid;
     std::string file;
     bool repeat = false;
     const char* fault = nullptr; // a promise of the parser that did not hold; null when all did
@@ -22,3 +24,5 @@ CommandFuzzOutcome RunCommandInput(const uint8_t* data, size_t size);
 
 // The fuzzer's entry: the same, ending the process when a promise did not hold.
 int FuzzMediaCommand(const uint8_t* data, size_t size);
+
+} // namespace vantor::fuzz

@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <cstring>
 
+namespace vantor::fuzz {
+
 namespace {
 
 // The name the reports must carry.
@@ -22,7 +24,7 @@ constexpr const char* InputName = "fuzz-input.png";
 // their header looked at.
 constexpr long long MaxDecodedPixels = 1LL << 22;
 
-class CountingReporter : public ImageErrorReporter {
+class CountingReporter : public graphics::ImageErrorReporter {
 public:
     void Report(const char* reportText, const char* fileName) override {
         ++count;
@@ -41,14 +43,14 @@ bool Is(const char* text, const char* expected) {
 
 // The kind and the sides the header claims, read apart from the loader.
 struct Claim {
-    ImageHeader::Format format = ImageHeader::Format::Unknown;
+    graphics::ImageHeader::Format format = graphics::ImageHeader::Format::Unknown;
     bool sized = false;
     long long width = 0;
     long long height = 0;
 
     bool Sane() const {
-        return sized && width > 0 && height > 0 && width < ImageHeader::MaxSide &&
-               height < ImageHeader::MaxSide;
+        return sized && width > 0 && height > 0 && width < graphics::ImageHeader::MaxSide &&
+               height < graphics::ImageHeader::MaxSide;
     }
 };
 
@@ -61,9 +63,10 @@ Claim ReadClaim(const uint8_t* data, size_t size) {
     if (file == nullptr) {
         return claim;
     }
-    claim.format = ImageHeader::Detect(file);
-    if (claim.format != ImageHeader::Format::Unknown) {
-        claim.sized = ImageHeader::ReadSize(file, claim.format, claim.width, claim.height);
+    claim.format = graphics::ImageHeader::Detect(file);
+    if (claim.format != graphics::ImageHeader::Format::Unknown) {
+        claim.sized =
+            graphics::ImageHeader::ReadSize(file, claim.format, claim.width, claim.height);
     }
     SDL_RWclose(file);
     return claim;
@@ -92,19 +95,19 @@ const char* FindFault(const PictureFuzzOutcome& outcome, const Claim& claim,
     if (outcome.reports != 1) {
         return "a refused picture was not reported exactly once";
     }
-    if (claim.format == ImageHeader::Format::Unknown) {
-        return Is(outcome.text, PictureLoader::FileError)
+    if (claim.format == graphics::ImageHeader::Format::Unknown) {
+        return Is(outcome.text, graphics::PictureLoader::FileError)
                    ? nullptr
                    : "no known picture, but not reported as an unreadable file";
     }
     if (!claim.Sane()) {
-        return Is(outcome.text, PictureLoader::FrameError)
+        return Is(outcome.text, graphics::PictureLoader::FrameError)
                    ? nullptr
                    : "a bad header, but not reported as an unreadable frame";
     }
-    if (Is(outcome.text, PictureLoader::FrameError) ||
-        Is(outcome.text, PictureLoader::ConverterError) ||
-        Is(outcome.text, PictureLoader::ConvertError)) {
+    if (Is(outcome.text, graphics::PictureLoader::FrameError) ||
+        Is(outcome.text, graphics::PictureLoader::ConverterError) ||
+        Is(outcome.text, graphics::PictureLoader::ConvertError)) {
         return nullptr;
     }
     return "a refused picture was reported with a text that is not the loader's";
@@ -121,9 +124,9 @@ PictureFuzzOutcome RunPictureInput(const uint8_t* data, size_t size) {
     outcome.decoded = true;
 
     CountingReporter reporter;
-    SetImageErrorReporter(&reporter);
-    SDL_Surface* picture = PictureLoader::LoadFromMemory(data, size, InputName);
-    SetImageErrorReporter(nullptr);
+    graphics::SetImageErrorReporter(&reporter);
+    SDL_Surface* picture = graphics::PictureLoader::LoadFromMemory(data, size, InputName);
+    graphics::SetImageErrorReporter(nullptr);
 
     bool argb = false;
     if (picture != nullptr) {
@@ -133,7 +136,7 @@ PictureFuzzOutcome RunPictureInput(const uint8_t* data, size_t size) {
         argb = picture->format != nullptr && picture->format->format == SDL_PIXELFORMAT_ARGB8888;
         // Every sheet keys its picture once it is loaded; the game's key colours are black,
         // green, blue and white, and the key only looks at the colours.
-        ChromaKey::Apply(picture, 0.0f, 1.0f, 0.0f);
+        graphics::ChromaKey::Apply(picture, 0.0f, 1.0f, 0.0f);
         SDL_FreeSurface(picture);
     }
     outcome.reports = reporter.count;
@@ -153,3 +156,5 @@ int FuzzPicture(const uint8_t* data, size_t size) {
     }
     return 0;
 }
+
+} // namespace vantor::fuzz

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace vantor::fuzz {
+
 // What became of one input of the picture fuzzer.
 struct PictureFuzzOutcome {
     bool decoded = false; // handed to the loader; inputs claiming very many pixels are not
@@ -23,3 +25,5 @@ PictureFuzzOutcome RunPictureInput(const uint8_t* data, size_t size);
 
 // The fuzzer's entry: the same, ending the process when a promise did not hold.
 int FuzzPicture(const uint8_t* data, size_t size);
+
+} // namespace vantor::fuzz

@@ -410,9 +410,9 @@ void WriteCommand(const std::string& name, const std::string& command) {
 
 void WriteCommands() {
     // The game's own commands, numbered in the order of its catalogue.
-    for (size_t i = 0; i < SoundCommands::AllCommands.size(); ++i) {
+    for (size_t i = 0; i < vantor::sound::SoundCommands::AllCommands.size(); ++i) {
         const std::string number = (i < 9 ? "0" : "") + std::to_string(i + 1);
-        WriteCommand("valid-game-command-" + number, SoundCommands::AllCommands[i]);
+        WriteCommand("valid-game-command-" + number, vantor::sound::SoundCommands::AllCommands[i]);
     }
     WriteCommand("valid-blanks-around", "   play   intro.mp3   ");
     WriteCommand("valid-longest-name", "stop " + std::string(127, 'n'));

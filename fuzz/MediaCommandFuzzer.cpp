@@ -2,5 +2,5 @@
 #include "FuzzMediaCommand.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    return FuzzMediaCommand(data, size);
+    return vantor::fuzz::FuzzMediaCommand(data, size);
 }

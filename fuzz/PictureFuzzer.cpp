@@ -2,5 +2,5 @@
 #include "FuzzPicture.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    return FuzzPicture(data, size);
+    return vantor::fuzz::FuzzPicture(data, size);
 }

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace vantor::fuzz {
+
 // The CRC-32 that closes every PNG chunk, over the chunk's type and data; for writing PNG
 // files byte by byte, broken ones included, in the seed corpus and in the bad-input tests.
 inline uint32_t PngCrc(const uint8_t* bytes, std::size_t size) {
@@ -15,3 +17,5 @@ inline uint32_t PngCrc(const uint8_t* bytes, std::size_t size) {
     }
     return ~crc;
 }
+
+} // namespace vantor::fuzz

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace vantor::game {
+
 // Whether two points touch under a box w wide and h high: Q lies in the box that extends
 // from P to the right and downward, or P in the box that extends from Q the same way. All
 // bounds are inclusive. This is not a rectangle overlap: a Q to the upper right or lower
@@ -23,3 +25,5 @@ inline bool BoxTouches(int px, int py, float qx, float qy, int w, int h) {
             qy <= static_cast<float>(py + h)) ||
            (fpx >= qx && fpx <= qx + fw && fpy >= qy && fpy <= qy + fh);
 }
+
+} // namespace vantor::game

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <string_view>
 
+namespace vantor::game {
+
 // Every picture file of the game, once: which of the level's picture fields it fills, how it
 // is cut (one picture, an animation strip of equal cells, or the ship's two pictures drawn one
 // over the other), the colour its background is painted in, and whether the level ever draws it
@@ -56,7 +58,7 @@ public:
         const char* detailFile; // the pair's picture drawn over the base; null for the others
         int cellWidth;          // strips only
         int cellHeight;
-        KeyColour key;
+        graphics::KeyColour key;
         bool drawnTurned;    // drawn keyed, through DrawRotated
         bool turnsToHeading; // and at headings other than upright
 
@@ -118,21 +120,24 @@ private:
     static constexpr Drawn KeyedUpright = Drawn::KeyedUpright;
     static constexpr Drawn Turned = Drawn::Turned;
 
-    static constexpr Entry Single(Field field, int index, const char* file, KeyColour key,
+    static constexpr Entry Single(Field field, int index, const char* file, graphics::KeyColour key,
                                   Drawn drawn) {
         return {field, index, Kind::Single,     file,           nullptr, 0,
                 0,     key,   drawn != Upright, drawn == Turned};
     }
-    static constexpr Entry Single(Field field, const char* file, KeyColour key, Drawn drawn) {
+    static constexpr Entry Single(Field field, const char* file, graphics::KeyColour key,
+                                  Drawn drawn) {
         return Single(field, 0, file, key, drawn);
     }
     // Strips are drawn upright only, keyed on black.
     static constexpr Entry Strip(Field field, const char* file, int cellWidth, int cellHeight) {
-        return {field,     0,          Kind::Strip,      file,  nullptr,
-                cellWidth, cellHeight, KeyColour::Black, false, false};
+        return {field,   0,         Kind::Strip, file,
+                nullptr, cellWidth, cellHeight,  graphics::KeyColour::Black,
+                false,   false};
     }
     // The pair is drawn turned only.
-    static constexpr Entry Pair(Field field, const char* base, const char* detail, KeyColour key) {
+    static constexpr Entry Pair(Field field, const char* base, const char* detail,
+                                graphics::KeyColour key) {
         return {field, 0, Kind::Pair, base, detail, 0, 0, key, true, true};
     }
     static constexpr std::array<const char*, FileCount> ListFiles();
@@ -145,58 +150,59 @@ private:
 inline constexpr std::array<PictureManifest::Entry, PictureManifest::SheetCount>
     PictureManifest::Entries = {{
         // The backdrops and the full-screen pictures; the level's text styles come next.
-        Single(Field::SectorBackground, "SectorBackground.bmp", KeyColour::Black, Upright),
-        Single(Field::Backgrounds, 0, "Background01.png", KeyColour::Black, Upright),
-        Single(Field::Backgrounds, 1, "Background02.jpg", KeyColour::Black, Upright),
-        Single(Field::Backgrounds, 2, "Background03.jpg", KeyColour::Black, Upright),
-        Single(Field::Backgrounds, 3, "Background04.jpg", KeyColour::Black, Upright),
-        Single(Field::Backgrounds, 4, "Background05.jpg", KeyColour::Black, Upright),
-        Single(Field::Backgrounds, 5, "Background06.jpg", KeyColour::Black, Upright),
-        Single(Field::Backgrounds, 6, "Background07.jpg", KeyColour::Black, Upright),
-        Single(Field::Backgrounds, 7, "Background08.jpg", KeyColour::Black, Upright),
-        Single(Field::Backgrounds, 8, "Background09.jpg", KeyColour::Black, Upright),
-        Single(Field::Backgrounds, 9, "Background10.jpg", KeyColour::Black, Upright),
-        Single(Field::Backgrounds, 10, "Background11.jpg", KeyColour::Black, Upright),
-        Single(Field::Backgrounds, 11, "Background12.jpg", KeyColour::Black, Upright),
-        Single(Field::Backgrounds, 12, "Background13.jpg", KeyColour::Black, Upright),
-        Single(Field::Backgrounds, 13, "Background14.jpg", KeyColour::Black, Upright),
-        Single(Field::GameEndScreen, "GameEnd.jpg", KeyColour::Black, Upright),
-        Single(Field::GameOverScreen, "GameOver.bmp", KeyColour::Green, KeyedUpright),
-        Single(Field::SplashScreen, "Splash.bmp", KeyColour::Black, Upright),
+        Single(Field::SectorBackground, "SectorBackground.bmp", graphics::KeyColour::Black,
+               Upright),
+        Single(Field::Backgrounds, 0, "Background01.png", graphics::KeyColour::Black, Upright),
+        Single(Field::Backgrounds, 1, "Background02.jpg", graphics::KeyColour::Black, Upright),
+        Single(Field::Backgrounds, 2, "Background03.jpg", graphics::KeyColour::Black, Upright),
+        Single(Field::Backgrounds, 3, "Background04.jpg", graphics::KeyColour::Black, Upright),
+        Single(Field::Backgrounds, 4, "Background05.jpg", graphics::KeyColour::Black, Upright),
+        Single(Field::Backgrounds, 5, "Background06.jpg", graphics::KeyColour::Black, Upright),
+        Single(Field::Backgrounds, 6, "Background07.jpg", graphics::KeyColour::Black, Upright),
+        Single(Field::Backgrounds, 7, "Background08.jpg", graphics::KeyColour::Black, Upright),
+        Single(Field::Backgrounds, 8, "Background09.jpg", graphics::KeyColour::Black, Upright),
+        Single(Field::Backgrounds, 9, "Background10.jpg", graphics::KeyColour::Black, Upright),
+        Single(Field::Backgrounds, 10, "Background11.jpg", graphics::KeyColour::Black, Upright),
+        Single(Field::Backgrounds, 11, "Background12.jpg", graphics::KeyColour::Black, Upright),
+        Single(Field::Backgrounds, 12, "Background13.jpg", graphics::KeyColour::Black, Upright),
+        Single(Field::Backgrounds, 13, "Background14.jpg", graphics::KeyColour::Black, Upright),
+        Single(Field::GameEndScreen, "GameEnd.jpg", graphics::KeyColour::Black, Upright),
+        Single(Field::GameOverScreen, "GameOver.bmp", graphics::KeyColour::Green, KeyedUpright),
+        Single(Field::SplashScreen, "Splash.bmp", graphics::KeyColour::Black, Upright),
         // Then everything else.
-        Single(Field::Planets, 0, "Planet1.bmp", KeyColour::Green, KeyedUpright),
-        Single(Field::Planets, 1, "Planet2.bmp", KeyColour::Green, KeyedUpright),
-        Single(Field::Planets, 2, "Planet3.bmp", KeyColour::Green, KeyedUpright),
-        Single(Field::Planets, 3, "Planet4.bmp", KeyColour::Green, KeyedUpright),
-        Single(Field::Planets, 4, "Planet5.bmp", KeyColour::Green, KeyedUpright),
-        Single(Field::Planets, 5, "Planet6.bmp", KeyColour::Green, KeyedUpright),
-        Single(Field::Planets, 6, "Planet7.bmp", KeyColour::Green, KeyedUpright),
-        Single(Field::Planets, 7, "Planet8.bmp", KeyColour::Green, KeyedUpright),
-        Single(Field::Planets, 8, "Planet9.bmp", KeyColour::Green, KeyedUpright),
-        Single(Field::Planets, 9, "Planet10.bmp", KeyColour::Green, KeyedUpright),
-        Single(Field::Captain, "captain.bmp", KeyColour::Green, KeyedUpright),
-        Single(Field::Captain2, "captain2.bmp", KeyColour::Green, KeyedUpright),
-        Single(Field::Warhead02, "warhead02.bmp", KeyColour::Green, Turned),
-        Single(Field::BottomHud, "bottomHud.png", KeyColour::Black, Upright),
-        Single(Field::ScorePanel, "score.png", KeyColour::Black, Upright),
-        Single(Field::SectorLabels, 0, "S01.png", KeyColour::Black, Upright),
-        Single(Field::SectorLabels, 1, "S02.png", KeyColour::Black, Upright),
-        Single(Field::SectorLabels, 2, "S03.png", KeyColour::Black, Upright),
-        Single(Field::PlanetInfo, "PlanetInfo.png", KeyColour::Black, Upright),
-        Single(Field::MenuScreen, "menu.png", KeyColour::Black, Upright),
-        Single(Field::IntactStatus, "imagesHQBUG9TN.png", KeyColour::Black, Upright),
-        Single(Field::DamageStatus, 0, "Damage01.png", KeyColour::Black, Upright),
-        Single(Field::DamageStatus, 1, "Damage02.png", KeyColour::Black, Upright),
-        Single(Field::DamageStatus, 2, "Damage03.png", KeyColour::Black, Upright),
-        Single(Field::DamageStatus, 3, "Damage04.png", KeyColour::Black, Upright),
-        Single(Field::DamageStatus, 4, "Damage05.png", KeyColour::Black, Upright),
-        Pair(Field::PlayerShip, "ShipBase.bmp", "ShipDetail.bmp", KeyColour::Green),
-        Single(Field::EnemyShip, "EnemyShip.bmp", KeyColour::Blue, Turned),
-        Single(Field::EnemyShip01, "EnemyShip01.bmp", KeyColour::White, Turned),
+        Single(Field::Planets, 0, "Planet1.bmp", graphics::KeyColour::Green, KeyedUpright),
+        Single(Field::Planets, 1, "Planet2.bmp", graphics::KeyColour::Green, KeyedUpright),
+        Single(Field::Planets, 2, "Planet3.bmp", graphics::KeyColour::Green, KeyedUpright),
+        Single(Field::Planets, 3, "Planet4.bmp", graphics::KeyColour::Green, KeyedUpright),
+        Single(Field::Planets, 4, "Planet5.bmp", graphics::KeyColour::Green, KeyedUpright),
+        Single(Field::Planets, 5, "Planet6.bmp", graphics::KeyColour::Green, KeyedUpright),
+        Single(Field::Planets, 6, "Planet7.bmp", graphics::KeyColour::Green, KeyedUpright),
+        Single(Field::Planets, 7, "Planet8.bmp", graphics::KeyColour::Green, KeyedUpright),
+        Single(Field::Planets, 8, "Planet9.bmp", graphics::KeyColour::Green, KeyedUpright),
+        Single(Field::Planets, 9, "Planet10.bmp", graphics::KeyColour::Green, KeyedUpright),
+        Single(Field::Captain, "captain.bmp", graphics::KeyColour::Green, KeyedUpright),
+        Single(Field::Captain2, "captain2.bmp", graphics::KeyColour::Green, KeyedUpright),
+        Single(Field::Warhead02, "warhead02.bmp", graphics::KeyColour::Green, Turned),
+        Single(Field::BottomHud, "bottomHud.png", graphics::KeyColour::Black, Upright),
+        Single(Field::ScorePanel, "score.png", graphics::KeyColour::Black, Upright),
+        Single(Field::SectorLabels, 0, "S01.png", graphics::KeyColour::Black, Upright),
+        Single(Field::SectorLabels, 1, "S02.png", graphics::KeyColour::Black, Upright),
+        Single(Field::SectorLabels, 2, "S03.png", graphics::KeyColour::Black, Upright),
+        Single(Field::PlanetInfo, "PlanetInfo.png", graphics::KeyColour::Black, Upright),
+        Single(Field::MenuScreen, "menu.png", graphics::KeyColour::Black, Upright),
+        Single(Field::IntactStatus, "imagesHQBUG9TN.png", graphics::KeyColour::Black, Upright),
+        Single(Field::DamageStatus, 0, "Damage01.png", graphics::KeyColour::Black, Upright),
+        Single(Field::DamageStatus, 1, "Damage02.png", graphics::KeyColour::Black, Upright),
+        Single(Field::DamageStatus, 2, "Damage03.png", graphics::KeyColour::Black, Upright),
+        Single(Field::DamageStatus, 3, "Damage04.png", graphics::KeyColour::Black, Upright),
+        Single(Field::DamageStatus, 4, "Damage05.png", graphics::KeyColour::Black, Upright),
+        Pair(Field::PlayerShip, "ShipBase.bmp", "ShipDetail.bmp", graphics::KeyColour::Green),
+        Single(Field::EnemyShip, "EnemyShip.bmp", graphics::KeyColour::Blue, Turned),
+        Single(Field::EnemyShip01, "EnemyShip01.bmp", graphics::KeyColour::White, Turned),
         Strip(Field::AsteroidStrip, "asteroid01.png", 128, 128),
         Strip(Field::RockStrip, "rock.png", 100, 100),
-        Single(Field::Warhead01, "warhead01.bmp", KeyColour::Green, KeyedUpright),
-        Single(Field::WarheadFire, "warheadFire.bmp", KeyColour::Green, Turned),
+        Single(Field::Warhead01, "warhead01.bmp", graphics::KeyColour::Green, KeyedUpright),
+        Single(Field::WarheadFire, "warheadFire.bmp", graphics::KeyColour::Green, Turned),
         Strip(Field::AniPlanet02, "aniPlanet02.png", 200, 200),
         Strip(Field::AniPlanet03, "aniPlanet03.png", 200, 200),
         Strip(Field::ExplosionStrip, "explosion.png", 138, 138),
@@ -216,3 +222,5 @@ constexpr std::array<const char*, PictureManifest::FileCount> PictureManifest::L
 
 inline constexpr std::array<const char*, PictureManifest::FileCount> PictureManifest::Files =
     ListFiles();
+
+} // namespace vantor::game

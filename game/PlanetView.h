@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <type_traits>
 
+namespace vantor::game {
+
 // One of the sector's three planets, seen through the level's own fields for it (planet1X,
 // planet1Y, planet1InRange, planet1Unclaimed and so on), so that the rules, the drawing and
 // the tests can go through the three planets in turn. IsConst gives a view that only reads.
@@ -20,3 +22,5 @@ template <bool IsConst> struct BasicPlanetView {
 
 using PlanetView = BasicPlanetView<false>;
 using ConstPlanetView = BasicPlanetView<true>;
+
+} // namespace vantor::game

@@ -42,12 +42,12 @@ public:
     void ReopenPlanets();
 
     // The sector's three planets, one view each, in the order of their fields.
-    std::array<PlanetView, 3> SectorPlanets();
-    std::array<ConstPlanetView, 3> SectorPlanets() const;
+    std::array<vantor::game::PlanetView, 3> SectorPlanets();
+    std::array<vantor::game::ConstPlanetView, 3> SectorPlanets() const;
 
     // The picture field a row of the picture manifest fills (the element of an array field).
-    SpriteSheet*& SheetAt(PictureManifest::Field field, int index = 0);
-    SpriteSheet* const& SheetAt(PictureManifest::Field field, int index = 0) const;
+    SpriteSheet*& SheetAt(vantor::game::PictureManifest::Field field, int index = 0);
+    SpriteSheet* const& SheetAt(vantor::game::PictureManifest::Field field, int index = 0) const;
 
     // Text styles, created by Load and deleted by Unload.
     TextWriter* promptText = nullptr;

@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <ctime>
 
+using vantor::game::PictureManifest;
+
 namespace {
 
 SpriteSheet* MakeSheet(const PictureManifest::Entry& entry, Graphics* g) {

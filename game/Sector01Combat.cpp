@@ -8,6 +8,11 @@
 
 #include <cstdlib>
 
+namespace SoundCommands = vantor::sound::SoundCommands;
+using vantor::game::BoxTouches;
+using vantor::game::PlanetView;
+using vantor::sound::SendMediaCommand;
+
 namespace {
 
 constexpr int HitBoxWidth = 100; // ramming and torpedo hits

@@ -8,6 +8,10 @@
 
 #include <cmath>
 
+namespace SoundCommands = vantor::sound::SoundCommands;
+using vantor::game::PlanetView;
+using vantor::sound::SendMediaCommand;
+
 namespace {
 
 // 180 / 3.14159265359, not 180 / pi to full precision: headings are truncated from this.

@@ -10,6 +10,10 @@
 #include "sound/MediaControl.h"
 #include "sound/SoundCommands.h"
 
+namespace SoundCommands = vantor::sound::SoundCommands;
+using vantor::game::PlanetView;
+using vantor::sound::SendMediaCommand;
+
 namespace {
 
 // Pictures and text styles are missing only when the level runs without a drawing device;

@@ -8,6 +8,10 @@
 
 #include <cstdlib>
 
+using vantor::game::StepToward;
+using vantor::sound::SectorMusic;
+using vantor::sound::SendMediaCommand;
+
 void Sector01::Update() {
     DriftAsteroid();
     MoveShip();

@@ -6,6 +6,11 @@
 
 #include <cstdlib>
 
+namespace SoundCommands = vantor::sound::SoundCommands;
+using vantor::game::ConstPlanetView;
+using vantor::game::PlanetView;
+using vantor::sound::SendMediaCommand;
+
 namespace {
 
 template <typename View, typename Level> std::array<View, 3> PlanetsOf(Level& level) {

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace vantor::game {
+
 // The movement rule shared by the ship, the enemy and the torpedo: one application moves
 // the mover (mx, my) toward the goal by the step s and calls arrive() on arrival.
 //
@@ -66,3 +68,5 @@ void StepToward(T& mx, T& my, const G& goalX, const G& goalY, T s, Arrive arrive
         }
     }
 }
+
+} // namespace vantor::game

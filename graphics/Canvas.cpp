@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace vantor::graphics {
+
 Canvas::Canvas(SDL_Surface* target) : picture(target) {
     if (picture == nullptr || picture->format->format != SDL_PIXELFORMAT_ARGB8888 ||
         SDL_MUSTLOCK(picture)) {
@@ -67,3 +69,5 @@ void Canvas::DrawMask(const CanvasPicture& mask, SDL_Rect part, int x, int y, SD
     pixman_image_composite32(PIXMAN_OP_OVER, solid, mask.Image(), image, 0, 0, part.x, part.y, x, y,
                              part.w, part.h);
 }
+
+} // namespace vantor::graphics

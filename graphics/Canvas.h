@@ -6,6 +6,8 @@
 
 union pixman_image;
 
+namespace vantor::graphics {
+
 // The game picture as the processor draws pictures onto it when no graphics card does: with
 // pixman, the compositing of the X server and of cairo, which copies runs of fully opaque pixels,
 // skips fully clear ones and blends the rest four at a time. Pictures land at whole pixels, as
@@ -44,3 +46,5 @@ private:
     Uint32 solidPixel = 0;
     pixman_image* solid = nullptr;
 };
+
+} // namespace vantor::graphics

@@ -2,6 +2,8 @@
 
 #include <pixman.h>
 
+namespace vantor::graphics {
+
 CanvasPicture::~CanvasPicture() {
     Release();
 }
@@ -58,3 +60,5 @@ bool CanvasPicture::Wrap(int format, void* pixels, int pictureWidth, int picture
     height = pictureHeight;
     return true;
 }
+
+} // namespace vantor::graphics

@@ -4,6 +4,8 @@
 
 union pixman_image;
 
+namespace vantor::graphics {
+
 // A picture as the processor draws it onto the game picture (Canvas.h): premultiplied ARGB8888
 // pixels, or alpha alone (a mask, drawn in one colour). The pixels belong to the owner of the
 // picture (a texture it keeps locked, or a buffer of its own), which keeps them in place for as
@@ -72,3 +74,5 @@ private:
     bool opaque = false;
     bool mask = false;
 };
+
+} // namespace vantor::graphics

@@ -2,6 +2,8 @@
 // draws every picture. A canvas or a picture for it can then never be made ready.
 #include "graphics/Canvas.h"
 
+namespace vantor::graphics {
+
 Canvas::Canvas(SDL_Surface* target) : picture(target) {}
 
 Canvas::~Canvas() = default;
@@ -25,3 +27,5 @@ bool CanvasPicture::Refer(Uint32*, int, int, int, bool) {
 bool CanvasPicture::ReferMask(Uint8*, int, int, int) {
     return false;
 }
+
+} // namespace vantor::graphics

@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+namespace vantor::graphics {
+
 std::string FontFinder::CarriedFont() {
     char* base = SDL_GetBasePath(); // ends in a separator
     if (base == nullptr) {
@@ -18,3 +20,5 @@ std::string FontFinder::CarriedFont() {
     }
     return {};
 }
+
+} // namespace vantor::graphics

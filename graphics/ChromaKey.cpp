@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace vantor::graphics {
+
 namespace {
 
 bool Near(Uint8 channel, float key) {
@@ -82,3 +84,5 @@ void ChromaKey::Apply(SDL_Surface* picture, float keyR, float keyG, float keyB) 
         }
     }
 }
+
+} // namespace vantor::graphics

@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+namespace vantor::graphics {
+
 // The colour key that makes a picture's background vanish when it is drawn rotated. A pixel
 // whose red, green and blue (0 to 1) each lie within Tolerance of the key's becomes fully
 // transparent; every other pixel keeps its colour and its alpha. There is no feathering.
@@ -18,3 +20,5 @@ public:
     // Does nothing to a picture of any other format.
     static void Apply(SDL_Surface* picture, float keyR, float keyG, float keyB);
 };
+
+} // namespace vantor::graphics

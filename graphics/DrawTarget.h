@@ -2,9 +2,9 @@
 
 #include <SDL.h>
 
-class Canvas;
-
 namespace vantor::graphics {
+
+class Canvas;
 
 // Where a draw lands: a 1024 by 768 picture reached through an SDL renderer and, where the
 // processor composites pictures and text onto the same pixels, a canvas. Whoever draws is handed

@@ -3,6 +3,8 @@
 
 #include <fontconfig/fontconfig.h>
 
+namespace vantor::graphics {
+
 std::string FontFinder::Find(const char* family, int& faceIndex) {
     faceIndex = 0;
     FcPattern* pattern = FcPatternCreate();
@@ -35,3 +37,5 @@ std::string FontFinder::Find(const char* family, int& faceIndex) {
     FcPatternDestroy(pattern);
     return path.empty() ? CarriedFont() : path;
 }
+
+} // namespace vantor::graphics

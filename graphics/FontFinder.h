@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace vantor::graphics {
+
 // Finds the font file that draws a family, asking the system as any desktop program does. On
 // Linux fontconfig gives the installed font that matches best, or its substitute when the
 // family is not installed; on Windows the family is looked for among the installed fonts.
@@ -15,3 +17,5 @@ public:
     // The font carried with the game, when there is one beside the program.
     static std::string CarriedFont();
 };
+
+} // namespace vantor::graphics

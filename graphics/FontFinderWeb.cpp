@@ -2,8 +2,12 @@
 // the game (at /fonts) draws every family.
 #include "graphics/FontFinder.h"
 
+namespace vantor::graphics {
+
 std::string FontFinder::Find(const char* family, int& faceIndex) {
     (void)family;
     faceIndex = 0;
     return CarriedFont();
 }
+
+} // namespace vantor::graphics

@@ -9,6 +9,8 @@
 #include <cctype>
 #include <string>
 
+namespace vantor::graphics {
+
 namespace {
 
 // "Arial (TrueType)" names the regular face of the family "Arial".
@@ -74,3 +76,5 @@ std::string FontFinder::Find(const char* family, int& faceIndex) {
     }
     return CarriedFont();
 }
+
+} // namespace vantor::graphics

@@ -4,6 +4,8 @@
 #include <map>
 #include <tuple>
 
+namespace vantor::graphics {
+
 namespace {
 
 // Pages are this wide (or as wide as the widest glyph); a row of glyphs that would pass the
@@ -231,3 +233,5 @@ bool GlyphAtlas::AddPage() {
     shelfHeight = 0;
     return true;
 }
+
+} // namespace vantor::graphics

@@ -10,6 +10,8 @@
 #include <unordered_map>
 #include <vector>
 
+namespace vantor::graphics {
+
 // The glyphs of one font face at one size for one kind of drawing target, rendered once and
 // shared by every text style of that face and size, whatever its colour: the printable ASCII
 // glyphs when the atlas is made, any other the first time it is asked for. The glyphs are white
@@ -102,3 +104,5 @@ private:
     int penY = 0;
     int shelfHeight = 0;
 };
+
+} // namespace vantor::graphics

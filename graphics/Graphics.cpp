@@ -8,6 +8,10 @@
 #include <cmath>
 #include <cstring>
 
+using vantor::graphics::Canvas;
+using vantor::graphics::Letterbox;
+using vantor::graphics::RendererChoice;
+
 namespace {
 
 // The first pixel column whose centre lies at or right of position, kept near the picture so

@@ -7,8 +7,10 @@
 #include <cstdint>
 #include <memory>
 
+namespace vantor::graphics {
 class Canvas;
 class PresentOverlay;
+} // namespace vantor::graphics
 
 // The one drawing device of the game. Everything is drawn into a 1024 by 768 game picture
 // in game pixels. With a window, EndDraw presents that picture scaled to the window with
@@ -61,7 +63,7 @@ public:
     // an accelerated renderer and before Init. As with GetRenderTarget, what was asked of the
     // device so far has been done. A draw that covers the whole picture with opaque pixels says
     // so: a clear still to be done is then dropped, as nothing of it would show.
-    Canvas* CanvasToDraw(bool coversWholePicture = false);
+    vantor::graphics::Canvas* CanvasToDraw(bool coversWholePicture = false);
     // Whether the processor draws the pictures (CanvasToDraw gives a canvas).
     bool DrawsOnCanvas() const { return canvas != nullptr; }
     // The game picture as a target to draw onto, with what the game asked of the device so far
@@ -82,9 +84,10 @@ public:
     // With an accelerated renderer: the game picture, drawn into. Drawn by the processor for a
     // window: the texture of the window's renderer whose memory holds the game picture.
     SDL_Texture* frame = nullptr;
-    SDL_Surface* surface = nullptr;    // drawn by the processor: the game picture's pixels
-    SDL_Color brush = {0, 0, 0, 0};    // the circle's colour, set on every use
-    PresentOverlay* overlay = nullptr; // drawn over the picture when presenting; not owned
+    SDL_Surface* surface = nullptr; // drawn by the processor: the game picture's pixels
+    SDL_Color brush = {0, 0, 0, 0}; // the circle's colour, set on every use
+    vantor::graphics::PresentOverlay* overlay =
+        nullptr; // drawn over the picture when presenting; not owned
 
 private:
     // Makes a renderer of the given kind for the window with the game picture as its target;
@@ -108,7 +111,7 @@ private:
     bool CreateOverlaidCopy();
 
     bool vsync = false;
-    std::unique_ptr<Canvas> canvas;    // the processor's drawing onto surface
+    std::unique_ptr<vantor::graphics::Canvas> canvas; // the processor's drawing onto surface
     SDL_Renderer* presenter = nullptr; // the window's renderer when the processor draws
     // A clear of the whole picture asked for and not done yet (the processor's drawing only):
     // the next draw may cover all of it.
@@ -120,5 +123,5 @@ private:
     SDL_Texture* overlaidFrame = nullptr;
     SDL_Surface* overlaid = nullptr;
     SDL_Renderer* overlaidTarget = nullptr;
-    std::unique_ptr<Canvas> overlaidCanvas;
+    std::unique_ptr<vantor::graphics::Canvas> overlaidCanvas;
 };

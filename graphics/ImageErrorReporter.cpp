@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+namespace vantor::graphics {
+
 namespace {
 
 // Tells the player: stderr always, and a message box when there is a display to show it on.
@@ -30,3 +32,5 @@ void ReportImageError(const char* text, const char* fileName) {
     ImageErrorReporter* reporter = installedReporter ? installedReporter : &defaultReporter;
     reporter->Report(text, fileName);
 }
+
+} // namespace vantor::graphics

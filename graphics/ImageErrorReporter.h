@@ -1,5 +1,7 @@
 #pragma once
 
+namespace vantor::graphics {
+
 // Where the picture loader tells about a picture it could not read. The default reporter
 // writes one line on stderr and, when a display is open, shows a modal message box captioned
 // "Image Manager Error". Tests install their own reporter to record the reports instead.
@@ -16,3 +18,5 @@ void SetImageErrorReporter(ImageErrorReporter* reporter);
 
 // Hands one load failure to the installed reporter.
 void ReportImageError(const char* text, const char* fileName);
+
+} // namespace vantor::graphics

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+namespace vantor::graphics {
+
 namespace {
 
 bool ReadBytes(SDL_RWops* file, Uint8* bytes, size_t count) {
@@ -163,3 +165,5 @@ bool ImageHeader::ReadJpegSize(SDL_RWops* file, long long& width, long long& hei
         }
     }
 }
+
+} // namespace vantor::graphics

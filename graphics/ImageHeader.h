@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+namespace vantor::graphics {
+
 // What a picture file says about itself before any pixel is decoded: its kind, told by its
 // first bytes whatever its name, and its width and height as its header gives them. The game's
 // pictures are BMP, PNG and JPEG files; anything else counts as unknown.
@@ -27,3 +29,5 @@ private:
     static bool ReadPngSize(SDL_RWops* file, long long& width, long long& height);
     static bool ReadJpegSize(SDL_RWops* file, long long& width, long long& height);
 };
+
+} // namespace vantor::graphics

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 
+namespace vantor::graphics {
+
 namespace {
 
 // The nearest of the pixels 0 to size - 1; a point that is not a number at all counts as 0.
@@ -49,3 +51,5 @@ bool Letterbox::ToGame(const SDL_Rect& box, float outputX, float outputY, int& g
     gameY = ClampToPixel(y, Graphics::Height);
     return inside;
 }
+
+} // namespace vantor::graphics

@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+namespace vantor::graphics {
+
 // Fits the 1024 by 768 game picture into an output of any size: the largest centred
 // rectangle of the picture's 4:3 shape, with black bars filling the rest.
 class Letterbox {
@@ -15,3 +17,5 @@ public:
     // nearest game pixel on the picture's edge.
     static bool ToGame(const SDL_Rect& box, float outputX, float outputY, int& gameX, int& gameY);
 };
+
+} // namespace vantor::graphics

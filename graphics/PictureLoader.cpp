@@ -14,6 +14,8 @@
 #include <immintrin.h>
 #endif
 
+namespace vantor::graphics {
+
 namespace {
 
 // Makes sure the opened file holds a picture of a known kind whose header is whole and whose
@@ -288,3 +290,5 @@ bool PictureLoader::SlowConvert(SDL_Surface* decoded, Uint32* pixels, int pitch,
     SDL_FreeSurface(converted);
     return true;
 }
+
+} // namespace vantor::graphics

@@ -4,6 +4,8 @@
 
 #include <cstddef>
 
+namespace vantor::graphics {
+
 // Reads one picture file into 32-bit ARGB pixels, telling the installed image error reporter
 // (ImageErrorReporter.h) about any failure with the step's fixed text.
 class PictureLoader {
@@ -44,3 +46,5 @@ private:
     // Any layout through SDL's converter.
     static bool SlowConvert(SDL_Surface* decoded, Uint32* pixels, int pitch, const char* name);
 };
+
+} // namespace vantor::graphics

@@ -2,6 +2,8 @@
 
 #include "graphics/DrawTarget.h"
 
+namespace vantor::graphics {
+
 // What the window shows over the game picture without being part of it (a pause screen, a
 // volume indicator): drawn in game coordinates each time the picture is presented, onto the
 // target it is given (a copy of the game picture, or the window's picture scaled to game
@@ -13,3 +15,5 @@ public:
     virtual bool Visible() const = 0;
     virtual void Draw(const vantor::graphics::DrawTarget& target) = 0;
 };
+
+} // namespace vantor::graphics

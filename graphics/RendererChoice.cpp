@@ -5,6 +5,8 @@
 #include <cstring>
 #include <initializer_list>
 
+namespace vantor::graphics {
+
 namespace {
 
 // From EGL_EXT_device_query and EGL_MESA_device_software; the types are EGL's own on Linux.
@@ -76,3 +78,5 @@ const char* RendererChoice::OpenGlRendererName(SDL_Renderer* renderer) {
     auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
     return getString != nullptr ? reinterpret_cast<const char*>(getString(GlRenderer)) : nullptr;
 }
+
+} // namespace vantor::graphics

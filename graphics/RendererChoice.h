@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+namespace vantor::graphics {
+
 // Whether the machine can draw the game with graphics hardware. The game's frames are small
 // enough for SDL's own software renderer; what an OpenGL renderer adds is only worth having on
 // a real graphics device. Where OpenGL is itself a CPU rasterizer (Mesa's llvmpipe on a virtual
@@ -21,3 +23,5 @@ public:
     // draw with OpenGL. The renderer's context must be current, as it is right after creation.
     static const char* OpenGlRendererName(SDL_Renderer* renderer);
 };
+
+} // namespace vantor::graphics

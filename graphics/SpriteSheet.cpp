@@ -10,6 +10,15 @@
 #include <cstring>
 #include <vector>
 
+using vantor::graphics::Canvas;
+using vantor::graphics::CanvasPicture;
+using vantor::graphics::ChromaKey;
+using vantor::graphics::ImageHeader;
+using vantor::graphics::KeyColour;
+using vantor::graphics::PictureLoader;
+using vantor::graphics::ReportImageError;
+using vantor::graphics::TurnedPicture;
+
 namespace {
 
 // Every rotation turns about this point, measured from the picture's top-left corner, whatever

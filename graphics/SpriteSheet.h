@@ -26,15 +26,15 @@ public:
     enum class Drawing { AlsoRotated, KeyedUpright, UprightOnly };
 
     // A single picture. The key colour applies to the rotated draws.
-    SpriteSheet(const char* fileName, Graphics* graphics, KeyColour key,
+    SpriteSheet(const char* fileName, Graphics* graphics, vantor::graphics::KeyColour key,
                 Drawing drawing = Drawing::AlsoRotated);
     // An animation grid of cells of the given size, numbered left to right, then row by row,
     // with as many cells to a row as fit across the 1024-pixel game picture.
     SpriteSheet(const char* fileName, Graphics* graphics, int cellWidth, int cellHeight,
-                KeyColour key, Drawing drawing = Drawing::AlsoRotated);
+                vantor::graphics::KeyColour key, Drawing drawing = Drawing::AlsoRotated);
     // Two pictures drawn together, the detail picture over the base picture.
     SpriteSheet(const char* baseFileName, const char* detailFileName, Graphics* graphics,
-                KeyColour key);
+                vantor::graphics::KeyColour key);
     ~SpriteSheet();
     SpriteSheet(const SpriteSheet&) = delete;
     SpriteSheet& operator=(const SpriteSheet&) = delete;
@@ -53,9 +53,10 @@ public:
 
     Graphics* graphics = nullptr;
     // The "effects" are the keyed pictures themselves, made once and turned as drawn.
-    TurnedPicture* keyEffect = nullptr;       // bitmap with the key applied; null if upright only
-    TurnedPicture* baseKeyEffect = nullptr;   // baseBitmap with the key applied
-    TurnedPicture* detailKeyEffect = nullptr; // detailBitmap with the key applied
+    vantor::graphics::TurnedPicture* keyEffect =
+        nullptr; // bitmap with the key applied; null if upright only
+    vantor::graphics::TurnedPicture* baseKeyEffect = nullptr;   // baseBitmap with the key applied
+    vantor::graphics::TurnedPicture* detailKeyEffect = nullptr; // detailBitmap with the key applied
     SDL_Texture* bitmap = nullptr;
     SDL_Texture* baseBitmap = nullptr;
     SDL_Texture* detailBitmap = nullptr;
@@ -69,21 +70,23 @@ public:
 private:
     // Reads one file into a plain and, unless the picture is drawn only upright, a keyed texture
     // of the same size; both stay null after a failure, which has then been reported.
-    void LoadPicture(const char* fileName, KeyColour key, Drawing drawing, SDL_Texture*& picture,
-                     CanvasPicture& canvasPicture, TurnedPicture*& keyedPicture, SDL_Rect& size);
+    void LoadPicture(const char* fileName, vantor::graphics::KeyColour key, Drawing drawing,
+                     SDL_Texture*& picture, vantor::graphics::CanvasPicture& canvasPicture,
+                     vantor::graphics::TurnedPicture*& keyedPicture, SDL_Rect& size);
     // The same for the canvas, for a picture already decoded, into the texture made early
     // when it has the picture's size.
     void LoadForCanvas(SDL_Renderer* renderer, SDL_Surface* decoded, SDL_Texture* early,
-                       const char* fileName, KeyColour key, Drawing drawing, SDL_Texture*& picture,
-                       CanvasPicture& canvasPicture, TurnedPicture*& keyedPicture, SDL_Rect& size);
+                       const char* fileName, vantor::graphics::KeyColour key, Drawing drawing,
+                       SDL_Texture*& picture, vantor::graphics::CanvasPicture& canvasPicture,
+                       vantor::graphics::TurnedPicture*& keyedPicture, SDL_Rect& size);
     // The part of the picture with its top-left at (x, y), unkeyed.
-    void DrawPart(SDL_Texture* picture, const CanvasPicture& canvasPicture, SDL_Rect part, float x,
-                  float y);
+    void DrawPart(SDL_Texture* picture, const vantor::graphics::CanvasPicture& canvasPicture,
+                  SDL_Rect part, float x, float y);
 
     // The textures' pixels as the canvas draws them; not ready without a canvas.
-    CanvasPicture bitmapPicture;
-    CanvasPicture basePicture;
-    CanvasPicture detailPicture;
+    vantor::graphics::CanvasPicture bitmapPicture;
+    vantor::graphics::CanvasPicture basePicture;
+    vantor::graphics::CanvasPicture detailPicture;
     SDL_Rect bitmapSize = {0, 0, 0, 0};
     SDL_Rect baseSize = {0, 0, 0, 0};
     SDL_Rect detailSize = {0, 0, 0, 0};

@@ -10,6 +10,10 @@
 #include <map>
 #include <string>
 
+using vantor::graphics::Canvas;
+using vantor::graphics::FontFinder;
+using vantor::graphics::GlyphAtlas;
+
 namespace {
 
 // The font file of a family and its face, asked of the font finder once a family: every text

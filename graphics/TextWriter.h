@@ -50,12 +50,12 @@ private:
     int Lay(const vantor::graphics::DrawTarget* target, int x, int y, const wchar_t* text);
     // The glyphs for the target, made the first time the writer draws there; null when the
     // font could not be opened.
-    GlyphAtlas* AtlasFor(const vantor::graphics::DrawTarget& target);
+    vantor::graphics::GlyphAtlas* AtlasFor(const vantor::graphics::DrawTarget& target);
 
     // The glyphs for the game picture, shared with every other style of the same font and size,
     // and those for other targets drawn onto.
-    std::shared_ptr<GlyphAtlas> atlas;
-    std::vector<std::shared_ptr<GlyphAtlas>> otherAtlases;
+    std::shared_ptr<vantor::graphics::GlyphAtlas> atlas;
+    std::vector<std::shared_ptr<vantor::graphics::GlyphAtlas>> otherAtlases;
     int faceIndex = 0;
     int size = 0;
     int lineSkip = 0;

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <numbers>
 
+namespace vantor::graphics {
+
 namespace {
 
 // Exact for the quarter turns, so that a picture turned by 0, 90, 180 or 270 degrees keeps
@@ -286,3 +288,5 @@ void TurnedPicture::Turn(int angle, Turned& into) {
     into.areaX = x0;
     into.areaY = y0;
 }
+
+} // namespace vantor::graphics

@@ -9,6 +9,8 @@
 
 class Graphics;
 
+namespace vantor::graphics {
+
 // A keyed picture as it is drawn turned: about a fixed point, smoothed, its keyed background
 // clear. Upright it needs no turning at all: the keyed picture itself is drawn. Any other angle
 // is worked out here, into one of two turned copies, each big enough for the picture at any
@@ -77,3 +79,5 @@ private:
     bool turnedReady = false;
     long long draws = 0;
 };
+
+} // namespace vantor::graphics

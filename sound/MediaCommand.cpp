@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace vantor::sound {
+
 namespace {
 
 constexpr char Blank = ' ';
@@ -93,3 +95,5 @@ bool MediaCommand::IsValidFileName(std::string_view name) {
     }
     return true;
 }
+
+} // namespace vantor::sound

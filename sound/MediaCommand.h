@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string_view>
 
+namespace vantor::sound {
+
 // One sound command taken apart: "play F", "play F repeat" or "stop F", the words separated
 // by one or more blanks, with blanks before and after tolerated. Anything else (another verb,
 // a missing file name, extra words, "repeat" after a stop, control or non-ASCII bytes, an
@@ -31,3 +33,5 @@ public:
     // A file name is one word of printable ASCII (no blank), at most MaxFileNameLength bytes.
     static bool IsValidFileName(std::string_view name);
 };
+
+} // namespace vantor::sound

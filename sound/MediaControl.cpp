@@ -2,6 +2,8 @@
 
 #include "sound/MediaPlayer.h"
 
+namespace vantor::sound {
+
 namespace {
 
 // Until a real player is installed the commands go nowhere: the game runs silently.
@@ -29,3 +31,5 @@ void SetMediaPlayer(MediaPlayer* player) {
 MediaPlayer* CurrentMediaPlayer() {
     return installedPlayer;
 }
+
+} // namespace vantor::sound

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace vantor::sound {
+
 class MediaPlayer;
 
 // Every sound command of the game goes through here. The installed player receives the
@@ -12,3 +14,5 @@ void SetMediaPlayer(MediaPlayer* player);
 
 // The player that SendMediaCommand currently talks to (never null).
 MediaPlayer* CurrentMediaPlayer();
+
+} // namespace vantor::sound

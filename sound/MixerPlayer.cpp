@@ -14,6 +14,8 @@
 #include <cstring>
 #include <vector>
 
+namespace vantor::sound {
+
 namespace {
 
 constexpr int Frequency = 44100;
@@ -551,3 +553,5 @@ bool MixerPlayer::WaitForDecoding(std::chrono::milliseconds timeout) const {
     }
     return decodingDone.wait_for(lock, timeout, [this] { return !DecodingPendingLocked(); });
 }
+
+} // namespace vantor::sound

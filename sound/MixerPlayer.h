@@ -15,9 +15,12 @@
 #include <string_view>
 #include <thread>
 
-class MusicStream;
 struct Mix_Chunk;
 struct SDL_RWops;
+
+namespace vantor::sound {
+
+class MusicStream;
 
 // The game's sound player on SDL2_mixer. Every file gets its own mixer channel, so music,
 // effects and voices overlap freely. Files are decoded on a background thread, ahead of time
@@ -176,3 +179,5 @@ private:
     // Set while some player holds the audio device.
     static std::atomic<bool> deviceTaken;
 };
+
+} // namespace vantor::sound

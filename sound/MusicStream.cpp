@@ -8,6 +8,8 @@
 #include <cstring>
 #include <sys/types.h>
 
+namespace vantor::sound {
+
 namespace {
 
 unsigned char carrierSilence[MusicStream::CarrierBytes] = {};
@@ -128,3 +130,5 @@ void MusicStream::Fill(unsigned char* samples, std::size_t length) {
     }
     std::memset(samples, 0, length);
 }
+
+} // namespace vantor::sound

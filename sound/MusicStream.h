@@ -7,6 +7,8 @@
 struct Mix_Chunk;
 struct mpg123_handle_struct;
 
+namespace vantor::sound {
+
 // A music file kept compressed in memory and decoded as it plays, on an SDL_mixer channel. The
 // channel plays a short chunk of silence (the carrier) over and over, as many times as the
 // music is long, or without end for a loop, and an effect on the channel (Mix_RegisterEffect)
@@ -58,3 +60,5 @@ private:
     bool repeat = false;
     bool over = false;
 };
+
+} // namespace vantor::sound

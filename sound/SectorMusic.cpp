@@ -2,6 +2,8 @@
 
 #include "sound/SoundCommands.h"
 
+namespace vantor::sound {
+
 SectorMusic SectorMusic::ForSector(int sector) {
     if (sector == 15) {
         return {SoundCommands::StopTrack07, SoundCommands::PlayBossTrack};
@@ -12,3 +14,5 @@ SectorMusic SectorMusic::ForSector(int sector) {
     return {SoundCommands::StopTracks[(sector - 2) % 7],
             SoundCommands::PlayTracks[(sector - 1) % 7]};
 }
+
+} // namespace vantor::sound

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace vantor::sound {
+
 // The music change on entering a sector: the previous sector's track stops, then this
 // sector's track starts looping. The seven tracks cycle with a period of seven sectors
 // (sector 2 plays track 2, sector 8 track 1 again); the boss sector 15 has its own track.
@@ -11,3 +13,5 @@ struct SectorMusic {
     // Both commands are null for any sector outside 2 to 15.
     static SectorMusic ForSector(int sector);
 };
+
+} // namespace vantor::sound

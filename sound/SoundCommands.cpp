@@ -1,5 +1,7 @@
 #include "sound/SoundCommands.h"
 
+namespace vantor::sound {
+
 namespace SoundCommands {
 
 const std::array<const char*, 31> AllCommands = {
@@ -37,3 +39,5 @@ const std::array<const char*, 31> AllCommands = {
 };
 
 } // namespace SoundCommands
+
+} // namespace vantor::sound

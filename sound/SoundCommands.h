@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace vantor::sound {
+
 // The whole sound vocabulary of the game: every command string it ever sends, written
 // exactly as the media layer receives it. The files they name are listed in SoundFiles.
 namespace SoundCommands {
@@ -55,3 +57,5 @@ inline constexpr std::array<const char*, 7> StopTracks = {
 extern const std::array<const char*, 31> AllCommands;
 
 } // namespace SoundCommands
+
+} // namespace vantor::sound

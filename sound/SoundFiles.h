@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string_view>
 
+namespace vantor::sound {
+
 // Every sound file of the game, once, with what it is: music played once (the intro and the
 // two end tunes), music that loops (the seven sector tracks and the boss track), an effect, or
 // a message of the ship's computer. The game's command strings name exactly these files; the
@@ -77,3 +79,5 @@ public:
         return nullptr;
     }
 };
+
+} // namespace vantor::sound

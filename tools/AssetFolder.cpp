@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+namespace vantor::tools {
+
 bool AssetFolder::Create() const {
     std::error_code error;
     std::filesystem::create_directories(dir, error);
@@ -26,3 +28,5 @@ bool AssetFolder::Exists() const {
 void AssetFolder::Report(const std::string& message) const {
     std::fprintf(stderr, "%s: %s\n", who.c_str(), message.c_str());
 }
+
+} // namespace vantor::tools

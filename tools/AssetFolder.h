@@ -3,6 +3,8 @@
 #include <string>
 #include <utility>
 
+namespace vantor::tools {
+
 // The folder the generators write into, and the one way they report trouble with it or with a
 // file in it: every message goes to stderr as "who: what", so that a failed run says which
 // part of the generator failed.
@@ -25,3 +27,5 @@ private:
     std::string who;
     std::string dir;
 };
+
+} // namespace vantor::tools

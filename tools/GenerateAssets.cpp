@@ -1,7 +1,7 @@
 // Makes every picture and sound file the game reads, deterministically, into one folder.
-#include "tools/GenerateAssets.h"
-
 #include "tools/AssetFolder.h"
+#include "tools/pictures/GeneratePictures.h"
+#include "tools/sounds/GenerateSounds.h"
 
 #include <cstdio>
 
@@ -11,10 +11,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string dir = argv[1];
-    if (!AssetFolder(argv[0], dir).Create()) {
+    if (!vantor::tools::AssetFolder(argv[0], dir).Create()) {
         return 1;
     }
-    const bool pictures = GeneratePictures(dir);
-    const bool sounds = GenerateSounds(dir);
+    const bool pictures = vantor::tools::pictures::GeneratePictures(dir);
+    const bool sounds = vantor::tools::sounds::GenerateSounds(dir);
     return pictures && sounds ? 0 : 1;
 }

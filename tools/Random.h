@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace vantor::tools {
+
 // The generators' seeded random numbers (splitmix64), so every picture, noise burst and
 // generated melody comes out the same on every run. The pictures draw in float from 24 bits,
 // the sounds in double from 53 bits; both are kept, under their own names, because every
@@ -36,3 +38,5 @@ public:
 private:
     std::uint64_t state;
 };
+
+} // namespace vantor::tools

@@ -20,7 +20,7 @@ namespace {
 // The icon of that size as PNG bytes; empty when it cannot be made.
 std::vector<uint8_t> Png(int size) {
     std::vector<uint8_t> bytes;
-    SDL_Surface* icon = CreateGameIcon(size);
+    SDL_Surface* icon = vantor::app::CreateGameIcon(size);
     if (icon == nullptr) {
         return bytes;
     }

@@ -2,6 +2,8 @@
 
 #include <limits>
 
+namespace vantor::test {
+
 AllocationWatch::AllocationWatch(std::size_t refuseFrom) {
     largest = 0;
     limit = refuseFrom;
@@ -39,3 +41,5 @@ void* AllocationWatch::Realloc(void* memory, std::size_t size) {
 void AllocationWatch::Free(void* memory) {
     originalFree(memory);
 }
+
+} // namespace vantor::test

@@ -4,6 +4,8 @@
 
 #include <cstddef>
 
+namespace vantor::test {
+
 // Watches every allocation made through SDL's memory functions (pixel buffers of decoded
 // pictures among them) while it lives: remembers the largest one asked for and refuses, as if
 // memory had run out, any of the given size or more, so that a decoder talked into reserving a
@@ -31,3 +33,5 @@ private:
     static inline std::size_t largest = 0;
     static inline std::size_t limit = 0;
 };
+
+} // namespace vantor::test

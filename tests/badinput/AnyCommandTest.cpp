@@ -23,11 +23,13 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-using FileState = MixerPlayer::FileState;
+using FileState = sound::MixerPlayer::FileState;
 
 // Strings of every sort that are not the game's commands: random bytes, overlong strings,
 // odd bytes inside the game's own commands, and well-formed commands naming things that are no
@@ -48,7 +50,7 @@ std::vector<std::string> Junk() {
         "play intro.mp3\r\n",
         std::string(1 << 20, 'p'),
         "play " + std::string(1 << 20, 'x'),
-        "play " + std::string(MediaCommand::MaxFileNameLength + 1, 'x'),
+        "play " + std::string(sound::MediaCommand::MaxFileNameLength + 1, 'x'),
         std::string(300, ' ') + "play intro.mp3",
         "play /dev/zero",
         "play /dev/urandom repeat",
@@ -62,7 +64,7 @@ std::vector<std::string> Junk() {
         "play ../intro.mp3",
     };
     // Every byte that is not printable ASCII, inside each command of the game.
-    for (const char* command : SoundCommands::AllCommands) {
+    for (const char* command : sound::SoundCommands::AllCommands) {
         const std::string text = command;
         for (int byte = 1; byte < 256; ++byte) {
             if (byte >= 0x21 && byte <= 0x7E) {
@@ -98,20 +100,20 @@ protected:
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         GameManager::SetGraphics(nullptr);
         ASSERT_TRUE(player.Open());
-        player.WarmUp(SoundFiles::Names.data(), int(SoundFiles::Names.size()));
+        player.WarmUp(sound::SoundFiles::Names.data(), int(sound::SoundFiles::Names.size()));
         ASSERT_TRUE(player.WaitForDecoding(10s));
-        SetMediaPlayer(&player);
+        sound::SetMediaPlayer(&player);
     }
 
     void TearDown() override {
-        SetMediaPlayer(nullptr);
+        sound::SetMediaPlayer(nullptr);
         player.Close();
     }
 
     // Nothing of the game plays or has ever been started.
     void ExpectSilence() {
         EXPECT_EQ(Mix_Playing(-1), 0);
-        for (const char* file : SoundFiles::Names) {
+        for (const char* file : sound::SoundFiles::Names) {
             EXPECT_EQ(player.StartCount(file), 0) << file;
             EXPECT_EQ(player.StateOf(file), FileState::Ready) << file;
         }
@@ -119,12 +121,12 @@ protected:
 
     TempAssets assets;
     WorkingDirectory inAssets{assets.Dir()};
-    MixerPlayer player;
+    sound::MixerPlayer player;
 };
 
 TEST_F(AnyCommand, NamesOfDevicesAndFoldersAreNoSoundsAndNeverHangThePlayer) {
     for (const char* name : {"/dev/zero", "/dev/urandom", "/dev/stdin", "/dev/null", "/", ".."}) {
-        SendMediaCommand((std::string("play ") + name + " repeat").c_str());
+        sound::SendMediaCommand((std::string("play ") + name + " repeat").c_str());
         ASSERT_TRUE(player.WaitForDecoding(10s)) << name << " is still being read";
         EXPECT_EQ(player.StateOf(name), FileState::Failed) << name;
     }
@@ -134,7 +136,7 @@ TEST_F(AnyCommand, NamesOfDevicesAndFoldersAreNoSoundsAndNeverHangThePlayer) {
 TEST_F(AnyCommand, JunkPlaysNothingAndNeverHangsThePlayer) {
     ::testing::internal::CaptureStderr();
     for (const std::string& text : Junk()) {
-        SendMediaCommand(text.c_str());
+        sound::SendMediaCommand(text.c_str());
     }
     // Whatever the junk gave the player to read has been settled.
     EXPECT_TRUE(player.WaitForDecoding(10s));
@@ -150,14 +152,14 @@ TEST_F(AnyCommand, JunkBetweenTheFramesOfAGameLeavesItsSoundsAlone) {
     // A few strings of junk before every frame, the whole lot over the game.
     game.Play([&] {
         for (int i = 0; i < 40; ++i) {
-            SendMediaCommand(junk[next].c_str());
+            sound::SendMediaCommand(junk[next].c_str());
             next = (next + 1) % junk.size();
         }
     });
     level.Unload();
     EXPECT_GT(game.frames, 50);
     ASSERT_TRUE(player.WaitForDecoding(10s));
-    for (const char* file : SoundFiles::Names) {
+    for (const char* file : sound::SoundFiles::Names) {
         EXPECT_GE(player.StartCount(file), 1) << file << " was never heard";
     }
 }
@@ -165,12 +167,12 @@ TEST_F(AnyCommand, JunkBetweenTheFramesOfAGameLeavesItsSoundsAlone) {
 TEST_F(AnyCommand, TheSeedCorpusOfTheCommandFuzzerPlaysOnlyWhatItNames) {
     for (const fs::directory_entry& entry :
          fs::directory_iterator(fs::path(VANTOR_FUZZ_CORPUS) / "media-command")) {
-        SendMediaCommand(ByteFile::ReadText(entry.path()).c_str());
+        sound::SendMediaCommand(ByteFile::ReadText(entry.path()).c_str());
     }
     ASSERT_TRUE(player.WaitForDecoding(10s));
     // The corpus plays every file of the game once and stops every track again; of the rest,
     // a device and a folder are no sound files.
-    for (const char* file : SoundFiles::Names) {
+    for (const char* file : sound::SoundFiles::Names) {
         EXPECT_GE(player.StartCount(file), 1) << file;
     }
     EXPECT_EQ(player.StateOf("/dev/zero"), FileState::Failed);
@@ -178,3 +180,5 @@ TEST_F(AnyCommand, TheSeedCorpusOfTheCommandFuzzerPlaysOnlyWhatItNames) {
 }
 
 } // namespace
+
+} // namespace vantor::test

@@ -17,6 +17,8 @@
 #include <functional>
 #include <vector>
 
+namespace vantor::test {
+
 namespace {
 
 using Kind = PictureDamage::Kind;
@@ -28,7 +30,7 @@ std::pair<long long, long long> HeaderSides(const std::string& path) {
     long long height = -1;
     SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
     if (file != nullptr) {
-        ImageHeader::ReadSize(file, ImageHeader::Detect(file), width, height);
+        graphics::ImageHeader::ReadSize(file, graphics::ImageHeader::Detect(file), width, height);
         SDL_RWclose(file);
     }
     return {width, height};
@@ -239,3 +241,5 @@ void BrokenPicture::ExpectTheGameRunsOn(const PictureCase& broken) {
     ExpectEveryOtherPictureLoaded(broken);
     PlayEveryScreen(broken.file);
 }
+
+} // namespace vantor::test

@@ -16,6 +16,8 @@
 #include <string>
 #include <utility>
 
+namespace vantor::test {
+
 // One picture file of the level broken at a time, in a copy of the generated asset folder, and
 // the whole level loaded from it on the offscreen device: the game reports that one file as
 // the picture loader does and nothing else, every other picture loads whole, and the game
@@ -70,3 +72,5 @@ protected:
     std::pair<long long, long long> brokenSides;
     std::size_t largestAllocation = 0;
 };
+
+} // namespace vantor::test

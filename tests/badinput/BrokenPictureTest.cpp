@@ -17,6 +17,8 @@
 #include <initializer_list>
 #include <vector>
 
+namespace vantor::test {
+
 namespace {
 
 using Damage = PictureCase::Damage;
@@ -73,3 +75,5 @@ INSTANTIATE_TEST_SUITE_P(EveryKindHoldingEveryOther, BrokenPicture,
                          PictureCase::Name);
 
 } // namespace
+
+} // namespace vantor::test

@@ -23,25 +23,27 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 namespace {
 
 using namespace std::chrono_literals;
-using FileState = MixerPlayer::FileState;
+using FileState = sound::MixerPlayer::FileState;
 
 // Passes every command on to the real player and keeps the files the game asked to play.
-class PlayedFiles final : public MediaPlayer {
+class PlayedFiles final : public sound::MediaPlayer {
 public:
-    explicit PlayedFiles(MediaPlayer& player) : player(player) {}
+    explicit PlayedFiles(sound::MediaPlayer& player) : player(player) {}
 
     void Send(const char* command) override {
-        const MediaCommand parsed = MediaCommand::Parse(command);
-        if (parsed.verb == MediaCommand::Verb::Play) {
+        const sound::MediaCommand parsed = sound::MediaCommand::Parse(command);
+        if (parsed.verb == sound::MediaCommand::Verb::Play) {
             files.insert(std::string(parsed.file));
         }
         player.Send(command);
     }
 
-    MediaPlayer& player;
+    sound::MediaPlayer& player;
     std::set<std::string> files;
 };
 
@@ -54,13 +56,13 @@ protected:
         GameManager::SetGraphics(nullptr); // the level plays headless
     }
 
-    void TearDown() override { SetMediaPlayer(nullptr); }
+    void TearDown() override { sound::SetMediaPlayer(nullptr); }
 
     // Every other file of the game's twenty, starting with the title music.
     static std::vector<std::string> BrokenFiles() {
         std::vector<std::string> files;
-        for (size_t i = 0; i < SoundFiles::Names.size(); i += 2) {
-            files.emplace_back(SoundFiles::Names[i]);
+        for (size_t i = 0; i < sound::SoundFiles::Names.size(); i += 2) {
+            files.emplace_back(sound::SoundFiles::Names[i]);
         }
         return files;
     }
@@ -131,25 +133,25 @@ protected:
     }
 
     void PlayAndListen() {
-        MixerPlayer player;
+        sound::MixerPlayer player;
         ASSERT_TRUE(player.Open());
-        player.WarmUp(SoundFiles::Names.data(), int(SoundFiles::Names.size()));
+        player.WarmUp(sound::SoundFiles::Names.data(), int(sound::SoundFiles::Names.size()));
         ASSERT_TRUE(player.WaitForDecoding(10s));
         PlayedFiles played(player);
-        SetMediaPlayer(&played);
+        sound::SetMediaPlayer(&played);
 
         Sector01 level;
         SoundingGame game(level);
         game.Play();
-        SetMediaPlayer(nullptr);
+        sound::SetMediaPlayer(nullptr);
         level.Unload();
         ASSERT_TRUE(player.WaitForDecoding(10s));
 
         // The game asked for every one of its files.
-        EXPECT_EQ(played.files.size(), SoundFiles::Names.size());
+        EXPECT_EQ(played.files.size(), sound::SoundFiles::Names.size());
         const std::vector<std::string> broken = BrokenFiles();
         const std::set<std::string> brokenSet(broken.begin(), broken.end());
-        for (const char* file : SoundFiles::Names) {
+        for (const char* file : sound::SoundFiles::Names) {
             if (brokenSet.count(file) != 0) {
                 EXPECT_EQ(player.StateOf(file), FileState::Failed) << file;
                 EXPECT_EQ(player.StartCount(file), 0) << file;
@@ -179,3 +181,5 @@ TEST_F(BrokenSounds, CorruptFilesPlaySilentlyAndTheGameRunsOn) {
 }
 
 } // namespace
+
+} // namespace vantor::test

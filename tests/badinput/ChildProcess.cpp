@@ -11,6 +11,8 @@
 
 extern char** environ;
 
+namespace vantor::test {
+
 namespace {
 
 std::vector<char*> Pointers(std::vector<std::string>& strings) {
@@ -121,3 +123,5 @@ std::vector<std::string> ChildProcess::Environment(const std::vector<std::string
     environment.insert(environment.end(), with.begin(), with.end());
     return environment;
 }
+
+} // namespace vantor::test

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 // Another program run by a test: started in a folder with an environment of the test's
 // choosing (but for a home folder of its own), its output kept in files, waited for with a time
 // limit and killed if still running when the object goes away.
@@ -42,3 +44,5 @@ private:
     int signal = 0;
     TempDirectory outputFolder;
 };
+
+} // namespace vantor::test

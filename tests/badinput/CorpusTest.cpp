@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -44,7 +46,7 @@ TEST(SeedCorpus, EveryPictureIsLoadedOrReportedAsItsNameSays) {
     for (const fs::path& path : files) {
         const std::string name = path.filename().string();
         const std::vector<uint8_t> bytes = ByteFile::Read(path);
-        const PictureFuzzOutcome outcome = RunPictureInput(bytes.data(), bytes.size());
+        const fuzz::PictureFuzzOutcome outcome = fuzz::RunPictureInput(bytes.data(), bytes.size());
         EXPECT_EQ(outcome.fault, nullptr) << name << ": " << outcome.fault;
         EXPECT_TRUE(outcome.decoded) << name;
         if (StartsWith(name, "loads-")) {
@@ -54,11 +56,11 @@ TEST(SeedCorpus, EveryPictureIsLoadedOrReportedAsItsNameSays) {
         } else if (StartsWith(name, "file-error-")) {
             ++fileErrors;
             EXPECT_FALSE(outcome.loaded) << name;
-            EXPECT_STREQ(outcome.text, PictureLoader::FileError) << name;
+            EXPECT_STREQ(outcome.text, graphics::PictureLoader::FileError) << name;
         } else if (StartsWith(name, "frame-error-")) {
             ++frameErrors;
             EXPECT_FALSE(outcome.loaded) << name;
-            EXPECT_STREQ(outcome.text, PictureLoader::FrameError) << name;
+            EXPECT_STREQ(outcome.text, graphics::PictureLoader::FrameError) << name;
         } else {
             ADD_FAILURE() << name << ": the name does not say what must become of the file";
         }
@@ -92,14 +94,14 @@ TEST(SeedCorpus, EveryPictureLoadsFromMemoryAsFromItsFile) {
         std::string fileOutcome;
         {
             const RecordingReporter fromFile;
-            fileOutcome = Outcome(PictureLoader::Load(name.c_str()), fromFile);
+            fileOutcome = Outcome(graphics::PictureLoader::Load(name.c_str()), fromFile);
         }
         std::string memoryOutcome;
         {
             const RecordingReporter fromMemory;
-            memoryOutcome =
-                Outcome(PictureLoader::LoadFromMemory(bytes.data(), bytes.size(), name.c_str()),
-                        fromMemory);
+            memoryOutcome = Outcome(
+                graphics::PictureLoader::LoadFromMemory(bytes.data(), bytes.size(), name.c_str()),
+                fromMemory);
         }
         EXPECT_EQ(memoryOutcome, fileOutcome) << path.filename();
         EXPECT_FALSE(fileOutcome.empty()) << path.filename();
@@ -112,15 +114,15 @@ TEST(SeedCorpus, EveryCommandIsValidOrNotAsItsNameSays) {
     for (const fs::path& path : Files("media-command")) {
         const std::string name = path.filename().string();
         const std::vector<uint8_t> bytes = ByteFile::Read(path);
-        const CommandFuzzOutcome outcome = RunCommandInput(bytes.data(), bytes.size());
+        const fuzz::CommandFuzzOutcome outcome = fuzz::RunCommandInput(bytes.data(), bytes.size());
         EXPECT_EQ(outcome.fault, nullptr) << name << ": " << outcome.fault;
         if (StartsWith(name, "valid-")) {
             ++valid;
-            EXPECT_NE(outcome.verb, MediaCommand::Verb::Invalid) << name;
+            EXPECT_NE(outcome.verb, sound::MediaCommand::Verb::Invalid) << name;
             EXPECT_FALSE(outcome.file.empty()) << name;
         } else if (StartsWith(name, "invalid-")) {
             ++invalid;
-            EXPECT_EQ(outcome.verb, MediaCommand::Verb::Invalid) << name;
+            EXPECT_EQ(outcome.verb, sound::MediaCommand::Verb::Invalid) << name;
         } else {
             ADD_FAILURE() << name << ": the name does not say what must become of the command";
         }
@@ -130,3 +132,5 @@ TEST(SeedCorpus, EveryCommandIsValidOrNotAsItsNameSays) {
 }
 
 } // namespace
+
+} // namespace vantor::test

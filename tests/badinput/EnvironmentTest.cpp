@@ -25,6 +25,8 @@
 #include <thread>
 #include <vector>
 
+namespace vantor::test {
+
 namespace {
 
 using namespace std::chrono_literals;
@@ -188,33 +190,36 @@ TEST_F(RealGame, AWindowClosedWhileTheLevelLoadsEndsTheProgramCleanly) {
 TEST(NoAudioDevice, TheGamePlaysOnInSilence) {
     setenv("SDL_AUDIODRIVER", "nonexistent", 1);
     GameManager::SetGraphics(nullptr);
-    MixerPlayer player;
+    sound::MixerPlayer player;
     EXPECT_FALSE(player.Open());
-    player.WarmUp(SoundFiles::Names.data(), int(SoundFiles::Names.size()));
-    SetMediaPlayer(&player);
+    player.WarmUp(sound::SoundFiles::Names.data(), int(sound::SoundFiles::Names.size()));
+    sound::SetMediaPlayer(&player);
 
     Sector01 level;
     SoundingGame game(level);
     int sent = 0;
     game.Play([&] {
-        SendMediaCommand(
-            SoundCommands::AllCommands[size_t(sent) % SoundCommands::AllCommands.size()]);
-        SendMediaCommand("play /dev/zero");
-        SendMediaCommand("\x80\xff junk");
+        sound::SendMediaCommand(
+            sound::SoundCommands::AllCommands[size_t(sent) %
+                                              sound::SoundCommands::AllCommands.size()]);
+        sound::SendMediaCommand("play /dev/zero");
+        sound::SendMediaCommand("\x80\xff junk");
         ++sent;
     });
     level.Unload();
-    SetMediaPlayer(nullptr);
+    sound::SetMediaPlayer(nullptr);
 
     EXPECT_EQ(sent, game.frames);
     EXPECT_GT(game.frames, 50);
     EXPECT_FALSE(player.IsOpen());
     EXPECT_TRUE(player.WaitForDecoding(0ms));
-    for (const char* file : SoundFiles::Names) {
-        EXPECT_EQ(player.StateOf(file), MixerPlayer::FileState::Unknown) << file;
+    for (const char* file : sound::SoundFiles::Names) {
+        EXPECT_EQ(player.StateOf(file), sound::MixerPlayer::FileState::Unknown) << file;
         EXPECT_FALSE(player.IsPlaying(file)) << file;
     }
     setenv("SDL_AUDIODRIVER", "dummy", 1);
 }
 
 } // namespace
+
+} // namespace vantor::test

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace vantor::test {
+
 namespace {
 
 using Kind = PictureDamage::Kind;
@@ -42,3 +44,5 @@ TEST(HugeSidesWithoutTheLoader, WouldMakeEveryDecoderAskForAGigabyte) {
 }
 
 } // namespace
+
+} // namespace vantor::test

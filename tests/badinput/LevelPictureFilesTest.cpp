@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -31,3 +33,5 @@ TEST(LevelPictureFiles, AreEveryPictureOfTheAssetFolderEachOnce) {
 }
 
 } // namespace
+
+} // namespace vantor::test

@@ -4,15 +4,18 @@
 #include "game/Sector01.h"
 #include "graphics/SpriteSheet.h"
 
+namespace vantor::test {
+
 namespace {
 
 // The texture the sheet holds for the entry's picture: the pair's base or detail picture, or
 // the sheet's only one.
-SDL_Texture* TextureOf(const SpriteSheet* sheet, const PictureManifest::Entry& entry, int picture) {
+SDL_Texture* TextureOf(const SpriteSheet* sheet, const game::PictureManifest::Entry& entry,
+                       int picture) {
     if (sheet == nullptr) {
         return nullptr;
     }
-    if (entry.kind == PictureManifest::Kind::Pair) {
+    if (entry.kind == game::PictureManifest::Kind::Pair) {
         return picture == 0 ? sheet->baseBitmap : sheet->detailBitmap;
     }
     return sheet->bitmap;
@@ -22,10 +25,10 @@ SDL_Texture* TextureOf(const SpriteSheet* sheet, const PictureManifest::Entry& e
 
 std::vector<LevelPictures::Picture> LevelPictures::Of(const Sector01& level) {
     std::vector<Picture> pictures;
-    for (const PictureManifest::Entry& entry : PictureManifest::Entries) {
+    for (const game::PictureManifest::Entry& entry : game::PictureManifest::Entries) {
         SpriteSheet* sheet = level.SheetAt(entry.field, entry.index);
         // The strips' cells are square.
-        const int cellSide = entry.kind == PictureManifest::Kind::Strip ? entry.cellWidth : 0;
+        const int cellSide = entry.kind == game::PictureManifest::Kind::Strip ? entry.cellWidth : 0;
         for (int i = 0; i < entry.PictureCount(); ++i) {
             pictures.push_back({entry.File(i), sheet, TextureOf(sheet, entry, i), cellSide});
         }
@@ -34,7 +37,7 @@ std::vector<LevelPictures::Picture> LevelPictures::Of(const Sector01& level) {
 }
 
 std::vector<std::string> LevelPictures::Files() {
-    return {PictureManifest::Files.begin(), PictureManifest::Files.end()};
+    return {game::PictureManifest::Files.begin(), game::PictureManifest::Files.end()};
 }
 
 std::vector<LevelPictures::Picture> LevelPictures::Strips() {
@@ -47,3 +50,5 @@ std::vector<LevelPictures::Picture> LevelPictures::Strips() {
     }
     return strips;
 }
+
+} // namespace vantor::test

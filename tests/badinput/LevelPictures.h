@@ -8,6 +8,8 @@
 class Sector01;
 class SpriteSheet;
 
+namespace vantor::test {
+
 // The 56 picture files the level reads, as the picture manifest lists them, and where each one
 // ends up once loaded.
 class LevelPictures {
@@ -26,3 +28,5 @@ public:
     // The strips and their cell sides.
     static std::vector<Picture> Strips();
 };
+
+} // namespace vantor::test

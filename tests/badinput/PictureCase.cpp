@@ -8,20 +8,22 @@
 #include <algorithm>
 #include <iterator>
 
+namespace vantor::test {
+
 const char* PictureCase::ExpectedReport() const {
     switch (damage) {
     case Damage::Missing:
     case Damage::Empty:
     case Damage::Noise:
-        return PictureLoader::FileError;
+        return graphics::PictureLoader::FileError;
     case Damage::CutInHeader:
     case Damage::SignatureThenNoise:
     case Damage::HugeSides:
-        return PictureLoader::FrameError;
+        return graphics::PictureLoader::FrameError;
     case Damage::CutInPixels:
         return PictureDamage::KindOfName(file) == PictureDamage::Kind::Jpeg
                    ? nullptr
-                   : PictureLoader::FrameError;
+                   : graphics::PictureLoader::FrameError;
     case Damage::AsBmp:
     case Damage::AsPng:
     case Damage::AsJpeg:
@@ -58,3 +60,5 @@ std::string PictureCase::Name(const ::testing::TestParamInfo<PictureCase>& info)
 void PrintTo(const PictureCase& broken, std::ostream* out) {
     *out << broken.file << ", " << PictureCase::NameOf(broken.damage);
 }
+
+} // namespace vantor::test

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 // One picture file of the level and the damage done to it.
 struct PictureCase {
     enum class Damage {
@@ -36,3 +38,5 @@ struct PictureCase {
 };
 
 void PrintTo(const PictureCase& broken, std::ostream* out);
+
+} // namespace vantor::test

@@ -11,6 +11,8 @@
 #include <random>
 #include <stdexcept>
 
+namespace vantor::test {
+
 namespace {
 
 // Where the JPEG frame header's marker (FF Cn) is; the sides follow at +5 (height) and +7.
@@ -101,7 +103,7 @@ std::vector<uint8_t> PictureDamage::ClaimingSides(const std::vector<uint8_t>& by
         // The header chunk's sides, and its checksum over type and data made good again.
         ByteFields::PutBigEndian(claimed, 16, width, 4);
         ByteFields::PutBigEndian(claimed, 20, height, 4);
-        ByteFields::PutBigEndian(claimed, 29, PngCrc(claimed.data() + 12, 17), 4);
+        ByteFields::PutBigEndian(claimed, 29, fuzz::PngCrc(claimed.data() + 12, 17), 4);
         break;
     case Kind::Jpeg: {
         const size_t frame = FindJpegFrameHeader(claimed);
@@ -147,3 +149,5 @@ void PictureDamage::WriteSolidPng(const std::string& target, int width, int heig
         throw std::runtime_error("cannot write " + target + ": " + SDL_GetError());
     }
 }
+
+} // namespace vantor::test

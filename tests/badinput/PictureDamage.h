@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 // Ways to break a picture file, each made from the real file's bytes where there is one.
 class PictureDamage {
 public:
@@ -29,3 +31,5 @@ public:
     // A PNG file of one colour (0xAARRGGBB).
     static void WriteSolidPng(const std::string& target, int width, int height, uint32_t colour);
 };
+
+} // namespace vantor::test

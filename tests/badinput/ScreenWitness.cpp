@@ -1,5 +1,7 @@
 #include "ScreenWitness.h"
 
+namespace vantor::test {
+
 namespace {
 
 using Screen = LevelScreens::Screen;
@@ -13,7 +15,7 @@ ScreenWitness Backdrop(const char* file, Screen screen, int x, int y, int w, int
     return Plain(file, screen, x, y, w, h, x, y, 0.99);
 }
 
-ScreenWitness KeyedOut(const char* file, Screen screen, int w, int h, int x, int y, KeyColour key) {
+ScreenWitness KeyedOut(const char* file, Screen screen, int w, int h, int x, int y, graphics::KeyColour key) {
     ScreenWitness witness = Plain(file, screen, 0, 0, w, h, x, y, 0.95);
     witness.region.tolerance = 6;
     witness.region.key = key;
@@ -35,7 +37,7 @@ std::vector<ScreenWitness> ScreenWitness::All() {
         Plain("Splash.bmp", Screen::Title, 0, 0, 1024, 720, 0, 0, 0.99),
         Backdrop("SectorBackground.bmp", Screen::FirstSector, 560, 420, 120, 110),
         Backdrop("Background01.png", Screen::PlanetsAndAsteroid, 560, 420, 120, 110),
-        KeyedOut("Planet4.bmp", Screen::PlanetsAndAsteroid, 100, 100, 150, 200, KeyColour::Green),
+        KeyedOut("Planet4.bmp", Screen::PlanetsAndAsteroid, 100, 100, 150, 200, graphics::KeyColour::Green),
         Plain("asteroid01.png", Screen::PlanetsAndAsteroid, 0, 0, 128, 128, 420, 180, 0.95),
         Plain("rock.png", Screen::Rock, 0, 0, 100, 100, 420, 180, 0.95),
         Backdrop("Background02.jpg", Screen::EmptySector, 420, 180, 128, 128),
@@ -45,11 +47,13 @@ std::vector<ScreenWitness> ScreenWitness::All() {
         Tolerant(Plain("menu.png", Screen::Menu, 0, 0, 1024, 100, 0, 0, 0.95), 16, 240),
         beam,
         Tolerant(Plain("imagesHQBUG9TN.png", Screen::Menu, 0, 0, 200, 110, 610, 450, 0.9), 12),
-        KeyedOut("GameOver.bmp", Screen::Defeat, 600, 400, 200, 190, KeyColour::Green),
+        KeyedOut("GameOver.bmp", Screen::Defeat, 600, 400, 200, 190, graphics::KeyColour::Green),
         Plain("explosion.png", Screen::Defeat, 0, 0, 138, 138, 860, 600, 0.9),
         Tolerant(Plain("Damage05.png", Screen::Defeat, 0, 0, 200, 110, 0, 0, 0.95), 12),
         Backdrop("GameEnd.jpg", Screen::Victory, 100, 600, 100, 75),
         Backdrop("Background14.jpg", Screen::Boss, 560, 420, 120, 110),
-        KeyedOut("EnemyShip01.bmp", Screen::Boss, 100, 75, 850, 550, KeyColour::White),
+        KeyedOut("EnemyShip01.bmp", Screen::Boss, 100, 75, 850, 550, graphics::KeyColour::White),
     };
 }
+
+} // namespace vantor::test

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 // A place on one screen where one picture shows unchanged, with nothing over it. Whether the
 // game draws a picture is told by looking there.
 struct ScreenWitness {
@@ -17,3 +19,5 @@ struct ScreenWitness {
     // Every witness of the game's screens.
     static std::vector<ScreenWitness> All();
 };
+
+} // namespace vantor::test

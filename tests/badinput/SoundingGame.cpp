@@ -7,6 +7,8 @@
 
 #include <cstdlib>
 
+namespace vantor::test {
+
 void SoundingGame::Frames(int count) {
     for (int i = 0; i < count; ++i) {
         if (beforeFrame) {
@@ -106,3 +108,5 @@ void SoundingGame::Play(const std::function<void()>& before) {
     EXPECT_TRUE(level.gameOver);
     EXPECT_FALSE(level.playerWon);
 }
+
+} // namespace vantor::test

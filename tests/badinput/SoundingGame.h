@@ -4,6 +4,8 @@
 
 class Sector01;
 
+namespace vantor::test {
+
 // A whole game played headless on the level's own commands, through every sound the game
 // has: the title music, every sector track and the boss track, the engine, torpedoes, small
 // and large explosions, every voice, the victory and the defeat music. Checks along the way
@@ -25,3 +27,5 @@ private:
     Sector01& level;
     std::function<void()> beforeFrame;
 };
+
+} // namespace vantor::test

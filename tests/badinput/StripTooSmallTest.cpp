@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 namespace {
 
 using Damage = PictureCase::Damage;
@@ -93,3 +95,5 @@ INSTANTIATE_TEST_SUITE_P(EveryStrip, StripTooSmall, ::testing::ValuesIn(EveryStr
                          PictureCase::Name);
 
 } // namespace
+
+} // namespace vantor::test

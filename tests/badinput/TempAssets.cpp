@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <stdexcept>
 
+namespace vantor::test {
+
 namespace fs = std::filesystem;
 
 TempAssets::TempAssets() {
@@ -35,3 +37,5 @@ std::vector<uint8_t> TempAssets::ReadOriginal(const std::string& name) {
     }
     return ByteFile::Read(path);
 }
+
+} // namespace vantor::test

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 // A copy of the generated asset folder in a fresh temporary folder, for a test to break files
 // in. Removed with everything in it when the object goes away.
 class TempAssets {
@@ -27,3 +29,5 @@ public:
 private:
     TempDirectory folder;
 };
+
+} // namespace vantor::test

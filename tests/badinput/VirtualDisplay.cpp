@@ -14,6 +14,8 @@
 #include <sstream>
 #include <vector>
 
+namespace vantor::test {
+
 namespace {
 
 // X errors (a window that went away while it was looked at) must not end the test.
@@ -152,3 +154,5 @@ bool VirtualDisplay::Pixel(unsigned long window, int x, int y, uint32_t& colour)
     XDestroyImage(image);
     return true;
 }
+
+} // namespace vantor::test

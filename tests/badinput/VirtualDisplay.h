@@ -7,6 +7,8 @@
 
 struct _XDisplay;
 
+namespace vantor::test {
+
 // A virtual X display of a test's own (Xvfb), and a look at the windows on it.
 class VirtualDisplay {
 public:
@@ -35,3 +37,5 @@ private:
     std::string name;
     std::string problem;
 };
+
+} // namespace vantor::test

@@ -4,30 +4,32 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 namespace {
 
 using Commands = std::vector<std::string>;
 
 TEST(BoxTest, ReachesWideToTheRightAndHighDownwardInclusive) {
-    EXPECT_TRUE(BoxTouches(100.0f, 100.0f, 200.0f, 175.0f, 100, 75));
-    EXPECT_FALSE(BoxTouches(100.0f, 100.0f, 200.01f, 175.0f, 100, 75));
-    EXPECT_FALSE(BoxTouches(100.0f, 100.0f, 200.0f, 175.01f, 100, 75));
+    EXPECT_TRUE(game::BoxTouches(100.0f, 100.0f, 200.0f, 175.0f, 100, 75));
+    EXPECT_FALSE(game::BoxTouches(100.0f, 100.0f, 200.01f, 175.0f, 100, 75));
+    EXPECT_FALSE(game::BoxTouches(100.0f, 100.0f, 200.0f, 175.01f, 100, 75));
     // Either point may be the one whose box contains the other.
-    EXPECT_TRUE(BoxTouches(200.0f, 175.0f, 100.0f, 100.0f, 100, 75));
-    EXPECT_TRUE(BoxTouches(100.0f, 100.0f, 100.0f, 100.0f, 100, 75));
+    EXPECT_TRUE(game::BoxTouches(200.0f, 175.0f, 100.0f, 100.0f, 100, 75));
+    EXPECT_TRUE(game::BoxTouches(100.0f, 100.0f, 100.0f, 100.0f, 100, 75));
 }
 
 TEST(BoxTest, PointsUpperRightOrLowerLeftOfEachOtherNeverTouch) {
-    EXPECT_FALSE(BoxTouches(100.0f, 100.0f, 101.0f, 99.0f, 100, 75));
-    EXPECT_FALSE(BoxTouches(100.0f, 100.0f, 99.0f, 101.0f, 100, 75));
+    EXPECT_FALSE(game::BoxTouches(100.0f, 100.0f, 101.0f, 99.0f, 100, 75));
+    EXPECT_FALSE(game::BoxTouches(100.0f, 100.0f, 99.0f, 101.0f, 100, 75));
 }
 
 TEST(BoxTest, AnIntegerPointUsesTheSameBox) {
-    EXPECT_TRUE(BoxTouches(0, 0, 100.0f, 75.0f, 100, 75));
-    EXPECT_FALSE(BoxTouches(0, 0, 100.5f, 75.0f, 100, 75));
-    EXPECT_TRUE(BoxTouches(-1, -1, 0.0f, 0.0f, 100, 75));
-    EXPECT_TRUE(BoxTouches(150, 150, 50.0f, 75.0f, 100, 75));
-    EXPECT_FALSE(BoxTouches(150, 150, 151.0f, 149.0f, 100, 75));
+    EXPECT_TRUE(game::BoxTouches(0, 0, 100.0f, 75.0f, 100, 75));
+    EXPECT_FALSE(game::BoxTouches(0, 0, 100.5f, 75.0f, 100, 75));
+    EXPECT_TRUE(game::BoxTouches(-1, -1, 0.0f, 0.0f, 100, 75));
+    EXPECT_TRUE(game::BoxTouches(150, 150, 50.0f, 75.0f, 100, 75));
+    EXPECT_FALSE(game::BoxTouches(150, 150, 151.0f, 149.0f, 100, 75));
 }
 
 class Combat : public SectorFixture {
@@ -158,7 +160,7 @@ TEST_F(Combat, WithoutPlanetsAllThreeSitAtTheCornerWithinReach) {
     ParkEnemyFarAway();
     LevelStaging::ShipAt(level, 60, 30);
     level.Update();
-    for (const PlanetView& planet : level.SectorPlanets()) {
+    for (const game::PlanetView& planet : level.SectorPlanets()) {
         EXPECT_EQ(planet.inRange, 1);
     }
     EXPECT_EQ(sound.Take(), Commands(3, "play longrangescanplanetcomplete_clean.mp3"));
@@ -224,3 +226,5 @@ TEST_F(Combat, AnEmptyWarpTankEndsTheGame) {
 }
 
 } // namespace
+
+} // namespace vantor::test

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 namespace {
 
 using Commands = std::vector<std::string>;
@@ -301,3 +303,5 @@ TEST_F(EndScreen, EnterRestartsToTheTitleAndASecondEnterLeavesItAtOnce) {
 }
 
 } // namespace
+
+} // namespace vantor::test

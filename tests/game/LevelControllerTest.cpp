@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 namespace {
 
 std::vector<std::string> calls;
@@ -159,3 +161,5 @@ TEST_F(LevelControllerTest, SwitchingToTheInstalledLevelReloadsWithoutDeletingIt
 }
 
 } // namespace
+
+} // namespace vantor::test

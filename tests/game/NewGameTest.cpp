@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 namespace {
 
 const std::vector<std::string> NewGameSounds = {"stop PlayerWins.mp3", "stop GameOver.mp3",
@@ -24,7 +26,7 @@ TEST(SectorLoad, StartsANewGameOnTheTitleWithNoPlanetsInTheFirstSector) {
     EXPECT_LE(level.sectorLayout, 10);
     // Planets were placed while the layout was still 0, so the first sector has none,
     // whatever layout the new game then drew.
-    for (const PlanetView& planet : level.SectorPlanets()) {
+    for (const game::PlanetView& planet : level.SectorPlanets()) {
         EXPECT_EQ(planet.x, 0.0f);
         EXPECT_EQ(planet.y, 0.0f);
     }
@@ -173,7 +175,7 @@ TEST_F(NewGameTest, OddLayoutsBelowFifteenPlaceThreePlanetsInTheirRanges) {
         };
         srand(static_cast<unsigned>(layout));
         level.PlacePlanets();
-        const std::array<PlanetView, 3> planets = level.SectorPlanets();
+        const std::array<game::PlanetView, 3> planets = level.SectorPlanets();
         for (int i = 0; i < 3; ++i) {
             EXPECT_EQ(planets[i].x, expected[2 * i]) << "layout " << layout << " planet " << i + 1;
             EXPECT_EQ(planets[i].y, expected[2 * i + 1])
@@ -218,3 +220,5 @@ TEST_F(NewGameTest, RestartKeepsPlanetsOfTheLastSectorAndOneNearTheStartComesInR
 }
 
 } // namespace
+
+} // namespace vantor::test

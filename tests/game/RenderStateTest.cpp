@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 namespace {
 
 using Commands = std::vector<std::string>;
@@ -115,3 +117,5 @@ TEST_F(Drawing, AfterVictoryTheEndScreenPlaysTheWinnersTune) {
 }
 
 } // namespace
+
+} // namespace vantor::test

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace vantor::test {
+
 // The ship flies at the enemy again and again until it has been rammed six times.
 TEST_P(ScriptedGame, FromTheTitleToDefeatBySixRammings) {
     ASSERT_NO_FATAL_FAILURE(StartFromTitle());
@@ -59,3 +61,5 @@ TEST_P(ScriptedGame, FromTheTitleToDefeatBySixRammings) {
 
     ASSERT_NO_FATAL_FAILURE(RestartFromEndScreen());
 }
+
+} // namespace vantor::test

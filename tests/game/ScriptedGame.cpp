@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <string>
 
+namespace vantor::test {
+
 ScriptedGame::Commands ScriptedGame::MusicOnEntering(int sector) {
     // The track each sector loops, from the first: the seven tracks twice over, then the boss's.
     static const std::vector<std::string> tracks = {
@@ -33,7 +35,7 @@ void ScriptedGame::Append(Commands& to, const Commands& more) {
 
 int ScriptedGame::PanelsShown() const {
     int shown = 0;
-    for (const ConstPlanetView& planet : level.SectorPlanets()) {
+    for (const game::ConstPlanetView& planet : level.SectorPlanets()) {
         shown += planet.ShowsPanel() ? 1 : 0;
     }
     return shown;
@@ -175,9 +177,9 @@ std::optional<ScriptedGame::Spot> ScriptedGame::PlanetToVisit() {
         visitSector = level.sector;
         visits = {};
     }
-    const std::array<PlanetView, 3> planets = level.SectorPlanets();
+    const std::array<game::PlanetView, 3> planets = level.SectorPlanets();
     for (size_t i = 0; i < planets.size(); ++i) {
-        const PlanetView& planet = planets[i];
+        const game::PlanetView& planet = planets[i];
         if (planet.unclaimed && planet.x > 0 && planet.x < 900 && planet.y > 0 && planet.y < 700 &&
             visits[i] < 3) {
             ++visits[i];
@@ -217,3 +219,5 @@ INSTANTIATE_TEST_SUITE_P(, ScriptedGame, ::testing::Values(6u, 29u, 103u),
                          [](const ::testing::TestParamInfo<unsigned>& info) {
                              return "Seed" + std::to_string(info.param);
                          });
+
+} // namespace vantor::test

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 // Whole games played from the title screen, headless: a scripted player gives orders only
 // through the level's commands and looks at the state between frames the way a player looks
 // at the screen. Every frame is updated and drawn, and every sound the game asks for is
@@ -105,3 +107,5 @@ protected:
     Commands voicesHeard;
     Commands musicHeard; // on the frames that entered a new sector
 };
+
+} // namespace vantor::test

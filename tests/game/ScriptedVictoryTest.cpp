@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <optional>
 
+namespace vantor::test {
+
 // Every sector is entered in turn and the boss destroyed by torpedoes. In each sector the
 // ship stands still at the left edge, where the enemy does not move, and fires at it; once
 // it is destroyed the ship flies on past the right edge. Planet panels are answered with
@@ -83,3 +85,5 @@ TEST_P(ScriptedGame, FromTheTitleToVictory) {
 
     ASSERT_NO_FATAL_FAILURE(RestartFromEndScreen());
 }
+
+} // namespace vantor::test

@@ -8,6 +8,8 @@
 
 #include <cstdlib>
 
+namespace vantor::test {
+
 // A loaded level with a recorder behind the sound commands and a known random sequence.
 class SectorFixture : public ::testing::Test {
 protected:
@@ -40,3 +42,5 @@ protected:
     RecordingPlayer sound;
     Sector01 level;
 };
+
+} // namespace vantor::test

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 namespace {
 
 using Commands = std::vector<std::string>;
@@ -180,7 +182,7 @@ TEST_F(Flight, EverySectorChangeSwitchesTheMusicAndTheBossSectorHasNoExit) {
     for (int sector = 2; sector <= 15; ++sector) {
         ParkEnemyFarAway();
         // Wherever the random planets lie, none calls out its scan as the ship leaves.
-        for (const PlanetView& planet : level.SectorPlanets()) {
+        for (const game::PlanetView& planet : level.SectorPlanets()) {
             planet.unclaimed = false;
         }
         level.shipX = 925;
@@ -222,3 +224,5 @@ TEST_F(SectorFixture, OnTheTitleOnlyTheTorpedoAndTheClockMove) {
 }
 
 } // namespace
+
+} // namespace vantor::test

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 namespace {
 
 std::vector<std::string> Words(const std::string& command) {
@@ -24,12 +26,13 @@ std::vector<std::string> Words(const std::string& command) {
 }
 
 TEST(SoundCatalogue, EveryCommandIsAPlayOrStopOfAKnownFile) {
-    const std::set<std::string> files(SoundFiles::Names.begin(), SoundFiles::Names.end());
+    const std::set<std::string> files(sound::SoundFiles::Names.begin(),
+                                      sound::SoundFiles::Names.end());
     EXPECT_EQ(files.size(), 20u);
 
     std::set<std::string> distinct;
     std::set<std::string> played;
-    for (const char* command : SoundCommands::AllCommands) {
+    for (const char* command : sound::SoundCommands::AllCommands) {
         ASSERT_NE(command, nullptr);
         distinct.insert(command);
         const auto words = Words(command);
@@ -50,9 +53,10 @@ TEST(SoundCatalogue, EveryCommandIsAPlayOrStopOfAKnownFile) {
 }
 
 TEST(SoundCatalogue, OnlyTheShieldsWarningHasTwoBlanks) {
-    EXPECT_STREQ(SoundCommands::PlayShieldsFailing, "play  warningprimaryshieldsfailing_ep.mp3");
+    EXPECT_STREQ(sound::SoundCommands::PlayShieldsFailing,
+                 "play  warningprimaryshieldsfailing_ep.mp3");
     const auto doubled = std::count_if(
-        SoundCommands::AllCommands.begin(), SoundCommands::AllCommands.end(),
+        sound::SoundCommands::AllCommands.begin(), sound::SoundCommands::AllCommands.end(),
         [](const char* command) { return std::string(command).find("  ") != std::string::npos; });
     EXPECT_EQ(doubled, 1);
 }
@@ -75,7 +79,7 @@ TEST(SectorMusicRule, EachSectorStopsTheLastTrackAndLoopsItsOwn) {
         {"stop track07.mp3", "play BossTrack.mp3 repeat"}, // sector 15, the boss
     };
     for (int sector = 2; sector <= 15; ++sector) {
-        const SectorMusic music = SectorMusic::ForSector(sector);
+        const sound::SectorMusic music = sound::SectorMusic::ForSector(sector);
         ASSERT_NE(music.stop, nullptr) << sector;
         ASSERT_NE(music.play, nullptr) << sector;
         EXPECT_EQ(music.stop, expected[sector - 2].first) << "sector " << sector;
@@ -85,7 +89,7 @@ TEST(SectorMusicRule, EachSectorStopsTheLastTrackAndLoopsItsOwn) {
 
 TEST(SectorMusicRule, NoChangeOutsideTheSectorsThatCanBeEntered) {
     for (int sector : {-7, 0, 1, 16, 17, 100}) {
-        const SectorMusic music = SectorMusic::ForSector(sector);
+        const sound::SectorMusic music = sound::SectorMusic::ForSector(sector);
         EXPECT_EQ(music.stop, nullptr) << sector;
         EXPECT_EQ(music.play, nullptr) << sector;
     }
@@ -94,18 +98,20 @@ TEST(SectorMusicRule, NoChangeOutsideTheSectorsThatCanBeEntered) {
 TEST(MediaControl, CommandsReachTheInstalledPlayerUnchangedAndInOrder) {
     {
         RecordingPlayer recorder;
-        EXPECT_EQ(CurrentMediaPlayer(), &recorder);
-        SendMediaCommand("play  warningprimaryshieldsfailing_ep.mp3");
-        SendMediaCommand(nullptr);
-        SendMediaCommand("");
-        SendMediaCommand("stop track05.mp3");
+        EXPECT_EQ(sound::CurrentMediaPlayer(), &recorder);
+        sound::SendMediaCommand("play  warningprimaryshieldsfailing_ep.mp3");
+        sound::SendMediaCommand(nullptr);
+        sound::SendMediaCommand("");
+        sound::SendMediaCommand("stop track05.mp3");
         const std::vector<std::string> expected = {"play  warningprimaryshieldsfailing_ep.mp3", "",
                                                    "stop track05.mp3"};
         EXPECT_EQ(recorder.commands, expected);
     }
     // With the recorder gone the default player is back and sending stays harmless.
-    ASSERT_NE(CurrentMediaPlayer(), nullptr);
-    SendMediaCommand("play intro.mp3");
+    ASSERT_NE(sound::CurrentMediaPlayer(), nullptr);
+    sound::SendMediaCommand("play intro.mp3");
 }
 
 } // namespace
+
+} // namespace vantor::test

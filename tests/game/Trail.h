@@ -4,6 +4,8 @@
 #include <array>
 #include <cstddef>
 
+namespace vantor::test {
+
 // The last few places a mover was seen at after a frame. The movement rule can leave a mover
 // shaking between a few spots close to its goal without ever arriving; a player sees it come to
 // a halt.
@@ -27,3 +29,5 @@ private:
     std::array<Place, 8> places = {};
     std::size_t next = 0;
 };
+
+} // namespace vantor::test

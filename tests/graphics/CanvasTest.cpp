@@ -14,6 +14,8 @@
 #include <cstdlib>
 #include <string>
 
+namespace vantor::test {
+
 namespace {
 
 constexpr uint32_t Magenta = 0xFFFF00FF;
@@ -116,12 +118,12 @@ TEST_F(CanvasTest, EachAngleIsWorkedOutOnceWhileItIsDrawn) {
     ship.Fill(10, 5, 80, 64, 0xFF00FF00);
     SpriteSheet sheet(Save(ship, "ship.png").c_str(), &graphics, MagentaKey);
     auto frame = [&](auto draws) {
-        const long long before = TurnedPicture::turns;
+        const long long before = graphics::TurnedPicture::turns;
         graphics.BeginDraw();
         graphics.ClearScreen(0.0f, 0.0f, 0.0f);
         draws();
         graphics.EndDraw();
-        return TurnedPicture::turns - before;
+        return graphics::TurnedPicture::turns - before;
     };
 
     // Upright needs no turning at all.
@@ -159,3 +161,5 @@ TEST_F(CanvasTest, EachAngleIsWorkedOutOnceWhileItIsDrawn) {
 }
 
 } // namespace
+
+} // namespace vantor::test

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+namespace vantor::test {
+
 namespace {
 
 uint32_t At(const TestPicture& picture, int x, int y) {
@@ -16,16 +18,16 @@ uint32_t At(const TestPicture& picture, int x, int y) {
 
 TEST(ChromaKey, ToleranceIsSevenTenthsOnEveryChannel) {
     // Key magenta (1, 0, 1). 77 / 255 is 0.698 from 1, 76 / 255 is 0.702 from it.
-    EXPECT_TRUE(ChromaKey::Matches(255, 0, 255, 1.0f, 0.0f, 1.0f));
-    EXPECT_TRUE(ChromaKey::Matches(77, 178, 77, 1.0f, 0.0f, 1.0f));
-    EXPECT_FALSE(ChromaKey::Matches(76, 0, 255, 1.0f, 0.0f, 1.0f));
-    EXPECT_FALSE(ChromaKey::Matches(255, 179, 255, 1.0f, 0.0f, 1.0f));
-    EXPECT_FALSE(ChromaKey::Matches(255, 0, 76, 1.0f, 0.0f, 1.0f));
+    EXPECT_TRUE(graphics::ChromaKey::Matches(255, 0, 255, 1.0f, 0.0f, 1.0f));
+    EXPECT_TRUE(graphics::ChromaKey::Matches(77, 178, 77, 1.0f, 0.0f, 1.0f));
+    EXPECT_FALSE(graphics::ChromaKey::Matches(76, 0, 255, 1.0f, 0.0f, 1.0f));
+    EXPECT_FALSE(graphics::ChromaKey::Matches(255, 179, 255, 1.0f, 0.0f, 1.0f));
+    EXPECT_FALSE(graphics::ChromaKey::Matches(255, 0, 76, 1.0f, 0.0f, 1.0f));
     // A mid-grey key takes almost everything except the extremes of some channel.
-    EXPECT_TRUE(ChromaKey::Matches(0, 255, 128, 0.5f, 0.5f, 0.5f));
+    EXPECT_TRUE(graphics::ChromaKey::Matches(0, 255, 128, 0.5f, 0.5f, 0.5f));
     // Black key (0, 0, 0): the ships' key for their dark backgrounds.
-    EXPECT_TRUE(ChromaKey::Matches(178, 178, 178, 0.0f, 0.0f, 0.0f));
-    EXPECT_FALSE(ChromaKey::Matches(179, 0, 0, 0.0f, 0.0f, 0.0f));
+    EXPECT_TRUE(graphics::ChromaKey::Matches(178, 178, 178, 0.0f, 0.0f, 0.0f));
+    EXPECT_FALSE(graphics::ChromaKey::Matches(179, 0, 0, 0.0f, 0.0f, 0.0f));
 }
 
 TEST(ChromaKey, KeyedPixelsBecomeTransparentOthersKeepColourAndAlpha) {
@@ -34,7 +36,7 @@ TEST(ChromaKey, KeyedPixelsBecomeTransparentOthersKeepColourAndAlpha) {
     picture.Set(1, 0, 0x40F010F0); // near the key, partly transparent: keyed too
     picture.Set(2, 0, 0x8000FF00); // half-transparent green: kept as it is
     picture.Set(3, 0, 0xFF102030); // opaque dark blue: kept
-    ChromaKey::Apply(picture.surface, 1.0f, 0.0f, 1.0f);
+    graphics::ChromaKey::Apply(picture.surface, 1.0f, 0.0f, 1.0f);
     EXPECT_EQ(At(picture, 0, 0) >> 24, 0u);
     EXPECT_EQ(At(picture, 1, 0) >> 24, 0u);
     EXPECT_EQ(At(picture, 2, 0), 0x8000FF00u);
@@ -46,7 +48,7 @@ TEST(ChromaKey, KeyedPixelsTakeTheirNeighboursColourForSmoothEdges) {
     picture.Set(0, 1, 0xFFC86400); // orange
     picture.Set(1, 0, 0xFF0000C8); // blue
     picture.Set(4, 0, 0x0000FF00); // green, but already wholly transparent
-    ChromaKey::Apply(picture.surface, 1.0f, 0.0f, 1.0f);
+    graphics::ChromaKey::Apply(picture.surface, 1.0f, 0.0f, 1.0f);
     // Next to the orange and blue pixels: their average, still fully transparent.
     EXPECT_EQ(At(picture, 0, 0), 0x00643264u);
     // Next to orange only.
@@ -60,3 +62,5 @@ TEST(ChromaKey, KeyedPixelsTakeTheirNeighboursColourForSmoothEdges) {
 }
 
 } // namespace
+
+} // namespace vantor::test

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+namespace vantor::test {
+
 namespace {
 
 using FrameWorkTest = OffscreenTest;
@@ -59,3 +61,5 @@ TEST_F(FrameWorkTest, SteadyFramesAllocateNothing) {
 }
 
 } // namespace
+
+} // namespace vantor::test

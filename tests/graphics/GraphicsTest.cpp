@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 namespace {
 
 constexpr uint32_t Black = 0xFF000000;
@@ -252,3 +254,5 @@ TEST_F(WindowGraphicsTest, PresentedFrameIsLetterboxedInTheWindow) {
 }
 
 } // namespace
+
+} // namespace vantor::test

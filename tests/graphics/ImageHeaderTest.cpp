@@ -6,11 +6,13 @@
 #include <cstdint>
 #include <vector>
 
+namespace vantor::test {
+
 namespace {
 
 // Reads a header from bytes in memory; false for a detected kind that has no readable size.
 struct HeaderResult {
-    ImageHeader::Format format = ImageHeader::Format::Unknown;
+    graphics::ImageHeader::Format format = graphics::ImageHeader::Format::Unknown;
     bool sized = false;
     long long width = -1;
     long long height = -1;
@@ -22,9 +24,10 @@ HeaderResult ReadHeader(const std::vector<uint8_t>& bytes) {
     if (file == nullptr) {
         return result;
     }
-    result.format = ImageHeader::Detect(file);
+    result.format = graphics::ImageHeader::Detect(file);
     EXPECT_EQ(SDL_RWtell(file), 0);
-    result.sized = ImageHeader::ReadSize(file, result.format, result.width, result.height);
+    result.sized =
+        graphics::ImageHeader::ReadSize(file, result.format, result.width, result.height);
     SDL_RWclose(file);
     return result;
 }
@@ -40,7 +43,7 @@ std::vector<uint8_t> BmpHeader(uint32_t infoSize, std::vector<uint8_t> sides) {
 TEST(ImageHeader, ReadsBmpSidesInBothHeaderLayouts) {
     // The common 40-byte header: 300 wide, 200 high.
     HeaderResult result = ReadHeader(BmpHeader(40, {0x2C, 1, 0, 0, 0xC8, 0, 0, 0}));
-    EXPECT_EQ(result.format, ImageHeader::Format::Bmp);
+    EXPECT_EQ(result.format, graphics::ImageHeader::Format::Bmp);
     ASSERT_TRUE(result.sized);
     EXPECT_EQ(result.width, 300);
     EXPECT_EQ(result.height, 200);
@@ -68,7 +71,7 @@ TEST(ImageHeader, ReadsPngSidesFromTheFirstChunk) {
     std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13,
                                 'I',  'H', 'D', 'R', 0x80, 0,    0,    0,    0, 0, 1, 0};
     HeaderResult result = ReadHeader(png);
-    EXPECT_EQ(result.format, ImageHeader::Format::Png);
+    EXPECT_EQ(result.format, graphics::ImageHeader::Format::Png);
     ASSERT_TRUE(result.sized);
     EXPECT_EQ(result.width, 2147483648LL);
     EXPECT_EQ(result.height, 256);
@@ -76,7 +79,7 @@ TEST(ImageHeader, ReadsPngSidesFromTheFirstChunk) {
     png[12] = 'X'; // the first chunk must be the header chunk
     EXPECT_FALSE(ReadHeader(png).sized);
     png.resize(20);
-    EXPECT_EQ(ReadHeader(png).format, ImageHeader::Format::Png);
+    EXPECT_EQ(ReadHeader(png).format, graphics::ImageHeader::Format::Png);
     EXPECT_FALSE(ReadHeader(png).sized);
 }
 
@@ -89,7 +92,7 @@ TEST(ImageHeader, FindsTheJpegFrameHeaderPastOtherSegments) {
         0xFF, 0xC2, 0,    11,   8,   1,   0x2C, 0,   // progressive frame: 300 high, 200 wide
         0xC8, 1,    1,    0x11, 0};
     HeaderResult result = ReadHeader(jpg);
-    EXPECT_EQ(result.format, ImageHeader::Format::Jpeg);
+    EXPECT_EQ(result.format, graphics::ImageHeader::Format::Jpeg);
     ASSERT_TRUE(result.sized);
     EXPECT_EQ(result.height, 300);
     EXPECT_EQ(result.width, 200);
@@ -108,9 +111,11 @@ TEST(ImageHeader, FindsTheJpegFrameHeaderPastOtherSegments) {
 TEST(ImageHeader, UnknownKindsHaveNoSize) {
     const std::vector<uint8_t> gif = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0};
     HeaderResult result = ReadHeader(gif);
-    EXPECT_EQ(result.format, ImageHeader::Format::Unknown);
+    EXPECT_EQ(result.format, graphics::ImageHeader::Format::Unknown);
     EXPECT_FALSE(result.sized);
-    EXPECT_EQ(ReadHeader({'B'}).format, ImageHeader::Format::Unknown);
+    EXPECT_EQ(ReadHeader({'B'}).format, graphics::ImageHeader::Format::Unknown);
 }
 
 } // namespace
+
+} // namespace vantor::test

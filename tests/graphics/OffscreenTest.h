@@ -8,13 +8,15 @@
 #include <cstdint>
 #include <vector>
 
+namespace vantor::test {
+
 // A test on a fresh offscreen game picture, with helpers to read it back.
 class OffscreenTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(graphics.InitOffscreen()); }
 
     // The key the test pictures' backgrounds are painted in, unlike any colour of the game's.
-    static constexpr KeyColour MagentaKey{1, 0, 1};
+    static constexpr graphics::KeyColour MagentaKey{1, 0, 1};
 
     uint32_t Pixel(int x, int y) { return graphics.ReadPixel(x, y); }
 
@@ -31,3 +33,5 @@ protected:
 
     Graphics graphics;
 };
+
+} // namespace vantor::test

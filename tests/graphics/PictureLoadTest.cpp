@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 namespace {
 
 const std::string FileError = "Error reading image file or no such file exist";
@@ -185,7 +187,7 @@ TEST_F(PictureLoadTest, PictureKindIsToldByContentNotByName) {
     TestPicture picture(8, 8, 0x00000000);
     picture.Fill(0, 0, 4, 8, 0xFFFF0000);
     picture.SavePng(files.File("really-a-png.jpg"));
-    SpriteSheet sheet(files.File("really-a-png.jpg").c_str(), &graphics, KeyColour::Green);
+    SpriteSheet sheet(files.File("really-a-png.jpg").c_str(), &graphics, graphics::KeyColour::Green);
     EXPECT_TRUE(reporter.reports.empty());
     graphics.BeginDraw();
     graphics.ClearScreen(0.0f, 0.0f, 1.0f);
@@ -240,11 +242,11 @@ TEST_F(PictureLoadTest, FailedStripIsSafeToDrawAndDelete) {
 }
 
 TEST(PictureLoadDefaultReporter, WithoutADisplayWritesOneLineOnStderr) {
-    SetImageErrorReporter(nullptr);
+    graphics::SetImageErrorReporter(nullptr);
     Graphics graphics;
     ASSERT_TRUE(graphics.InitOffscreen());
     ::testing::internal::CaptureStderr();
-    { SpriteSheet sheet("no-such-file-anywhere.bmp", &graphics, KeyColour{1, 0, 1}); }
+    { SpriteSheet sheet("no-such-file-anywhere.bmp", &graphics, graphics::KeyColour{1, 0, 1}); }
     const std::string output = ::testing::internal::GetCapturedStderr();
     EXPECT_NE(output.find(FileError), std::string::npos) << output;
     EXPECT_NE(output.find("no-such-file-anywhere.bmp"), std::string::npos) << output;
@@ -283,7 +285,8 @@ TEST(PictureConversion, EveryDecodedLayoutComesOutAsSdlWouldConvertIt) {
         ASSERT_NE(expected, nullptr);
         const int pitch = decoded->w * 4 + 8; // a destination with room to spare in each row
         std::vector<Uint32> converted(size_t(pitch / 4) * size_t(decoded->h), 0xDEADBEEFu);
-        ASSERT_TRUE(PictureLoader::ConvertInto(decoded, converted.data(), pitch, "layout"));
+        ASSERT_TRUE(
+            graphics::PictureLoader::ConvertInto(decoded, converted.data(), pitch, "layout"));
         int wrong = 0;
         for (int y = 0; y < decoded->h; ++y) {
             const auto* want = reinterpret_cast<const Uint32*>(
@@ -299,3 +302,5 @@ TEST(PictureConversion, EveryDecodedLayoutComesOutAsSdlWouldConvertIt) {
         SDL_FreeSurface(decoded);
     }
 }
+
+} // namespace vantor::test

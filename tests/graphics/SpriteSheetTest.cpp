@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 namespace {
 
 constexpr uint32_t Magenta = 0xFFFF00FF; // the ships' key colour (1, 0, 1)
@@ -356,7 +358,7 @@ TEST_F(SpriteSheetTest, PictureFormatsAllLoad) {
     picture.SaveBmp(files.File("p.bmp"));
     picture.SaveJpg(files.File("p.jpg"));
     for (const char* name : {"p.png", "p.bmp", "p.jpg"}) {
-        SpriteSheet sheet(files.File(name).c_str(), &graphics, KeyColour::Blue);
+        SpriteSheet sheet(files.File(name).c_str(), &graphics, graphics::KeyColour::Blue);
         StartFrame(0.0f, 0.0f, 0.0f);
         sheet.Draw(0.0f, 0.0f);
         graphics.EndDraw();
@@ -369,3 +371,5 @@ TEST_F(SpriteSheetTest, PictureFormatsAllLoad) {
 }
 
 } // namespace
+
+} // namespace vantor::test

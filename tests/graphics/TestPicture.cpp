@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+namespace vantor::test {
+
 TestPicture::TestPicture(int width, int height, uint32_t fill) {
     surface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
     if (surface == nullptr) {
@@ -46,3 +48,5 @@ void TestPicture::SaveJpg(const std::string& path) const {
         throw std::runtime_error(SDL_GetError());
     }
 }
+
+} // namespace vantor::test

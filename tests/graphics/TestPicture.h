@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+namespace vantor::test {
+
 // A picture made by a test, pixel by pixel, in 0xAARRGGBB, and saved in the file formats the
 // game reads.
 class TestPicture {
@@ -24,3 +26,5 @@ public:
 
     SDL_Surface* surface = nullptr;
 };
+
+} // namespace vantor::test

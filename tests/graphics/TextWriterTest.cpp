@@ -14,6 +14,8 @@
 #include <filesystem>
 #include <vector>
 
+namespace vantor::test {
+
 namespace {
 
 // Where ink lies in the picture: every pixel that differs from the black background.
@@ -76,13 +78,13 @@ protected:
 
 TEST(FontFinder, ResolvesFamiliesAndSubstitutesMissingOnes) {
     int index = -1;
-    const std::string dejaVu = FontFinder::Find("DejaVu Sans", index);
+    const std::string dejaVu = graphics::FontFinder::Find("DejaVu Sans", index);
     EXPECT_EQ(std::filesystem::path(dejaVu).filename(), "DejaVuSans.ttf");
     EXPECT_EQ(index, 0);
     // The game asks for families that a Linux desktop rarely has: fontconfig offers a
     // substitute, which is a real font file.
     for (const char* family : {"Stencil", "Bar Code"}) {
-        const std::string substitute = FontFinder::Find(family, index);
+        const std::string substitute = graphics::FontFinder::Find(family, index);
         ASSERT_FALSE(substitute.empty()) << family;
         EXPECT_TRUE(std::filesystem::exists(substitute)) << family;
     }
@@ -279,3 +281,5 @@ TEST_F(TextWriterTest, WriterWithoutADeviceDrawsNothingAndFailsNothing) {
 }
 
 } // namespace
+
+} // namespace vantor::test

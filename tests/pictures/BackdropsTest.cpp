@@ -6,6 +6,8 @@
 #include <array>
 #include <cmath>
 
+namespace vantor::test {
+
 namespace {
 
 std::vector<std::string> SectorBackdrops() {
@@ -106,3 +108,5 @@ TEST(Backdrops, TitleShowsTheNameAndLeavesThePromptAreaDark) {
     }
     EXPECT_GT(bright, 1024 * 160 / 20);
 }
+
+} // namespace vantor::test

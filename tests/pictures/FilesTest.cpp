@@ -5,7 +5,7 @@
 #include "support/ByteFields.h"
 #include "support/ByteFile.h"
 #include "support/TempDirectory.h"
-#include "tools/GenerateAssets.h"
+#include "tools/pictures/GeneratePictures.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <set>
+
+namespace vantor::test {
 
 namespace {
 
@@ -71,7 +73,7 @@ TEST(PictureFiles, FolderHoldsExactlyTheGameFilesWithinTheBudget) {
 TEST(PictureFiles, GenerationIsQuickAndGivesTheSameBytesEveryTime) {
     const TempDirectory again;
     const auto start = std::chrono::steady_clock::now();
-    const bool made = GeneratePictures(again.Path());
+    const bool made = tools::pictures::GeneratePictures(again.Path());
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     EXPECT_TRUE(made);
@@ -85,7 +87,9 @@ TEST(PictureFiles, GenerationIsQuickAndGivesTheSameBytesEveryTime) {
 
 TEST(PictureFiles, GeneratorReportsAFolderItCannotWriteTo) {
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(GeneratePictures("/nonexistent/vantor/assets"));
+    EXPECT_FALSE(tools::pictures::GeneratePictures("/nonexistent/vantor/assets"));
     EXPECT_NE(testing::internal::GetCapturedStderr().find("/nonexistent/vantor/assets"),
               std::string::npos);
 }
+
+} // namespace vantor::test

@@ -2,7 +2,7 @@
 
 #include "game/PictureManifest.h"
 #include "support/TempDirectory.h"
-#include "tools/GenerateAssets.h"
+#include "tools/pictures/GeneratePictures.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+
+namespace vantor::test {
 
 const std::string& GeneratedPictures::Dir() {
     static std::unique_ptr<TempDirectory> temp;
@@ -19,7 +21,7 @@ const std::string& GeneratedPictures::Dir() {
             return std::string(given);
         }
         temp = std::make_unique<TempDirectory>();
-        GeneratePictures(temp->Path());
+        tools::pictures::GeneratePictures(temp->Path());
         return temp->Path();
     }();
     return dir;
@@ -56,7 +58,9 @@ const Picture& GeneratedPictures::Load(const std::string& name) {
 }
 
 const std::vector<std::string>& GeneratedPictures::AllNames() {
-    static const std::vector<std::string> names(PictureManifest::Files.begin(),
-                                                PictureManifest::Files.end());
+    static const std::vector<std::string> names(game::PictureManifest::Files.begin(),
+                                                game::PictureManifest::Files.end());
     return names;
 }
+
+} // namespace vantor::test

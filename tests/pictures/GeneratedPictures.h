@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 // The folder of generated pictures shared by all tests, and the pictures decoded from it.
 // The folder comes from VANTOR_PICTURE_DIR when the test runner made it; otherwise the
 // generator runs once into a temporary folder for this process.
@@ -19,3 +21,5 @@ public:
     // Every picture file the game reads.
     static const std::vector<std::string>& AllNames();
 };
+
+} // namespace vantor::test

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+namespace vantor::test {
+
 // The chroma key the game draws keyed pictures through: a pixel disappears when each of its
 // channels lies within 0.7 of the key colour's (channels from 0 to 1).
 struct KeyColour {
@@ -18,3 +20,5 @@ struct KeyColour {
     }
     bool Is(const std::uint8_t* p) const { return p[0] == r && p[1] == g && p[2] == b; }
 };
+
+} // namespace vantor::test

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace vantor::test {
+
 namespace {
 
 const KeyColour kGreen{0, 255, 0};
@@ -219,3 +221,5 @@ TEST(KeyedPictures, GameOverPlateFitsTheWindowWhereItIsDrawn) {
     EXPECT_LE(190 + plate.height, 768);
     EXPECT_GT(plate.width, 300);
 }
+
+} // namespace vantor::test

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+namespace vantor::test {
+
 namespace {
 
 struct Placed {
@@ -187,3 +189,5 @@ TEST(ShipStatus, DamageGrowsFromPictureToPictureAndEachCoversTheLast) {
         lastRed = red;
     }
 }
+
+} // namespace vantor::test

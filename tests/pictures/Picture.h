@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 // A decoded picture file as 8-bit RGBA, with whether the file itself carries alpha.
 struct Picture {
     int width = 0;
@@ -19,3 +21,5 @@ struct Picture {
         return (0.2126f * p[0] + 0.7152f * p[1] + 0.0722f * p[2]) / 255.0f;
     }
 };
+
+} // namespace vantor::test

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+namespace vantor::test {
+
 namespace {
 
 struct Strip {
@@ -92,3 +94,5 @@ TEST(Strips, TurningPlanetsStayWholeInEveryCell) {
         }
     }
 }
+
+} // namespace vantor::test

@@ -6,6 +6,8 @@
 
 #include <cstdlib>
 
+namespace vantor::test {
+
 void LoadedLevel::SetUpTestSuite() {
     offscreen = new OffscreenLevel();
     ASSERT_TRUE(offscreen->Ready());
@@ -38,3 +40,5 @@ void LoadedLevel::Draw() {
 void LoadedLevel::Playing(float sectorNumber, int layout) {
     LevelScreens::Playing(*level, sectorNumber, layout);
 }
+
+} // namespace vantor::test

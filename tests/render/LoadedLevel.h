@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+namespace vantor::test {
+
 // A level loaded from the generated asset folder onto an offscreen picture, shared by the
 // tests of a suite (loading takes a while); each test starts from a new game.
 class LoadedLevel : public ::testing::Test {
@@ -26,3 +28,5 @@ protected:
     static inline Sector01* level = nullptr;
     RecordingPlayer sound;
 };
+
+} // namespace vantor::test

@@ -10,11 +10,13 @@
 #include <cstdlib>
 #include <optional>
 
+namespace vantor::test {
+
 namespace {
 
-constexpr std::optional<KeyColour> NoKey;
-constexpr std::optional<KeyColour> Green = KeyColour::Green;
-constexpr std::optional<KeyColour> White = KeyColour::White;
+constexpr std::optional<graphics::KeyColour> NoKey;
+constexpr std::optional<graphics::KeyColour> Green = graphics::KeyColour::Green;
+constexpr std::optional<graphics::KeyColour> White = graphics::KeyColour::White;
 
 class Screens : public LoadedLevel {
 protected:
@@ -22,7 +24,7 @@ protected:
     // w, h) of the file that the screen shows unchanged at (x, y). Every step-th pixel is
     // looked at; at least 30 must qualify.
     double Shown(const char* file, int sx, int sy, int w, int h, int x, int y,
-                 std::optional<KeyColour> key = NoKey, int tolerance = 3, int minAlpha = 0xFF,
+                 std::optional<graphics::KeyColour> key = NoKey, int tolerance = 3, int minAlpha = 0xFF,
                  int step = 3) {
         const PictureFile picture(GeneratedAssets::Path(file));
         EXPECT_GT(picture.Width(), 0) << file;
@@ -181,3 +183,5 @@ TEST_F(Screens, AWreckedShipBurnsBelowTheBossSector) {
 }
 
 } // namespace
+
+} // namespace vantor::test

@@ -7,10 +7,12 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 namespace {
 
 // Parses the arguments as the program's command line, after the program's own name.
-CommandLine Parse(std::initializer_list<const char*> arguments) {
+app::CommandLine Parse(std::initializer_list<const char*> arguments) {
     std::vector<std::string> words = {"vantor-game"};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
@@ -18,7 +20,7 @@ CommandLine Parse(std::initializer_list<const char*> arguments) {
         argv.push_back(word.data());
     }
     argv.push_back(nullptr);
-    return CommandLine::Parse(static_cast<int>(words.size()), argv.data());
+    return app::CommandLine::Parse(static_cast<int>(words.size()), argv.data());
 }
 
 class CommandLineTest : public ::testing::Test {
@@ -27,21 +29,21 @@ protected:
 };
 
 TEST_F(CommandLineTest, NothingGivenPlaysWithTheKeptSettings) {
-    const CommandLine line = Parse({});
-    EXPECT_EQ(line.action, CommandLine::Action::Play);
+    const app::CommandLine line = Parse({});
+    EXPECT_EQ(line.action, app::CommandLine::Action::Play);
     EXPECT_FALSE(line.fullscreen.has_value());
     EXPECT_FALSE(line.mute);
     EXPECT_TRUE(line.dataDir.empty());
 }
 
 TEST_F(CommandLineTest, HelpAndVersionAreAskedForEitherWay) {
-    EXPECT_EQ(Parse({"--help"}).action, CommandLine::Action::Help);
-    EXPECT_EQ(Parse({"-h"}).action, CommandLine::Action::Help);
-    EXPECT_EQ(Parse({"--version"}).action, CommandLine::Action::Version);
-    EXPECT_EQ(Parse({"-V"}).action, CommandLine::Action::Version);
+    EXPECT_EQ(Parse({"--help"}).action, app::CommandLine::Action::Help);
+    EXPECT_EQ(Parse({"-h"}).action, app::CommandLine::Action::Help);
+    EXPECT_EQ(Parse({"--version"}).action, app::CommandLine::Action::Version);
+    EXPECT_EQ(Parse({"-V"}).action, app::CommandLine::Action::Version);
     // Asked for both, the help says more.
-    EXPECT_EQ(Parse({"--version", "--help"}).action, CommandLine::Action::Help);
-    EXPECT_EQ(Parse({"--mute", "--version"}).action, CommandLine::Action::Version);
+    EXPECT_EQ(Parse({"--version", "--help"}).action, app::CommandLine::Action::Help);
+    EXPECT_EQ(Parse({"--mute", "--version"}).action, app::CommandLine::Action::Version);
 }
 
 TEST_F(CommandLineTest, RunOptionsApplyTheLastWordOnTheWindow) {
@@ -77,31 +79,33 @@ TEST_F(CommandLineTest, AWrongCommandLineIsOneLineNamingWhatWasWrong) {
         {{"--mute", "--bogus", "--help"}, "unknown option '--bogus'"},
     };
     for (const Wrong& wrong : wrongs) {
-        const CommandLine line = Parse(wrong.arguments);
+        const app::CommandLine line = Parse(wrong.arguments);
         SCOPED_TRACE(wrong.named);
-        EXPECT_EQ(line.action, CommandLine::Action::Misuse);
+        EXPECT_EQ(line.action, app::CommandLine::Action::Misuse);
         EXPECT_NE(line.message.find(wrong.named), std::string::npos) << line.message;
         EXPECT_NE(line.message.find("Usage: vantor-game"), std::string::npos) << line.message;
         EXPECT_EQ(line.message.find('\n'), std::string::npos) << line.message;
     }
-    EXPECT_EQ(CommandLine::ExitMisuse, 2);
+    EXPECT_EQ(app::CommandLine::ExitMisuse, 2);
 }
 
 TEST_F(CommandLineTest, ParsingAgainStartsAfresh) {
-    EXPECT_EQ(Parse({"--bogus"}).action, CommandLine::Action::Misuse);
-    EXPECT_EQ(Parse({"--mute"}).action, CommandLine::Action::Play);
+    EXPECT_EQ(Parse({"--bogus"}).action, app::CommandLine::Action::Misuse);
+    EXPECT_EQ(Parse({"--mute"}).action, app::CommandLine::Action::Play);
     EXPECT_TRUE(Parse({"--mute"}).mute);
 }
 
 TEST_F(CommandLineTest, TheHelpNamesEveryOptionKeyFileAndVariable) {
-    const std::string help = CommandLine::HelpText();
+    const std::string help = app::CommandLine::HelpText();
     for (const char* word : {"Usage: vantor-game", "--fullscreen", "--windowed", "--mute",
                              "--data-dir=DIR", "--help", "--version", "P, Pause, Escape", "M ",
                              "9, 0", "F11, Alt+Enter", "F12", "Ctrl+Q", "Numpad +", "settings.ini",
                              "screenshots", "VANTOR_DATA_DIR", "VANTOR_SOUND_LOG", "Exit status"}) {
         EXPECT_NE(help.find(word), std::string::npos) << word;
     }
-    EXPECT_EQ(CommandLine::VersionText().rfind("vantor-game ", 0), 0u);
+    EXPECT_EQ(app::CommandLine::VersionText().rfind("vantor-game ", 0), 0u);
 }
 
 } // namespace
+
+} // namespace vantor::test

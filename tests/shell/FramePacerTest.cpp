@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 
+namespace vantor::test {
+
 namespace {
 
 constexpr uint64_t Second = 1'000'000'000; // the clock counts nanoseconds here
@@ -21,7 +23,7 @@ struct Played {
 
 Played Play(double refreshRate, bool vsync, double seconds, uint64_t work = 2 * Millisecond,
             uint64_t stallAt = 0, uint64_t stall = 0) {
-    FramePacer pacer(Second);
+    app::FramePacer pacer(Second);
     uint64_t now = 123'456;
     pacer.Start(now);
     const uint64_t from = now + 2 * Second;
@@ -49,7 +51,7 @@ Played Play(double refreshRate, bool vsync, double seconds, uint64_t work = 2 * 
             const double refreshes = std::ceil((double(now) / Second - 0.0003) * refreshRate);
             now = static_cast<uint64_t>((refreshes / refreshRate + 0.0003) * Second);
         }
-        if (pacer.Ran(started, vsync) == FramePacer::Advice::TurnVsyncOff) {
+        if (pacer.Ran(started, vsync) == app::FramePacer::Advice::TurnVsyncOff) {
             vsync = false;
         }
     }
@@ -67,7 +69,7 @@ TEST(FramePacer, SixtyFramesASecondOnEveryDisplayWithVsyncTurnedOffOnlyWhereItSl
         SCOPED_TRACE(display.rate);
         // Whether the display's rate is known at the start or not, the pace is the same.
         for (bool rateKnown : {false, true}) {
-            const bool vsync = !rateKnown || FramePacer::VsyncKeepsPace(int(display.rate));
+            const bool vsync = !rateKnown || app::FramePacer::VsyncKeepsPace(int(display.rate));
             // Long enough for a display a thousandth slower than sixty to fall a frame behind.
             const Played run = Play(display.rate, vsync, 30);
             EXPECT_NEAR(double(run.frames), 1800.0, 1.0);
@@ -100,10 +102,10 @@ TEST(FramePacer, FramesTooSlowForSixtyASecondRunBackToBack) {
 }
 
 TEST(FramePacer, TheWaitUntilTheNextFrameIsInWholeMilliseconds) {
-    FramePacer pacer(Second);
+    app::FramePacer pacer(Second);
     pacer.Start(0);
     EXPECT_TRUE(pacer.Due(0));
-    EXPECT_EQ(pacer.Ran(0, false), FramePacer::Advice::Keep);
+    EXPECT_EQ(pacer.Ran(0, false), app::FramePacer::Advice::Keep);
     EXPECT_FALSE(pacer.Due(16 * Millisecond));
     EXPECT_EQ(pacer.MillisecondsToNext(0), 16);
     EXPECT_EQ(pacer.MillisecondsToNext(10 * Millisecond), 6);
@@ -112,11 +114,13 @@ TEST(FramePacer, TheWaitUntilTheNextFrameIsInWholeMilliseconds) {
 }
 
 TEST(FramePacer, OnlyDisplaysOfSixtyHertzOrMoreKeepVsync) {
-    EXPECT_FALSE(FramePacer::VsyncKeepsPace(30));
-    EXPECT_FALSE(FramePacer::VsyncKeepsPace(59));
-    EXPECT_TRUE(FramePacer::VsyncKeepsPace(60));
-    EXPECT_TRUE(FramePacer::VsyncKeepsPace(144));
-    EXPECT_TRUE(FramePacer::VsyncKeepsPace(0)) << "unknown: the pacer finds out";
+    EXPECT_FALSE(app::FramePacer::VsyncKeepsPace(30));
+    EXPECT_FALSE(app::FramePacer::VsyncKeepsPace(59));
+    EXPECT_TRUE(app::FramePacer::VsyncKeepsPace(60));
+    EXPECT_TRUE(app::FramePacer::VsyncKeepsPace(144));
+    EXPECT_TRUE(app::FramePacer::VsyncKeepsPace(0)) << "unknown: the pacer finds out";
 }
 
 } // namespace
+
+} // namespace vantor::test

@@ -9,10 +9,12 @@
 #include <map>
 #include <string>
 
+namespace vantor::test {
+
 namespace {
 
 // The summary the statistics write, read back as its keys and values.
-std::map<std::string, double> WrittenSummary(const FrameStats& stats) {
+std::map<std::string, double> WrittenSummary(const app::FrameStats& stats) {
     const TempDirectory folder;
     const std::string path = folder.File("frame-stats.txt");
     stats.Write(path.c_str());
@@ -34,7 +36,7 @@ TEST(FrameStatsTest, SummaryCountsLongestPercentileAndMean) {
     auto ticks = [frequency](double milliseconds) {
         return Uint64(milliseconds * frequency / 1000.0);
     };
-    FrameStats stats;
+    app::FrameStats stats;
     Uint64 start = ticks(1000.0);
     for (int frame = 0; frame < 100; ++frame) {
         const double took = frame == 50 ? 25.0 : 2.05;
@@ -57,7 +59,7 @@ TEST(FrameStatsTest, SummaryCountsLongestPercentileAndMean) {
 // a frame of no time at all.
 TEST(FrameStatsTest, FramesBeyondTheHistogramAndOfNoTimeAreCounted) {
     const double frequency = double(SDL_GetPerformanceFrequency());
-    FrameStats stats;
+    app::FrameStats stats;
     stats.Add(100, 100 + Uint64(frequency * 0.5), 0.0); // half a second
     stats.Add(200000, 200000, -0.001);                  // a clock that stood still
     const auto summary = WrittenSummary(stats);
@@ -67,3 +69,5 @@ TEST(FrameStatsTest, FramesBeyondTheHistogramAndOfNoTimeAreCounted) {
 }
 
 } // namespace
+
+} // namespace vantor::test

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 // A level that notes every call it gets, in words: "update", "render", "left 300,200",
 // "planet 1", "enter", "menu", "action 4" and so on.
 class LevelCalls : public GameManager {
@@ -28,3 +30,5 @@ public:
 
     std::vector<std::string> calls;
 };
+
+} // namespace vantor::test

@@ -10,6 +10,8 @@
 #include <memory>
 #include <vector>
 
+namespace vantor::test {
+
 namespace {
 
 constexpr uint32_t Grey = 0xFF808080u;
@@ -25,7 +27,7 @@ protected:
         ASSERT_NE(window, nullptr) << SDL_GetError();
         graphics = std::make_unique<Graphics>();
         ASSERT_TRUE(graphics->Init(window));
-        overlay = std::make_unique<ShellOverlay>(graphics.get());
+        overlay = std::make_unique<app::ShellOverlay>(graphics.get());
         graphics->overlay = overlay.get();
         graphics->BeginDraw();
         graphics->ClearScreen(0.5f, 0.5f, 0.5f);
@@ -75,7 +77,7 @@ protected:
 
     SDL_Window* window = nullptr;
     std::unique_ptr<Graphics> graphics;
-    std::unique_ptr<ShellOverlay> overlay;
+    std::unique_ptr<app::ShellOverlay> overlay;
 };
 
 TEST_F(OverlayTest, ThePauseScreenShowsItsWordsOverTheDimmedPicture) {
@@ -107,10 +109,13 @@ TEST_F(OverlayTest, TheVolumeAndANoticeShowWithoutThePause) {
     EXPECT_EQ(shown[0], 0x808080u);                                   // no dimming
 
     // Once they have shown long enough, the picture is shown as it is.
-    EXPECT_TRUE(overlay->Expire(1000 + ShellOverlay::NoticeShownMs + ShellOverlay::VolumeShownMs));
+    EXPECT_TRUE(overlay->Expire(1000 + app::ShellOverlay::NoticeShownMs +
+                                app::ShellOverlay::VolumeShownMs));
     graphics->Present();
     const std::vector<uint32_t> after = Shown();
     EXPECT_EQ(WhitePixels(after, 0, 0, Graphics::Width, Graphics::Height), 0);
 }
 
 } // namespace
+
+} // namespace vantor::test

@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 namespace {
 
 using Calls = std::vector<std::string>;
@@ -56,7 +58,7 @@ protected:
 
     TempDirectory folder;
     Graphics graphics;
-    GameShell shell{nullptr, &graphics};
+    app::GameShell shell{nullptr, &graphics};
     LevelCalls* level = nullptr;
 };
 
@@ -172,32 +174,32 @@ TEST_F(ShellKeysTest, CtrlQEndsTheGameWithoutPollingKeys) {
 
 TEST_F(ShellKeysTest, VolumeAndMuteKeysChangeWhatIsKept) {
     const std::string path = folder.File("settings.ini");
-    SettingsFile file(path);
+    app::SettingsFile file(path);
     shell.settingsFile = &file;
     Handle({Shell(SDLK_9, SDL_SCANCODE_9), Shell(SDLK_9, SDL_SCANCODE_9)});
     EXPECT_EQ(shell.settings.volume, 80);
     Handle({Shell(SDLK_m, SDL_SCANCODE_M)});
     EXPECT_TRUE(shell.settings.mute);
-    EXPECT_EQ(SettingsFile(path).Load().volume, 80);
-    EXPECT_TRUE(SettingsFile(path).Load().mute);
+    EXPECT_EQ(app::SettingsFile(path).Load().volume, 80);
+    EXPECT_TRUE(app::SettingsFile(path).Load().mute);
     // Turning the volume up is a wish to hear it.
     Handle({Shell(SDLK_0, SDL_SCANCODE_0)});
     EXPECT_FALSE(shell.settings.mute);
     EXPECT_EQ(shell.settings.volume, 90);
-    const Settings kept = SettingsFile(path).Load();
+    const app::Settings kept = app::SettingsFile(path).Load();
     EXPECT_EQ(kept.volume, 90);
     EXPECT_FALSE(kept.mute);
 }
 
 TEST_F(ShellKeysTest, AMuteAskedForOnTheCommandLineIsNotKept) {
     const std::string path = folder.File("settings.ini");
-    SettingsFile file(path);
+    app::SettingsFile file(path);
     shell.settingsFile = &file;
     shell.settings.mute = true; // --mute
     Handle({Shell(SDLK_9, SDL_SCANCODE_9)});
     shell.SaveSettings();
-    EXPECT_FALSE(SettingsFile(path).Load().mute);
-    EXPECT_EQ(SettingsFile(path).Load().volume, 90);
+    EXPECT_FALSE(app::SettingsFile(path).Load().mute);
+    EXPECT_EQ(app::SettingsFile(path).Load().volume, 90);
 }
 
 TEST_F(ShellKeysTest, F12SavesTheGamePictureEvenWhilePaused) {
@@ -220,3 +222,5 @@ TEST_F(ShellKeysTest, F12SavesTheGamePictureEvenWhilePaused) {
 }
 
 } // namespace
+
+} // namespace vantor::test

@@ -10,6 +10,8 @@
 #include <fstream>
 #include <string>
 
+namespace vantor::test {
+
 namespace {
 
 TEST(Screenshot, IsNamedByTheDateAndTimeAndCountedWithinASecond) {
@@ -20,8 +22,8 @@ TEST(Screenshot, IsNamedByTheDateAndTimeAndCountedWithinASecond) {
     time.tm_hour = 8;
     time.tm_min = 5;
     time.tm_sec = 3;
-    EXPECT_EQ(Screenshot::FileName(time, 1), "vantor-game-2026-12-09_08-05-03.png");
-    EXPECT_EQ(Screenshot::FileName(time, 2), "vantor-game-2026-12-09_08-05-03-2.png");
+    EXPECT_EQ(app::Screenshot::FileName(time, 1), "vantor-game-2026-12-09_08-05-03.png");
+    EXPECT_EQ(app::Screenshot::FileName(time, 2), "vantor-game-2026-12-09_08-05-03-2.png");
 }
 
 TEST(Screenshot, HoldsTheGamePictureItselfOpaque) {
@@ -37,7 +39,7 @@ TEST(Screenshot, HoldsTheGamePictureItselfOpaque) {
 
     std::string png;
     std::string error;
-    ASSERT_TRUE(Screenshot::Encode(graphics, png, error)) << error;
+    ASSERT_TRUE(app::Screenshot::Encode(graphics, png, error)) << error;
     SDL_Surface* decoded = IMG_Load_RW(SDL_RWFromConstMem(png.data(), int(png.size())), 1);
     ASSERT_NE(decoded, nullptr) << IMG_GetError();
     SDL_Surface* pixels = SDL_ConvertSurfaceFormat(decoded, SDL_PIXELFORMAT_ARGB8888, 0);
@@ -58,14 +60,16 @@ TEST(Screenshot, WithoutAFolderNothingIsWrittenAndTheReasonIsGiven) {
     Graphics graphics;
     ASSERT_TRUE(graphics.InitOffscreen());
     std::string error;
-    EXPECT_TRUE(Screenshot::Save(graphics, "", error).empty());
+    EXPECT_TRUE(app::Screenshot::Save(graphics, "", error).empty());
     EXPECT_FALSE(error.empty());
 
     TempDirectory folder;
     std::ofstream(folder.File("taken")) << "a file, not a folder";
     error.clear();
-    EXPECT_TRUE(Screenshot::Save(graphics, folder.File("taken"), error).empty());
+    EXPECT_TRUE(app::Screenshot::Save(graphics, folder.File("taken"), error).empty());
     EXPECT_NE(error.find("taken"), std::string::npos) << error;
 }
 
 } // namespace
+
+} // namespace vantor::test

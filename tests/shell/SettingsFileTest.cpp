@@ -8,6 +8,8 @@
 #include <fstream>
 #include <string>
 
+namespace vantor::test {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -17,37 +19,37 @@ void WriteText(const std::string& path, const std::string& text) {
 }
 
 // Every setting away from its default.
-Settings Unusual() {
-    return Settings{.fullscreen = true,
-                    .windowX = -40,
-                    .windowY = 1200,
-                    .windowWidth = 1600,
-                    .windowHeight = 900,
-                    .volume = 30,
-                    .musicVolume = 0,
-                    .effectsVolume = 55,
-                    .voiceVolume = 90,
-                    .mute = true,
-                    .pauseOnFocusLoss = false};
+app::Settings Unusual() {
+    return app::Settings{.fullscreen = true,
+                         .windowX = -40,
+                         .windowY = 1200,
+                         .windowWidth = 1600,
+                         .windowHeight = 900,
+                         .volume = 30,
+                         .musicVolume = 0,
+                         .effectsVolume = 55,
+                         .voiceVolume = 90,
+                         .mute = true,
+                         .pauseOnFocusLoss = false};
 }
 
 TEST(SettingsFile, WhatIsSavedIsWhatTheNextRunReads) {
     TempDirectory folder;
     const std::string path = folder.File("config/vantor-game/settings.ini");
-    ASSERT_TRUE(SettingsFile(path).Save(Unusual()));
-    EXPECT_EQ(SettingsFile(path).Load(), Unusual());
+    ASSERT_TRUE(app::SettingsFile(path).Save(Unusual()));
+    EXPECT_EQ(app::SettingsFile(path).Load(), Unusual());
     EXPECT_FALSE(fs::exists(path + ".new")) << "the temporary file is left over";
 }
 
 TEST(SettingsFile, NoFileGivesTheDefaultsAndIsNotWrittenUntilSomethingChanges) {
     TempDirectory folder;
     const std::string path = folder.File("settings.ini");
-    SettingsFile file(path);
-    EXPECT_EQ(file.Load(), Settings{});
-    EXPECT_TRUE(file.Save(Settings{}));
+    app::SettingsFile file(path);
+    EXPECT_EQ(file.Load(), app::Settings{});
+    EXPECT_TRUE(file.Save(app::Settings{}));
     EXPECT_FALSE(fs::exists(path));
 
-    Settings louder;
+    app::Settings louder;
     louder.volume = 60;
     ASSERT_TRUE(file.Save(louder));
     const std::string written = ByteFile::ReadText(path);
@@ -68,8 +70,8 @@ TEST(SettingsFile, CommentsUnknownKeysAndSectionsStayAndOnlyValuesChange) {
                     "\n"
                     "[mods]\n"
                     "shiny=yes\n");
-    SettingsFile file(path);
-    Settings settings = file.Load();
+    app::SettingsFile file(path);
+    app::Settings settings = file.Load();
     EXPECT_EQ(settings.volume, 40);
     settings.volume = 70;
     settings.mute = true;
@@ -86,7 +88,7 @@ TEST(SettingsFile, CommentsUnknownKeysAndSectionsStayAndOnlyValuesChange) {
     // Settings the file lacked join their section, or a section of their own.
     EXPECT_LT(text.find("mute = true"), text.find("[mods]")) << text;
     EXPECT_GT(text.find("[window]\nfullscreen = true\n"), text.find("shiny")) << text;
-    EXPECT_EQ(SettingsFile(path).Load(), settings);
+    EXPECT_EQ(app::SettingsFile(path).Load(), settings);
 }
 
 TEST(SettingsFile, ValuesAreReadInTheirUsualSpellingsAndKeptInRange) {
@@ -95,7 +97,7 @@ TEST(SettingsFile, ValuesAreReadInTheirUsualSpellingsAndKeptInRange) {
     WriteText(path, "[window]\nfullscreen = Yes\nwidth = 20\n"
                     "[sound]\nvolume = 250\nmusic = -5\nmute = off\n"
                     "[game]\npause_on_focus_loss = 0\n");
-    const Settings settings = SettingsFile(path).Load();
+    const app::Settings settings = app::SettingsFile(path).Load();
     EXPECT_TRUE(settings.fullscreen);
     EXPECT_EQ(settings.windowWidth, 160);
     EXPECT_EQ(settings.volume, 100);
@@ -123,20 +125,20 @@ TEST(SettingsFile, AFileThatCannotBeReadIsKeptAsideAndReplacedWithTheDefaults) {
         const std::string path = folder.File("settings.ini");
         WriteText(path, broken.text);
         ::testing::internal::CaptureStderr();
-        const Settings settings = SettingsFile(path).Load();
+        const app::Settings settings = app::SettingsFile(path).Load();
         const std::string said = ::testing::internal::GetCapturedStderr();
         if (broken.where == nullptr) {
             EXPECT_TRUE(said.empty()) << said;
             EXPECT_FALSE(fs::exists(path + ".bad"));
             continue;
         }
-        EXPECT_EQ(settings, Settings{});
+        EXPECT_EQ(settings, app::Settings{});
         EXPECT_NE(said.find(path + broken.where), std::string::npos) << said;
         EXPECT_NE(said.find(path + ".bad"), std::string::npos) << said;
         EXPECT_EQ(ByteFile::ReadText(path + ".bad"), broken.text);
         // The new file reads as the defaults, without complaint.
         ::testing::internal::CaptureStderr();
-        EXPECT_EQ(SettingsFile(path).Load(), Settings{});
+        EXPECT_EQ(app::SettingsFile(path).Load(), app::Settings{});
         EXPECT_TRUE(::testing::internal::GetCapturedStderr().empty());
     }
 }
@@ -146,14 +148,14 @@ TEST(SettingsFile, ALineTooLongOrAZeroByteMakesTheFileUnreadable) {
     const std::string path = folder.File("settings.ini");
     WriteText(path, "[sound]\n; " + std::string(300, 'x') + "\n");
     ::testing::internal::CaptureStderr();
-    SettingsFile(path).Load();
+    app::SettingsFile(path).Load();
     EXPECT_NE(::testing::internal::GetCapturedStderr().find(path + ":2: "), std::string::npos);
 
     WriteText(path, std::string("[sound]\nvolume = 4\0"
                                 "0\n",
                                 21));
     ::testing::internal::CaptureStderr();
-    EXPECT_EQ(SettingsFile(path).Load().volume, 100);
+    EXPECT_EQ(app::SettingsFile(path).Load().volume, 100);
     EXPECT_NE(::testing::internal::GetCapturedStderr().find(path + ":2: "), std::string::npos);
 }
 
@@ -162,11 +164,11 @@ TEST(SettingsFile, AFolderThatCannotBeWrittenIsSaidOnceAndTheGameGoesOn) {
     // A file where the folder would have to be.
     WriteText(folder.File("config"), "not a folder");
     const std::string path = folder.File("config/vantor-game/settings.ini");
-    SettingsFile file(path);
-    EXPECT_EQ(file.Load(), Settings{});
+    app::SettingsFile file(path);
+    EXPECT_EQ(file.Load(), app::Settings{});
     ::testing::internal::CaptureStderr();
     EXPECT_FALSE(file.Save(Unusual()));
-    Settings other = Unusual();
+    app::Settings other = Unusual();
     other.volume = 10;
     EXPECT_FALSE(file.Save(other));
     const std::string said = ::testing::internal::GetCapturedStderr();
@@ -178,24 +180,26 @@ TEST(SettingsFile, AFolderThatCannotBeWrittenIsSaidOnceAndTheGameGoesOn) {
 TEST(SettingsFile, AFailedWriteLeavesTheOldFileWhole) {
     TempDirectory folder;
     const std::string path = folder.File("settings.ini");
-    SettingsFile file(path);
+    app::SettingsFile file(path);
     ASSERT_TRUE(file.Save(Unusual()));
     const std::string before = ByteFile::ReadText(path);
     // The temporary file's place is taken by a folder, so the new content cannot be written.
     fs::create_directory(path + ".new");
     ::testing::internal::CaptureStderr();
-    EXPECT_FALSE(file.Save(Settings{}));
+    EXPECT_FALSE(file.Save(app::Settings{}));
     ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(ByteFile::ReadText(path), before);
-    EXPECT_EQ(SettingsFile(path).Load(), Unusual());
+    EXPECT_EQ(app::SettingsFile(path).Load(), Unusual());
 }
 
 TEST(SettingsFile, AStepOfTheVolumeStaysWithinItsRange) {
-    EXPECT_EQ(Settings::StepVolume(70, 1), 80);
-    EXPECT_EQ(Settings::StepVolume(70, -1), 60);
-    EXPECT_EQ(Settings::StepVolume(100, 1), 100);
-    EXPECT_EQ(Settings::StepVolume(5, -1), 0);
-    EXPECT_EQ(Settings::StepVolume(0, -1), 0);
+    EXPECT_EQ(app::Settings::StepVolume(70, 1), 80);
+    EXPECT_EQ(app::Settings::StepVolume(70, -1), 60);
+    EXPECT_EQ(app::Settings::StepVolume(100, 1), 100);
+    EXPECT_EQ(app::Settings::StepVolume(5, -1), 0);
+    EXPECT_EQ(app::Settings::StepVolume(0, -1), 0);
 }
 
 } // namespace
+
+} // namespace vantor::test

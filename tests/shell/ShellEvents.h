@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+namespace vantor::test {
+
 // SDL events as the window would deliver them, for the shell's tests.
 namespace ShellEvents {
 
@@ -53,3 +55,5 @@ inline SDL_Event WindowEvent(Uint8 what) {
 }
 
 } // namespace ShellEvents
+
+} // namespace vantor::test

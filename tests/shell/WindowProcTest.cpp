@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 namespace {
 
 SDL_Event Key(Uint32 type, SDL_Scancode scancode, bool repeat = false) {
@@ -42,7 +44,7 @@ protected:
     }
 
     Graphics graphics;
-    GameShell shell{nullptr, &graphics};
+    app::GameShell shell{nullptr, &graphics};
     LevelCalls* level = nullptr;
 };
 
@@ -121,3 +123,5 @@ TEST_F(WindowProcTest, KeysHeldBeforeTheLevelExistsActOnceItDoes) {
 }
 
 } // namespace
+
+} // namespace vantor::test

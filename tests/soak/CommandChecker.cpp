@@ -6,17 +6,21 @@
 
 #include <string_view>
 
+namespace vantor::test {
+
 void CommandChecker::Send(const char* command) {
     sent += 1;
-    const MediaCommand parsed = MediaCommand::Parse(command);
+    const sound::MediaCommand parsed = sound::MediaCommand::Parse(command);
     if (!parsed.IsValid()) {
         invalid += 1;
         return;
     }
-    for (const char* file : SoundFiles::Names) {
+    for (const char* file : sound::SoundFiles::Names) {
         if (parsed.file == std::string_view(file)) {
             return;
         }
     }
     unknownFile += 1;
 }
+
+} // namespace vantor::test

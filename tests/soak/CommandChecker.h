@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace vantor::test {
+
 // Stands in for the sound player for its lifetime and checks every command the game sends:
 // it must parse, and the file it names must be one of the game's sound files. Keeps counts
 // only, so that a long run stays the same size.
@@ -15,3 +17,5 @@ public:
     int64_t invalid = 0;     // did not parse
     int64_t unknownFile = 0; // parsed, but named a file the game does not have
 };
+
+} // namespace vantor::test

@@ -5,6 +5,8 @@
 #include "app/LevelController.h"
 #include "game/Sector01.h"
 
+namespace vantor::test {
+
 namespace {
 
 constexpr int ScreenWidth = 1024;
@@ -88,8 +90,8 @@ void RandomPlayer::FireAt(const Sector01& level) {
 }
 
 bool RandomPlayer::VisitPlanet(const Sector01& level) {
-    const std::array<ConstPlanetView, 3> planets = level.SectorPlanets();
-    const ConstPlanetView& planet = planets[Below(3)];
+    const std::array<game::ConstPlanetView, 3> planets = level.SectorPlanets();
+    const game::ConstPlanetView& planet = planets[Below(3)];
     const int x = static_cast<int>(planet.x) + 20;
     const int y = static_cast<int>(planet.y) + 20;
     if (!planet.unclaimed || planet.x <= 0 || x >= ScreenWidth || y >= ScreenHeight) {
@@ -201,3 +203,5 @@ void RandomPlayer::Engineer(const Sector01& level) {
         Give(static_cast<Input>(Key4 + Below(3)));
     }
 }
+
+} // namespace vantor::test

@@ -6,6 +6,8 @@
 
 class Sector01;
 
+namespace vantor::test {
+
 // A player with a fixed seed who hands the installed level input through LevelController, as
 // the window would. It looks at the screen like a person does and mostly does what the screen
 // asks for (Enter on the title, a choice at a planet, repairs and research in the menu, flying
@@ -49,3 +51,5 @@ private:
     int shotAge = 0;  // frames since the last aimed shot
     bool careless = false;
 };
+
+} // namespace vantor::test

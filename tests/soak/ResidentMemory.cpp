@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+namespace vantor::test {
+
 long ResidentKilobytes() {
     std::FILE* status = std::fopen("/proc/self/status", "r");
     if (status == nullptr) {
@@ -19,3 +21,5 @@ long ResidentKilobytes() {
     std::fclose(status);
     return kilobytes;
 }
+
+} // namespace vantor::test

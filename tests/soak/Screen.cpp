@@ -4,6 +4,8 @@
 
 #include <iterator>
 
+namespace vantor::test {
+
 Screen ScreenOf(const Sector01& level) {
     if (!level.gameStarted) {
         return Screen::Title;
@@ -14,7 +16,7 @@ Screen ScreenOf(const Sector01& level) {
     if (level.menuOpen) {
         return Screen::Menu;
     }
-    for (const ConstPlanetView& planet : level.SectorPlanets()) {
+    for (const game::ConstPlanetView& planet : level.SectorPlanets()) {
         if (planet.ShowsPanel()) {
             return Screen::PlanetPanel;
         }
@@ -30,3 +32,5 @@ const char* ScreenName(Screen screen) {
     static_assert(static_cast<int>(Screen::Victory) + 1 == ScreenCount);
     return Names[static_cast<int>(screen)];
 }
+
+} // namespace vantor::test

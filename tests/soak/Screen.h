@@ -2,6 +2,8 @@
 
 class Sector01;
 
+namespace vantor::test {
+
 // What the level shows on a frame, told from its state the way Render decides what to draw.
 // An end screen covers the menu, the menu covers a planet panel.
 enum class Screen { Title, Play, PlanetPanel, Menu, Defeat, Victory };
@@ -10,3 +12,5 @@ inline constexpr int ScreenCount = 6;
 
 Screen ScreenOf(const Sector01& level);
 const char* ScreenName(Screen screen);
+
+} // namespace vantor::test

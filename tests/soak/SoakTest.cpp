@@ -24,6 +24,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace vantor::test {
+
 namespace {
 
 constexpr uint32_t Seed = 20240611;
@@ -164,3 +166,5 @@ TEST(Soak, FiftyThousandFramesOfRandomPlayStayCleanAndFlat) {
     EXPECT_EQ(TextWriter::live, 0);
     GameManager::SetGraphics(nullptr);
 }
+
+} // namespace vantor::test

@@ -9,13 +9,15 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 // A player that records the files it decodes and can hold the decoding thread at a gate, so a
 // test can send commands while a file is still being decoded. Made to decode on call, it has
 // no thread to hold: its gate stays open.
-class GatedPlayer : public MixerPlayer {
+class GatedPlayer : public sound::MixerPlayer {
 public:
     explicit GatedPlayer(bool gateOpen, Decoding decoding = Decoding::OnThread)
-        : MixerPlayer(decoding), gateOpen(gateOpen) {}
+        : sound::MixerPlayer(decoding), gateOpen(gateOpen) {}
     ~GatedPlayer() override {
         OpenGate();
         Close();
@@ -45,7 +47,7 @@ protected:
             changed.notify_all();
             changed.wait(lock, [this] { return gateOpen; });
         }
-        return MixerPlayer::Decode(file);
+        return sound::MixerPlayer::Decode(file);
     }
 
 private:
@@ -54,3 +56,5 @@ private:
     bool gateOpen;
     std::vector<std::string> decoded;
 };
+
+} // namespace vantor::test

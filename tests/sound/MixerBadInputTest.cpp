@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 using namespace std::chrono_literals;
 
 TEST_F(MixerPlayerTest, BadFilesStaySilentWithoutAWord) {
@@ -36,7 +38,7 @@ TEST_F(MixerPlayerTest, BadFilesStaySilentWithoutAWord) {
 
     testing::internal::CaptureStderr();
     testing::internal::CaptureStdout();
-    MixerPlayer player;
+    sound::MixerPlayer player;
     OpenAndCount(player);
     player.WarmUp(bad.data(), static_cast<int>(bad.size()));
     ASSERT_TRUE(player.WaitForDecoding(Patience));
@@ -68,7 +70,7 @@ TEST_F(MixerPlayerTest, BadFilesStaySilentWithoutAWord) {
 TEST_F(MixerPlayerTest, WithoutAnAudioDeviceEverythingIsHarmless) {
     WriteTone({"intro.mp3", 0.2, 440});
     setenv("SDL_AUDIODRIVER", "no-such-audio-driver", 1);
-    MixerPlayer player;
+    sound::MixerPlayer player;
     EXPECT_FALSE(player.Open());
     EXPECT_FALSE(player.IsOpen());
 
@@ -90,8 +92,8 @@ TEST_F(MixerPlayerTest, WithoutAnAudioDeviceEverythingIsHarmless) {
 
 TEST_F(MixerPlayerTest, OnlyOnePlayerHoldsTheDevice) {
     WriteTone({"intro.mp3", 0.5, 440});
-    MixerPlayer first;
-    MixerPlayer second;
+    sound::MixerPlayer first;
+    sound::MixerPlayer second;
     ASSERT_TRUE(first.Open());
     EXPECT_FALSE(second.Open());
     second.Send("play intro.mp3");
@@ -103,7 +105,7 @@ TEST_F(MixerPlayerTest, OnlyOnePlayerHoldsTheDevice) {
 }
 
 TEST_F(MixerPlayerTest, AnyStringIsHarmless) {
-    MixerPlayer player;
+    sound::MixerPlayer player;
     OpenAndCount(player, {{"good.wav", 1.0, 440}});
 
     std::vector<std::string> junk = {
@@ -118,7 +120,7 @@ TEST_F(MixerPlayerTest, AnyStringIsHarmless) {
         "PLAY good.wav",
         std::string(100000, 'p'),
         "play " + std::string(100000, 'x'),
-        "play " + std::string(MediaCommand::MaxFileNameLength + 1, 'x'),
+        "play " + std::string(sound::MediaCommand::MaxFileNameLength + 1, 'x'),
         std::string(300, ' ') + "play good.wav",
         "play \x80\x81\xfe\xff",
         "play g\xc3\xb6\xc3\xb6"
@@ -147,3 +149,5 @@ TEST_F(MixerPlayerTest, AnyStringIsHarmless) {
     EXPECT_TRUE(player.IsPlaying("good.wav"));
     StopCounting();
 }
+
+} // namespace vantor::test

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 TEST_F(MixerPlayerTest, AFailedFileIsDecodedOnlyOnce) {
     GatedPlayer player(true);
     OpenAndCount(player);
@@ -99,7 +101,7 @@ TEST_F(MixerPlayerTest, AFileWaitedForIsDecodedBeforeTheRestOfTheWarmUp) {
 TEST_F(MixerPlayerTest, WarmUpSkipsNullAndInvalidNamesAndDuplicates) {
     GatedPlayer player(true);
     OpenAndCount(player, {{"a.wav", 0.1, 440}});
-    const std::string tooLong(MediaCommand::MaxFileNameLength + 1, 'a');
+    const std::string tooLong(sound::MediaCommand::MaxFileNameLength + 1, 'a');
     const char* files[] = {"a.wav", nullptr, "", "two words", tooLong.c_str(), "a.wav"};
     player.WarmUp(files, 6);
     player.WarmUp(nullptr, 3);
@@ -111,10 +113,10 @@ TEST_F(MixerPlayerTest, WarmUpSkipsNullAndInvalidNamesAndDuplicates) {
 
 TEST_F(MixerPlayerTest, AFullTableMakesRoomFromFilesThatFailed) {
     WriteTone({"late.wav", 1.0, 440});
-    MixerPlayer player;
+    sound::MixerPlayer player;
     OpenWithTones(player, {{"kept.wav", 1.0, 440}});
 
-    for (int i = 0; i < 3 * MixerPlayer::MaxFiles; ++i) {
+    for (int i = 0; i < 3 * sound::MixerPlayer::MaxFiles; ++i) {
         const std::string command = "play missing" + std::to_string(i) + ".mp3";
         player.Send(command.c_str());
         ASSERT_TRUE(player.WaitForDecoding(Patience));
@@ -128,3 +130,5 @@ TEST_F(MixerPlayerTest, AFullTableMakesRoomFromFilesThatFailed) {
     EXPECT_TRUE(player.IsPlaying("kept.wav"));
     StopCounting();
 }
+
+} // namespace vantor::test

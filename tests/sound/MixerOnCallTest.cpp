@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 namespace {
-constexpr auto OnCall = MixerPlayer::Decoding::OnCall;
+constexpr auto OnCall = sound::MixerPlayer::Decoding::OnCall;
 }
 
 TEST_F(MixerPlayerTest, OnCallNothingIsDecodedUntilAsked) {
@@ -105,3 +107,5 @@ TEST_F(MixerPlayerTest, DecodeNextDoesNothingWithAThreadOrWhenClosed) {
     EXPECT_FALSE(closed.DecodeNext());
     EXPECT_TRUE(closed.Decoded().empty());
 }
+
+} // namespace vantor::test

@@ -8,10 +8,12 @@
 #include <chrono>
 #include <thread>
 
+namespace vantor::test {
+
 using namespace std::chrono_literals;
 
 TEST_F(MixerPlayerTest, PlaysAnMp3OnceAndAgainAfterItEnded) {
-    MixerPlayer player;
+    sound::MixerPlayer player;
     OpenWithTones(player, {{"tone.mp3", 0.15, 440}});
 
     player.Send("play tone.mp3");
@@ -29,7 +31,7 @@ TEST_F(MixerPlayerTest, PlaysAnMp3OnceAndAgainAfterItEnded) {
 }
 
 TEST_F(MixerPlayerTest, RepeatLoopsUntilStopped) {
-    MixerPlayer player;
+    sound::MixerPlayer player;
     OpenWithTones(player, {{"loop.wav", 0.05, 440}});
 
     player.Send("play loop.wav repeat");
@@ -51,7 +53,7 @@ TEST_F(MixerPlayerTest, RepeatLoopsUntilStopped) {
 }
 
 TEST_F(MixerPlayerTest, PlayOfAPlayingFileLeavesItRunning) {
-    MixerPlayer player;
+    sound::MixerPlayer player;
     OpenWithTones(player, {{"GameOver.mp3", 3.0, 330}, {"track.wav", 0.05, 550}});
 
     // What the end screen does: the same play command on every frame.
@@ -75,7 +77,7 @@ TEST_F(MixerPlayerTest, PlayOfAPlayingFileLeavesItRunning) {
 }
 
 TEST_F(MixerPlayerTest, TwoBlanksNameTheSameFile) {
-    MixerPlayer player;
+    sound::MixerPlayer player;
     OpenWithTones(player, {{"warning.mp3", 2.0, 660}});
 
     player.Send("play  warning.mp3");
@@ -88,7 +90,7 @@ TEST_F(MixerPlayerTest, TwoBlanksNameTheSameFile) {
 }
 
 TEST_F(MixerPlayerTest, StopOfAFileThatIsNotPlayingDoesNothing) {
-    MixerPlayer player;
+    sound::MixerPlayer player;
     OpenWithTones(player, {{"music.wav", 3.0, 220}, {"track05.wav", 1.0, 440}});
 
     player.Send("play music.wav repeat");
@@ -106,7 +108,7 @@ TEST_F(MixerPlayerTest, StopOfAFileThatIsNotPlayingDoesNothing) {
 }
 
 TEST_F(MixerPlayerTest, SeveralFilesPlayAtOnce) {
-    MixerPlayer player;
+    sound::MixerPlayer player;
     OpenWithTones(
         player,
         {{"track01.mp3", 1.0, 220}, {"zeb_engine_2.wav", 2.0, 330}, {"voice.wav", 2.0, 440}});
@@ -127,3 +129,5 @@ TEST_F(MixerPlayerTest, SeveralFilesPlayAtOnce) {
     EXPECT_EQ(channelEnds, 1);
     StopCounting();
 }
+
+} // namespace vantor::test

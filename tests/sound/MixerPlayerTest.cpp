@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+namespace vantor::test {
+
 void MixerPlayerTest::SetUp() {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     channelEnds = 0;
@@ -25,7 +27,7 @@ void MixerPlayerTest::WriteTone(const Tone& tone) {
                                    : ToneFiles::WavTone(tone.seconds, tone.frequency));
 }
 
-void MixerPlayerTest::OpenAndCount(MixerPlayer& player) {
+void MixerPlayerTest::OpenAndCount(sound::MixerPlayer& player) {
     ASSERT_TRUE(player.Open()) << SDL_GetError();
     Mix_ChannelFinished(CountChannelEnd);
 }
@@ -34,7 +36,7 @@ void MixerPlayerTest::StopCounting() {
     Mix_ChannelFinished(nullptr);
 }
 
-void MixerPlayerTest::WarmUpAndWait(MixerPlayer& player, std::vector<const char*> files) {
+void MixerPlayerTest::WarmUpAndWait(sound::MixerPlayer& player, std::vector<const char*> files) {
     player.WarmUp(files.data(), static_cast<int>(files.size()));
     ASSERT_TRUE(player.WaitForDecoding(Patience));
     for (const char* file : files) {
@@ -42,7 +44,7 @@ void MixerPlayerTest::WarmUpAndWait(MixerPlayer& player, std::vector<const char*
     }
 }
 
-void MixerPlayerTest::OpensAndPlays(MixerPlayer& player, const char* file) {
+void MixerPlayerTest::OpensAndPlays(sound::MixerPlayer& player, const char* file) {
     ASSERT_TRUE(player.Open()) << SDL_GetError();
     WarmUpAndWait(player, {file});
     player.Send((std::string("play ") + file).c_str());
@@ -55,14 +57,14 @@ void MixerPlayerTest::WarmUpHeldAtTheGate(GatedPlayer& player, const char* file)
     ASSERT_TRUE(player.WaitUntilDecodeStarted(1, Patience));
 }
 
-void MixerPlayerTest::OpenAndCount(MixerPlayer& player, const std::vector<Tone>& tones) {
+void MixerPlayerTest::OpenAndCount(sound::MixerPlayer& player, const std::vector<Tone>& tones) {
     for (const Tone& tone : tones) {
         WriteTone(tone);
     }
     OpenAndCount(player);
 }
 
-void MixerPlayerTest::OpenWithTones(MixerPlayer& player, const std::vector<Tone>& tones) {
+void MixerPlayerTest::OpenWithTones(sound::MixerPlayer& player, const std::vector<Tone>& tones) {
     OpenAndCount(player, tones);
     std::vector<const char*> files;
     for (const Tone& tone : tones) {
@@ -75,3 +77,5 @@ void MixerPlayerTest::OpenHeldAtTheGate(GatedPlayer& player, const Tone& tone) {
     OpenAndCount(player, {tone});
     WarmUpHeldAtTheGate(player, tone.file);
 }
+
+} // namespace vantor::test

@@ -13,11 +13,13 @@
 #include <thread>
 #include <vector>
 
+namespace vantor::test {
+
 // The sound player's tests: every test runs in a fresh directory of its own, where it writes
 // the sound files it plays, on SDL's dummy audio driver.
 class MixerPlayerTest : public testing::Test {
 protected:
-    using FileState = MixerPlayer::FileState;
+    using FileState = sound::MixerPlayer::FileState;
 
     static constexpr std::chrono::milliseconds Patience{5000};
 
@@ -46,17 +48,17 @@ protected:
     static void WriteTone(const Tone& tone);
 
     // Opens the player and counts channel ends from now on.
-    static void OpenAndCount(MixerPlayer& player);
+    static void OpenAndCount(sound::MixerPlayer& player);
     // Writes the tones first.
-    static void OpenAndCount(MixerPlayer& player, const std::vector<Tone>& tones);
+    static void OpenAndCount(sound::MixerPlayer& player, const std::vector<Tone>& tones);
     // Writes the tones, opens the player counting channel ends and warms the tones' files up,
     // waiting until each is ready.
-    static void OpenWithTones(MixerPlayer& player, const std::vector<Tone>& tones);
+    static void OpenWithTones(sound::MixerPlayer& player, const std::vector<Tone>& tones);
     // Stops the counting before the player closes (closing halts every channel).
     static void StopCounting();
-    static void WarmUpAndWait(MixerPlayer& player, std::vector<const char*> files);
+    static void WarmUpAndWait(sound::MixerPlayer& player, std::vector<const char*> files);
     // Opens the player (without counting) and plays the file, warmed up first: the player works.
-    static void OpensAndPlays(MixerPlayer& player, const char* file);
+    static void OpensAndPlays(sound::MixerPlayer& player, const char* file);
     // Gives the gated player the one file to warm up and waits until its decoding has started
     // and is held at the gate.
     static void WarmUpHeldAtTheGate(GatedPlayer& player, const char* file);
@@ -73,3 +75,5 @@ protected:
     TempDirectory directory;
     WorkingDirectory inDirectory{directory.Path()};
 };
+
+} // namespace vantor::test

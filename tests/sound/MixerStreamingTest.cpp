@@ -17,6 +17,8 @@
 #include <thread>
 #include <vector>
 
+namespace vantor::test {
+
 using namespace std::chrono_literals;
 
 namespace {
@@ -91,7 +93,7 @@ std::vector<int16_t> HearAtLeast(Listener& listener, size_t samples) {
 } // namespace
 
 TEST_F(MixerPlayerTest, MusicIsKeptAsItsFileAndEffectsAsTheirSamples) {
-    MixerPlayer player;
+    sound::MixerPlayer player;
     OpenWithTones(player, {{"track02.mp3", 4.0, 440}, {"smallexplosion1.mp3", 4.0, 440}});
     const size_t decoded = size_t(4.0 * 44100) * 4; // 16-bit stereo
 
@@ -110,7 +112,7 @@ TEST_F(MixerPlayerTest, MusicIsKeptAsItsFileAndEffectsAsTheirSamples) {
 }
 
 TEST_F(MixerPlayerTest, StreamedMusicSoundsAsItsFileHolds) {
-    MixerPlayer player;
+    sound::MixerPlayer player;
     OpenWithTones(player, {{"track03.mp3", 2.0, 440}, {"voice.mp3", 2.0, 440}});
     Listener listener;
 
@@ -136,7 +138,7 @@ TEST_F(MixerPlayerTest, StreamedMusicSoundsAsItsFileHolds) {
 }
 
 TEST_F(MixerPlayerTest, StreamedMusicPlayedOnceLastsAsLongAsItsFileAndStartsAgain) {
-    MixerPlayer player;
+    sound::MixerPlayer player;
     OpenWithTones(player, {{"intro.mp3", 0.4, 330}});
 
     for (int play = 1; play <= 2; ++play) {
@@ -156,7 +158,7 @@ TEST_F(MixerPlayerTest, StreamedMusicPlayedOnceLastsAsLongAsItsFileAndStartsAgai
 }
 
 TEST_F(MixerPlayerTest, AStreamedRepeatGoesOnPastItsEndAndHoldsWhilePaused) {
-    MixerPlayer player;
+    sound::MixerPlayer player;
     OpenWithTones(player, {{"BossTrack.mp3", 0.2, 550}});
     Listener listener;
 
@@ -185,3 +187,5 @@ TEST_F(MixerPlayerTest, AStreamedRepeatGoesOnPastItsEndAndHoldsWhilePaused) {
     EXPECT_EQ(channelEnds, 1);
     StopCounting();
 }
+
+} // namespace vantor::test

@@ -11,6 +11,8 @@
 #include <chrono>
 #include <thread>
 
+namespace vantor::test {
+
 using namespace std::chrono_literals;
 
 namespace {
@@ -32,7 +34,7 @@ void WriteFiles() {
 
 TEST_F(MixerPlayerTest, EachKindOfSoundPlaysAtItsOwnVolume) {
     WriteFiles();
-    MixerPlayer player;
+    sound::MixerPlayer player;
     OpenAndCount(player);
     // Set before the files are known: they take it when they come.
     player.SetVolumes(0.5f, 0.25f, 1.0f);
@@ -66,7 +68,7 @@ TEST_F(MixerPlayerTest, EachKindOfSoundPlaysAtItsOwnVolume) {
 
 TEST_F(MixerPlayerTest, PausedSoundsHoldWhereTheyAreAndGoOnTogether) {
     WriteFiles();
-    MixerPlayer player;
+    sound::MixerPlayer player;
     OpenAndCount(player);
     WarmUpAndWait(player, {Track, Effect, Voice});
     player.Send("play track03.mp3 repeat");
@@ -111,3 +113,5 @@ TEST_F(MixerPlayerTest, ASoundDecodedWhilePausedStartsHeld) {
     player.Send("stop track03.mp3");
     StopCounting();
 }
+
+} // namespace vantor::test

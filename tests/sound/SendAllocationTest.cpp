@@ -13,6 +13,8 @@
 #include <chrono>
 #include <cstdlib>
 
+namespace vantor::test {
+
 namespace {
 
 TEST(SendAllocationTest, SendingCommandsAllocatesNothing) {
@@ -24,7 +26,7 @@ TEST(SendAllocationTest, SendingCommandsAllocatesNothing) {
     const WorkingDirectory inDirectory(directory.Path());
     ByteFile::Write("GameOver.mp3", ToneFiles::Mp3Tone(2.0, 440));
     ByteFile::Write("track01.wav", ToneFiles::WavTone(1.0, 440));
-    MixerPlayer player;
+    sound::MixerPlayer player;
     ASSERT_TRUE(player.Open());
     const char* files[] = {"GameOver.mp3", "track01.wav", "missing.mp3"};
     player.WarmUp(files, 3);
@@ -46,3 +48,5 @@ TEST(SendAllocationTest, SendingCommandsAllocatesNothing) {
 }
 
 } // namespace
+
+} // namespace vantor::test

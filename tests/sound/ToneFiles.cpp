@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <stdexcept>
 
+namespace vantor::test {
+
 namespace {
 
 constexpr int SampleRate = 44100;
@@ -91,3 +93,5 @@ std::vector<unsigned char> Mp3Tone(double seconds, double frequency) {
 }
 
 } // namespace ToneFiles
+
+} // namespace vantor::test

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+namespace vantor::test {
+
 // Sound files for the player's tests, made at run time: sine tones as WAV or MP3 (encoded with
 // LAME).
 namespace ToneFiles {
@@ -10,3 +12,5 @@ std::vector<unsigned char> WavTone(double seconds, double frequency);
 std::vector<unsigned char> Mp3Tone(double seconds, double frequency);
 
 } // namespace ToneFiles
+
+} // namespace vantor::test

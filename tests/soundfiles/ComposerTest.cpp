@@ -9,22 +9,25 @@
 #include "tools/sounds/Composer.h"
 #include "tools/sounds/Scale.h"
 
+namespace vantor::test {
+
 namespace {
 
 // C major, one chord a bar: I IV V I.
-Composer CMajor() {
-    return Composer(Scale(60, Scale::Mode::Major), 4, {{0}, {3}, {4}, {0}}, 4.0);
+tools::sounds::Composer CMajor() {
+    return tools::sounds::Composer(tools::sounds::Scale(60, tools::sounds::Scale::Mode::Major), 4,
+                                   {{0}, {3}, {4}, {0}}, 4.0);
 }
 
 TEST(Scale, DegreesRunThroughOctavesBothWays) {
-    const Scale major(60, Scale::Mode::Major);
+    const tools::sounds::Scale major(60, tools::sounds::Scale::Mode::Major);
     EXPECT_EQ(major.Midi(0), 60);
     EXPECT_EQ(major.Midi(2), 64);
     EXPECT_EQ(major.Midi(7), 72);
     EXPECT_EQ(major.Midi(9), 76);
     EXPECT_EQ(major.Midi(-1), 59);
     EXPECT_EQ(major.Midi(-8), 47);
-    const Scale minor(57, Scale::Mode::Minor);
+    const tools::sounds::Scale minor(57, tools::sounds::Scale::Mode::Minor);
     EXPECT_EQ(minor.Midi(2), 60);
     EXPECT_EQ(minor.Midi(-2), 53);
     for (int degree = -15; degree <= 20; ++degree) {
@@ -35,17 +38,17 @@ TEST(Scale, DegreesRunThroughOctavesBothWays) {
 }
 
 TEST(Scale, ModesAreTheMajorScaleBegunOnEachOfItsDegrees) {
-    const std::pair<Scale::Mode, std::array<int, 8>> modes[] = {
-        {Scale::Mode::Major, {0, 2, 4, 5, 7, 9, 11, 12}},
-        {Scale::Mode::Dorian, {0, 2, 3, 5, 7, 9, 10, 12}},
-        {Scale::Mode::Phrygian, {0, 1, 3, 5, 7, 8, 10, 12}},
-        {Scale::Mode::Lydian, {0, 2, 4, 6, 7, 9, 11, 12}},
-        {Scale::Mode::Mixolydian, {0, 2, 4, 5, 7, 9, 10, 12}},
-        {Scale::Mode::Minor, {0, 2, 3, 5, 7, 8, 10, 12}},
-        {Scale::Mode::HarmonicMinor, {0, 2, 3, 5, 7, 8, 11, 12}},
+    const std::pair<tools::sounds::Scale::Mode, std::array<int, 8>> modes[] = {
+        {tools::sounds::Scale::Mode::Major, {0, 2, 4, 5, 7, 9, 11, 12}},
+        {tools::sounds::Scale::Mode::Dorian, {0, 2, 3, 5, 7, 9, 10, 12}},
+        {tools::sounds::Scale::Mode::Phrygian, {0, 1, 3, 5, 7, 8, 10, 12}},
+        {tools::sounds::Scale::Mode::Lydian, {0, 2, 4, 6, 7, 9, 11, 12}},
+        {tools::sounds::Scale::Mode::Mixolydian, {0, 2, 4, 5, 7, 9, 10, 12}},
+        {tools::sounds::Scale::Mode::Minor, {0, 2, 3, 5, 7, 8, 10, 12}},
+        {tools::sounds::Scale::Mode::HarmonicMinor, {0, 2, 3, 5, 7, 8, 11, 12}},
     };
     for (const auto& [mode, semitones] : modes) {
-        const Scale scale(62, mode);
+        const tools::sounds::Scale scale(62, mode);
         EXPECT_EQ(scale.Size(), 7);
         for (int degree = 0; degree < 8; ++degree) {
             EXPECT_EQ(scale.Midi(degree), 62 + semitones[degree])
@@ -55,11 +58,12 @@ TEST(Scale, ModesAreTheMajorScaleBegunOnEachOfItsDegrees) {
 }
 
 TEST(Composer, BassFollowsTheChordRootsWithHeldAndRestingSteps) {
-    const std::vector<Note> notes = CMajor().Bass("R---R.......R...", 0, 4, 36, 1.0f);
+    const std::vector<tools::sounds::Note> notes =
+        CMajor().Bass("R---R.......R...", 0, 4, 36, 1.0f);
     ASSERT_EQ(notes.size(), 12u);
     const int roots[] = {36, 41, 43, 36};
     for (int bar = 0; bar < 4; ++bar) {
-        const Note& held = notes[bar * 3];
+        const tools::sounds::Note& held = notes[bar * 3];
         EXPECT_DOUBLE_EQ(held.beat, bar * 4.0);
         EXPECT_DOUBLE_EQ(held.length, 1.0);
         EXPECT_EQ(held.midi, roots[bar]);
@@ -69,7 +73,8 @@ TEST(Composer, BassFollowsTheChordRootsWithHeldAndRestingSteps) {
 }
 
 TEST(Composer, BassSymbolsPickChordNotesAndLeadIntoTheNextBar) {
-    const std::vector<Note> notes = CMajor().Bass("ROr53L.........a", 0, 1, 36, 1.0f);
+    const std::vector<tools::sounds::Note> notes =
+        CMajor().Bass("ROr53L.........a", 0, 1, 36, 1.0f);
     ASSERT_EQ(notes.size(), 7u);
     EXPECT_EQ(notes[0].midi, 36); // root
     EXPECT_EQ(notes[1].midi, 48); // octave
@@ -82,11 +87,12 @@ TEST(Composer, BassSymbolsPickChordNotesAndLeadIntoTheNextBar) {
 }
 
 TEST(Composer, ChordsAreVoicedCloseAroundTheCentre) {
-    const Composer composer = CMajor();
-    const std::vector<Note> notes = composer.Chords("x-------o-------", 0, 4, 62.0, 1.0f);
+    const tools::sounds::Composer composer = CMajor();
+    const std::vector<tools::sounds::Note> notes =
+        composer.Chords("x-------o-------", 0, 4, 62.0, 1.0f);
     ASSERT_EQ(notes.size(), 24u);
     const std::set<int> expected[] = {{0, 4, 7}, {5, 9, 0}, {7, 11, 2}, {0, 4, 7}};
-    for (const Note& note : notes) {
+    for (const tools::sounds::Note& note : notes) {
         EXPECT_GE(note.midi, 56.0);
         EXPECT_LT(note.midi, 68.0);
         EXPECT_DOUBLE_EQ(note.length, 2.0);
@@ -97,9 +103,11 @@ TEST(Composer, ChordsAreVoicedCloseAroundTheCentre) {
 }
 
 TEST(Composer, AlteredAndSeventhChordsUseTheirOwnIntervals) {
-    const Composer composer(
-        Scale(57, Scale::Mode::Minor), 4,
-        {{4, Chord::Quality::Major, false}, {0, Chord::Quality::Diatonic, true}}, 4.0);
+    const tools::sounds::Composer composer(
+        tools::sounds::Scale(57, tools::sounds::Scale::Mode::Minor), 4,
+        {{4, tools::sounds::Chord::Quality::Major, false},
+         {0, tools::sounds::Chord::Quality::Diatonic, true}},
+        4.0);
     std::vector<int> dominant = composer.Voicing(composer.ChordAt(0.0), 64.0);
     std::vector<int> tonic = composer.Voicing(composer.ChordAt(4.0), 64.0);
     std::set<int> dominantClasses;
@@ -111,7 +119,8 @@ TEST(Composer, AlteredAndSeventhChordsUseTheirOwnIntervals) {
 }
 
 TEST(Composer, ArpeggioDigitsCountChordNotesUpward) {
-    const std::vector<Note> notes = CMajor().Arpeggio("0123............", 0, 2, 60, 1.0f);
+    const std::vector<tools::sounds::Note> notes =
+        CMajor().Arpeggio("0123............", 0, 2, 60, 1.0f);
     ASSERT_EQ(notes.size(), 8u);
     // Bar one is C major; bar two is F major: counting up from C its notes are C, F, A and
     // C again.
@@ -122,7 +131,8 @@ TEST(Composer, ArpeggioDigitsCountChordNotesUpward) {
 }
 
 TEST(Composer, DrumPatternsRepeatOverTheBarsWithAccents) {
-    const std::vector<DrumHit> hits = CMajor().Drums(Drum::Snare, "X...o...x...", 1, 3);
+    const std::vector<tools::sounds::DrumHit> hits =
+        CMajor().Drums(tools::sounds::Drum::Snare, "X...o...x...", 1, 3);
     // The 12-step pattern repeats through 32 steps: strokes at 0 4 8 12 16 20 24 28.
     ASSERT_EQ(hits.size(), 8u);
     EXPECT_DOUBLE_EQ(hits[0].beat, 4.0);
@@ -130,15 +140,15 @@ TEST(Composer, DrumPatternsRepeatOverTheBarsWithAccents) {
     EXPECT_FLOAT_EQ(hits[0].velocity, 1.0f);
     EXPECT_LT(hits[1].velocity, hits[2].velocity);
     EXPECT_LT(hits[2].velocity, hits[0].velocity);
-    EXPECT_EQ(hits[3].drum, Drum::Snare);
+    EXPECT_EQ(hits[3].drum, tools::sounds::Drum::Snare);
 }
 
 TEST(Composer, ADrumPartIsItsLinesOneAfterAnother) {
-    const Composer composer = CMajor();
-    const std::vector<DrumHit> part =
-        composer.Drums({{Drum::Kick, "x...x...", 2, 3}, {Drum::Snare, "....X...", 0, 1}});
-    std::vector<DrumHit> expected = composer.Drums(Drum::Kick, "x...x...", 2, 3);
-    const std::vector<DrumHit> snare = composer.Drums(Drum::Snare, "....X...", 0, 1);
+    const tools::sounds::Composer composer = CMajor();
+    const std::vector<tools::sounds::DrumHit> part =
+        composer.Drums({{tools::sounds::Drum::Kick, "x...x...", 2, 3}, {tools::sounds::Drum::Snare, "....X...", 0, 1}});
+    std::vector<tools::sounds::DrumHit> expected = composer.Drums(tools::sounds::Drum::Kick, "x...x...", 2, 3);
+    const std::vector<tools::sounds::DrumHit> snare = composer.Drums(tools::sounds::Drum::Snare, "....X...", 0, 1);
     expected.insert(expected.end(), snare.begin(), snare.end());
     ASSERT_EQ(part.size(), 6u);
     ASSERT_EQ(part.size(), expected.size());
@@ -150,7 +160,8 @@ TEST(Composer, ADrumPartIsItsLinesOneAfterAnother) {
 }
 
 TEST(Composer, WrittenMelodiesReadDegreesAccidentalsAndRests) {
-    const std::vector<Note> notes = CMajor().Written("0:1 2#:0.5 r:0.5 -1:2 6b:1", 1, 1, 0.5, 0.8f);
+    const std::vector<tools::sounds::Note> notes =
+        CMajor().Written("0:1 2#:0.5 r:0.5 -1:2 6b:1", 1, 1, 0.5, 0.8f);
     ASSERT_EQ(notes.size(), 4u);
     EXPECT_DOUBLE_EQ(notes[0].beat, 4.0);
     EXPECT_EQ(notes[0].midi, 72);
@@ -165,8 +176,8 @@ TEST(Composer, WrittenMelodiesReadDegreesAccidentalsAndRests) {
 
 class Melody : public testing::Test {
 protected:
-    Composer composer = CMajor();
-    MelodyStyle style;
+    tools::sounds::Composer composer = CMajor();
+    tools::sounds::MelodyStyle style;
     void SetUp() override {
         style.phraseBars = 2;
         style.form = "ABAB";
@@ -176,8 +187,8 @@ protected:
 };
 
 TEST_F(Melody, StaysInTheKeyAndTheRangeWithoutOverlaps) {
-    const Scale& key = composer.Key();
-    const std::vector<Note> notes = composer.Melody(style, 0, 8, 42);
+    const tools::sounds::Scale& key = composer.Key();
+    const std::vector<tools::sounds::Note> notes = composer.Melody(style, 0, 8, 42);
     ASSERT_GT(notes.size(), 8u);
     for (std::size_t i = 0; i < notes.size(); ++i) {
         const int midi = static_cast<int>(notes[i].midi);
@@ -193,8 +204,8 @@ TEST_F(Melody, StaysInTheKeyAndTheRangeWithoutOverlaps) {
 }
 
 TEST_F(Melody, StrongBeatsLandOnChordNotes) {
-    const Scale& key = composer.Key();
-    for (const Note& note : composer.Melody(style, 0, 8, 7)) {
+    const tools::sounds::Scale& key = composer.Key();
+    for (const tools::sounds::Note& note : composer.Melody(style, 0, 8, 7)) {
         const double inBar = std::fmod(note.beat, 4.0);
         if (inBar == 0.0 || inBar == 2.0) {
             const int degree = key.NearestDegree(note.midi);
@@ -206,11 +217,12 @@ TEST_F(Melody, StrongBeatsLandOnChordNotes) {
 
 TEST_F(Melody, ARepeatedPhraseComesBackWithItsRhythmAndShape) {
     // With a two-bar progression under two-bar phrases, the A phrase returns note for note.
-    const Composer twoBars(Scale(60, Scale::Mode::Major), 4, {{0}, {4}}, 4.0);
-    const std::vector<Note> notes = twoBars.Melody(style, 0, 8, 99);
-    std::vector<Note> first;
-    std::vector<Note> third;
-    for (const Note& note : notes) {
+    const tools::sounds::Composer twoBars(
+        tools::sounds::Scale(60, tools::sounds::Scale::Mode::Major), 4, {{0}, {4}}, 4.0);
+    const std::vector<tools::sounds::Note> notes = twoBars.Melody(style, 0, 8, 99);
+    std::vector<tools::sounds::Note> first;
+    std::vector<tools::sounds::Note> third;
+    for (const tools::sounds::Note& note : notes) {
         if (note.beat < 8.0) {
             first.push_back(note);
         } else if (note.beat >= 16.0 && note.beat < 24.0) {
@@ -225,9 +237,9 @@ TEST_F(Melody, ARepeatedPhraseComesBackWithItsRhythmAndShape) {
 }
 
 TEST_F(Melody, TheSeedDecidesTheTune) {
-    auto pitches = [](const std::vector<Note>& notes) {
+    auto pitches = [](const std::vector<tools::sounds::Note>& notes) {
         std::vector<double> out;
-        for (const Note& note : notes) {
+        for (const tools::sounds::Note& note : notes) {
             out.push_back(note.midi * 100.0 + note.beat);
         }
         return out;
@@ -237,3 +249,5 @@ TEST_F(Melody, TheSeedDecidesTheTune) {
 }
 
 } // namespace
+
+} // namespace vantor::test

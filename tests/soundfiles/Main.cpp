@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "tools/GenerateAssets.h"
+#include "tools/sounds/GenerateSounds.h"
 
 int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "--generate") == 0) {
@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "cannot create %s: %s\n", argv[2], error.message().c_str());
             return 1;
         }
-        return GenerateSounds(argv[2]) ? 0 : 1;
+        return vantor::tools::sounds::GenerateSounds(argv[2]) ? 0 : 1;
     }
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <memory>
 
+namespace vantor::test {
+
 namespace {
 
 struct HandleCloser {
@@ -115,3 +117,5 @@ double Mp3Decoder::ActiveRms(double windowSeconds) const {
 double Mp3Decoder::Db(double level) {
     return 20.0 * std::log10(std::max(level, 1e-12));
 }
+
+} // namespace vantor::test

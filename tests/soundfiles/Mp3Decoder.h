@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 // Decodes an MP3 file to float samples with libmpg123, trimming the encoder's delay and
 // padding as the file's info tag describes, so the samples are the ones that were encoded.
 class Mp3Decoder {
@@ -27,3 +29,5 @@ public:
 
     static double Db(double level);
 };
+
+} // namespace vantor::test

@@ -11,11 +11,13 @@
 #include "support/TempDirectory.h"
 #include "tools/sounds/Mp3Encoder.h"
 
+namespace vantor::test {
+
 namespace {
 
 // Two tones, 440 Hz left and 660 Hz right, at half scale, fading in and out.
-StereoBuffer Tones(double seconds) {
-    StereoBuffer sound(static_cast<std::size_t>(seconds * 44100));
+tools::sounds::StereoBuffer Tones(double seconds) {
+    tools::sounds::StereoBuffer sound(static_cast<std::size_t>(seconds * 44100));
     for (std::size_t i = 0; i < sound.Frames(); ++i) {
         const double t = i / 44100.0;
         sound.left[i] = static_cast<float>(0.5 * std::sin(2.0 * std::numbers::pi * 440.0 * t));
@@ -39,7 +41,8 @@ protected:
     const TempDirectory folder;
     const std::string path = folder.File("round-trip.mp3");
 
-    Mp3Decoder EncodeAndDecode(const Mp3Encoder& encoder, const StereoBuffer& sound,
+    Mp3Decoder EncodeAndDecode(const tools::sounds::Mp3Encoder& encoder,
+                               const tools::sounds::StereoBuffer& sound,
                                std::vector<unsigned char>& mp3) {
         std::string error;
         EXPECT_TRUE(encoder.Encode(sound, mp3, error)) << error;
@@ -51,9 +54,9 @@ protected:
 };
 
 TEST_F(Mp3EncoderRoundTrip, DecodesToTheSameLengthPitchAndLevel) {
-    const StereoBuffer tones = Tones(1.5);
+    const tools::sounds::StereoBuffer tones = Tones(1.5);
     std::vector<unsigned char> mp3;
-    const Mp3Decoder decoded = EncodeAndDecode(Mp3Encoder{}, tones, mp3);
+    const Mp3Decoder decoded = EncodeAndDecode(tools::sounds::Mp3Encoder{}, tones, mp3);
     ASSERT_EQ(decoded.channels, 2);
     EXPECT_EQ(decoded.rate, 44100);
     // The info tag lets the decoder drop exactly the encoder's delay and padding.
@@ -71,7 +74,7 @@ TEST_F(Mp3EncoderRoundTrip, DecodesToTheSameLengthPitchAndLevel) {
 }
 
 TEST_F(Mp3EncoderRoundTrip, MonoEncodingKeepsOneChannelOfTheMix) {
-    Mp3Encoder encoder;
+    tools::sounds::Mp3Encoder encoder;
     encoder.mono = true;
     encoder.kilobitsPerSecond = 80;
     std::vector<unsigned char> mp3;
@@ -83,13 +86,15 @@ TEST_F(Mp3EncoderRoundTrip, MonoEncodingKeepsOneChannelOfTheMix) {
 }
 
 TEST(Mp3Encoder, TheSameSoundAlwaysGivesTheSameBytes) {
-    const StereoBuffer tones = Tones(0.7);
+    const tools::sounds::StereoBuffer tones = Tones(0.7);
     std::vector<unsigned char> first;
     std::vector<unsigned char> second;
     std::string error;
-    ASSERT_TRUE(Mp3Encoder{}.Encode(tones, first, error)) << error;
-    ASSERT_TRUE(Mp3Encoder{}.Encode(tones, second, error)) << error;
+    ASSERT_TRUE(tools::sounds::Mp3Encoder{}.Encode(tones, first, error)) << error;
+    ASSERT_TRUE(tools::sounds::Mp3Encoder{}.Encode(tones, second, error)) << error;
     EXPECT_EQ(first, second);
 }
 
 } // namespace
+
+} // namespace vantor::test

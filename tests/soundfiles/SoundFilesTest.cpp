@@ -17,9 +17,11 @@
 #include "sound/SoundFiles.h"
 #include "support/ByteFile.h"
 #include "support/TempDirectory.h"
-#include "tools/GenerateAssets.h"
+#include "tools/sounds/GenerateSounds.h"
 #include "tools/sounds/MusicLibrary.h"
 #include "tools/sounds/SoundLibrary.h"
+
+namespace vantor::test {
 
 namespace {
 
@@ -45,7 +47,7 @@ protected:
         }
         ownFolder = std::make_unique<TempDirectory>();
         folder = ownFolder->Path();
-        generated = GenerateSounds(folder.string());
+        generated = tools::sounds::GenerateSounds(folder.string());
     }
 
     static void TearDownTestSuite() {
@@ -69,7 +71,7 @@ protected:
         return found->second;
     }
 
-    static double Seconds(const Song& song) { return song.BarSeconds() * song.bars; }
+    static double Seconds(const tools::sounds::Song& song) { return song.BarSeconds() * song.bars; }
 
     static inline fs::path folder;
     static inline std::unique_ptr<TempDirectory> ownFolder; // when the suite made the files itself
@@ -78,7 +80,7 @@ protected:
 };
 
 TEST_F(SoundFiles, EveryFileTheGamePlaysIsThereUnderItsExactName) {
-    for (const char* file : ::SoundFiles::Names) {
+    for (const char* file : sound::SoundFiles::Names) {
         EXPECT_TRUE(fs::is_regular_file(folder / file)) << file;
         EXPECT_GT(fs::file_size(folder / file), 1000u) << file;
     }
@@ -92,7 +94,7 @@ TEST_F(SoundFiles, EveryFileTheGamePlaysIsThereUnderItsExactName) {
 }
 
 TEST_F(SoundFiles, EveryFileIsAnMp3WithAGaplessInfoTag) {
-    for (const char* file : ::SoundFiles::Names) {
+    for (const char* file : sound::SoundFiles::Names) {
         SCOPED_TRACE(file);
         const std::vector<unsigned char> bytes = ByteFile::Read(folder / file);
         ASSERT_GT(bytes.size(), 4u);
@@ -144,11 +146,11 @@ TEST_F(SoundFiles, EachSoundLastsAsLongAsItsCue) {
 TEST_F(SoundFiles, LoopingTracksLastExactlyAWholeNumberOfBars) {
     // Decoded with the delay and padding trimmed, a looping track must be exactly its bars
     // long, or each pass round the loop would stumble.
-    std::vector<Song> songs;
+    std::vector<tools::sounds::Song> songs;
     for (int number = 1; number <= 7; ++number) {
-        songs.push_back(MusicLibrary::Sector(number));
+        songs.push_back(tools::sounds::MusicLibrary::Sector(number));
     }
-    songs.push_back(MusicLibrary::Boss());
+    songs.push_back(tools::sounds::MusicLibrary::Boss());
     for (std::size_t i = 0; i < LoopingTracks.size(); ++i) {
         const std::size_t expected =
             static_cast<std::size_t>(std::lround(Seconds(songs[i]) * 44100.0));
@@ -184,7 +186,7 @@ TEST_F(SoundFiles, LoopingTracksJoinWithoutAClick) {
 }
 
 TEST_F(SoundFiles, NothingClipsAndEveryPeakStaysBelowMinusOneDecibel) {
-    for (const char* file : ::SoundFiles::Names) {
+    for (const char* file : sound::SoundFiles::Names) {
         EXPECT_LE(Mp3Decoder::Db(Decoded(file).Peak()), -1.0) << file;
     }
 }
@@ -261,7 +263,7 @@ TEST_F(SoundFiles, EachSectorTrackIsItsOwnPiece) {
 
 TEST_F(SoundFiles, AllTwentyFilesTogetherStayUnderTenMegabytes) {
     std::uintmax_t total = 0;
-    for (const char* file : ::SoundFiles::Names) {
+    for (const char* file : sound::SoundFiles::Names) {
         total += fs::file_size(folder / file);
     }
     EXPECT_LE(total, 10u * 1000u * 1000u);
@@ -270,7 +272,7 @@ TEST_F(SoundFiles, AllTwentyFilesTogetherStayUnderTenMegabytes) {
 TEST_F(SoundFiles, MakingAFileAgainGivesTheSameBytes) {
     // In a ctest run the folder was filled by another process, so this also shows that
     // nothing about the process (time, addresses, library state) leaks into the files.
-    SoundLibrary library;
+    tools::sounds::SoundLibrary library;
     for (const char* file :
          {"track03.mp3", "smallexplosion1.mp3", "longrangescanplanetcomplete_clean.mp3",
           "warningstructuralintegrity_ep.mp3"}) {
@@ -283,10 +285,12 @@ TEST_F(SoundFiles, MakingAFileAgainGivesTheSameBytes) {
 
 TEST(GenerateSounds, RefusesAFolderThatDoesNotExist) {
     testing::internal::CaptureStderr();
-    const bool made = GenerateSounds("/nonexistent/vantor/sounds");
+    const bool made = tools::sounds::GenerateSounds("/nonexistent/vantor/sounds");
     const std::string message = testing::internal::GetCapturedStderr();
     EXPECT_FALSE(made);
     EXPECT_NE(message.find("/nonexistent/vantor/sounds"), std::string::npos);
 }
 
 } // namespace
+
+} // namespace vantor::test

@@ -16,9 +16,11 @@
 #include "tools/sounds/ShipVoice.h"
 #include "tools/sounds/StereoBuffer.h"
 
+namespace vantor::test {
+
 namespace {
 
-constexpr double Rate = AudioFormat::SampleRate;
+constexpr double Rate = tools::sounds::AudioFormat::SampleRate;
 
 // Pitch by autocorrelation: the shortest lag at which the sound nearly repeats itself,
 // refined between samples.
@@ -57,9 +59,9 @@ double Rms(const std::vector<float>& samples, std::size_t from, std::size_t to) 
 }
 
 TEST(Random, TheSeedFixesTheSequenceAndUniformStaysInRange) {
-    Random a(1234);
-    Random b(1234);
-    Random c(1235);
+    tools::Random a(1234);
+    tools::Random b(1234);
+    tools::Random c(1235);
     bool differs = false;
     for (int i = 0; i < 1000; ++i) {
         const double value = a.UniformDouble();
@@ -73,7 +75,7 @@ TEST(Random, TheSeedFixesTheSequenceAndUniformStaysInRange) {
 
 TEST(Filter, LowpassKeepsTheLowsAndCutsTheHighs) {
     auto throughLowpass = [](double hz) {
-        Filter filter(500.0, 0.707, Rate);
+        tools::sounds::Filter filter(500.0, 0.707, Rate);
         std::vector<float> out;
         for (int i = 0; i < 22050; ++i) {
             out.push_back(filter.Lowpass(
@@ -86,7 +88,7 @@ TEST(Filter, LowpassKeepsTheLowsAndCutsTheHighs) {
 }
 
 TEST(Envelope, RisesHoldsAndFadesOutAfterTheGate) {
-    Envelope envelope(0.01, 0.05, 0.5, 0.1, Rate, 4410);
+    tools::sounds::Envelope envelope(0.01, 0.05, 0.5, 0.1, Rate, 4410);
     std::vector<float> levels;
     while (!envelope.Finished() && levels.size() < 100000) {
         levels.push_back(envelope.Next());
@@ -98,12 +100,12 @@ TEST(Envelope, RisesHoldsAndFadesOutAfterTheGate) {
 }
 
 TEST(Instrument, PlaysItsNoteInTuneAndReportsWhereItEnds) {
-    Instrument sine;
-    sine.wave = Wave::Sine;
+    tools::sounds::Instrument sine;
+    sine.wave = tools::sounds::Wave::Sine;
     sine.envelope.attack = 0.01;
     sine.envelope.release = 0.05;
-    StereoBuffer out(static_cast<std::size_t>(Rate));
-    Random random(1);
+    tools::sounds::StereoBuffer out(static_cast<std::size_t>(Rate));
+    tools::Random random(1);
     const std::size_t end = sine.Play(0.1, 0.5, 69.0, 1.0f, out, random);
     EXPECT_NEAR(MeasuredHz(out.left, 8820, 22050), 440.0, 1.0);
     // Silent before the note and after the returned end; the release fits in 0.2 s.
@@ -116,24 +118,24 @@ TEST(Instrument, PlaysItsNoteInTuneAndReportsWhereItEnds) {
 }
 
 TEST(Instrument, PluckedStringsAndSawsAreInTune) {
-    Instrument string;
-    string.pluck = Instrument::Pluck{};
-    Instrument saw;
-    saw.wave = Wave::Saw;
+    tools::sounds::Instrument string;
+    string.pluck = tools::sounds::Instrument::Pluck{};
+    tools::sounds::Instrument saw;
+    saw.wave = tools::sounds::Wave::Saw;
     saw.filter.cutoff = 800.0; // leave mainly the fundamental for counting
-    for (const Instrument* instrument : {&string, &saw}) {
-        StereoBuffer out(static_cast<std::size_t>(Rate));
-        Random random(2);
+    for (const tools::sounds::Instrument* instrument : {&string, &saw}) {
+        tools::sounds::StereoBuffer out(static_cast<std::size_t>(Rate));
+        tools::Random random(2);
         instrument->Play(0.0, 0.8, 57.0, 1.0f, out, random);
         EXPECT_NEAR(MeasuredHz(out.left, 4410, 30000), 220.0, 2.2);
     }
 }
 
 TEST(DrumKit, EveryDrumSoundsAndDiesAway) {
-    const DrumKit kit;
-    Random random(3);
-    for (Drum drum : {Drum::Kick, Drum::Snare, Drum::Clap, Drum::ClosedHat, Drum::OpenHat,
-                      Drum::LowTom, Drum::HighTom, Drum::Crash, Drum::Rim, Drum::Shaker}) {
+    const tools::sounds::DrumKit kit;
+    tools::Random random(3);
+    for (tools::sounds::Drum drum : {tools::sounds::Drum::Kick, tools::sounds::Drum::Snare, tools::sounds::Drum::Clap, tools::sounds::Drum::ClosedHat, tools::sounds::Drum::OpenHat,
+                      tools::sounds::Drum::LowTom, tools::sounds::Drum::HighTom, tools::sounds::Drum::Crash, tools::sounds::Drum::Rim, tools::sounds::Drum::Shaker}) {
         const std::vector<float> sample = kit.Render(drum, random);
         ASSERT_GT(sample.size(), 1000u) << static_cast<int>(drum);
         const std::size_t tenth = sample.size() / 10;
@@ -146,13 +148,13 @@ TEST(DrumKit, EveryDrumSoundsAndDiesAway) {
 TEST(StereoBuffer, FoldingATailMakesTheLoopContinuous) {
     // A sine that runs on past the loop point: folded, the end flows into the start.
     const std::size_t loop = 1000;
-    StereoBuffer sound(1500);
+    tools::sounds::StereoBuffer sound(1500);
     for (std::size_t i = 0; i < sound.Frames(); ++i) {
         const float value = i < 200 ? 0.0f : static_cast<float>(std::sin(0.05 * i));
         sound.left[i] = value;
         sound.right[i] = -value;
     }
-    const StereoBuffer unfolded = sound;
+    const tools::sounds::StereoBuffer unfolded = sound;
     sound.FoldTail(loop);
     ASSERT_EQ(sound.Frames(), loop);
     for (std::size_t i = 0; i < 500; ++i) {
@@ -164,8 +166,8 @@ TEST(StereoBuffer, FoldingATailMakesTheLoopContinuous) {
 }
 
 TEST(StereoBuffer, MasteringReachesTheLoudnessWithoutPassingTheCeiling) {
-    StereoBuffer sound(44100);
-    Random random(4);
+    tools::sounds::StereoBuffer sound(44100);
+    tools::Random random(4);
     for (std::size_t i = 0; i < sound.Frames(); ++i) {
         // Steady noise with a few loud spikes that must be bent under the ceiling.
         const float spike = i % 5000 == 0 ? 0.9f : 0.0f;
@@ -178,50 +180,54 @@ TEST(StereoBuffer, MasteringReachesTheLoudnessWithoutPassingTheCeiling) {
 }
 
 TEST(MusicRenderer, ALoopingPieceIsExactlyItsBarsAndItsLastNoteRingsIntoTheStart) {
-    Song song;
+    tools::sounds::Song song;
     song.bpm = 120.0;
     song.bars = 2;
     song.humanize = 0.0;
-    Instrument pad;
-    pad.wave = Wave::Sine;
+    tools::sounds::Instrument pad;
+    pad.wave = tools::sounds::Wave::Sine;
     pad.envelope.release = 0.5;
     pad.reverbSend = 0.0f;
     // One note in the middle of bar one, one held to the very end of bar two.
-    song.parts.push_back(Part{pad, {Note{1.0, 1.0, 60.0, 1.0f}, Note{6.0, 2.0, 64.0, 1.0f}}});
-    MusicRenderer renderer;
-    const StereoBuffer looped = renderer.Render(song);
+    song.parts.push_back(tools::sounds::Part{
+        pad,
+        {tools::sounds::Note{1.0, 1.0, 60.0, 1.0f}, tools::sounds::Note{6.0, 2.0, 64.0, 1.0f}}});
+    tools::sounds::MusicRenderer renderer;
+    const tools::sounds::StereoBuffer looped = renderer.Render(song);
     EXPECT_EQ(looped.Frames(), static_cast<std::size_t>(4.0 * Rate));
     // The release of the last note is heard at the start of the loop, after the seam fade.
     const std::size_t quarter = static_cast<std::size_t>(0.05 * Rate);
-    EXPECT_GT(Rms(looped.left, MusicRenderer::LoopEdgeFrames, quarter), 0.01);
+    EXPECT_GT(Rms(looped.left, tools::sounds::MusicRenderer::LoopEdgeFrames, quarter), 0.01);
     // And the seam itself is faded to silence on both sides.
     EXPECT_LT(std::fabs(looped.left.front()), 1e-3f);
     EXPECT_LT(std::fabs(looped.left.back()), 1e-3f);
 
     song.loops = false;
     song.tailSeconds = 1.0;
-    const StereoBuffer once = renderer.Render(song);
+    const tools::sounds::StereoBuffer once = renderer.Render(song);
     EXPECT_EQ(once.Frames(), static_cast<std::size_t>(5.0 * Rate));
     EXPECT_LT(Rms(once.left, 0, quarter), 1e-4); // nothing before the first note
 }
 
 TEST(MusicRenderer, EachPartIsMixedAtItsOwnLevel) {
     auto partLevel = [](double level) {
-        Song song;
+        tools::sounds::Song song;
         song.bars = 1;
         song.humanize = 0.0;
         song.rmsDb = -20.0;
-        Instrument loud;
-        loud.wave = Wave::Sine;
+        tools::sounds::Instrument loud;
+        loud.wave = tools::sounds::Wave::Sine;
         loud.reverbSend = 0.0f;
-        Instrument quiet = loud;
+        tools::sounds::Instrument quiet = loud;
         quiet.level = level;
-        song.parts.push_back(Part{loud, {Note{0.0, 4.0, 48.0, 1.0f}}});
-        song.parts.push_back(Part{quiet, {Note{0.0, 4.0, 96.0, 0.1f}}});
-        const StereoBuffer mix = MusicRenderer().Render(song);
+        song.parts.push_back(
+            tools::sounds::Part{loud, {tools::sounds::Note{0.0, 4.0, 48.0, 1.0f}}});
+        song.parts.push_back(
+            tools::sounds::Part{quiet, {tools::sounds::Note{0.0, 4.0, 96.0, 0.1f}}});
+        const tools::sounds::StereoBuffer mix = tools::sounds::MusicRenderer().Render(song);
         // Split the two parts apart by frequency, C3 below 500 Hz and C7 above.
-        Filter low[2];
-        Filter high[2];
+        tools::sounds::Filter low[2];
+        tools::sounds::Filter high[2];
         for (int stage = 0; stage < 2; ++stage) {
             low[stage].Set(500.0, 0.707, Rate);
             high[stage].Set(500.0, 0.707, Rate);
@@ -240,12 +246,12 @@ TEST(MusicRenderer, EachPartIsMixedAtItsOwnLevel) {
 }
 
 TEST(ShipVoice, SpeaksTheSameLineTheSameWayEveryTime) {
-    ShipVoice voice;
+    tools::sounds::ShipVoice voice;
     ASSERT_TRUE(voice.Ready()) << voice.Error();
-    StereoBuffer first;
-    StereoBuffer other;
-    StereoBuffer again;
-    StereoBuffer clean;
+    tools::sounds::StereoBuffer first;
+    tools::sounds::StereoBuffer other;
+    tools::sounds::StereoBuffer again;
+    tools::sounds::StereoBuffer clean;
     ASSERT_TRUE(voice.Speak("Warning. Primary shields failing.", true, first));
     ASSERT_TRUE(voice.Speak("Long range scan. Planet complete.", true, other));
     ASSERT_TRUE(voice.Speak("Warning. Primary shields failing.", true, again));
@@ -260,3 +266,5 @@ TEST(ShipVoice, SpeaksTheSameLineTheSameWayEveryTime) {
 }
 
 } // namespace
+
+} // namespace vantor::test

@@ -49,6 +49,8 @@ const bool sdlCounted = [] {
 
 } // namespace
 
+namespace vantor::test {
+
 bool AllocationCounter::Counts() {
     return VANTOR_COUNT_ALLOCATIONS != 0;
 }
@@ -64,6 +66,8 @@ size_t AllocationCounter::ThreadCount() {
 size_t AllocationCounter::SdlCount() {
     return sdlCounted ? sdlAllocations.load(std::memory_order_relaxed) : size_t(-1);
 }
+
+} // namespace vantor::test
 
 #if VANTOR_COUNT_ALLOCATIONS
 namespace {

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+namespace vantor::test {
+
 // Counts the heap allocations of the whole test program, so that a test can show that a stretch
 // of work allocates nothing: C++ allocations (operator new is replaced for it), in the whole
 // program and on each thread, and SDL's own (its memory functions are wrapped before SDL
@@ -22,3 +24,5 @@ public:
     // could not be wrapped.
     static size_t SdlCount();
 };
+
+} // namespace vantor::test

@@ -1,5 +1,7 @@
 #include "support/ByteFields.h"
 
+namespace vantor::test {
+
 void ByteFields::AppendLittleEndian(std::vector<uint8_t>& bytes, uint32_t value, int size) {
     bytes.resize(bytes.size() + size_t(size));
     PutLittleEndian(bytes, bytes.size() - size_t(size), value, size);
@@ -32,3 +34,5 @@ uint32_t ByteFields::BigEndian(const std::vector<uint8_t>& bytes, size_t at, int
     }
     return value;
 }
+
+} // namespace vantor::test

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace vantor::test {
+
 // Whole numbers in the fields of a file's header, of 1 to 4 bytes: least significant byte first
 // (little-endian, as BMP and WAV files have them) or most significant first (big-endian, as PNG
 // and JPEG files have them). Every access is checked against the end of the bytes.
@@ -18,3 +20,5 @@ public:
     static uint32_t LittleEndian(const std::vector<uint8_t>& bytes, size_t at, int size);
     static uint32_t BigEndian(const std::vector<uint8_t>& bytes, size_t at, int size);
 };
+
+} // namespace vantor::test

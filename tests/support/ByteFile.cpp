@@ -4,6 +4,8 @@
 #include <iterator>
 #include <stdexcept>
 
+namespace vantor::test {
+
 std::vector<uint8_t> ByteFile::Read(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in),
@@ -22,3 +24,5 @@ void ByteFile::Write(const std::string& path, const std::vector<uint8_t>& bytes)
         throw std::runtime_error("cannot write " + path);
     }
 }
+
+} // namespace vantor::test

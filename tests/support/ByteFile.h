@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 // Whole files as bytes: read to compare them, written to put a file broken on purpose in
 // place.
 class ByteFile {
@@ -15,3 +17,5 @@ public:
     // Puts the bytes in place of whatever the file held; throws when it cannot.
     static void Write(const std::string& path, const std::vector<uint8_t>& bytes);
 };
+
+} // namespace vantor::test

@@ -2,6 +2,8 @@
 
 #include "support/InstalledPlayer.h"
 
+namespace vantor::test {
+
 // Stands behind SendMediaCommand for its lifetime and only counts the commands it is sent, so
 // that benchmarks of the game's logic and drawing measure no sound work.
 class CountingPlayer final : public InstalledPlayer {
@@ -10,3 +12,5 @@ public:
 
     long long commands = 0;
 };
+
+} // namespace vantor::test

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <string>
 
+namespace vantor::test {
+
 // Sets an environment variable of the test program for as long as the object lives, and puts
 // back what it was before.
 class EnvironmentVariable {
@@ -36,3 +38,5 @@ private:
     std::string previous;
     bool hadValue = false;
 };
+
+} // namespace vantor::test

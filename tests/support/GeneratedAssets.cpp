@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+namespace vantor::test {
+
 std::string GeneratedAssets::Dir() {
     if (const char* dir = std::getenv("VANTOR_ASSET_DIR"); dir != nullptr && dir[0] != '\0') {
         return dir;
@@ -12,3 +14,5 @@ std::string GeneratedAssets::Dir() {
 std::string GeneratedAssets::Path(const std::string& name) {
     return Dir() + "/" + name;
 }
+
+} // namespace vantor::test

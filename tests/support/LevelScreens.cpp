@@ -5,6 +5,8 @@
 
 #include <iterator>
 
+namespace vantor::test {
+
 namespace {
 
 using Screen = LevelScreens::Screen;
@@ -121,3 +123,5 @@ void LevelScreens::Playing(Sector01& level, float sector, int layout) {
     LevelStaging::AsteroidAt(level, 420, 180);
     level.torpedoInFlight = false;
 }
+
+} // namespace vantor::test

@@ -4,6 +4,8 @@
 
 class Sector01;
 
+namespace vantor::test {
+
 // Every screen of the game, set up on a level with everything in a known place, so that what
 // each picture covers can be told in advance.
 class LevelScreens {
@@ -34,3 +36,5 @@ public:
     // (420, 450), the asteroid (or the rock) at (420, 180), no torpedo in flight.
     static void Playing(Sector01& level, float sector, int layout);
 };
+
+} // namespace vantor::test

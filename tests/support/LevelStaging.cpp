@@ -5,6 +5,8 @@
 #include <array>
 #include <cstddef>
 
+namespace vantor::test {
+
 void LevelStaging::ShipAt(Sector01& level, float x, float y) {
     level.shipX = x;
     level.shipY = y;
@@ -20,8 +22,8 @@ void LevelStaging::EnemyFarAway(Sector01& level) {
 }
 
 void LevelStaging::PlanetAt(Sector01& level, int planet, float x, float y) {
-    const std::array<PlanetView, 3> planets = level.SectorPlanets();
-    const PlanetView& view = planets.at(static_cast<std::size_t>(planet - 1));
+    const std::array<game::PlanetView, 3> planets = level.SectorPlanets();
+    const game::PlanetView& view = planets.at(static_cast<std::size_t>(planet - 1));
     view.x = x;
     view.y = y;
 }
@@ -46,3 +48,5 @@ void LevelStaging::TorpedoResting(Sector01& level, int x, int y) {
     level.torpedoTargetY = 0;
     level.torpedoInFlight = false;
 }
+
+} // namespace vantor::test

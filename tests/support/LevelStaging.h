@@ -2,6 +2,8 @@
 
 class Sector01;
 
+namespace vantor::test {
+
 // Puts the things of a level where a test or a benchmark wants them, each with the fields that
 // make up its place set together. Positions are top-left corners in screen pixels.
 class LevelStaging {
@@ -22,3 +24,5 @@ public:
     // that comes to it.
     static void TorpedoResting(Sector01& level, int x, int y);
 };
+
+} // namespace vantor::test

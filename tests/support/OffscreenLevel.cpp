@@ -3,6 +3,8 @@
 #include "support/RecordingReporter.h"
 #include "support/WorkingDirectory.h"
 
+namespace vantor::test {
+
 OffscreenLevel::OffscreenLevel() {
     ready = graphics.InitOffscreen();
     GameManager::SetGraphics(&graphics);
@@ -37,3 +39,5 @@ void OffscreenLevel::Draw() {
     level.Render();
     graphics.EndDraw();
 }
+
+} // namespace vantor::test

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+namespace vantor::test {
+
 // The level on the offscreen game picture, loaded from an asset folder the way the game loads
 // it, with the reports of pictures that could not be read kept instead of shown. The drawing
 // device is installed for the levels while the object lives.
@@ -40,3 +42,5 @@ private:
     bool ready = false;
     bool loaded = false;
 };
+
+} // namespace vantor::test

@@ -2,6 +2,8 @@
 
 #include <SDL_image.h>
 
+namespace vantor::test {
+
 PictureFile::PictureFile(const std::string& path) {
     SDL_Surface* loaded = IMG_Load(path.c_str());
     if (loaded != nullptr) {
@@ -21,3 +23,5 @@ uint32_t PictureFile::At(int x, int y) const {
     const auto* row = static_cast<const uint8_t*>(surface->pixels) + y * surface->pitch;
     return reinterpret_cast<const uint32_t*>(row)[x];
 }
+
+} // namespace vantor::test

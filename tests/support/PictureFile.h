@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+namespace vantor::test {
+
 // One picture file decoded the plain way (by SDL2_image) into 0xAARRGGBB pixels, to compare the
 // game's drawing with.
 class PictureFile {
@@ -23,3 +25,5 @@ public:
 
     SDL_Surface* surface = nullptr; // ARGB8888
 };
+
+} // namespace vantor::test

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::test {
+
 // Stands behind SendMediaCommand for its lifetime and keeps every command sent, in order.
 class RecordingPlayer final : public InstalledPlayer {
 public:
@@ -19,3 +21,5 @@ public:
 
     std::vector<std::string> commands;
 };
+
+} // namespace vantor::test

@@ -6,12 +6,14 @@
 #include <utility>
 #include <vector>
 
+namespace vantor::test {
+
 // Takes the place of the default picture error reporter while it lives and keeps every report
 // instead of showing it.
-class RecordingReporter final : public ImageErrorReporter {
+class RecordingReporter final : public graphics::ImageErrorReporter {
 public:
-    RecordingReporter() { SetImageErrorReporter(this); }
-    ~RecordingReporter() override { SetImageErrorReporter(nullptr); }
+    RecordingReporter() { graphics::SetImageErrorReporter(this); }
+    ~RecordingReporter() override { graphics::SetImageErrorReporter(nullptr); }
     RecordingReporter(const RecordingReporter&) = delete;
     RecordingReporter& operator=(const RecordingReporter&) = delete;
 
@@ -21,3 +23,5 @@ public:
 
     std::vector<std::pair<std::string, std::string>> reports; // text, file name
 };
+
+} // namespace vantor::test

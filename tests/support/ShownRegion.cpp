@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 
+namespace vantor::test {
+
 bool ShownRegion::Near(uint32_t a, uint32_t b, int tolerance) {
     for (int shift = 0; shift < 32; shift += 8) {
         const int ca = int((a >> shift) & 0xFF);
@@ -47,3 +49,5 @@ double ShownRegion::Share(Graphics& graphics, const PictureFile& picture, int& s
     }
     return solid > 0 ? double(same) / solid : 0.0;
 }
+
+} // namespace vantor::test

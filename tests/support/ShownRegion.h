@@ -6,6 +6,9 @@
 #include <optional>
 
 class Graphics;
+
+namespace vantor::test {
+
 class PictureFile;
 
 // A rectangle (sx, sy, w, h) of a picture file that the game picture is expected to show
@@ -17,7 +20,7 @@ struct ShownRegion {
     int tolerance = 3;   // per channel
     int minAlpha = 0xFF; // pixels of the file less opaque than this are not looked at
     // Pixels that this colour key removes (within 0.7 on every channel) are not looked at either.
-    std::optional<KeyColour> key = std::nullopt;
+    std::optional<graphics::KeyColour> key = std::nullopt;
     int step = 3; // every step-th pixel in each direction
 
     // The share of the looked-at pixels of the picture that the game picture shows; solid
@@ -30,3 +33,5 @@ struct ShownRegion {
 private:
     bool Keyed(uint32_t pixel) const;
 };
+
+} // namespace vantor::test

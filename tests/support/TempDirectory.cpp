@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <system_error>
 
+namespace vantor::test {
+
 TempDirectory::TempDirectory() {
     // A name nobody has taken: the folder is made only if it did not exist.
     std::random_device random;
@@ -30,3 +32,5 @@ TempDirectory::~TempDirectory() {
 std::string TempDirectory::File(const std::string& name) const {
     return root + "/" + name;
 }
+
+} // namespace vantor::test

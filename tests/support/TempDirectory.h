@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace vantor::test {
+
 // A fresh directory under the system's temporary directory, removed with everything in it
 // when the object goes away.
 class TempDirectory {
@@ -19,3 +21,5 @@ public:
 private:
     std::string root;
 };
+
+} // namespace vantor::test

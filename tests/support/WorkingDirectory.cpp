@@ -1,5 +1,7 @@
 #include "support/WorkingDirectory.h"
 
+namespace vantor::test {
+
 WorkingDirectory::WorkingDirectory(const std::string& directory)
     : previous(std::filesystem::current_path()) {
     std::filesystem::current_path(directory);
@@ -9,3 +11,5 @@ WorkingDirectory::~WorkingDirectory() {
     std::error_code ignored;
     std::filesystem::current_path(previous, ignored);
 }
+
+} // namespace vantor::test

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <string>
 
+namespace vantor::test {
+
 // Makes a directory the working directory for as long as it lives, then goes back to the one
 // before. The game reads its files by their bare names from its working directory.
 class WorkingDirectory {
@@ -15,3 +17,5 @@ public:
 private:
     std::filesystem::path previous;
 };
+
+} // namespace vantor::test

@@ -9,6 +9,8 @@
 #include <cmath>
 #include <cstdint>
 
+namespace vantor::tools::pictures {
+
 namespace {
 
 constexpr float kPi = 3.14159265f;
@@ -457,7 +459,7 @@ void PaintBlackHole(Canvas& canvas, float cx, float cy) {
 }
 
 // Stars gathered toward one point, thinning outward.
-void PaintCluster(Canvas& canvas, Random& random, float cx, float cy) {
+void PaintCluster(Canvas& canvas, tools::Random& random, float cx, float cy) {
     for (int i = 0; i < 4200; ++i) {
         const float u = std::max(0.02f, random.UniformFloat());
         const float radius = 38.0f / std::sqrt(std::pow(u, -2.0f / 3.0f) - 1.0f + 0.02f);
@@ -504,7 +506,7 @@ Canvas BackdropPainter::Sector(int sector) const {
     const Sky& sky = kSkies[std::clamp(sector, 1, 15) - 1];
     Canvas canvas(kWidth, kHeight, {0, 0, 0, 1});
     PaintSky(canvas, sky);
-    Random random(sky.seed * 7919u);
+    tools::Random random(sky.seed * 7919u);
     StarField::Scatter(canvas, random, sky.stars, sky.form == Form::Void ? 0.7f : 1.0f, 0, 0,
                        kWidth, kHeight);
     const float cx = sky.cx * kWidth;
@@ -547,7 +549,7 @@ Canvas BackdropPainter::Title() const {
     sky.cy = 0.3f;
     sky.amount = 0.65f;
     PaintSky(canvas, sky);
-    Random random(99);
+    tools::Random random(99);
     StarField::Scatter(canvas, random, 1500, 1.0f, 0, 0, kWidth, 600);
     for (int i = 0; i < 4; ++i) {
         StarField::Star(canvas, random.RangeFloat(60, kWidth - 60), random.RangeFloat(40, 480),
@@ -603,7 +605,7 @@ Canvas BackdropPainter::Victory() const {
         const float t = y / kHeight;
         return Colour::Mix({0.02f, 0.02f, 0.08f}, {0.45f, 0.22f, 0.12f}, std::pow(t, 1.6f));
     });
-    Random random(2024);
+    tools::Random random(2024);
     StarField::Scatter(canvas, random, 500, 0.8f, 0, 0, kWidth, 380);
     // Dawn over a saved world: the sun breaks over the rim, its rays fanning out.
     const float sunX = 512.0f;
@@ -640,3 +642,5 @@ Canvas BackdropPainter::Victory() const {
               TextPainter::Align::Centre, true, 5.0f);
     return canvas;
 }
+
+} // namespace vantor::tools::pictures

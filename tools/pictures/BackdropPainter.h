@@ -3,6 +3,8 @@
 #include "tools/pictures/Canvas.h"
 #include "tools/pictures/TextPainter.h"
 
+namespace vantor::tools::pictures {
+
 // The full-window pictures: one backdrop per sector, the title picture and the victory
 // picture, all 1024 by 768.
 class BackdropPainter {
@@ -20,3 +22,5 @@ public:
 private:
     TextPainter& text;
 };
+
+} // namespace vantor::tools::pictures

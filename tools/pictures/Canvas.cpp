@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace vantor::tools::pictures {
+
 namespace {
 
 // Calls visit(x, y, d) for every pixel whose centre lies inside the circle of the radius
@@ -210,3 +212,5 @@ Canvas Canvas::Cropped(int x, int y, int w, int h) const {
     }
     return out;
 }
+
+} // namespace vantor::tools::pictures

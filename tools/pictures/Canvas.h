@@ -6,6 +6,8 @@
 #include <functional>
 #include <vector>
 
+namespace vantor::tools::pictures {
+
 // A picture being drawn: straight RGBA float pixels, with shapes given in drawing units
 // (unit pixels per unit), so small sprites can be drawn large and then scaled down.
 class Canvas {
@@ -48,3 +50,5 @@ public:
     Canvas Blurred(int radius) const;
     Canvas Cropped(int x, int y, int w, int h) const;
 };
+
+} // namespace vantor::tools::pictures

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace vantor::tools::pictures {
+
 // A straight (not premultiplied) colour with red, green, blue and alpha from 0 to 1.
 struct Colour {
     float r = 0.0f;
@@ -31,3 +33,5 @@ struct Colour {
 
     float Luminance() const { return 0.2126f * r + 0.7152f * g + 0.0722f * b; }
 };
+
+} // namespace vantor::tools::pictures

@@ -5,6 +5,8 @@
 #include <initializer_list>
 #include <vector>
 
+namespace vantor::tools::pictures {
+
 // A colour gradient along 0..1 through a list of stops, used for terrain, gas and fire.
 class ColourRamp {
 public:
@@ -33,3 +35,5 @@ public:
 private:
     std::vector<Stop> stops;
 };
+
+} // namespace vantor::tools::pictures

@@ -1,5 +1,5 @@
 // Draws every picture the game reads and writes it under its name into the asset folder.
-#include "tools/GenerateAssets.h"
+#include "tools/pictures/GeneratePictures.h"
 
 #include "game/PictureManifest.h"
 
@@ -17,9 +17,11 @@
 #include <string>
 #include <string_view>
 
+namespace vantor::tools::pictures {
+
 namespace {
 
-using Field = PictureManifest::Field;
+using Field = game::PictureManifest::Field;
 
 // Small keyed pictures are drawn larger and scaled down, for clean edges.
 template <typename Draw> Canvas Sprite(int width, int height, Draw draw, int fine = 4) {
@@ -53,7 +55,7 @@ public:
     explicit Painters(TextPainter& text) : backdrops(text), panels(text), status(text) {}
 
     // The picture of one file of a manifest row (the ship's detail picture is its second).
-    Canvas Paint(const PictureManifest::Entry& entry, int picture) const {
+    Canvas Paint(const game::PictureManifest::Entry& entry, int picture) const {
         switch (entry.field) {
         case Field::SectorBackground:
             return backdrops.Sector(1);
@@ -127,7 +129,7 @@ bool EndsWith(std::string_view name, std::string_view ending) {
 // In the format its name gives. A bitmap the game draws turned has its background painted in
 // its key colour; the other bitmaps, like the JPEG pictures, are laid over black.
 void Write(PictureWriter& out, const char* file, const Canvas& canvas,
-           const PictureManifest::Entry& entry) {
+           const game::PictureManifest::Entry& entry) {
     if (EndsWith(file, ".png")) {
         out.Png(file, canvas);
     } else if (EndsWith(file, ".jpg")) {
@@ -142,7 +144,7 @@ void Write(PictureWriter& out, const char* file, const Canvas& canvas,
 } // namespace
 
 bool GeneratePictures(const std::string& dir) {
-    if (!AssetFolder("pictures", dir).Exists()) {
+    if (!tools::AssetFolder("pictures", dir).Exists()) {
         return false;
     }
     TextPainter text;
@@ -151,10 +153,12 @@ bool GeneratePictures(const std::string& dir) {
     }
     PictureWriter out(dir);
     const Painters painters(text);
-    for (const PictureManifest::Entry& entry : PictureManifest::Entries) {
+    for (const game::PictureManifest::Entry& entry : game::PictureManifest::Entries) {
         for (int picture = 0; picture < entry.PictureCount(); ++picture) {
             Write(out, entry.File(picture), painters.Paint(entry, picture), entry);
         }
     }
     return out.ok;
 }
+
+} // namespace vantor::tools::pictures

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace vantor::tools::pictures {
+
 namespace {
 
 float Fade(float t) {
@@ -136,3 +138,5 @@ float Noise::Ridged(float x, float y, float z, int octaves) const {
         return RidgeShare(weight, At(px, py, pz));
     });
 }
+
+} // namespace vantor::tools::pictures

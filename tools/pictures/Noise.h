@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace vantor::tools::pictures {
+
 // Seeded gradient noise in two and three dimensions, and sums of octaves of it.
 // Every result lies roughly in 0..1 with 0.5 as the mean.
 class Noise {
@@ -26,3 +28,5 @@ private:
 
     std::uint32_t seed;
 };
+
+} // namespace vantor::tools::pictures

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+namespace vantor::tools::pictures {
+
 namespace {
 
 using Align = TextPainter::Align;
@@ -363,3 +365,5 @@ Canvas PanelPainter::GameOver() const {
               true, 3);
     return canvas;
 }
+
+} // namespace vantor::tools::pictures

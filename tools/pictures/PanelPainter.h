@@ -3,6 +3,8 @@
 #include "tools/pictures/Canvas.h"
 #include "tools/pictures/TextPainter.h"
 
+namespace vantor::tools::pictures {
+
 // The panels laid over the play screen, shaped around the numbers and pictures the game
 // draws on them, with a caption for each; and the game-over plate.
 class PanelPainter {
@@ -26,3 +28,5 @@ public:
 private:
     TextPainter& text;
 };
+
+} // namespace vantor::tools::pictures

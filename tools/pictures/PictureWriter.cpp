@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdlib>
 
+namespace vantor::tools::pictures {
+
 namespace {
 
 // The key removes a pixel when every channel lies within 0.7 of the key's; anything written
@@ -140,3 +142,5 @@ void PictureWriter::Jpg(const std::string& name, const Canvas& canvas, int quali
         return IMG_SaveJPG(surface, path, quality);
     });
 }
+
+} // namespace vantor::tools::pictures

@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace vantor::tools::pictures {
+
 // Writes canvases into the asset folder as BMP, PNG or JPEG files. A failure is printed
 // to stderr and remembered, and the remaining files are still written.
 class PictureWriter {
@@ -37,5 +39,7 @@ private:
     template <typename Saver>
     void Save(const std::string& name, const Canvas& canvas, bool alpha, Saver save);
 
-    AssetFolder folder;
+    tools::AssetFolder folder;
 };
+
+} // namespace vantor::tools::pictures

@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+namespace vantor::tools::pictures {
+
 namespace {
 
 struct Ground {
@@ -206,3 +208,5 @@ void PlanetPainter::Draw(Canvas& canvas, Kind kind, float cx, float cy, float ra
         DrawRing(canvas, cx, cy, radius, true);
     }
 }
+
+} // namespace vantor::tools::pictures

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace vantor::tools::pictures {
+
 // Lit, textured planets of several kinds, turned about their axis by any angle.
 class PlanetPainter {
 public:
@@ -14,3 +16,5 @@ public:
     static void Draw(Canvas& canvas, Kind kind, float cx, float cy, float radius, float spin,
                      std::uint32_t seed);
 };
+
+} // namespace vantor::tools::pictures

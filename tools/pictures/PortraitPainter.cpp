@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace vantor::tools::pictures {
+
 namespace {
 
 Canvas::Shader Vertical(const Colour& top, const Colour& bottom, float y0, float y1) {
@@ -96,3 +98,5 @@ void PortraitPainter::Captain(Canvas& canvas, int rank) {
                     Colour{0.25f, 0.14f, 0.08f});
     }
 }
+
+} // namespace vantor::tools::pictures

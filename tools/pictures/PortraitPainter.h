@@ -2,6 +2,8 @@
 
 #include "tools/pictures/Canvas.h"
 
+namespace vantor::tools::pictures {
+
 // The captain's portrait in a round badge, 40 by 40 units; the higher rank wears a cap,
 // more pips and a medal, in a gold badge instead of a silver one.
 class PortraitPainter {
@@ -10,3 +12,5 @@ public:
 
     static void Captain(Canvas& canvas, int rank);
 };
+
+} // namespace vantor::tools::pictures

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <utility>
 
+namespace vantor::tools::pictures {
+
 Shape Shape::Circle(float cx, float cy, float radius) {
     return {[=](float x, float y) { return std::hypot(x - cx, y - cy) - radius; }, cx - radius,
             cy - radius, cx + radius, cy + radius};
@@ -117,3 +119,5 @@ Shape Shape::Minus(const Shape& other) const {
             },
             left, top, right, bottom};
 }
+
+} // namespace vantor::tools::pictures

@@ -5,6 +5,8 @@
 #include <functional>
 #include <vector>
 
+namespace vantor::tools::pictures {
+
 // A filled region given by its signed distance (negative inside, in drawing units) and a
 // bounding box, so a canvas can fill it with smooth edges.
 class Shape {
@@ -32,3 +34,5 @@ public:
     Shape Intersect(const Shape& other) const;
     Shape Minus(const Shape& other) const;
 };
+
+} // namespace vantor::tools::pictures

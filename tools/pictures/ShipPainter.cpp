@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+namespace vantor::tools::pictures {
+
 namespace {
 
 constexpr float kCentreY = 37.0f;
@@ -236,3 +238,5 @@ void ShipPainter::FireBolt(Canvas& canvas) {
     });
     canvas.Fill(Shape::Circle(67, 37, 4), Colour{1.0f, 1.0f, 1.0f});
 }
+
+} // namespace vantor::tools::pictures

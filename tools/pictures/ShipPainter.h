@@ -2,6 +2,8 @@
 
 #include "tools/pictures/Canvas.h"
 
+namespace vantor::tools::pictures {
+
 // Ships and torpedoes, drawn in a 100 by 75 unit frame with the nose pointing right and the
 // centre at (50, 37), the point the game turns them about. The weapon pictures use a
 // 100 by 34 frame so they fit the bottom bar.
@@ -21,3 +23,5 @@ public:
     // A level-0 torpedo in flight: a burning bolt centred on (50, 37).
     static void FireBolt(Canvas& canvas);
 };
+
+} // namespace vantor::tools::pictures

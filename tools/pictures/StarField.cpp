@@ -2,7 +2,9 @@
 
 #include <cmath>
 
-Colour StarField::Tint(Random& random) {
+namespace vantor::tools::pictures {
+
+Colour StarField::Tint(tools::Random& random) {
     const float pick = random.UniformFloat();
     if (pick < 0.35f) {
         return {0.75f, 0.85f, 1.0f, 1.0f};
@@ -35,8 +37,8 @@ void StarField::Star(Canvas& canvas, float x, float y, const Colour& colour, flo
     }
 }
 
-void StarField::Scatter(Canvas& canvas, Random& random, int count, float brightness, float left,
-                        float top, float right, float bottom) {
+void StarField::Scatter(Canvas& canvas, tools::Random& random, int count, float brightness,
+                        float left, float top, float right, float bottom) {
     for (int i = 0; i < count; ++i) {
         const float x = random.RangeFloat(left, right);
         const float y = random.RangeFloat(top, bottom);
@@ -56,3 +58,5 @@ void StarField::Scatter(Canvas& canvas, Random& random, int count, float brightn
         }
     }
 }
+
+} // namespace vantor::tools::pictures

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace vantor::tools::pictures {
+
 namespace {
 
 // The schematic maps the ship's 100 by 75 frame onto the plate.
@@ -171,3 +173,5 @@ Canvas StatusPainter::Status(int level) const {
     text.Draw(canvas, 100, 91, StateText(level), 11, ink, TextPainter::Align::Centre, true, 0.5f);
     return canvas;
 }
+
+} // namespace vantor::tools::pictures

@@ -3,6 +3,8 @@
 #include "tools/pictures/Canvas.h"
 #include "tools/pictures/TextPainter.h"
 
+namespace vantor::tools::pictures {
+
 // The ship-status pictures: a schematic of the ship on an opaque plate, intact or with the
 // damage of levels 1 to 5. Each damage picture shows all damage up to its level, so it reads
 // alone and also covers the ones drawn before it.
@@ -19,3 +21,5 @@ public:
 private:
     TextPainter& text;
 };
+
+} // namespace vantor::tools::pictures

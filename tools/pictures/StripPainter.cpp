@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+namespace vantor::tools::pictures {
+
 namespace {
 
 constexpr float kTurn = 6.2831853f;
@@ -22,7 +24,7 @@ Canvas StripPainter::Asteroid(int cellSize, int cells, float roughness, const Co
                               unsigned seed) {
     Canvas strip(cellSize * cells, cellSize);
     const Noise noise(seed);
-    Random random(seed);
+    tools::Random random(seed);
     const float size = cellSize * 0.44f;
     std::vector<Crater> craters;
     for (int i = 0; i < 6; ++i) {
@@ -120,7 +122,7 @@ Canvas StripPainter::TurningPlanet(int cellSize, int cells, PlanetPainter::Kind 
 Canvas StripPainter::Explosion(int cellSize, int cells) {
     Canvas strip(cellSize * cells, cellSize);
     const Noise noise(4711);
-    Random random(4711);
+    tools::Random random(4711);
     // The blast is centred near the middle of the ship it replaces.
     const float centreX = cellSize * 0.44f;
     const float centreY = cellSize * 0.38f;
@@ -210,3 +212,5 @@ Canvas StripPainter::Beam(int cellSize, int cells) {
     }
     return strip;
 }
+
+} // namespace vantor::tools::pictures

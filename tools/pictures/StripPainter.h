@@ -3,6 +3,8 @@
 #include "tools/pictures/Canvas.h"
 #include "tools/pictures/PlanetPainter.h"
 
+namespace vantor::tools::pictures {
+
 // Animation strips: a row of equal cells, cell 0 at the left, each a step of the animation.
 class StripPainter {
 public:
@@ -16,3 +18,5 @@ public:
     // A crackling energy beam with a pulsing glow.
     static Canvas Beam(int cellSize, int cells);
 };
+
+} // namespace vantor::tools::pictures

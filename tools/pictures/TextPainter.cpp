@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstdio>
 
+namespace vantor::tools::pictures {
+
 namespace {
 
 std::string FindFont(FcConfig* config, const char* name) {
@@ -211,3 +213,5 @@ void TextPainter::DrawGlow(Canvas& canvas, float x, float y, const std::string& 
         }
     }
 }
+
+} // namespace vantor::tools::pictures

@@ -8,6 +8,8 @@
 
 struct _TTF_Font;
 
+namespace vantor::tools::pictures {
+
 // Bakes text into pictures with a sans-serif font that fontconfig finds on the system.
 class TextPainter {
 public:
@@ -53,3 +55,5 @@ private:
     bool started = false;
     std::map<std::pair<int, bool>, _TTF_Font*> fonts;
 };
+
+} // namespace vantor::tools::pictures

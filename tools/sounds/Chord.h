@@ -1,5 +1,7 @@
 #pragma once
 
+namespace vantor::tools::sounds {
+
 // A chord built on a degree of the piece's scale. Diatonic chords stack the scale's own
 // thirds; the other qualities force fixed intervals (a major V in a minor key, say).
 struct Chord {
@@ -9,3 +11,5 @@ struct Chord {
     Quality quality = Quality::Diatonic;
     bool seventh = false;
 };
+
+} // namespace vantor::tools::sounds

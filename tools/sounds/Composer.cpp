@@ -9,6 +9,8 @@
 
 #include "tools/Random.h"
 
+namespace vantor::tools::sounds {
+
 namespace {
 
 std::string Clean(const std::string& pattern) {
@@ -217,7 +219,7 @@ std::vector<Note> Composer::Arpeggio(const std::string& pattern, int fromBar, in
 
 std::vector<Note> Composer::Melody(const MelodyStyle& style, int fromBar, int toBar,
                                    std::uint64_t seed) const {
-    Random random(seed);
+    tools::Random random(seed);
     const int size = scale.Size();
     const int phraseSteps = style.phraseBars * beatsPerBar * StepsPerBeat;
     const int barSteps = beatsPerBar * StepsPerBeat;
@@ -407,3 +409,5 @@ std::vector<DrumHit> Composer::Drums(const std::vector<DrumLine>& part) const {
     }
     return hits;
 }
+
+} // namespace vantor::tools::sounds

@@ -10,6 +10,8 @@
 #include "tools/sounds/Note.h"
 #include "tools/sounds/Scale.h"
 
+namespace vantor::tools::sounds {
+
 // Turns a key, a chord progression and short pattern strings into notes. Patterns are
 // written in sixteenths (four steps to the beat) and repeat to fill the bars asked for;
 // spaces and bars (|) in them are only for reading. In every pattern '-' holds the note
@@ -91,3 +93,5 @@ private:
     std::vector<Chord> progression;
     double beatsPerChord;
 };
+
+} // namespace vantor::tools::sounds

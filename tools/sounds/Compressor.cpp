@@ -5,6 +5,8 @@
 
 #include "tools/sounds/AudioFormat.h"
 
+namespace vantor::tools::sounds {
+
 void Compressor::Process(StereoBuffer& sound) const {
     const double rate = AudioFormat::SampleRate;
     const double attack = std::exp(-1.0 / (attackSeconds * rate));
@@ -23,3 +25,5 @@ void Compressor::Process(StereoBuffer& sound) const {
         }
     }
 }
+
+} // namespace vantor::tools::sounds

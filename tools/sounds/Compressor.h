@@ -2,6 +2,8 @@
 
 #include "tools/sounds/StereoBuffer.h"
 
+namespace vantor::tools::sounds {
+
 // A feed-forward compressor: above the threshold the level rises only 1/ratio as fast,
 // following the louder channel with the given attack and release. Evens out a voice or an
 // effect so that it carries without raising its peaks.
@@ -14,3 +16,5 @@ public:
 
     void Process(StereoBuffer& sound) const;
 };
+
+} // namespace vantor::tools::sounds

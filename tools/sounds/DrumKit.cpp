@@ -8,6 +8,8 @@
 #include "tools/sounds/Filter.h"
 #include "tools/sounds/SineTable.h"
 
+namespace vantor::tools::sounds {
+
 namespace {
 
 constexpr double Rate = AudioFormat::SampleRate;
@@ -63,7 +65,7 @@ float Saturate(float x) {
 
 } // namespace
 
-std::vector<float> DrumKit::Render(Drum drum, Random& random) const {
+std::vector<float> DrumKit::Render(Drum drum, tools::Random& random) const {
     std::vector<float> sample;
     switch (drum) {
     case Drum::Kick:
@@ -101,7 +103,7 @@ std::vector<float> DrumKit::Render(Drum drum, Random& random) const {
     return sample;
 }
 
-std::vector<float> DrumKit::Kick(Random& random) const {
+std::vector<float> DrumKit::Kick(tools::Random& random) const {
     Filter click(3000.0, 0.8, Rate);
     double phase = 0.0;
     return Sample(kickDecay * 5.0, [&](double t) {
@@ -116,7 +118,7 @@ std::vector<float> DrumKit::Kick(Random& random) const {
     });
 }
 
-std::vector<float> DrumKit::Snare(Random& random) const {
+std::vector<float> DrumKit::Snare(tools::Random& random) const {
     Filter noiseFilter(snareNoiseHz, 0.7, Rate);
     Filter body(snareNoiseHz * 3.0, 0.6, Rate);
     double phaseA = 0.0;
@@ -135,7 +137,7 @@ std::vector<float> DrumKit::Snare(Random& random) const {
     });
 }
 
-std::vector<float> DrumKit::Clap(Random& random) const {
+std::vector<float> DrumKit::Clap(tools::Random& random) const {
     Filter band(clapHz, 1.6, Rate);
     return Sample(clapDecay * 5.0 + 0.05, [&](double t) {
         // Three quick slaps, then the body of the clap.
@@ -153,7 +155,7 @@ std::vector<float> DrumKit::Clap(Random& random) const {
     });
 }
 
-std::vector<float> DrumKit::Hat(double decaySeconds, Random& random) const {
+std::vector<float> DrumKit::Hat(double decaySeconds, tools::Random& random) const {
     MetalVoice metal(hatHz / 19.0);
     Filter high(hatHz, 0.9, Rate);
     Filter air(hatHz * 0.8, 0.7, Rate);
@@ -164,7 +166,7 @@ std::vector<float> DrumKit::Hat(double decaySeconds, Random& random) const {
     });
 }
 
-std::vector<float> DrumKit::Tom(double hz, Random& random) const {
+std::vector<float> DrumKit::Tom(double hz, tools::Random& random) const {
     Filter thud(hz * 4.0, 0.8, Rate);
     double phase = 0.0;
     return Sample(tomDecay * 5.0, [&](double t) {
@@ -175,7 +177,7 @@ std::vector<float> DrumKit::Tom(double hz, Random& random) const {
     });
 }
 
-std::vector<float> DrumKit::Crash(Random& random) const {
+std::vector<float> DrumKit::Crash(tools::Random& random) const {
     MetalVoice low(370.0);
     MetalVoice high(523.0);
     Filter shimmer(4500.0, 0.6, Rate);
@@ -188,7 +190,7 @@ std::vector<float> DrumKit::Crash(Random& random) const {
     });
 }
 
-std::vector<float> DrumKit::Rim(Random& random) const {
+std::vector<float> DrumKit::Rim(tools::Random& random) const {
     Filter band(2200.0, 3.0, Rate);
     double phase = 0.0;
     return Sample(0.08, [&](double t) {
@@ -199,10 +201,12 @@ std::vector<float> DrumKit::Rim(Random& random) const {
     });
 }
 
-std::vector<float> DrumKit::Shaker(Random& random) const {
+std::vector<float> DrumKit::Shaker(tools::Random& random) const {
     Filter high(6500.0, 0.8, Rate);
     return Sample(0.12, [&](double t) {
         const double env = std::min(1.0, t / 0.008) * std::exp(-t / 0.03);
         return high.Highpass(random.Noise()) * static_cast<float>(env);
     });
 }
+
+} // namespace vantor::tools::sounds

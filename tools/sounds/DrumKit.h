@@ -7,6 +7,8 @@
 #include "tools/Random.h"
 #include "tools/sounds/DrumHit.h"
 
+namespace vantor::tools::sounds {
+
 // The synthesized drum machine of one piece. Each drum is tuned here and rendered once
 // as a mono sample; the sequencer then places copies of it. A kit is a plain value its Song
 // owns; Render only reads it, drawing noise from the Random it is given, which the caller
@@ -62,15 +64,17 @@ public:
     const Mix& MixOf(Drum drum) const { return mix[static_cast<std::size_t>(drum)]; }
 
     // The drum as a mono sample at the generator's sample rate, peak around 1.
-    std::vector<float> Render(Drum drum, Random& random) const;
+    std::vector<float> Render(Drum drum, tools::Random& random) const;
 
 private:
-    std::vector<float> Kick(Random& random) const;
-    std::vector<float> Snare(Random& random) const;
-    std::vector<float> Clap(Random& random) const;
-    std::vector<float> Hat(double decaySeconds, Random& random) const;
-    std::vector<float> Tom(double hz, Random& random) const;
-    std::vector<float> Crash(Random& random) const;
-    std::vector<float> Rim(Random& random) const;
-    std::vector<float> Shaker(Random& random) const;
+    std::vector<float> Kick(tools::Random& random) const;
+    std::vector<float> Snare(tools::Random& random) const;
+    std::vector<float> Clap(tools::Random& random) const;
+    std::vector<float> Hat(double decaySeconds, tools::Random& random) const;
+    std::vector<float> Tom(double hz, tools::Random& random) const;
+    std::vector<float> Crash(tools::Random& random) const;
+    std::vector<float> Rim(tools::Random& random) const;
+    std::vector<float> Shaker(tools::Random& random) const;
 };
+
+} // namespace vantor::tools::sounds

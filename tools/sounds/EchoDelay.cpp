@@ -5,6 +5,8 @@
 #include <numbers>
 #include <vector>
 
+namespace vantor::tools::sounds {
+
 void EchoDelay::Process(const StereoBuffer& input, StereoBuffer& output, float wet,
                         double sampleRate) const {
     const std::size_t length = std::max<std::size_t>(1, std::lround(seconds * sampleRate));
@@ -37,3 +39,5 @@ void EchoDelay::Process(const StereoBuffer& input, StereoBuffer& output, float w
         }
     }
 }
+
+} // namespace vantor::tools::sounds

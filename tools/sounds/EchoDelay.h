@@ -2,6 +2,8 @@
 
 #include "tools/sounds/StereoBuffer.h"
 
+namespace vantor::tools::sounds {
+
 // A ping-pong echo: each repeat crosses to the other side and loses a little treble.
 class EchoDelay {
 public:
@@ -14,3 +16,5 @@ public:
     void Process(const StereoBuffer& input, StereoBuffer& output, float wet,
                  double sampleRate) const;
 };
+
+} // namespace vantor::tools::sounds

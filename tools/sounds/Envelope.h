@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace vantor::tools::sounds {
+
 // Attack, decay, sustain, release. The attack rises in a straight line; decay and release
 // fall exponentially, the way an analogue envelope does. The gate closes after gateFrames.
 class Envelope {
@@ -52,3 +54,5 @@ private:
     long gate = 0;
     long frame = 0;
 };
+
+} // namespace vantor::tools::sounds

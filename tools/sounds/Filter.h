@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace vantor::tools::sounds {
+
 // A state-variable filter (trapezoidal, so it stays stable while its cutoff moves). After
 // Process, low, band and high hold the three outputs for the same input sample. A filter
 // is a plain value its user owns, used by one thread at a time; nothing in it can fail, and a
@@ -65,3 +67,5 @@ private:
     double ic1 = 0.0;
     double ic2 = 0.0;
 };
+
+} // namespace vantor::tools::sounds

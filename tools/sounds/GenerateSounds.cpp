@@ -4,11 +4,13 @@
 #include <vector>
 
 #include "tools/AssetFolder.h"
-#include "tools/GenerateAssets.h"
+#include "tools/sounds/GenerateSounds.h"
 #include "tools/sounds/SoundLibrary.h"
 
+namespace vantor::tools::sounds {
+
 bool GenerateSounds(const std::string& dir) {
-    const AssetFolder folder("sounds", dir);
+    const tools::AssetFolder folder("sounds", dir);
     if (!folder.Exists()) {
         return false;
     }
@@ -34,3 +36,5 @@ bool GenerateSounds(const std::string& dir) {
     }
     return allMade;
 }
+
+} // namespace vantor::tools::sounds

@@ -11,6 +11,8 @@
 #include "tools/sounds/Filter.h"
 #include "tools/sounds/SineTable.h"
 
+namespace vantor::tools::sounds {
+
 namespace {
 
 constexpr int ControlInterval = 16;
@@ -35,7 +37,7 @@ void PanGains(float pan, float& left, float& right) {
 // little energy and treble on each pass.
 class String {
 public:
-    String(double frequency, double decaySeconds, double brightness, Random& random) {
+    String(double frequency, double decaySeconds, double brightness, tools::Random& random) {
         const double sampleRate = AudioFormat::SampleRate;
         delay = std::max(2.0, sampleRate / frequency - 0.5);
         line.assign(static_cast<std::size_t>(delay) + 4, 0.0f);
@@ -91,7 +93,7 @@ private:
 } // namespace
 
 std::size_t Instrument::Play(double startSeconds, double gateSeconds, double midi, float velocity,
-                             StereoBuffer& out, Random& random) const {
+                             StereoBuffer& out, tools::Random& random) const {
     const double sampleRate = AudioFormat::SampleRate;
     const std::size_t totalFrames = out.Frames();
     const long start = std::lround(startSeconds * sampleRate);
@@ -267,3 +269,5 @@ std::size_t Instrument::Play(double startSeconds, double gateSeconds, double mid
     }
     return static_cast<std::size_t>(start + maxFrames);
 }
+
+} // namespace vantor::tools::sounds

@@ -7,6 +7,8 @@
 #include "tools/sounds/Oscillator.h"
 #include "tools/sounds/StereoBuffer.h"
 
+namespace vantor::tools::sounds {
+
 // A synthesizer patch: oscillators (or a plucked string, or a two-operator FM pair), a
 // resonant lowpass with its own envelope, an amplitude envelope, vibrato and drive. Every
 // note is rendered on its own, so any number may overlap. An Instrument is a plain value
@@ -100,5 +102,7 @@ public:
     // Adds one note to out at unit gain and returns the frame after the last one it
     // touched; a note that starts outside out adds nothing and gives 0.
     std::size_t Play(double startSeconds, double gateSeconds, double midi, float velocity,
-                     StereoBuffer& out, Random& random) const;
+                     StereoBuffer& out, tools::Random& random) const;
 };
+
+} // namespace vantor::tools::sounds

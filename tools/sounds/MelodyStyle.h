@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace vantor::tools::sounds {
+
 // How a generated melody moves: its phrase plan, range, rhythms and leaps.
 struct MelodyStyle {
     // Phrases of phraseBars bars, one letter each; a letter that comes back repeats its
@@ -20,3 +22,5 @@ struct MelodyStyle {
     double gate = 0.9;
     float velocity = 0.9f;
 };
+
+} // namespace vantor::tools::sounds

@@ -4,6 +4,8 @@
 
 #include "tools/sounds/StereoBuffer.h"
 
+namespace vantor::tools::sounds {
+
 // Where instruments play into: the dry mix and the two effect sends of a piece.
 struct MixBuses {
     StereoBuffer dry;
@@ -16,3 +18,5 @@ struct MixBuses {
         echo.Clear(frames);
     }
 };
+
+} // namespace vantor::tools::sounds

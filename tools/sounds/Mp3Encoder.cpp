@@ -8,6 +8,8 @@
 
 #include "tools/sounds/AudioFormat.h"
 
+namespace vantor::tools::sounds {
+
 namespace {
 
 struct LameCloser {
@@ -121,3 +123,5 @@ bool Mp3Encoder::DecodedPeak(const std::vector<unsigned char>& mp3, float& peak,
     peak = highest / 32768.0f;
     return true;
 }
+
+} // namespace vantor::tools::sounds

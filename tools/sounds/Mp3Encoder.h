@@ -5,6 +5,8 @@
 
 #include "tools/sounds/StereoBuffer.h"
 
+namespace vantor::tools::sounds {
+
 // Encodes a buffer as a constant-bitrate MP3 with LAME. The first frame carries the
 // LAME/Xing info tag, which tells decoders the encoder delay and padding so they can play
 // the exact samples given (a looped track then joins without a gap). Nothing variable
@@ -23,3 +25,5 @@ public:
     // little above the ones fed in), as a linear amplitude.
     static bool DecodedPeak(const std::vector<unsigned char>& mp3, float& peak, std::string& error);
 };
+
+} // namespace vantor::tools::sounds

@@ -6,6 +6,8 @@
 #include "tools/sounds/Composer.h"
 #include "tools/sounds/Patches.h"
 
+namespace vantor::tools::sounds {
+
 namespace {
 
 Chord Major(int degree) {
@@ -273,3 +275,5 @@ Song MusicLibrary::PlayerWins() {
     }));
     return song;
 }
+
+} // namespace vantor::tools::sounds

@@ -2,6 +2,8 @@
 
 #include "tools/sounds/Song.h"
 
+namespace vantor::tools::sounds {
+
 // Every piece of the game's music, written out as Songs.
 class MusicLibrary {
 public:
@@ -16,3 +18,5 @@ public:
     static Song GameOver();
     static Song PlayerWins();
 };
+
+} // namespace vantor::tools::sounds

@@ -12,12 +12,14 @@
 #include "tools/sounds/MixBuses.h"
 #include "tools/sounds/Reverb.h"
 
+namespace vantor::tools::sounds {
+
 namespace {
 
 // Enough for the longest reverb and echo tails to die away before they fold back.
 constexpr double LoopTailSeconds = 6.0;
 
-double BeatToSeconds(const Song& song, double beat, Random& random) {
+double BeatToSeconds(const Song& song, double beat, tools::Random& random) {
     double sixteenths = beat * 4.0;
     const double whole = std::floor(sixteenths + 1e-9);
     // Swing pushes every off sixteenth that sits exactly on the grid.
@@ -100,8 +102,8 @@ StereoBuffer MusicRenderer::Render(const Song& song) {
     buses.Clear(loopFrames + static_cast<std::size_t>(std::lround(extra * rate)));
     part.Clear(buses.dry.Frames());
 
-    Random timing(song.seed * 7919 + 1);
-    Random sound(song.seed * 104729 + 3);
+    tools::Random timing(song.seed * 7919 + 1);
+    tools::Random sound(song.seed * 104729 + 3);
     for (const Part& voice : song.parts) {
         std::size_t begin = part.Frames();
         std::size_t end = 0;
@@ -164,3 +166,5 @@ StereoBuffer MusicRenderer::Render(const Song& song) {
     }
     return mix;
 }
+
+} // namespace vantor::tools::sounds

@@ -4,6 +4,8 @@
 #include "tools/sounds/Song.h"
 #include "tools/sounds/StereoBuffer.h"
 
+namespace vantor::tools::sounds {
+
 // Plays a Song into a finished stereo buffer: every note and drum stroke, the reverb and
 // echo, the loop seam (or the ending) and the mastering level. The renderer keeps its
 // mixing buffers from one piece to the next, which saves clearing fresh memory each time.
@@ -18,3 +20,5 @@ private:
     MixBuses buses;
     StereoBuffer part;
 };
+
+} // namespace vantor::tools::sounds

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+namespace vantor::tools::sounds {
+
 // One note of a piece, placed in beats from the start of the piece.
 struct Note {
     double beat = 0.0;
@@ -15,3 +17,5 @@ inline std::vector<Note> JoinNotes(std::vector<Note> first, const std::vector<No
     first.insert(first.end(), second.begin(), second.end());
     return first;
 }
+
+} // namespace vantor::tools::sounds

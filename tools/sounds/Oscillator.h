@@ -3,6 +3,8 @@
 #include "tools/Random.h"
 #include "tools/sounds/SineTable.h"
 
+namespace vantor::tools::sounds {
+
 enum class Wave { Sine, Triangle, Saw, Square, Pulse, Noise };
 
 // One band-limited (polyBLEP) oscillator. The phase runs in cycles from 0 to 1.
@@ -14,7 +16,7 @@ public:
     double pulseWidth = 0.25;
 
     // Writes the next count samples to out.
-    void Fill(float* out, int count, Random& random) {
+    void Fill(float* out, int count, tools::Random& random) {
         switch (wave) {
         case Wave::Sine:
             for (int i = 0; i < count; ++i) {
@@ -56,7 +58,7 @@ public:
         }
     }
 
-    float Next(Random& random) {
+    float Next(tools::Random& random) {
         float value = 0.0f;
         Fill(&value, 1, random);
         return value;
@@ -83,3 +85,5 @@ private:
         return 0.0;
     }
 };
+
+} // namespace vantor::tools::sounds

@@ -1,5 +1,7 @@
 #include "tools/sounds/Patches.h"
 
+namespace vantor::tools::sounds {
+
 Instrument Patches::WarmPad() {
     Instrument pad;
     pad.wave = Wave::Saw;
@@ -206,3 +208,5 @@ Instrument Patches::Timpani() {
     drum.reverbSend = 0.4f;
     return drum;
 }
+
+} // namespace vantor::tools::sounds

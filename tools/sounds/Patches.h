@@ -2,6 +2,8 @@
 
 #include "tools/sounds/Instrument.h"
 
+namespace vantor::tools::sounds {
+
 // The instrument presets the pieces are orchestrated from. Each piece copies and adjusts
 // the ones it uses.
 class Patches {
@@ -24,3 +26,5 @@ public:
     static Instrument DirtyLead(); // driven saw lead
     static Instrument Timpani();
 };
+
+} // namespace vantor::tools::sounds

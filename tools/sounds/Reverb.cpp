@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 
+namespace vantor::tools::sounds {
+
 namespace {
 
 // Mutually prime delay lengths in samples at 44.1 kHz.
@@ -63,3 +65,5 @@ void Reverb::Process(const StereoBuffer& input, StereoBuffer& output, float wet)
         }
     }
 }
+
+} // namespace vantor::tools::sounds

@@ -5,6 +5,8 @@
 
 #include "tools/sounds/StereoBuffer.h"
 
+namespace vantor::tools::sounds {
+
 // A plate-like room: eight damped feedback combs and four allpasses per channel, the right
 // channel slightly detuned from the left for width.
 class Reverb {
@@ -31,3 +33,5 @@ private:
     std::vector<Comb> combs[2];
     std::vector<Allpass> allpasses[2];
 };
+
+} // namespace vantor::tools::sounds

@@ -3,6 +3,8 @@
 #include <array>
 #include <cmath>
 
+namespace vantor::tools::sounds {
+
 namespace {
 
 // The semitones of the mode's degrees above its root.
@@ -47,3 +49,5 @@ int Scale::NearestDegree(double midi) const {
     const double above = Midi(degree + 1) - midi;
     return above < below ? degree + 1 : degree;
 }
+
+} // namespace vantor::tools::sounds

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+namespace vantor::tools::sounds {
+
 // A key: a root note and the semitone steps of its mode. Degrees count scale steps from
 // the root, 0 being the root itself, 7 the octave above in a seven-note mode; negative
 // degrees go below. A Scale is a plain value, copied freely and read from any thread;
@@ -27,3 +29,5 @@ private:
     int root;
     std::vector<int> steps;
 };
+
+} // namespace vantor::tools::sounds

@@ -7,6 +7,8 @@
 #include "tools/sounds/Composer.h"
 #include "tools/sounds/Patches.h"
 
+namespace vantor::tools::sounds {
+
 namespace {
 
 // Sector 1: drifting out from base. C Lydian, 100 bpm, glassy pads, plucked arpeggios, a
@@ -344,3 +346,5 @@ Song MusicLibrary::Sector(int number) {
         return Home();
     }
 }
+
+} // namespace vantor::tools::sounds

@@ -15,6 +15,8 @@
 #include "tools/sounds/Reverb.h"
 #include "tools/sounds/SineTable.h"
 
+namespace vantor::tools::sounds {
+
 namespace {
 
 int Collect(short* samples, int count, espeak_EVENT* events) {
@@ -199,3 +201,5 @@ bool ShipVoice::Speak(const std::string& text, bool processed, StereoBuffer& out
     out.Master(-17.5, -2.5);
     return true;
 }
+
+} // namespace vantor::tools::sounds

@@ -4,6 +4,8 @@
 
 #include "tools/sounds/StereoBuffer.h"
 
+namespace vantor::tools::sounds {
+
 // The ship's computer: speaks a line with the eSpeak NG library into memory (never to a
 // sound device), in a low, even, slightly slow English voice, then gives it the computer's
 // colour: a band-limited tone, a faint metallic ring and a small hard room. A line always
@@ -23,3 +25,5 @@ private:
     int speechRate = 22050;
     std::string error;
 };
+
+} // namespace vantor::tools::sounds

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace vantor::tools::sounds {
+
 // A sine lookup with linear interpolation: much cheaper than std::sin in the inner loops,
 // and far below what an MP3 encoder keeps anyway.
 class SineTable {
@@ -32,3 +34,5 @@ private:
         return table;
     }
 };
+
+} // namespace vantor::tools::sounds

@@ -9,6 +9,8 @@
 #include "tools/sounds/EchoDelay.h"
 #include "tools/sounds/Part.h"
 
+namespace vantor::tools::sounds {
+
 // A whole piece of music, ready to render: tempo, length, instruments with their notes,
 // drums, the room it plays in and how loud it is mastered.
 struct Song {
@@ -52,3 +54,5 @@ struct Song {
     double BarSeconds() const { return BeatSeconds() * beatsPerBar; }
     double LengthSeconds() const { return BarSeconds() * bars + (loops ? 0.0 : tailSeconds); }
 };
+
+} // namespace vantor::tools::sounds

@@ -12,6 +12,8 @@
 #include "tools/sounds/Reverb.h"
 #include "tools/sounds/SineTable.h"
 
+namespace vantor::tools::sounds {
+
 namespace {
 
 constexpr double Rate = AudioFormat::SampleRate;
@@ -29,7 +31,7 @@ public:
     float Next() { return filter.Lowpass(random.Noise()) * gain; }
 
 private:
-    Random random;
+    tools::Random random;
     Filter filter;
     float gain = 6.0f;
 };
@@ -55,7 +57,7 @@ void Finish(StereoBuffer& sound, double room, double damping, float wet, double 
 }
 
 // The crack at the very start of a blast: noise that falls away over its first seconds.
-float Crack(Random& random, double t, double seconds, float level) {
+float Crack(tools::Random& random, double t, double seconds, float level) {
     return t < seconds ? random.Noise() * static_cast<float>(Swell(t) * (1.0 - t / seconds)) * level
                        : 0.0f;
 }
@@ -72,11 +74,11 @@ public:
         left.Set(hz, resonance, Rate);
         right.Set(hz * rightRatio, resonance, Rate);
     }
-    float Left(Random& random) { return left.Lowpass(random.Noise()); }
+    float Left(tools::Random& random) { return left.Lowpass(random.Noise()); }
     float Right() { return right.Lowpass(rightNoise.Noise()); }
 
 private:
-    Random rightNoise;
+    tools::Random rightNoise;
     Filter left;
     Filter right;
     double rightRatio;
@@ -111,7 +113,7 @@ public:
         : weakest(weakest), decay(decay), band(bandHz, resonance, Rate) {}
 
     // A new click starts with the chance given.
-    float Next(Random& random, double chance) {
+    float Next(tools::Random& random, double chance) {
         if (random.Chance(chance)) {
             level = random.RangeDouble(weakest, 1.0) * (random.Chance(0.5) ? 1.0f : -1.0f);
         }
@@ -130,7 +132,7 @@ private:
 
 StereoBuffer SoundEffects::Engine() {
     StereoBuffer out(Frames(1.7));
-    Random random(0xE5617E);
+    tools::Random random(0xE5617E);
     Roar roar(0xE5617F, 1.05, 1.1);
     Filter hum;
     Filter whine;
@@ -172,7 +174,7 @@ StereoBuffer SoundEffects::Engine() {
 
 StereoBuffer SoundEffects::Torpedo() {
     StereoBuffer out(Frames(1.15));
-    Random random(0x70E9ED0);
+    tools::Random random(0x70E9ED0);
     Filter zapFilter;
     Filter whooshFilter;
     Filter thumpNoise(900.0, 0.8, Rate);
@@ -228,7 +230,7 @@ StereoBuffer SoundEffects::Torpedo() {
 
 StereoBuffer SoundEffects::SmallExplosion() {
     StereoBuffer out(Frames(1.15));
-    Random random(0x5EA11);
+    tools::Random random(0x5EA11);
     Roar body(0x5EA12, 0.93, 0.9);
     SlowNoise rumble(30.0, 0x5EA13);
     FallingSine thumpSine(38.0, 70.0, 0.05);
@@ -259,7 +261,7 @@ StereoBuffer SoundEffects::SmallExplosion() {
 
 StereoBuffer SoundEffects::LargeExplosion() {
     StereoBuffer out(Frames(2.9));
-    Random random(0x1A26E);
+    tools::Random random(0x1A26E);
     Roar body(0x1A26F, 0.9, 0.8);
     SlowNoise rumbleLeft(9.0, 0x1A270);
     SlowNoise rumbleRight(11.0, 0x1A271);
@@ -302,3 +304,5 @@ StereoBuffer SoundEffects::LargeExplosion() {
     Finish(out, 0.8, 0.45, 0.45f, 0.4, -13.0);
     return out;
 }
+
+} // namespace vantor::tools::sounds

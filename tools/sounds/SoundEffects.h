@@ -2,6 +2,8 @@
 
 #include "tools/sounds/StereoBuffer.h"
 
+namespace vantor::tools::sounds {
+
 // The four sound effects, synthesized from oscillators and filtered noise.
 class SoundEffects {
 public:
@@ -14,3 +16,5 @@ public:
     // A big blast: deep boom, long rumble, a second burst and falling debris (about 2.8 s).
     static StereoBuffer LargeExplosion();
 };
+
+} // namespace vantor::tools::sounds

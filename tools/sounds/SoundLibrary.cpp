@@ -9,6 +9,8 @@
 #include "tools/sounds/MusicLibrary.h"
 #include "tools/sounds/SoundEffects.h"
 
+namespace vantor::tools::sounds {
+
 namespace {
 
 struct VoiceLine {
@@ -19,11 +21,12 @@ struct VoiceLine {
 
 // The read-outs ending in _ep get the full computer treatment, the _clean one a plain room.
 const VoiceLine VoiceLines[] = {
-    {SoundFiles::ShieldsFailing.name, "Warning. Primary shields failing.", true},
-    {SoundFiles::StructuralIntegrity.name, "Warning. Structural integrity.", true},
-    {SoundFiles::AbandonShip.name, "Life support failure. All decks, abandon ship.", true},
-    {SoundFiles::PlanetScanned.name, "Long range scan. Planet complete.", false},
-    {SoundFiles::SpecifyHowToProceed.name, "Please specify how you would like to proceed.", true},
+    {sound::SoundFiles::ShieldsFailing.name, "Warning. Primary shields failing.", true},
+    {sound::SoundFiles::StructuralIntegrity.name, "Warning. Structural integrity.", true},
+    {sound::SoundFiles::AbandonShip.name, "Life support failure. All decks, abandon ship.", true},
+    {sound::SoundFiles::PlanetScanned.name, "Long range scan. Planet complete.", false},
+    {sound::SoundFiles::SpecifyHowToProceed.name, "Please specify how you would like to proceed.",
+     true},
 };
 
 const VoiceLine* FindVoice(const std::string& file) {
@@ -51,17 +54,17 @@ Synthesis Effect(StereoBuffer (*effect)()) {
 const std::map<std::string, Synthesis>& Synthesized() {
     static const std::map<std::string, Synthesis> files = [] {
         std::map<std::string, Synthesis> all = {
-            {SoundFiles::Intro.name, Music(&MusicLibrary::Intro)},
-            {SoundFiles::BossTrack.name, Music(&MusicLibrary::Boss)},
-            {SoundFiles::GameOver.name, Music(&MusicLibrary::GameOver)},
-            {SoundFiles::PlayerWins.name, Music(&MusicLibrary::PlayerWins)},
-            {SoundFiles::Engine.name, Effect(&SoundEffects::Engine)},
-            {SoundFiles::Torpedo.name, Effect(&SoundEffects::Torpedo)},
-            {SoundFiles::SmallExplosion.name, Effect(&SoundEffects::SmallExplosion)},
-            {SoundFiles::LargeExplosion.name, Effect(&SoundEffects::LargeExplosion)},
+            {sound::SoundFiles::Intro.name, Music(&MusicLibrary::Intro)},
+            {sound::SoundFiles::BossTrack.name, Music(&MusicLibrary::Boss)},
+            {sound::SoundFiles::GameOver.name, Music(&MusicLibrary::GameOver)},
+            {sound::SoundFiles::PlayerWins.name, Music(&MusicLibrary::PlayerWins)},
+            {sound::SoundFiles::Engine.name, Effect(&SoundEffects::Engine)},
+            {sound::SoundFiles::Torpedo.name, Effect(&SoundEffects::Torpedo)},
+            {sound::SoundFiles::SmallExplosion.name, Effect(&SoundEffects::SmallExplosion)},
+            {sound::SoundFiles::LargeExplosion.name, Effect(&SoundEffects::LargeExplosion)},
         };
-        for (int track = 1; track <= static_cast<int>(SoundFiles::Tracks.size()); ++track) {
-            all.emplace(SoundFiles::Tracks[track - 1].name,
+        for (int track = 1; track <= static_cast<int>(sound::SoundFiles::Tracks.size()); ++track) {
+            all.emplace(sound::SoundFiles::Tracks[track - 1].name,
                         Music([track] { return MusicLibrary::Sector(track); }));
         }
         return all;
@@ -75,12 +78,13 @@ SoundLibrary::SoundLibrary() = default;
 SoundLibrary::~SoundLibrary() = default;
 
 const std::vector<std::string>& SoundLibrary::Files() {
-    static const std::vector<std::string> files(SoundFiles::Names.begin(), SoundFiles::Names.end());
+    static const std::vector<std::string> files(sound::SoundFiles::Names.begin(),
+                                                sound::SoundFiles::Names.end());
     return files;
 }
 
 SoundLibrary::Kind SoundLibrary::KindOf(const std::string& file) {
-    const SoundFiles::File* known = SoundFiles::Find(file);
+    const sound::SoundFiles::File* known = sound::SoundFiles::Find(file);
     return known != nullptr ? known->kind : Kind::Effect;
 }
 
@@ -156,3 +160,5 @@ bool SoundLibrary::Make(const std::string& file, std::vector<unsigned char>& mp3
     }
     return true;
 }
+
+} // namespace vantor::tools::sounds

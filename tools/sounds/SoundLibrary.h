@@ -11,10 +11,12 @@
 #include "tools/sounds/ShipVoice.h"
 #include "tools/sounds/StereoBuffer.h"
 
+namespace vantor::tools::sounds {
+
 // Every sound file the game plays, by file name: what is in it and how it is encoded.
 class SoundLibrary {
 public:
-    using Kind = SoundFiles::Kind;
+    using Kind = sound::SoundFiles::Kind;
 
     SoundLibrary();
     ~SoundLibrary();
@@ -40,3 +42,5 @@ private:
     MusicRenderer renderer;
     std::unique_ptr<ShipVoice> voice; // started on the first voice file
 };
+
+} // namespace vantor::tools::sounds

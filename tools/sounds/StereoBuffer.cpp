@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace vantor::tools::sounds {
+
 namespace {
 
 double FromDb(double db) {
@@ -120,3 +122,5 @@ void StereoBuffer::SoftLimit(double kneeDb, double ceilingDb) {
         right[i] = bend(right[i]);
     }
 }
+
+} // namespace vantor::tools::sounds

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <vector>
 
+namespace vantor::tools::sounds {
+
 // Two channels of float samples in [-1, 1], the working format of every generated sound.
 class StereoBuffer {
 public:
@@ -41,3 +43,5 @@ public:
     // A gentle soft clip: untouched below kneeDb, never above ceilingDb.
     void SoftLimit(double kneeDb, double ceilingDb);
 };
+
+} // namespace vantor::tools::sounds
