@@ -1,4 +1,4 @@
-#include "FuzzMediaCommand.h"
+#include "fuzz/FuzzMediaCommand.h"
 
 #include "sound/MediaControl.h"
 #include "sound/MixerPlayer.h"

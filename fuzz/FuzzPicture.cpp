@@ -1,4 +1,4 @@
-#include "FuzzPicture.h"
+#include "fuzz/FuzzPicture.h"
 
 #include "graphics/ChromaKey.h"
 #include "graphics/ImageErrorReporter.h"

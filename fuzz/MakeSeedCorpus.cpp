@@ -8,7 +8,7 @@
 //   media-command/valid-*, media-command/invalid-*
 // Usage: vantor-make-seed-corpus CORPUS_DIR (the corpus folder of the source tree). The output is
 // the same on every run.
-#include "PngCrc.h"
+#include "fuzz/PngCrc.h"
 #include "sound/SoundCommands.h"
 
 #include <SDL.h>

@@ -1,7 +1,7 @@
 // The fuzzers' committed seed corpus, replayed through the very functions the fuzz targets
 // call. Each file's name says what must become of it.
-#include "FuzzMediaCommand.h"
-#include "FuzzPicture.h"
+#include "fuzz/FuzzMediaCommand.h"
+#include "fuzz/FuzzPicture.h"
 
 #include "graphics/PictureLoader.h"
 #include "support/ByteFile.h"

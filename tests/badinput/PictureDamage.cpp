@@ -1,5 +1,5 @@
 #include "PictureDamage.h"
-#include "PngCrc.h"
+#include "fuzz/PngCrc.h"
 
 #include "support/ByteFields.h"
 #include "support/PictureFile.h"
