@@ -9,6 +9,8 @@
 #   bash scripts/setup.sh --web      what building the WebAssembly libraries with Emscripten
 #                                    and playing the web build in headless Chromium need
 set -euo pipefail
+# shellcheck source=on-error.sh
+source "$(dirname "$0")/on-error.sh"
 
 # Building the game and making its pictures and sounds.
 play=(
