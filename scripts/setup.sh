@@ -84,6 +84,7 @@ web=(
 testing=(
     clang
     clang-format
+    shellcheck # every shell script of the tree is checked with it
     libclang-rt-dev # clang's sanitizer and libFuzzer runtimes
     libgtest-dev
     libbenchmark-dev
