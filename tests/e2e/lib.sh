@@ -31,6 +31,17 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# The arguments of the scripts that play a package: PACKAGE CLOSE_WINDOW SCREENSHOT_DIR. Sets
+# package (its full path), close_window and shots, and makes the screenshot folder.
+# shellcheck disable=SC2034 # package is the caller's
+package_arguments() {
+    [[ $# -eq 3 ]] || fail "usage: ${0##*/} PACKAGE CLOSE_WINDOW SCREENSHOT_DIR (given: $*)"
+    package=$(realpath "$1")
+    close_window=$2
+    shots=$3
+    mkdir -p "$shots"
+}
+
 fail() {
     echo "FAIL: $*" >&2
     [[ -f "$tmp/stderr" ]] && sed 's/^/game stderr: /' "$tmp/stderr" >&2
