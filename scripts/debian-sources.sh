@@ -27,7 +27,10 @@
 # and can read ${version[SOURCE]} and ${setup[SOURCE]} after find_prefix.
 # The source lists are read from the archive the first time only (or with refresh=1, or when the
 # machine's apt sources change); after that a run with everything built reads nothing from the
-# network.
+# network. A command that fails and so ends the script is named on stderr (on-error.sh).
+
+# shellcheck source=on-error.sh
+source "$tree/scripts/on-error.sh"
 
 refresh=0
 case "${1:-}" in
@@ -200,12 +203,15 @@ prepare_apt() {
 declare -A setup version
 refused=$cache/sources/refused
 
-# The version apt-get source would fetch in a setup: source_version SETUP SOURCE
+# The version apt-get source would fetch in a setup, nothing when the setup has no such source
+# package (what apt-get said is kept in $cache/apt/SETUP/print-uris.log): source_version SETUP
+# SOURCE
 source_version() {
+    local said=$cache/apt/$1/print-uris.log
     # From / so that no .dsc already in the current folder is skipped from the list.
-    (cd / && apt_in "$1" source --only-source --print-uris "$2" 2>/dev/null) |
+    (cd / && apt_in "$1" source --only-source --print-uris "$2" 2>"$said") |
         awk -v src="$2" '$2 ~ ("^" src "_.*\\.dsc$") {
-            v = $2; sub("^" src "_", "", v); sub(/\.dsc$/, "", v); print v }'
+            v = $2; sub("^" src "_", "", v); sub(/\.dsc$/, "", v); print v }' || true
 }
 
 # Picks the setup and version of one source package: the machine's own suites, or the first
@@ -220,7 +226,8 @@ choose() {
         version[$1]=$(source_version "$name" "$1")
         if [[ -z ${version[$1]} ]]; then
             [[ $name != machine ]] || {
-                log "no source package $1 in the machine's archives"
+                log "no source package $1 in the machine's archives; apt-get said:"
+                sed 's/^/  /' "$cache/apt/machine/print-uris.log" >&2
                 exit 1
             }
             continue
