@@ -8,6 +8,8 @@
 # where FUZZ_BUILD_DIR was configured with clang and -DVANTOR_FUZZ=ON and the targets were
 # built (cmake --build FUZZ_BUILD_DIR --target fuzz).
 set -euo pipefail
+# shellcheck source=../scripts/on-error.sh
+source "$(dirname "$0")/../scripts/on-error.sh"
 
 if [[ $# -ne 2 || ! $2 =~ ^[1-9][0-9]*$ ]]; then
     echo "usage: $0 FUZZ_BUILD_DIR SECONDS_EACH" >&2

@@ -22,12 +22,17 @@
 #   unpack SOURCE                   each source, with its copyright file kept in the prefix
 #   cmake_build SOURCE OPTIONS...   unpack, then configure with $toolchain, build, install
 #   build_inih CC AR                inih (libinih) as a static library, with its inih.pc
+#   build_pixman SYSTEM CPU BINARY=PROGRAM... -- OPTIONS...
+#                                   pixman, already unpacked, as a static library with meson
 #   finish_build NAME               the versions written to $prefix/NAME.txt, the prefix
 #                                   marked finished
 # and can read ${version[SOURCE]} and ${setup[SOURCE]} after find_prefix.
 # The source lists are read from the archive the first time only (or with refresh=1, or when the
 # machine's apt sources change); after that a run with everything built reads nothing from the
-# network.
+# network. A command that fails and so ends the script is named on stderr (on-error.sh).
+
+# shellcheck source=on-error.sh
+source "$tree/scripts/on-error.sh"
 
 refresh=0
 case "${1:-}" in
@@ -200,12 +205,15 @@ prepare_apt() {
 declare -A setup version
 refused=$cache/sources/refused
 
-# The version apt-get source would fetch in a setup: source_version SETUP SOURCE
+# The version apt-get source would fetch in a setup, nothing when the setup has no such source
+# package (what apt-get said is kept in $cache/apt/SETUP/print-uris.log): source_version SETUP
+# SOURCE
 source_version() {
+    local said=$cache/apt/$1/print-uris.log
     # From / so that no .dsc already in the current folder is skipped from the list.
-    (cd / && apt_in "$1" source --only-source --print-uris "$2" 2>/dev/null) |
+    (cd / && apt_in "$1" source --only-source --print-uris "$2" 2>"$said") |
         awk -v src="$2" '$2 ~ ("^" src "_.*\\.dsc$") {
-            v = $2; sub("^" src "_", "", v); sub(/\.dsc$/, "", v); print v }'
+            v = $2; sub("^" src "_", "", v); sub(/\.dsc$/, "", v); print v }' || true
 }
 
 # Picks the setup and version of one source package: the machine's own suites, or the first
@@ -220,7 +228,8 @@ choose() {
         version[$1]=$(source_version "$name" "$1")
         if [[ -z ${version[$1]} ]]; then
             [[ $name != machine ]] || {
-                log "no source package $1 in the machine's archives"
+                log "no source package $1 in the machine's archives; apt-get said:"
+                sed 's/^/  /' "$cache/apt/machine/print-uris.log" >&2
                 exit 1
             }
             continue
@@ -349,7 +358,6 @@ cmake_build() {
     cmake --install "$work/build-$src" >&2
 }
 
-# Writes which sources went into the prefix as NAME.txt and marks it finished: finish_build NAME
 # inih is the one file ini.c: a static library built with the given compiler and archiver, its
 # header, and the inih.pc that pkg_check_modules(... inih) finds, as on Debian.
 build_inih() {
@@ -373,6 +381,44 @@ Cflags: -I\${includedir}
 PC
 }
 
+# pixman, the compositor the game draws with, unpacked (and patched) by the caller: a static
+# library built with meson (its only build system) and installed into the prefix. The cross
+# file gets the platform's compilers and tools as meson's [binaries], the prefix's pkg-config
+# files and no others, and the sources named without the temporary folder:
+# build_pixman SYSTEM CPU_FAMILY BINARY=PROGRAM... -- MESON_OPTIONS...
+build_pixman() {
+    local system=$1 cpu=$2 binaries=()
+    shift 2
+    while [[ $1 != -- ]]; do
+        binaries+=("${1%%=*} = '${1#*=}'")
+        shift
+    done
+    shift
+    {
+        echo "[binaries]"
+        printf '%s\n' "${binaries[@]}"
+        cat <<MESON
+pkg-config = 'pkg-config'
+
+[built-in options]
+c_args = ['-ffile-prefix-map=$work=.']
+
+[host_machine]
+system = '$system'
+cpu_family = '$cpu'
+cpu = '$cpu'
+endian = 'little'
+MESON
+    } >"$work/meson-cross.txt"
+    PKG_CONFIG_LIBDIR=$prefix/lib/pkgconfig meson setup "$work/build-pixman" "$work/pixman" \
+        --cross-file "$work/meson-cross.txt" --prefix "$prefix" --libdir lib --buildtype release \
+        -Ddefault_library=static -Dtests=disabled -Dgtk=disabled -Dlibpng=disabled \
+        -Dopenmp=disabled "$@" >&2
+    ninja -C "$work/build-pixman" -j 2 >&2
+    ninja -C "$work/build-pixman" install >&2
+}
+
+# Writes which sources went into the prefix as NAME.txt and marks it finished: finish_build NAME
 finish_build() {
     {
         echo "Built by scripts/$1.sh from Debian's source packages:"

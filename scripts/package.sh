@@ -17,6 +17,8 @@
 #       the tree), the generated files from a Linux build, and the licences.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# shellcheck source=on-error.sh
+source scripts/on-error.sh
 
 usage() {
     echo "usage: $0 deb | windows | web" >&2
@@ -49,7 +51,7 @@ is_windows_dll() {
 case "$1" in
 deb)
     bash scripts/setup.sh --package
-    build=build-deb
+    build="build-deb"
     # The flags every Debian package is built with, the hardening ones included.
     export DEB_BUILD_MAINT_OPTIONS=hardening=+all
     CFLAGS=$(dpkg-buildflags --get CFLAGS)
@@ -74,17 +76,20 @@ deb)
     ;;
 windows)
     bash scripts/setup.sh --windows
-    prefix=$(bash scripts/windows-deps.sh | tail -n 1)
+    prefix=$(bash scripts/windows-deps.sh | tail -n 1) || {
+        echo "package.sh: scripts/windows-deps.sh failed (above)" >&2
+        exit 1
+    }
     [[ -d $prefix/bin ]] || {
         echo "package.sh: windows-deps.sh gave no prefix" >&2
         exit 1
     }
     # The generated pictures and sounds and the icon come from a build on this machine.
-    native=build-native
+    native="build-native"
     cmake -S . -B "$native" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
     cmake --build "$native" -j "$(nproc)" --target assets vantor-icon
     "$native/tools/vantor-icon" --ico "$native/vantor-game.ico"
-    build=build-windows
+    build="build-windows"
     cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
         -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_BUILD_TYPE=Release \
         -DVANTOR_ASSET_DIR="$PWD/$native/assets" -DVANTOR_WINDOWS_ICON="$PWD/$native/vantor-game.ico"
@@ -129,16 +134,19 @@ windows)
     ;;
 web)
     bash scripts/setup.sh --web
-    prefix=$(bash scripts/web-deps.sh | tail -n 1)
+    prefix=$(bash scripts/web-deps.sh | tail -n 1) || {
+        echo "package.sh: scripts/web-deps.sh failed (above)" >&2
+        exit 1
+    }
     [[ -x $prefix/bin/emcc ]] || {
         echo "package.sh: web-deps.sh gave no prefix" >&2
         exit 1
     }
     # The generated pictures and sounds come from a build on this machine.
-    native=build-native
+    native="build-native"
     cmake -S . -B "$native" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
     cmake --build "$native" -j "$(nproc)" --target assets
-    build=build-web
+    build="build-web"
     cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/wasm32-emscripten.cmake \
         -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
         -DVANTOR_ASSET_DIR="$PWD/$native/assets"

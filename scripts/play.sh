@@ -3,6 +3,8 @@
 # the game needs is installed and built: no test tools.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# shellcheck source=on-error.sh
+source scripts/on-error.sh
 
 bash scripts/setup.sh --play
 cmake -S . -B build-play -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null

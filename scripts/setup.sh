@@ -9,6 +9,8 @@
 #   bash scripts/setup.sh --web      what building the WebAssembly libraries with Emscripten
 #                                    and playing the web build in headless Chromium need
 set -euo pipefail
+# shellcheck source=on-error.sh
+source "$(dirname "$0")/on-error.sh"
 
 # Building the game and making its pictures and sounds.
 play=(
@@ -82,6 +84,7 @@ web=(
 testing=(
     clang
     clang-format
+    shellcheck # every shell script of the tree is checked with it
     libclang-rt-dev # clang's sanitizer and libFuzzer runtimes
     libgtest-dev
     libbenchmark-dev

@@ -155,35 +155,14 @@ grep -q "^dep_threads = dependency('', required : false)$" "$work/pixman/meson.b
     log "pixman's meson.build asks for threads in a way this script does not know"
     exit 1
 }
-cat >"$work/meson-cross.txt" <<MESON
-[binaries]
-c = '$prefix/bin/emcc'
-cpp = '$prefix/bin/em++'
-ar = 'emar'
-ranlib = 'emranlib'
-pkg-config = 'pkg-config'
-
-[built-in options]
-c_args = ['-ffile-prefix-map=$work=.']
-
-[host_machine]
-system = 'emscripten'
-cpu_family = 'wasm32'
-cpu = 'wasm32'
-endian = 'little'
-MESON
 simd_off=()
 for option in loongson-mmi mmx sse2 ssse3 vmx arm-simd neon a64-neon iwmmxt mips-dspr2; do
     if grep -q "'$option'" "$work/pixman/meson_options.txt"; then
         simd_off+=("-D$option=disabled")
     fi
 done
-PKG_CONFIG_LIBDIR=$prefix/lib/pkgconfig meson setup "$work/build-pixman" "$work/pixman" \
-    --cross-file "$work/meson-cross.txt" --prefix "$prefix" --libdir lib --buildtype release \
-    -Ddefault_library=static -Dtests=disabled -Dgtk=disabled -Dlibpng=disabled \
-    -Dopenmp=disabled -Dgnu-inline-asm=disabled "${simd_off[@]}" >&2
-ninja -C "$work/build-pixman" -j 2 >&2
-ninja -C "$work/build-pixman" install >&2
+build_pixman emscripten wasm32 c="$prefix/bin/emcc" cpp="$prefix/bin/em++" ar=emar ranlib=emranlib \
+    -- -Dgnu-inline-asm=disabled "${simd_off[@]}"
 
 # Emscripten's C and C++ libraries (musl, libc++, compiler-rt, ...) go into every program.
 install -m 644 /usr/share/doc/emscripten/copyright "$prefix/share/licences/emscripten.txt"

@@ -86,30 +86,8 @@ build_inih x86_64-w64-mingw32-gcc-posix x86_64-w64-mingw32-ar
 # built with meson (its only build system), with the same compilers as the toolchain file.
 log "[$((SECONDS - started)) s] pixman ${version[pixman]}"
 unpack pixman
-cat >"$work/meson-cross.txt" <<MESON
-[binaries]
-c = 'x86_64-w64-mingw32-gcc-posix'
-cpp = 'x86_64-w64-mingw32-g++-posix'
-ar = 'x86_64-w64-mingw32-ar'
-strip = 'x86_64-w64-mingw32-strip'
-windres = 'x86_64-w64-mingw32-windres'
-pkg-config = 'pkg-config'
-
-[built-in options]
-c_args = ['-ffile-prefix-map=$work=.']
-
-[host_machine]
-system = 'windows'
-cpu_family = 'x86_64'
-cpu = 'x86_64'
-endian = 'little'
-MESON
-PKG_CONFIG_LIBDIR=$prefix/lib/pkgconfig meson setup "$work/build-pixman" "$work/pixman" \
-    --cross-file "$work/meson-cross.txt" --prefix "$prefix" --libdir lib --buildtype release \
-    -Ddefault_library=static -Dtests=disabled -Dgtk=disabled -Dlibpng=disabled \
-    -Dopenmp=disabled >&2
-ninja -C "$work/build-pixman" -j 2 >&2
-ninja -C "$work/build-pixman" install >&2
+build_pixman windows x86_64 c=x86_64-w64-mingw32-gcc-posix cpp=x86_64-w64-mingw32-g++-posix \
+    ar=x86_64-w64-mingw32-ar strip=x86_64-w64-mingw32-strip windres=x86_64-w64-mingw32-windres --
 
 # The MinGW runtime goes into every program and DLL: its licences too (GCC's runtime
 # libraries, and the MinGW-w64 runtime with winpthreads).

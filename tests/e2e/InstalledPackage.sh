@@ -5,22 +5,18 @@
 # Usage: InstalledPackage.sh PACKAGE.deb CLOSE_WINDOW SCREENSHOT_DIR
 set -euo pipefail
 
-deb=$(realpath "$1")
-close_window=$2
-shots=$3
-mkdir -p "$shots"
-
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
+package_arguments "$@"
 
 as_root=()
 [[ $(id -u) -eq 0 ]] || as_root=(sudo)
 export DEBIAN_FRONTEND=noninteractive
 
-version=$(dpkg-deb -f "$deb" Version)
+version=$(dpkg-deb -f "$package" Version)
 dpkg-query -W -f='${Status}' vantor-game 2>/dev/null | grep -q "ok installed" &&
     fail "vantor-game is installed already; remove it first"
-"${as_root[@]}" apt-get install -y -qq "$deb" >"$tmp/install.log" 2>&1 ||
+"${as_root[@]}" apt-get install -y -qq "$package" >"$tmp/install.log" 2>&1 ||
     fail "apt-get install failed: $(tail -n 5 "$tmp/install.log")"
 installed() { dpkg-query -W -f='${Status}' vantor-game 2>/dev/null | grep -q "ok installed"; }
 purge() { installed && "${as_root[@]}" apt-get purge -y -qq vantor-game >"$tmp/purge.log" 2>&1; }
@@ -50,7 +46,7 @@ expect_sound "play intro.mp3"
 wait_for_picture "$shots/package-title.png" Splash.bmp at-least 7 \
     520,420 600,460 680,500 560,560 640,600 720,380 480,640 760,640
 close_game
-echo "installed $(basename "$deb") with apt-get; the game started from / showed its title; --version $version"
+echo "installed $(basename "$package") with apt-get; the game started from / showed its title; --version $version"
 
 purge || fail "apt-get purge failed: $(tail -n 5 "$tmp/purge.log")"
 left=()

@@ -15,7 +15,7 @@ mkdir -p "$shots" "$workdir"
 source "$(dirname "$0")/lib.sh"
 
 # Points of the game picture that the bars, panels and ships leave free in the tests below.
-free_points=(520,420 600,460 680,500 560,560 640,600 720,380 480,640 760,640)
+free_points=("520,420" "600,460" "680,500" "560,560" "640,600" "720,380" "480,640" "760,640")
 
 # 1. Without a display the game says why and exits with 255.
 status=0

@@ -4,6 +4,8 @@
 # (web_game.py says what is checked).
 # Usage: WebGame.sh PACKAGE.zip SCREENSHOT_DIR
 set -euo pipefail
+# shellcheck source=../../scripts/on-error.sh
+source "$(dirname "$0")/../../scripts/on-error.sh"
 
 zip=$(realpath "$1")
 shots=$2

@@ -7,25 +7,22 @@
 # Usage: WindowsGame.sh PACKAGE.zip CLOSE_WINDOW SCREENSHOT_DIR
 set -euo pipefail
 
-zip=$(realpath "$1")
-close_window=$2
-shots=$3
-mkdir -p "$shots"
-
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
+package_arguments "$@"
 
 export PATH=$PATH:/usr/lib/wine
 export WINEPREFIX=$tmp/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$tmp/unpacked"
-(cd "$tmp/unpacked" && unzip -q "$zip")
+(cd "$tmp/unpacked" && unzip -q "$package")
 folder=$(dirname "$(find "$tmp/unpacked" -name vantor-game.exe | head -n 1)")
-[[ -f $folder/vantor-game.exe ]] || fail "no vantor-game.exe in $(basename "$zip")"
+[[ -f $folder/vantor-game.exe ]] || fail "no vantor-game.exe in $(basename "$package")"
 workdir=$folder/data
 
 start_display
 # A new Wine prefix takes a while to make; the game's start must not be timed with it.
-wine64 wineboot -i >"$tmp/wineboot.log" 2>&1 || fail "wineboot failed: $(tail -n 3 "$tmp/wineboot.log")"
+bash "$(dirname "$0")/../../scripts/wine-prefix.sh" "$tmp/wineboot.log" ||
+    fail "could not make the Wine prefix for the game (above)"
 wineserver -w
 
 (cd "$folder" && SDL_AUDIODRIVER=dummy VANTOR_SOUND_LOG="$tmp/sound.log" exec wine64 vantor-game.exe) \

@@ -1,9 +1,16 @@
+# shellcheck shell=bash disable=SC2154 # workdir, close_window: set by the caller
 # Shared by the end-to-end scripts and the measurement of the real game: a virtual display
 # of our own, the game started on it with its sound commands written to a log, and ways to
 # look at what it shows. The caller sets workdir (where the game's files are) before using
-# shows_picture. Before sourcing, a caller may set fail_status (the exit status of fail, 1
-# unless set), keep_tmp (keep the temporary folder and say where) and display_niceness (the
-# niceness the display runs at).
+# shows_picture, and close_window (the program that sends a window the close request) before
+# using close_game. Before sourcing, a caller may set fail_status (the exit status of fail, 1
+# unless set), keep_tmp (keep the temporary folder and say where), display_niceness (the
+# niceness the display runs at) and display_in_file (the screen's pixels also in the file
+# $tmp/Xvfb_screen0, to read without asking the display). A command that fails and so ends
+# the script is named on stderr (scripts/on-error.sh).
+
+# shellcheck source=../../scripts/on-error.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/on-error.sh"
 
 tmp=$(mktemp -d)
 # The game keeps settings and screenshots in the player's folders: a home of its own for the
@@ -14,8 +21,8 @@ mkdir -p "$HOME"
 xvfb_pid=
 game_pid=
 cleanup() {
-    [[ -n "$game_pid" ]] && kill "$game_pid" 2>/dev/null || true
-    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
+    if [[ -n "$game_pid" ]]; then kill "$game_pid" 2>/dev/null || true; fi
+    if [[ -n "$xvfb_pid" ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
     if [[ -n ${keep_tmp:-} ]]; then
         echo "kept $tmp" >&2
     else
@@ -23,6 +30,17 @@ cleanup() {
     fi
 }
 trap cleanup EXIT
+
+# The arguments of the scripts that play a package: PACKAGE CLOSE_WINDOW SCREENSHOT_DIR. Sets
+# package (its full path), close_window and shots, and makes the screenshot folder.
+# shellcheck disable=SC2034 # package is the caller's
+package_arguments() {
+    [[ $# -eq 3 ]] || fail "usage: ${0##*/} PACKAGE CLOSE_WINDOW SCREENSHOT_DIR (given: $*)"
+    package=$(realpath "$1")
+    close_window=$2
+    shots=$3
+    mkdir -p "$shots"
+}
 
 fail() {
     echo "FAIL: $*" >&2
@@ -73,31 +91,34 @@ shows_picture() {
 # Takes screenshots into SHOT until at least MIN of the points show FILE (10 s at most), or
 # with "at-most", until at most MIN do.
 wait_for_picture() {
-    local shot=$1 file=$2 mode=$3 min=$4 seen=0
+    local shot=$1 file=$2 mode=$3 min=$4 shown=0
     shift 4
     for _ in $(seq 20); do
         import -window root "$shot"
-        seen=$(shows_picture "$shot" "$file" "$@")
-        if [[ $mode == at-least ]] && ((seen >= min)); then return 0; fi
-        if [[ $mode == at-most ]] && ((seen <= min)); then return 0; fi
+        shown=$(shows_picture "$shot" "$file" "$@")
+        if [[ $mode == at-least ]] && ((shown >= min)); then return 0; fi
+        if [[ $mode == at-most ]] && ((shown <= min)); then return 0; fi
         sleep 0.5
     done
-    fail "$(basename "$shot"): $file shows at $seen of $# points"
+    fail "$(basename "$shot"): $file shows at $shown of $# points"
 }
 
-# Starts a virtual display of our own and points DISPLAY at it. Arguments go to Xvfb.
+# Starts a virtual display of our own and points DISPLAY at it.
 start_display() {
+    local in_file=()
+    [[ -z ${display_in_file:-} ]] || in_file=(-fbdir "$tmp")
     exec 3>"$tmp/display"
-    nice -n "${display_niceness:-0}" Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp "$@" \
-        >"$tmp/xvfb.log" 2>&1 &
+    nice -n "${display_niceness:-0}" Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+        "${in_file[@]}" >"$tmp/xvfb.log" 2>&1 &
     xvfb_pid=$!
     exec 3>&-
     for _ in $(seq 100); do
         [[ -s "$tmp/display" ]] && break
         sleep 0.1
     done
-    [[ -s "$tmp/display" ]] || fail "Xvfb did not start"
-    export DISPLAY=":$(head -n 1 "$tmp/display")"
+    [[ -s "$tmp/display" ]] || fail "Xvfb did not start: $(tail -n 3 "$tmp/xvfb.log")"
+    DISPLAY=":$(head -n 1 "$tmp/display")"
+    export DISPLAY
 }
 
 # Starts the game from the folder DIR, with its sound commands logged, and sets window to
