@@ -103,13 +103,15 @@ wait_for_picture() {
     fail "$(basename "$shot"): $file shows at $shown of $# points"
 }
 
-# Starts a virtual display of our own and points DISPLAY at it.
+# Starts a virtual display of our own and points DISPLAY at it. The display does not reset
+# when its last program leaves: a server resetting refuses the program that connects in that
+# moment, as the game does right after the window manager or a helper has left.
 start_display() {
     local in_file=()
     [[ -z ${display_in_file:-} ]] || in_file=(-fbdir "$tmp")
     exec 3>"$tmp/display"
     nice -n "${display_niceness:-0}" Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
-        "${in_file[@]}" >"$tmp/xvfb.log" 2>&1 &
+        -noreset "${in_file[@]}" >"$tmp/xvfb.log" 2>&1 &
     xvfb_pid=$!
     exec 3>&-
     for _ in $(seq 100); do
