@@ -114,7 +114,7 @@ void Chunk(Bytes& png, const char* type, const Bytes& data) {
     const size_t start = png.size();
     png.insert(png.end(), type, type + 4);
     png.insert(png.end(), data.begin(), data.end());
-    Put32BE(png, PngCrc(png.data() + start, png.size() - start));
+    Put32BE(png, vantor::fuzz::PngCrc(png.data() + start, png.size() - start));
 }
 
 struct PngLayout {
