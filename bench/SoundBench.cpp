@@ -113,37 +113,21 @@ void StopWhileStopped(benchmark::State& state) {
     }
 }
 
-// Starting a decoded file and halting it again: one command per iteration, half of them
-// starts on a mixer channel, half of them halts.
-void StartAndStop(benchmark::State& state) {
+// Starting a file and halting it again: one command per iteration, half of them starts on a
+// mixer channel, half of them halts. Registered for a decoded sound, and for a sector track,
+// which is kept compressed and decoded as it plays: a start rewinds its decoder.
+void StartAndStop(benchmark::State& state, const char* start, const char* stop) {
     sound::MixerPlayer* player = PlayerFor(state);
     if (player == nullptr) {
         return;
     }
-    const char* const commands[2] = {sound::SoundCommands::PlayEngine, "stop zeb_engine_2.mp3"};
+    const char* const commands[2] = {start, stop};
     int next = 0;
     for (auto _ : state) {
         player->Send(commands[next]);
         next ^= 1;
     }
-    player->Send(commands[1]);
-}
-
-// The same for a sector track, which is kept compressed and decoded as it plays: a start
-// rewinds its decoder.
-void StartAndStopMusic(benchmark::State& state) {
-    sound::MixerPlayer* player = PlayerFor(state);
-    if (player == nullptr) {
-        return;
-    }
-    const char* const commands[2] = {sound::SoundCommands::PlayTrack02,
-                                     sound::SoundCommands::StopTrack02};
-    int next = 0;
-    for (auto _ : state) {
-        player->Send(commands[next]);
-        next ^= 1;
-    }
-    player->Send(commands[1]);
+    player->Send(stop);
 }
 
 // The commands of one end-screen frame after a defeat, timed per command.
@@ -180,9 +164,13 @@ void SoundBench::Register() {
         ->Unit(benchmark::kNanosecond);
     benchmark::RegisterBenchmark("Sound/StopWhileStopped", StopWhileStopped)
         ->Unit(benchmark::kNanosecond);
-    benchmark::RegisterBenchmark("Sound/StartAndStopMusic", StartAndStopMusic)
+    benchmark::RegisterBenchmark("Sound/StartAndStopMusic", StartAndStop,
+                                 sound::SoundCommands::PlayTrack02,
+                                 sound::SoundCommands::StopTrack02)
         ->Unit(benchmark::kNanosecond);
-    benchmark::RegisterBenchmark("Sound/StartAndStop", StartAndStop)->Unit(benchmark::kNanosecond);
+    benchmark::RegisterBenchmark("Sound/StartAndStop", StartAndStop,
+                                 sound::SoundCommands::PlayEngine, "stop zeb_engine_2.mp3")
+        ->Unit(benchmark::kNanosecond);
     benchmark::RegisterBenchmark("Sound/EndScreenFrame", EndScreenFrame)
         ->Unit(benchmark::kNanosecond);
 }
