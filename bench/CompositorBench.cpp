@@ -1,5 +1,7 @@
 #include "bench/CompositorBench.h"
 
+#include "bench/BenchGroup.h"
+
 #include "graphics/Canvas.h"
 #include "graphics/CanvasPicture.h"
 #include "graphics/ChromaKey.h"
@@ -201,12 +203,10 @@ void PixmanCanvas(benchmark::State& state) {
 
 void CompositorBench::Register() {
     // The renderer first: the other two are compared with its picture.
-    benchmark::RegisterBenchmark("Compositor/SdlRenderer", SdlRenderer)
-        ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("Compositor/SdlRleBlits", SdlRleBlits)
-        ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("Compositor/PixmanCanvas", PixmanCanvas)
-        ->Unit(benchmark::kMicrosecond);
+    const BenchGroup group("Compositor", benchmark::kMicrosecond);
+    group.Add("SdlRenderer", SdlRenderer);
+    group.Add("SdlRleBlits", SdlRleBlits);
+    group.Add("PixmanCanvas", PixmanCanvas);
 }
 
 } // namespace vantor::bench

@@ -1,5 +1,7 @@
 #include "bench/SoundBench.h"
 
+#include "bench/BenchGroup.h"
+
 #include "sound/MediaCommand.h"
 #include "sound/MixerPlayer.h"
 #include "sound/SoundCommands.h"
@@ -156,23 +158,16 @@ void EndScreenFrame(benchmark::State& state) {
 } // namespace
 
 void SoundBench::Register() {
-    benchmark::RegisterBenchmark("Sound/FirstPlayOfEveryFile", FirstPlayOfEveryFile)
-        ->Unit(benchmark::kNanosecond)
-        ->Iterations(5);
-    benchmark::RegisterBenchmark("Sound/Reference_Parse", ParseOnly)->Unit(benchmark::kNanosecond);
-    benchmark::RegisterBenchmark("Sound/PlayWhilePlaying", PlayWhilePlaying)
-        ->Unit(benchmark::kNanosecond);
-    benchmark::RegisterBenchmark("Sound/StopWhileStopped", StopWhileStopped)
-        ->Unit(benchmark::kNanosecond);
-    benchmark::RegisterBenchmark("Sound/StartAndStopMusic", StartAndStop,
-                                 sound::SoundCommands::PlayTrack02,
-                                 sound::SoundCommands::StopTrack02)
-        ->Unit(benchmark::kNanosecond);
-    benchmark::RegisterBenchmark("Sound/StartAndStop", StartAndStop,
-                                 sound::SoundCommands::PlayEngine, "stop zeb_engine_2.mp3")
-        ->Unit(benchmark::kNanosecond);
-    benchmark::RegisterBenchmark("Sound/EndScreenFrame", EndScreenFrame)
-        ->Unit(benchmark::kNanosecond);
+    const BenchGroup group("Sound", benchmark::kNanosecond);
+    group.Add("FirstPlayOfEveryFile", FirstPlayOfEveryFile)->Iterations(5);
+    group.Add("Reference_Parse", ParseOnly);
+    group.Add("PlayWhilePlaying", PlayWhilePlaying);
+    group.Add("StopWhileStopped", StopWhileStopped);
+    group.Add("StartAndStopMusic", StartAndStop, sound::SoundCommands::PlayTrack02,
+              sound::SoundCommands::StopTrack02);
+    group.Add("StartAndStop", StartAndStop, sound::SoundCommands::PlayEngine,
+              "stop zeb_engine_2.mp3");
+    group.Add("EndScreenFrame", EndScreenFrame);
 }
 
 } // namespace vantor::bench
