@@ -1,5 +1,7 @@
 #include "bench/CompositorBench.h"
 
+#include "bench/BenchGroup.h"
+
 #include "graphics/Canvas.h"
 #include "graphics/CanvasPicture.h"
 #include "graphics/ChromaKey.h"
@@ -110,12 +112,27 @@ void CountDifferences(benchmark::State& state, const SDL_Surface* drawn) {
     state.counters["differing_share"] = double(differing) / double(drawn->w * drawn->h);
 }
 
-void SdlRenderer(benchmark::State& state) {
-    std::vector<Surface> pictures = ScenePictures();
-    Surface target = Target();
-    SDL_Renderer* renderer = target != nullptr ? SDL_CreateSoftwareRenderer(target.get()) : nullptr;
-    if (pictures.empty() || renderer == nullptr) {
-        state.SkipWithError("the scene's pictures or the renderer could not be made");
+// A benchmark drawing the scene's pictures onto the target.
+using OnScene = void (*)(benchmark::State& state, const std::vector<Surface>& pictures,
+                         SDL_Surface* target);
+
+// Makes the scene's pictures and a target and runs the benchmark with them; when either cannot
+// be made, marks the benchmark as not measured instead.
+void WithScene(benchmark::State& state, OnScene run) {
+    const std::vector<Surface> pictures = ScenePictures();
+    const Surface target = Target();
+    if (pictures.empty() || target == nullptr) {
+        state.SkipWithError("the scene's pictures could not be made");
+        return;
+    }
+    run(state, pictures, target.get());
+}
+
+void SdlRenderer(benchmark::State& state, const std::vector<Surface>& pictures,
+                 SDL_Surface* target) {
+    SDL_Renderer* renderer = SDL_CreateSoftwareRenderer(target);
+    if (renderer == nullptr) {
+        state.SkipWithError("the renderer could not be made");
         return;
     }
     std::vector<SDL_Texture*> textures;
@@ -144,13 +161,8 @@ void SdlRenderer(benchmark::State& state) {
     SDL_DestroyRenderer(renderer);
 }
 
-void SdlRleBlits(benchmark::State& state) {
-    std::vector<Surface> pictures = ScenePictures();
-    Surface target = Target();
-    if (pictures.empty() || target == nullptr) {
-        state.SkipWithError("the scene's pictures could not be made");
-        return;
-    }
+void SdlRleBlits(benchmark::State& state, const std::vector<Surface>& pictures,
+                 SDL_Surface* target) {
     for (const Surface& picture : pictures) {
         SDL_SetSurfaceBlendMode(picture.get(),
                                 IsOpaque(picture.get()) ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
@@ -159,24 +171,19 @@ void SdlRleBlits(benchmark::State& state) {
     auto draw = [&] {
         for (size_t i = 0; i < pictures.size(); ++i) {
             SDL_Rect place = {Scene[i].x, Scene[i].y, pictures[i]->w, pictures[i]->h};
-            SDL_BlitSurface(pictures[i].get(), nullptr, target.get(), &place);
+            SDL_BlitSurface(pictures[i].get(), nullptr, target, &place);
         }
     };
     draw(); // the first blit encodes the runs
     for (auto _ : state) {
         draw();
     }
-    CountDifferences(state, target.get());
+    CountDifferences(state, target);
 }
 
-void PixmanCanvas(benchmark::State& state) {
-    std::vector<Surface> pictures = ScenePictures();
-    Surface target = Target();
-    if (pictures.empty() || target == nullptr) {
-        state.SkipWithError("the scene's pictures could not be made");
-        return;
-    }
-    graphics::Canvas canvas(target.get());
+void PixmanCanvas(benchmark::State& state, const std::vector<Surface>& pictures,
+                  SDL_Surface* target) {
+    graphics::Canvas canvas(target);
     std::vector<std::unique_ptr<graphics::CanvasPicture>> premultiplied;
     for (const Surface& picture : pictures) {
         auto made = std::make_unique<graphics::CanvasPicture>();
@@ -194,19 +201,17 @@ void PixmanCanvas(benchmark::State& state) {
                         Scene[i].y);
         }
     }
-    CountDifferences(state, target.get());
+    CountDifferences(state, target);
 }
 
 } // namespace
 
 void CompositorBench::Register() {
     // The renderer first: the other two are compared with its picture.
-    benchmark::RegisterBenchmark("Compositor/SdlRenderer", SdlRenderer)
-        ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("Compositor/SdlRleBlits", SdlRleBlits)
-        ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("Compositor/PixmanCanvas", PixmanCanvas)
-        ->Unit(benchmark::kMicrosecond);
+    const BenchGroup group("Compositor", benchmark::kMicrosecond);
+    group.Add("SdlRenderer", WithScene, SdlRenderer);
+    group.Add("SdlRleBlits", WithScene, SdlRleBlits);
+    group.Add("PixmanCanvas", WithScene, PixmanCanvas);
 }
 
 } // namespace vantor::bench

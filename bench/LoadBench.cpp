@@ -1,5 +1,7 @@
 #include "bench/LoadBench.h"
 
+#include "bench/BenchGroup.h"
+
 #include "game/PictureManifest.h"
 #include "game/Sector01.h"
 #include "graphics/Graphics.h"
@@ -75,15 +77,10 @@ void LoadLevel(benchmark::State& state) {
 } // namespace
 
 void LoadBench::Register() {
-    benchmark::RegisterBenchmark("Load/Reference_DecodeFiles", DecodeFiles<false>)
-        ->Unit(benchmark::kMillisecond)
-        ->MinTime(1.0);
-    benchmark::RegisterBenchmark("Load/Context_DecodeAndConvert", DecodeFiles<true>)
-        ->Unit(benchmark::kMillisecond)
-        ->MinTime(1.0);
-    benchmark::RegisterBenchmark("Load/Level", LoadLevel)
-        ->Unit(benchmark::kMillisecond)
-        ->MinTime(1.0);
+    const BenchGroup group("Load", benchmark::kMillisecond, 1.0);
+    group.Add("Reference_DecodeFiles", DecodeFiles<false>);
+    group.Add("Context_DecodeAndConvert", DecodeFiles<true>);
+    group.Add("Level", LoadLevel);
 }
 
 } // namespace vantor::bench

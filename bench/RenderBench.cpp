@@ -1,5 +1,6 @@
 #include "bench/RenderBench.h"
 
+#include "bench/BenchGroup.h"
 #include "bench/BenchScreens.h"
 #include "graphics/TurnedPicture.h"
 #include "support/CountingPlayer.h"
@@ -95,23 +96,15 @@ template <void (*Show)(Sector01&)> void Screen(benchmark::State& state) {
 } // namespace
 
 void RenderBench::Register() {
-    benchmark::RegisterBenchmark("Render/Reference_FullScreenCopy",
-                                 FullScreenCopy<SDL_BLENDMODE_NONE>)
-        ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("Render/Context_BlendedCopy", FullScreenCopy<SDL_BLENDMODE_BLEND>)
-        ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("Render/Title", Screen<&BenchScreens::Title>)
-        ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("Render/Play", Screen<&BenchScreens::Play>)
-        ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("Render/PlaySecondWeapon", Screen<&BenchScreens::PlaySecondWeapon>)
-        ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("Render/PlanetPanel", Screen<&BenchScreens::PlanetPanel>)
-        ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("Render/Menu", Screen<&BenchScreens::Menu>)
-        ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("Render/EndScreen", Screen<&BenchScreens::EndScreen>)
-        ->Unit(benchmark::kMicrosecond);
+    const BenchGroup group("Render", benchmark::kMicrosecond);
+    group.Add("Reference_FullScreenCopy", FullScreenCopy<SDL_BLENDMODE_NONE>);
+    group.Add("Context_BlendedCopy", FullScreenCopy<SDL_BLENDMODE_BLEND>);
+    group.Add("Title", Screen<&BenchScreens::Title>);
+    group.Add("Play", Screen<&BenchScreens::Play>);
+    group.Add("PlaySecondWeapon", Screen<&BenchScreens::PlaySecondWeapon>);
+    group.Add("PlanetPanel", Screen<&BenchScreens::PlanetPanel>);
+    group.Add("Menu", Screen<&BenchScreens::Menu>);
+    group.Add("EndScreen", Screen<&BenchScreens::EndScreen>);
 }
 
 } // namespace vantor::bench

@@ -1,5 +1,7 @@
 #include "bench/SoundBench.h"
 
+#include "bench/BenchGroup.h"
+
 #include "sound/MediaCommand.h"
 #include "sound/MixerPlayer.h"
 #include "sound/SoundCommands.h"
@@ -113,37 +115,21 @@ void StopWhileStopped(benchmark::State& state) {
     }
 }
 
-// Starting a decoded file and halting it again: one command per iteration, half of them
-// starts on a mixer channel, half of them halts.
-void StartAndStop(benchmark::State& state) {
+// Starting a file and halting it again: one command per iteration, half of them starts on a
+// mixer channel, half of them halts. Registered for a decoded sound, and for a sector track,
+// which is kept compressed and decoded as it plays: a start rewinds its decoder.
+void StartAndStop(benchmark::State& state, const char* start, const char* stop) {
     sound::MixerPlayer* player = PlayerFor(state);
     if (player == nullptr) {
         return;
     }
-    const char* const commands[2] = {sound::SoundCommands::PlayEngine, "stop zeb_engine_2.mp3"};
+    const char* const commands[2] = {start, stop};
     int next = 0;
     for (auto _ : state) {
         player->Send(commands[next]);
         next ^= 1;
     }
-    player->Send(commands[1]);
-}
-
-// The same for a sector track, which is kept compressed and decoded as it plays: a start
-// rewinds its decoder.
-void StartAndStopMusic(benchmark::State& state) {
-    sound::MixerPlayer* player = PlayerFor(state);
-    if (player == nullptr) {
-        return;
-    }
-    const char* const commands[2] = {sound::SoundCommands::PlayTrack02,
-                                     sound::SoundCommands::StopTrack02};
-    int next = 0;
-    for (auto _ : state) {
-        player->Send(commands[next]);
-        next ^= 1;
-    }
-    player->Send(commands[1]);
+    player->Send(stop);
 }
 
 // The commands of one end-screen frame after a defeat, timed per command.
@@ -172,19 +158,16 @@ void EndScreenFrame(benchmark::State& state) {
 } // namespace
 
 void SoundBench::Register() {
-    benchmark::RegisterBenchmark("Sound/FirstPlayOfEveryFile", FirstPlayOfEveryFile)
-        ->Unit(benchmark::kNanosecond)
-        ->Iterations(5);
-    benchmark::RegisterBenchmark("Sound/Reference_Parse", ParseOnly)->Unit(benchmark::kNanosecond);
-    benchmark::RegisterBenchmark("Sound/PlayWhilePlaying", PlayWhilePlaying)
-        ->Unit(benchmark::kNanosecond);
-    benchmark::RegisterBenchmark("Sound/StopWhileStopped", StopWhileStopped)
-        ->Unit(benchmark::kNanosecond);
-    benchmark::RegisterBenchmark("Sound/StartAndStopMusic", StartAndStopMusic)
-        ->Unit(benchmark::kNanosecond);
-    benchmark::RegisterBenchmark("Sound/StartAndStop", StartAndStop)->Unit(benchmark::kNanosecond);
-    benchmark::RegisterBenchmark("Sound/EndScreenFrame", EndScreenFrame)
-        ->Unit(benchmark::kNanosecond);
+    const BenchGroup group("Sound", benchmark::kNanosecond);
+    group.Add("FirstPlayOfEveryFile", FirstPlayOfEveryFile)->Iterations(5);
+    group.Add("Reference_Parse", ParseOnly);
+    group.Add("PlayWhilePlaying", PlayWhilePlaying);
+    group.Add("StopWhileStopped", StopWhileStopped);
+    group.Add("StartAndStopMusic", StartAndStop, sound::SoundCommands::PlayTrack02,
+              sound::SoundCommands::StopTrack02);
+    group.Add("StartAndStop", StartAndStop, sound::SoundCommands::PlayEngine,
+              "stop zeb_engine_2.mp3");
+    group.Add("EndScreenFrame", EndScreenFrame);
 }
 
 } // namespace vantor::bench

@@ -1,5 +1,7 @@
 #include "bench/UpdateBench.h"
 
+#include "bench/BenchGroup.h"
+
 #include "game/Sector01.h"
 #include "support/CountingPlayer.h"
 
@@ -84,7 +86,7 @@ void UpdateInPlay(benchmark::State& state) {
 } // namespace
 
 void UpdateBench::Register() {
-    benchmark::RegisterBenchmark("Update/InPlay", UpdateInPlay)->Unit(benchmark::kNanosecond);
+    BenchGroup("Update", benchmark::kNanosecond).Add("InPlay", UpdateInPlay);
 }
 
 } // namespace vantor::bench

@@ -184,34 +184,38 @@ TEST_F(Combat, APlanetAboveTheShipIsOutOfReach) {
 
 TEST_F(Combat, RankAndWeaponFollowExactValuesOnEveryUpdate) {
     ParkEnemyFarAway();
-    level.enemiesDestroyed = 9;
-    level.Update();
-    EXPECT_EQ(level.rank, 0);
-    level.enemiesDestroyed = 10;
-    level.Update();
-    EXPECT_EQ(level.rank, 1);
-    level.energy = 15000;
-    level.Update();
-    EXPECT_EQ(level.rank, 2) << "rank 2 wins over rank 1 in the same update";
-    level.energy = 15001;
-    level.Update();
-    EXPECT_EQ(level.rank, 1) << "still exactly 10 kills: back to rank 1";
-    level.enemiesDestroyed = 11;
-    level.energy = 15000;
-    level.Update();
-    level.energy = 14000;
-    level.Update();
-    EXPECT_EQ(level.rank, 2);
+    // One update after each step: the kills and energy it sets, and the rank it leaves.
+    struct RankStep {
+        int kills;
+        int energy;
+        int rank;
+        const char* why;
+    };
+    for (const RankStep& step : {
+             RankStep{9, 0, 0, "nine kills are no rank yet"},
+             RankStep{10, 0, 1, "exactly 10 kills"},
+             RankStep{10, 15000, 2, "rank 2 wins over rank 1 in the same update"},
+             RankStep{10, 15001, 1, "still exactly 10 kills: back to rank 1"},
+             RankStep{11, 15000, 2, "exactly 15000 energy"},
+             RankStep{11, 14000, 2, "neither exact value: the rank stays"},
+         }) {
+        level.enemiesDestroyed = step.kills;
+        level.energy = step.energy;
+        level.Update();
+        EXPECT_EQ(level.rank, step.rank) << step.why;
+    }
 
-    level.science = 5001;
-    level.Update();
-    EXPECT_EQ(level.weaponLevel, 0);
-    level.science = 10000;
-    level.Update();
-    EXPECT_EQ(level.weaponLevel, 2);
-    level.science = 5000;
-    level.Update();
-    EXPECT_EQ(level.weaponLevel, 1);
+    // The same for the science and the weapon it leaves.
+    struct WeaponStep {
+        int science;
+        int weaponLevel;
+    };
+    for (const WeaponStep& step :
+         {WeaponStep{5001, 0}, WeaponStep{10000, 2}, WeaponStep{5000, 1}}) {
+        level.science = step.science;
+        level.Update();
+        EXPECT_EQ(level.weaponLevel, step.weaponLevel) << "science " << step.science;
+    }
 }
 
 TEST_F(Combat, AnEmptyWarpTankEndsTheGame) {

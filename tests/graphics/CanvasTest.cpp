@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
 
 namespace vantor::test {
@@ -117,47 +118,40 @@ TEST_F(CanvasTest, EachAngleIsWorkedOutOnceWhileItIsDrawn) {
     TestPicture ship(100, 74, Magenta);
     ship.Fill(10, 5, 80, 64, 0xFF00FF00);
     SpriteSheet sheet(Save(ship, "ship.png").c_str(), &graphics, MagentaKey);
-    auto frame = [&](auto draws) {
+    // One frame of the ship drawn at each angle and place in turn; how many turned pictures it
+    // worked out.
+    struct Turned {
+        int angle;
+        float x;
+        float y;
+    };
+    auto turnsOf = [&](std::initializer_list<Turned> draws) {
         const long long before = graphics::TurnedPicture::turns;
         graphics.BeginDraw();
         graphics.ClearScreen(0.0f, 0.0f, 0.0f);
-        draws();
+        for (const Turned& draw : draws) {
+            sheet.DrawRotated(draw.angle, draw.x, draw.y);
+        }
         graphics.EndDraw();
         return graphics::TurnedPicture::turns - before;
     };
 
     // Upright needs no turning at all.
-    EXPECT_EQ(frame([&] { sheet.DrawRotated(0, 10.0f, 10.0f); }), 0);
-    EXPECT_EQ(frame([&] { sheet.DrawRotated(360, 10.0f, 10.0f); }), 0);
+    EXPECT_EQ(turnsOf({{0, 10.0f, 10.0f}}), 0);
+    EXPECT_EQ(turnsOf({{360, 10.0f, 10.0f}}), 0);
     // A heading, and then the same heading drawn upright too, as a torpedo in flight and in
     // the bottom bar: turned once, and never again while the heading stays.
-    EXPECT_EQ(frame([&] { sheet.DrawRotated(40, 300.0f, 300.0f); }), 1);
+    EXPECT_EQ(turnsOf({{40, 300.0f, 300.0f}}), 1);
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(frame([&] {
-                      sheet.DrawRotated(40, 300.0f, 300.0f);
-                      sheet.DrawRotated(0, 500.0f, 700.0f);
-                  }),
-                  0);
+        EXPECT_EQ(turnsOf({{40, 300.0f, 300.0f}, {0, 500.0f, 700.0f}}), 0);
     }
     // Two headings in one frame keep both.
-    EXPECT_EQ(frame([&] {
-                  sheet.DrawRotated(40, 300.0f, 300.0f);
-                  sheet.DrawRotated(220, 600.0f, 300.0f);
-              }),
-              1);
-    EXPECT_EQ(frame([&] {
-                  sheet.DrawRotated(220, 600.0f, 300.0f);
-                  sheet.DrawRotated(40, 300.0f, 300.0f);
-              }),
-              0);
+    EXPECT_EQ(turnsOf({{40, 300.0f, 300.0f}, {220, 600.0f, 300.0f}}), 1);
+    EXPECT_EQ(turnsOf({{220, 600.0f, 300.0f}, {40, 300.0f, 300.0f}}), 0);
     // A new heading takes the place of the one drawn longest ago.
-    EXPECT_EQ(frame([&] {
-                  sheet.DrawRotated(220, 600.0f, 300.0f);
-                  sheet.DrawRotated(41, 300.0f, 300.0f);
-              }),
-              1);
-    EXPECT_EQ(frame([&] { sheet.DrawRotated(220, 600.0f, 300.0f); }), 0);
-    EXPECT_EQ(frame([&] { sheet.DrawRotated(40, 300.0f, 300.0f); }), 1);
+    EXPECT_EQ(turnsOf({{220, 600.0f, 300.0f}, {41, 300.0f, 300.0f}}), 1);
+    EXPECT_EQ(turnsOf({{220, 600.0f, 300.0f}}), 0);
+    EXPECT_EQ(turnsOf({{40, 300.0f, 300.0f}}), 1);
 }
 
 } // namespace

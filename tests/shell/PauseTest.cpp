@@ -1,15 +1,11 @@
 // The shell's own keys around the level: pause, volume and mute, fullscreen, screenshots and
 // quitting, and the rule that a paused game's level is not touched at all.
-#include "app/GameManager.h"
-#include "app/GameShell.h"
-#include "app/LevelController.h"
 #include "app/SettingsFile.h"
-#include "graphics/Graphics.h"
 #include "support/ByteFile.h"
 #include "support/TempDirectory.h"
 
-#include "LevelCalls.h"
 #include "ShellEvents.h"
+#include "ShellTest.h"
 
 #include <gtest/gtest.h>
 
@@ -37,29 +33,14 @@ SDL_Event Shell(SDL_Keycode sym, SDL_Scancode scancode, Uint16 mod = KMOD_NONE) 
 
 const SDL_Event P = Shell(SDLK_p, SDL_SCANCODE_P);
 
-class ShellKeysTest : public ::testing::Test {
+class ShellKeysTest : public ShellTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(graphics.InitOffscreen());
-        level = new LevelCalls();
-        LevelController::LoadInitialLevel(level);
+        ShellTest::SetUp();
         shell.screenshotFolder = folder.File("screenshots");
-    }
-    void TearDown() override {
-        delete LevelController::currentLevel;
-        LevelController::currentLevel = nullptr;
-    }
-
-    void Handle(std::initializer_list<SDL_Event> events) {
-        for (const SDL_Event& event : events) {
-            shell.WindowProc(event);
-        }
     }
 
     TempDirectory folder;
-    Graphics graphics;
-    app::GameShell shell{nullptr, &graphics};
-    LevelCalls* level = nullptr;
 };
 
 // Every kind of event a player can make, the pause keys aside.

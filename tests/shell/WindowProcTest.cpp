@@ -1,10 +1,5 @@
-#include "app/GameManager.h"
-#include "app/GameShell.h"
-#include "app/LevelController.h"
-#include "graphics/Graphics.h"
-
-#include "LevelCalls.h"
 #include "ShellEvents.h"
+#include "ShellTest.h"
 
 #include <gtest/gtest.h>
 
@@ -25,29 +20,7 @@ using ShellEvents::Motion;
 using ShellEvents::Up;
 using ShellEvents::WindowEvent;
 
-class WindowProcTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(graphics.InitOffscreen());
-        level = new LevelCalls();
-        LevelController::LoadInitialLevel(level);
-    }
-    void TearDown() override {
-        delete LevelController::currentLevel;
-        LevelController::currentLevel = nullptr;
-    }
-
-    void Handle(std::initializer_list<SDL_Event> events) {
-        for (const SDL_Event& event : events) {
-            shell.WindowProc(event);
-        }
-    }
-
-    Graphics graphics;
-    app::GameShell shell{nullptr, &graphics};
-    LevelCalls* level = nullptr;
-};
-
+using WindowProcTest = ShellTest;
 using Calls = std::vector<std::string>;
 
 TEST_F(WindowProcTest, AQuickTapActsOnceOnItsPress) {
@@ -111,12 +84,10 @@ TEST_F(WindowProcTest, ClosingEndsTheLoopWithoutPollingKeys) {
 }
 
 TEST_F(WindowProcTest, KeysHeldBeforeTheLevelExistsActOnceItDoes) {
-    delete LevelController::currentLevel;
-    LevelController::currentLevel = nullptr;
+    RemoveLevel();
     Handle({Down(SDL_SCANCODE_KP_2), Motion()});
 
-    level = new LevelCalls();
-    LevelController::LoadInitialLevel(level);
+    InstallLevel();
     EXPECT_TRUE(level->calls.empty());
     Handle({Motion()});
     EXPECT_EQ(level->calls, Calls{"planet 2"});

@@ -5,6 +5,8 @@
 #include "app/LevelController.h"
 #include "game/Sector01.h"
 
+#include <iterator>
+
 namespace vantor::test {
 
 namespace {
@@ -13,6 +15,15 @@ constexpr int ScreenWidth = 1024;
 constexpr int ScreenHeight = 768;
 // Past this the ship leaves the sector to the right.
 constexpr int OnwardX = 925;
+
+// What each key calls, in the order of the inputs from Key1 on.
+constexpr void (*KeyPresses[])() = {
+    LevelController::Numpad1Pressed, LevelController::Numpad2Pressed,
+    LevelController::Numpad3Pressed, LevelController::Numpad4Pressed,
+    LevelController::Numpad5Pressed, LevelController::Numpad6Pressed,
+    LevelController::AddPressed,     LevelController::EnterPressed};
+static_assert(std::size(KeyPresses) == RandomPlayer::InputCount - RandomPlayer::Key1,
+              "a call for every key");
 
 } // namespace
 
@@ -37,37 +48,12 @@ int RandomPlayer::Anywhere(int size) {
 
 void RandomPlayer::Give(Input input, int x, int y) {
     given[input] += 1;
-    switch (input) {
-    case LeftClick:
+    if (input == LeftClick) {
         LevelController::LeftButtonDown(x, y);
-        break;
-    case RightClick:
+    } else if (input == RightClick) {
         LevelController::RightButtonDown(x, y);
-        break;
-    case Key1:
-        LevelController::Numpad1Pressed();
-        break;
-    case Key2:
-        LevelController::Numpad2Pressed();
-        break;
-    case Key3:
-        LevelController::Numpad3Pressed();
-        break;
-    case Key4:
-        LevelController::Numpad4Pressed();
-        break;
-    case Key5:
-        LevelController::Numpad5Pressed();
-        break;
-    case Key6:
-        LevelController::Numpad6Pressed();
-        break;
-    case MenuKey:
-        LevelController::AddPressed();
-        break;
-    case Enter:
-        LevelController::EnterPressed();
-        break;
+    } else {
+        KeyPresses[input - Key1]();
     }
 }
 

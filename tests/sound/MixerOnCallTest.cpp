@@ -70,11 +70,7 @@ TEST_F(MixerPlayerTest, OnCallAStopBeforeTheDecodeCancelsThePlay) {
     player.Send("stop intro.mp3");
 
     EXPECT_TRUE(player.DecodeNext());
-    EXPECT_EQ(player.StateOf("intro.mp3"), FileState::Ready);
-    EXPECT_FALSE(player.IsPlaying("intro.mp3"));
-    EXPECT_EQ(player.StartCount("intro.mp3"), 0);
-    player.Send("play intro.mp3");
-    EXPECT_TRUE(player.IsPlaying("intro.mp3"));
+    ExpectThePlayCancelledAndTheFileWorking(player, "intro.mp3");
     StopCounting();
 }
 

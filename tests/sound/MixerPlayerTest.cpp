@@ -78,4 +78,13 @@ void MixerPlayerTest::OpenHeldAtTheGate(GatedPlayer& player, const Tone& tone) {
     WarmUpHeldAtTheGate(player, tone.file);
 }
 
+void MixerPlayerTest::ExpectThePlayCancelledAndTheFileWorking(sound::MixerPlayer& player,
+                                                              const char* file) {
+    EXPECT_EQ(player.StateOf(file), FileState::Ready) << file;
+    EXPECT_FALSE(player.IsPlaying(file)) << file;
+    EXPECT_EQ(player.StartCount(file), 0) << file;
+    player.Send((std::string("play ") + file).c_str());
+    EXPECT_TRUE(player.IsPlaying(file)) << file;
+}
+
 } // namespace vantor::test

@@ -65,6 +65,11 @@ protected:
     // Writes the tone, opens the gated player counting channel ends and warms the tone's file
     // up, held at the gate.
     static void OpenHeldAtTheGate(GatedPlayer& player, const Tone& tone);
+    // For a file played and stopped again before its decoding ended, once the decoding is done:
+    // the file is ready, the play was cancelled (nothing started) and a play now starts it, as
+    // it would have had the play come after the stop while still decoding.
+    static void ExpectThePlayCancelledAndTheFileWorking(sound::MixerPlayer& player,
+                                                        const char* file);
 
     // SDL_mixer reports every end of a channel's sound, whether it ran out, was halted or was
     // cut off by a restart. Counting them shows independently of the player's own bookkeeping
