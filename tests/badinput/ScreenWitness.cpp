@@ -15,7 +15,8 @@ ScreenWitness Backdrop(const char* file, Screen screen, int x, int y, int w, int
     return Plain(file, screen, x, y, w, h, x, y, 0.99);
 }
 
-ScreenWitness KeyedOut(const char* file, Screen screen, int w, int h, int x, int y, graphics::KeyColour key) {
+ScreenWitness KeyedOut(const char* file, Screen screen, int w, int h, int x, int y,
+                       graphics::KeyColour key) {
     ScreenWitness witness = Plain(file, screen, 0, 0, w, h, x, y, 0.95);
     witness.region.tolerance = 6;
     witness.region.key = key;
@@ -37,7 +38,8 @@ std::vector<ScreenWitness> ScreenWitness::All() {
         Plain("Splash.bmp", Screen::Title, 0, 0, 1024, 720, 0, 0, 0.99),
         Backdrop("SectorBackground.bmp", Screen::FirstSector, 560, 420, 120, 110),
         Backdrop("Background01.png", Screen::PlanetsAndAsteroid, 560, 420, 120, 110),
-        KeyedOut("Planet4.bmp", Screen::PlanetsAndAsteroid, 100, 100, 150, 200, graphics::KeyColour::Green),
+        KeyedOut("Planet4.bmp", Screen::PlanetsAndAsteroid, 100, 100, 150, 200,
+                 graphics::KeyColour::Green),
         Plain("asteroid01.png", Screen::PlanetsAndAsteroid, 0, 0, 128, 128, 420, 180, 0.95),
         Plain("rock.png", Screen::Rock, 0, 0, 100, 100, 420, 180, 0.95),
         Backdrop("Background02.jpg", Screen::EmptySector, 420, 180, 128, 128),

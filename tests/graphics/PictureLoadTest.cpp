@@ -187,7 +187,8 @@ TEST_F(PictureLoadTest, PictureKindIsToldByContentNotByName) {
     TestPicture picture(8, 8, 0x00000000);
     picture.Fill(0, 0, 4, 8, 0xFFFF0000);
     picture.SavePng(files.File("really-a-png.jpg"));
-    SpriteSheet sheet(files.File("really-a-png.jpg").c_str(), &graphics, graphics::KeyColour::Green);
+    SpriteSheet sheet(files.File("really-a-png.jpg").c_str(), &graphics,
+                      graphics::KeyColour::Green);
     EXPECT_TRUE(reporter.reports.empty());
     graphics.BeginDraw();
     graphics.ClearScreen(0.0f, 0.0f, 1.0f);

@@ -24,8 +24,8 @@ protected:
     // w, h) of the file that the screen shows unchanged at (x, y). Every step-th pixel is
     // looked at; at least 30 must qualify.
     double Shown(const char* file, int sx, int sy, int w, int h, int x, int y,
-                 std::optional<graphics::KeyColour> key = NoKey, int tolerance = 3, int minAlpha = 0xFF,
-                 int step = 3) {
+                 std::optional<graphics::KeyColour> key = NoKey, int tolerance = 3,
+                 int minAlpha = 0xFF, int step = 3) {
         const PictureFile picture(GeneratedAssets::Path(file));
         EXPECT_GT(picture.Width(), 0) << file;
         const ShownRegion region{sx, sy, w, h, x, y, tolerance, minAlpha, key, step};

@@ -146,9 +146,12 @@ TEST(Composer, DrumPatternsRepeatOverTheBarsWithAccents) {
 TEST(Composer, ADrumPartIsItsLinesOneAfterAnother) {
     const tools::sounds::Composer composer = CMajor();
     const std::vector<tools::sounds::DrumHit> part =
-        composer.Drums({{tools::sounds::Drum::Kick, "x...x...", 2, 3}, {tools::sounds::Drum::Snare, "....X...", 0, 1}});
-    std::vector<tools::sounds::DrumHit> expected = composer.Drums(tools::sounds::Drum::Kick, "x...x...", 2, 3);
-    const std::vector<tools::sounds::DrumHit> snare = composer.Drums(tools::sounds::Drum::Snare, "....X...", 0, 1);
+        composer.Drums({{tools::sounds::Drum::Kick, "x...x...", 2, 3},
+                        {tools::sounds::Drum::Snare, "....X...", 0, 1}});
+    std::vector<tools::sounds::DrumHit> expected =
+        composer.Drums(tools::sounds::Drum::Kick, "x...x...", 2, 3);
+    const std::vector<tools::sounds::DrumHit> snare =
+        composer.Drums(tools::sounds::Drum::Snare, "....X...", 0, 1);
     expected.insert(expected.end(), snare.begin(), snare.end());
     ASSERT_EQ(part.size(), 6u);
     ASSERT_EQ(part.size(), expected.size());

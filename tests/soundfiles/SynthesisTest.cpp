@@ -134,8 +134,11 @@ TEST(Instrument, PluckedStringsAndSawsAreInTune) {
 TEST(DrumKit, EveryDrumSoundsAndDiesAway) {
     const tools::sounds::DrumKit kit;
     tools::Random random(3);
-    for (tools::sounds::Drum drum : {tools::sounds::Drum::Kick, tools::sounds::Drum::Snare, tools::sounds::Drum::Clap, tools::sounds::Drum::ClosedHat, tools::sounds::Drum::OpenHat,
-                      tools::sounds::Drum::LowTom, tools::sounds::Drum::HighTom, tools::sounds::Drum::Crash, tools::sounds::Drum::Rim, tools::sounds::Drum::Shaker}) {
+    for (tools::sounds::Drum drum :
+         {tools::sounds::Drum::Kick, tools::sounds::Drum::Snare, tools::sounds::Drum::Clap,
+          tools::sounds::Drum::ClosedHat, tools::sounds::Drum::OpenHat, tools::sounds::Drum::LowTom,
+          tools::sounds::Drum::HighTom, tools::sounds::Drum::Crash, tools::sounds::Drum::Rim,
+          tools::sounds::Drum::Shaker}) {
         const std::vector<float> sample = kit.Render(drum, random);
         ASSERT_GT(sample.size(), 1000u) << static_cast<int>(drum);
         const std::size_t tenth = sample.size() / 10;
