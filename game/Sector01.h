@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/GameManager.h"
+#include "game/LevelView.h"
 #include "game/PictureManifest.h"
 #include "game/PlanetView.h"
 
@@ -40,6 +41,9 @@ public:
     void PickPlanetOffer();
     // Every planet of the sector unclaimed and out of reach again.
     void ReopenPlanets();
+
+    // What the level shows the player now, for the shell's own screens.
+    vantor::game::LevelView View() const;
 
     // The sector's three planets, one view each, in the order of their fields.
     std::array<vantor::game::PlanetView, 3> SectorPlanets();

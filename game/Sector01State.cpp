@@ -123,3 +123,28 @@ void Sector01::PlaceAsteroid() {
     asteroidX = static_cast<float>(rand() % 410 + 101);
     asteroidY = static_cast<float>(rand() % 309 + 77);
 }
+
+vantor::game::LevelView Sector01::View() const {
+    vantor::game::LevelView view;
+    view.titleScreen = titleScreen;
+    view.playing = gameStarted;
+    view.sector = static_cast<int>(sector);
+    view.energy = energy;
+    view.science = science;
+    view.warpEnergy = warpEnergy;
+    view.kills = enemiesDestroyed;
+    view.rank = rank;
+    view.weaponLevel = weaponLevel;
+    // The status bar never shows a repaired ship below intact.
+    view.damage = damageLevel < 0 ? 0 : damageLevel;
+    view.torpedoes = weaponEnergy / 20;
+    view.planetPanel = false;
+    for (const vantor::game::ConstPlanetView& planet : SectorPlanets()) {
+        view.planetPanel = view.planetPanel || (gameStarted && planet.ShowsPanel());
+    }
+    view.engineeringOpen = gameStarted && menuOpen;
+    view.bossHits = bossHits;
+    view.gameOver = gameOver;
+    view.playerWon = playerWon;
+    return view;
+}

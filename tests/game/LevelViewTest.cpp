@@ -1,0 +1,73 @@
+// What the level shows the shell of itself: read from its fields, and reading changes nothing.
+#include "SectorFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace vantor::test {
+
+namespace {
+
+using LevelViewTest = SectorFixture;
+
+TEST_F(LevelViewTest, TheTitleThenPlayAsThePlayerSeesThem) {
+    game::LevelView view = level.View();
+    EXPECT_TRUE(view.titleScreen);
+    EXPECT_FALSE(view.playing);
+    EXPECT_EQ(view.sector, 1);
+    EXPECT_EQ(view.warpEnergy, 20000);
+    EXPECT_EQ(view.torpedoes, 5);
+    // The menu key on the title opens engineering, which shows only once play begins.
+    level.OnMenuKey(true);
+    EXPECT_FALSE(level.View().engineeringOpen);
+    StartPlaying();
+    view = level.View();
+    EXPECT_FALSE(view.titleScreen);
+    EXPECT_TRUE(view.playing);
+    EXPECT_TRUE(view.engineeringOpen);
+}
+
+TEST_F(LevelViewTest, TheFiguresAreTheFieldsTheBarsShow) {
+    StartPlaying();
+    level.energy = 140;
+    level.science = 260;
+    level.enemiesDestroyed = 3;
+    level.rank = 1;
+    level.weaponLevel = 2;
+    level.weaponEnergy = 75;
+    level.bossHits = 4;
+    level.damageLevel = -2; // repaired below intact, until the next frame's top bar
+    const game::LevelView view = level.View();
+    EXPECT_EQ(view.energy, 140);
+    EXPECT_EQ(view.science, 260);
+    EXPECT_EQ(view.kills, 3);
+    EXPECT_EQ(view.rank, 1);
+    EXPECT_EQ(view.weaponLevel, 2);
+    EXPECT_EQ(view.torpedoes, 3);
+    EXPECT_EQ(view.bossHits, 4);
+    EXPECT_EQ(view.damage, 0);
+    EXPECT_EQ(level.damageLevel, -2) << "reading the level changed it";
+}
+
+TEST_F(LevelViewTest, APlanetsPanelShowsWhileItsPlanetIsInReachAndUnclaimed) {
+    StartPlaying();
+    level.planet2InRange = 1;
+    level.planet2Unclaimed = true;
+    EXPECT_TRUE(level.View().planetPanel);
+    level.OnPlanetChoice(3);
+    EXPECT_FALSE(level.View().planetPanel);
+}
+
+TEST_F(LevelViewTest, TheEndTellsWhoWon) {
+    StartPlaying();
+    level.gameOver = true;
+    EXPECT_TRUE(level.View().gameOver);
+    EXPECT_FALSE(level.View().playerWon);
+    level.playerWon = true;
+    level.sector = 16;
+    EXPECT_TRUE(level.View().playerWon);
+    EXPECT_EQ(level.View().sector, 16);
+}
+
+} // namespace
+
+} // namespace vantor::test
