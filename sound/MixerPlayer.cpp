@@ -60,15 +60,16 @@ bool MixerPlayer::Open() {
         deviceTaken = false;
         return false;
     }
-    if (Mix_AllocateChannels(MaxFiles) != MaxFiles) {
+    if (Mix_AllocateChannels(ChannelCount) != ChannelCount) {
         Mix_CloseAudio();
         Mix_Quit();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         deviceTaken = false;
         return false;
     }
-    // Every channel belongs to the file of the same slot; none is up for grabs.
-    Mix_ReserveChannels(MaxFiles);
+    // Every channel belongs to the file of the same slot, the last one to the previews; none is
+    // up for grabs.
+    Mix_ReserveChannels(ChannelCount);
     {
         std::lock_guard lock(mutex);
         open = true;
@@ -279,6 +280,50 @@ bool MixerPlayer::IsHeld(const char* file) const {
     std::lock_guard lock(mutex);
     const int index = open ? FindLocked(NameView(file)) : -1;
     return index >= 0 && Mix_Paused(index) != 0;
+}
+
+void MixerPlayer::Preview(const char* file) {
+    if (file == nullptr) {
+        return;
+    }
+    std::lock_guard lock(mutex);
+    const int index = open ? FindLocked(NameView(file)) : -1;
+    if (index < 0 || slots[index].state != SlotState::Ready) {
+        return;
+    }
+    const Slot& slot = slots[index];
+    if (slot.kind != SoundFiles::Kind::Effect && slot.kind != SoundFiles::Kind::Voice) {
+        return;
+    }
+    // Started afresh over whatever preview still sounds; not held by the pause.
+    Mix_HaltChannel(PreviewChannel);
+    Mix_Volume(PreviewChannel, MixerVolumeLocked(slot));
+    Mix_PlayChannel(PreviewChannel, slot.chunk, 0);
+}
+
+int MixerPlayer::LengthMs(const char* file) const {
+    if (file == nullptr) {
+        return 0;
+    }
+    std::lock_guard lock(mutex);
+    const int index = FindLocked(NameView(file));
+    if (index < 0 || slots[index].state != SlotState::Ready) {
+        return 0;
+    }
+    const Slot& slot = slots[index];
+    if (slot.kind != SoundFiles::Kind::Effect && slot.kind != SoundFiles::Kind::Voice) {
+        return 0;
+    }
+    // The device may play at another rate or with other channels than were asked for.
+    int frequency = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    if (Mix_QuerySpec(&frequency, &format, &channels) == 0 || frequency <= 0 || channels <= 0) {
+        return 0;
+    }
+    const long long bytesPerSecond =
+        static_cast<long long>(frequency) * channels * (SDL_AUDIO_BITSIZE(format) / 8);
+    return static_cast<int>(static_cast<long long>(slot.chunk->alen) * 1000 / bytesPerSecond);
 }
 
 std::size_t MixerPlayer::HeldBytes(const char* file) const {

@@ -113,6 +113,15 @@ public:
     // itself for music decoded as it plays; 0 for a file it has none for.
     std::size_t HeldBytes(const char* file) const;
 
+    // Plays a decoded effect or voice once at its kind's volume, apart from the game's sounds:
+    // on a channel of its own that the pause does not hold, so that a player moving a volume
+    // in the paused game's menu hears it. A preview starts over the one before. Does nothing
+    // for music, or a file not decoded (yet).
+    void Preview(const char* file);
+    // How long the decoded effect or voice lasts, in milliseconds; 0 for music or a file not
+    // decoded (yet).
+    int LengthMs(const char* file) const;
+
 protected:
     // Decodes one file into a chunk in the device's format, or returns null when it cannot.
     // Runs on the decoding thread, or in DecodeNext. A subclass that overrides it must call Close
@@ -121,6 +130,9 @@ protected:
 
 private:
     enum class SlotState { Free, Queued, Decoding, Ready, Failed };
+    // The channel of each file's slot, then the previews'.
+    static constexpr int PreviewChannel = MaxFiles;
+    static constexpr int ChannelCount = MaxFiles + 1;
 
     // One file and the mixer channel of the same index.
     struct Slot {

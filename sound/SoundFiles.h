@@ -6,20 +6,27 @@
 
 namespace vantor::sound {
 
-// Every sound file of the game, once, with what it is: music played once (the intro and the
-// two end tunes), music that loops (the seven sector tracks and the boss track), an effect, or
-// a message of the ship's computer. The game's command strings name exactly these files; the
-// sound generator makes them and the player warms them up from this list.
-class SoundFiles {
-public:
+// One sound file of the game: its name, what kind of sound it is, and for a message of the
+// ship's computer, the words it says.
+struct SoundFile {
     enum class Kind { Music, LoopingMusic, Effect, Voice };
 
-    struct File {
-        const char* name;
-        Kind kind;
+    const char* name;
+    Kind kind;
+    const char* words = nullptr;
 
-        constexpr bool IsMusic() const { return kind == Kind::Music || kind == Kind::LoopingMusic; }
-    };
+    constexpr bool IsMusic() const { return kind == Kind::Music || kind == Kind::LoopingMusic; }
+};
+
+// Every sound file of the game, once, with what it is: music played once (the intro and the
+// two end tunes), music that loops (the seven sector tracks and the boss track), an effect, or
+// a message of the ship's computer, with the words it says. The game's command strings name
+// exactly these files; the sound generator makes them (and speaks those words), the player
+// warms them up and the captions show the words from this list.
+class SoundFiles {
+public:
+    using File = SoundFile;
+    using Kind = SoundFile::Kind;
 
     static constexpr File Intro{"intro.mp3", Kind::Music};
     static constexpr std::array<File, 7> Tracks = {{
@@ -40,12 +47,17 @@ public:
     static constexpr File SmallExplosion{"smallexplosion1.mp3", Kind::Effect};
     static constexpr File LargeExplosion{"largeexplosion4.mp3", Kind::Effect};
 
-    static constexpr File ShieldsFailing{"warningprimaryshieldsfailing_ep.mp3", Kind::Voice};
-    static constexpr File StructuralIntegrity{"warningstructuralintegrity_ep.mp3", Kind::Voice};
-    static constexpr File AbandonShip{"lifesupportfailurealldecksabandonship_ep.mp3", Kind::Voice};
-    static constexpr File PlanetScanned{"longrangescanplanetcomplete_clean.mp3", Kind::Voice};
+    static constexpr File ShieldsFailing{"warningprimaryshieldsfailing_ep.mp3", Kind::Voice,
+                                         "Warning. Primary shields failing."};
+    static constexpr File StructuralIntegrity{"warningstructuralintegrity_ep.mp3", Kind::Voice,
+                                              "Warning. Structural integrity."};
+    static constexpr File AbandonShip{"lifesupportfailurealldecksabandonship_ep.mp3", Kind::Voice,
+                                      "Life support failure. All decks, abandon ship."};
+    static constexpr File PlanetScanned{"longrangescanplanetcomplete_clean.mp3", Kind::Voice,
+                                        "Long range scan. Planet complete."};
     static constexpr File SpecifyHowToProceed{"pleasespecifyhowyouwouldliketoproceed_ep.mp3",
-                                              Kind::Voice};
+                                              Kind::Voice,
+                                              "Please specify how you would like to proceed."};
 
     static constexpr std::size_t Count = 20;
 

@@ -13,25 +13,22 @@ namespace vantor::tools::sounds {
 
 namespace {
 
+// How each message of the ship's computer is voiced: the read-outs ending in _ep get the full
+// computer treatment, the _clean one a plain room. The words are the sound list's.
 struct VoiceLine {
-    const char* file;
-    const char* words;
+    const sound::SoundFiles::File& file;
     bool processed;
 };
 
-// The read-outs ending in _ep get the full computer treatment, the _clean one a plain room.
 const VoiceLine VoiceLines[] = {
-    {sound::SoundFiles::ShieldsFailing.name, "Warning. Primary shields failing.", true},
-    {sound::SoundFiles::StructuralIntegrity.name, "Warning. Structural integrity.", true},
-    {sound::SoundFiles::AbandonShip.name, "Life support failure. All decks, abandon ship.", true},
-    {sound::SoundFiles::PlanetScanned.name, "Long range scan. Planet complete.", false},
-    {sound::SoundFiles::SpecifyHowToProceed.name, "Please specify how you would like to proceed.",
-     true},
+    {sound::SoundFiles::ShieldsFailing, true},      {sound::SoundFiles::StructuralIntegrity, true},
+    {sound::SoundFiles::AbandonShip, true},         {sound::SoundFiles::PlanetScanned, false},
+    {sound::SoundFiles::SpecifyHowToProceed, true},
 };
 
 const VoiceLine* FindVoice(const std::string& file) {
     for (const VoiceLine& line : VoiceLines) {
-        if (file == line.file) {
+        if (file == line.file.name) {
             return &line;
         }
     }
@@ -90,7 +87,7 @@ SoundLibrary::Kind SoundLibrary::KindOf(const std::string& file) {
 
 std::string SoundLibrary::Words(const std::string& file) {
     const VoiceLine* line = FindVoice(file);
-    return line != nullptr ? line->words : "";
+    return line != nullptr ? line->file.words : "";
 }
 
 bool SoundLibrary::Render(const std::string& file, StereoBuffer& sound, std::string& error) {
@@ -98,7 +95,7 @@ bool SoundLibrary::Render(const std::string& file, StereoBuffer& sound, std::str
         if (!voice) {
             voice = std::make_unique<ShipVoice>();
         }
-        if (!voice->Ready() || !voice->Speak(line->words, line->processed, sound)) {
+        if (!voice->Ready() || !voice->Speak(line->file.words, line->processed, sound)) {
             error = voice->Error();
             return false;
         }
