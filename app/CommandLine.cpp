@@ -1,7 +1,10 @@
 #include "app/CommandLine.h"
 
+#include "app/KeyBindings.h"
+
 #include <getopt.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #ifndef VANTOR_VERSION
@@ -123,7 +126,7 @@ std::string CommandLine::VersionText() {
 }
 
 std::string CommandLine::HelpText() {
-    return R"(Usage: vantor-game [OPTION]...
+    std::string text = R"(Usage: vantor-game [OPTION]...
 Fly a ship through fifteen sectors of space: fight the enemy that chases and rams
 you, take energy and science from planets, spend them in the engineering menu, and
 destroy the boss waiting in sector 15.
@@ -136,26 +139,26 @@ Options:
   -h, --help            print this help and exit
   -V, --version         print the version and exit
 
-Controls:
+Controls (change the keys in the game's menu, under Controls):
   Left click            fly the ship to that point (costs warp energy)
   Right click           fire a torpedo at that point
-  Enter                 start; restart after the end; close the engineering menu
-  Numpad 1, 2, 3        at a planet: take its energy, take its science, leave
-  Numpad +              open the engineering menu
-  Numpad 4, 5, 6        in the menu: repair, create warp energy, weapon research
-  P, Pause, Escape      pause and resume
-  M                     mute and unmute
-  9, 0                  lower and raise the volume
-  F11, Alt+Enter        fullscreen on and off
-  F12                   save a screenshot
+)";
+    // The keys by their defaults, from the one table of them.
+    for (KeyBindings::Action action : KeyBindings::All) {
+        std::string key = KeyBindings::KeyName(KeyBindings::Default(action));
+        key.resize(std::max<std::size_t>(key.size() + 2, 22), ' ');
+        text += "  " + key + KeyBindings::HelpText(action) + "\n";
+    }
+    text += R"(  Escape, Pause         the game's menu: options, controls, how to play, quit
   Ctrl+Q                quit
-The top-row digits 1 to 6 and the = key stand in for the numeric keypad.
+The top-row digits 1 to 6, the = key and the keypad's Enter stand in for the
+numeric keypad's keys, while no other action has them.
 
 Files:
   $XDG_CONFIG_HOME/vantor-game/settings.ini
                         the settings: fullscreen, window size and place, volumes,
-                        mute, pause on focus loss (without XDG_CONFIG_HOME, in
-                        ~/.config/vantor-game/)
+                        mute, captions, the keys and the other choices of the menu
+                        (without XDG_CONFIG_HOME, in ~/.config/vantor-game/)
   $XDG_DATA_HOME/vantor-game/screenshots/
                         screenshots (without XDG_DATA_HOME, in
                         ~/.local/share/vantor-game/screenshots/)
@@ -167,6 +170,7 @@ Environment:
 Exit status: 0 after the game is closed, 2 for a wrong command line, 255 when the
 game window or its drawing cannot be made.
 )";
+    return text;
 }
 
 } // namespace vantor::app

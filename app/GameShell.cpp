@@ -1,4 +1,5 @@
-// The shell's events and frame loop: input to the level, and the player's own keys around it.
+// The shell's events and frame loop: input to the level, and the player's own keys and menu
+// around it.
 #include "app/GameShell.h"
 
 #include "app/LevelController.h"
@@ -7,6 +8,7 @@
 #include "app/ShellOverlay.h"
 #include "graphics/Graphics.h"
 #include "sound/MixerPlayer.h"
+#include "sound/SoundFiles.h"
 
 #include <cstdio>
 #include <iterator>
@@ -14,6 +16,8 @@
 namespace vantor::app {
 
 namespace {
+
+using Action = KeyBindings::Action;
 
 // The level operation of each game key, in the order the keys are polled.
 struct GameKey {
@@ -32,11 +36,10 @@ constexpr GameKey GameKeys[] = {
 };
 static_assert(std::size(GameKeys) == HeldKeys::Count);
 
-// F12 on the desktop; on the web, where F12 is the browser's, the key the build names.
-#ifndef VANTOR_SCREENSHOT_KEY
-#define VANTOR_SCREENSHOT_KEY SDLK_F12
-#endif
-constexpr SDL_Keycode ScreenshotKey = VANTOR_SCREENSHOT_KEY;
+// What a volume slider's sample sounds like: a torpedo for the effects, the shortest message
+// of the ship's computer for the voices.
+constexpr const char* EffectSample = sound::SoundFiles::Torpedo.name;
+constexpr const char* VoiceSample = sound::SoundFiles::StructuralIntegrity.name;
 
 float Share(int percent) {
     return static_cast<float>(percent) / 100.0f;
@@ -50,6 +53,7 @@ GameShell::GameShell(SDL_Window* window, Graphics* graphics)
 GameShell::~GameShell() = default;
 
 bool GameShell::WindowProc(const SDL_Event& event) {
+    pressedNow = HeldKeys::Count;
     switch (event.type) {
     case SDL_QUIT:
         running = false;
@@ -84,28 +88,50 @@ bool GameShell::WindowProc(const SDL_Event& event) {
         }
         break;
     case SDL_KEYDOWN:
-        if (ShellKey(event.key)) {
+        if (FixedKey(event.key)) {
             if (!running) {
                 return false;
             }
             break;
         }
-        keys.Press(event.key.keysym.scancode);
+        // A key the menu or the player's own keys take is no game key: a press that resumes
+        // the game must not start it too.
+        if (paused ? MenuKey(event.key) : PlayerKey(event.key)) {
+            break;
+        }
+        if (Action action{}; settings.keys.ActionOf(event.key.keysym.sym, action)) {
+            const HeldKeys::Key key = HeldKeys::For(action);
+            keys.Press(event.key.keysym.scancode, key);
+            if (event.key.repeat == 0 && !paused) {
+                pressedNow = key;
+            }
+        }
         break;
     case SDL_KEYUP:
         keys.Release(event.key.keysym.scancode);
         break;
+    case SDL_MOUSEMOTION:
+    case SDL_MOUSEBUTTONUP:
+        if (paused) {
+            MenuMouse(event);
+        }
+        break;
     case SDL_MOUSEBUTTONDOWN: {
+        if (paused) {
+            MenuMouse(event);
+            break;
+        }
         int x = 0;
         int y = 0;
         // A press in a letterbox bar is outside the game and is not a click.
-        if (paused || graphics == nullptr ||
-            !graphics->WindowToGame(event.button.x, event.button.y, x, y)) {
+        if (graphics == nullptr || !graphics->WindowToGame(event.button.x, event.button.y, x, y)) {
             break;
         }
-        if (event.button.button == SDL_BUTTON_LEFT) {
+        const Uint8 fly = settings.leftHanded ? SDL_BUTTON_RIGHT : SDL_BUTTON_LEFT;
+        const Uint8 fire = settings.leftHanded ? SDL_BUTTON_LEFT : SDL_BUTTON_RIGHT;
+        if (event.button.button == fly) {
             LevelController::LeftButtonDown(x, y);
-        } else if (event.button.button == SDL_BUTTON_RIGHT) {
+        } else if (event.button.button == fire) {
             LevelController::RightButtonDown(x, y);
         }
         break;
@@ -115,64 +141,245 @@ bool GameShell::WindowProc(const SDL_Event& event) {
     }
 
     // Keys act as held states: once for every event while they are down, in this order; not
-    // at all while the game is paused.
+    // at all while the game is paused. With each press acting once, only a key pressed by this
+    // event acts, and only this once.
     if (paused) {
         return true;
     }
     for (const GameKey& key : GameKeys) {
-        if (keys.IsHeld(key.key)) {
+        if (settings.eachPressOnce ? key.key == pressedNow : keys.IsHeld(key.key)) {
             key.press();
         }
     }
     return true;
 }
 
-bool GameShell::ShellKey(const SDL_KeyboardEvent& key) {
+bool GameShell::FixedKey(const SDL_KeyboardEvent& key) {
     const SDL_Keycode code = key.keysym.sym;
     const Uint16 mods = key.keysym.mod;
     const bool alt = (mods & KMOD_ALT) != 0;
     const bool ctrl = (mods & KMOD_CTRL) != 0;
+    if (ctrl && code == SDLK_q) {
+        running = false;
+        return true;
+    }
     // Enter with Alt is the fullscreen key, not the game's Enter.
-    const bool altEnter = alt && (code == SDLK_RETURN || code == SDLK_KP_ENTER);
-    const bool shellKey = code == SDLK_p || code == SDLK_PAUSE || code == SDLK_ESCAPE ||
-                          code == SDLK_m || code == SDLK_9 || code == SDLK_0 || code == SDLK_F11 ||
-                          code == ScreenshotKey || altEnter || (ctrl && code == SDLK_q);
-    if (!shellKey) {
+    if (alt && (code == SDLK_RETURN || code == SDLK_KP_ENTER)) {
+        if (key.repeat == 0) {
+            ToggleFullscreen();
+        }
+        return true;
+    }
+    // Escape and the Pause key open the menu; in the menu they are its own keys.
+    if (!paused && (code == SDLK_ESCAPE || code == SDLK_PAUSE)) {
+        if (key.repeat == 0) {
+            SetPaused(true);
+        }
+        return true;
+    }
+    return false;
+}
+
+bool GameShell::PlayerKey(const SDL_KeyboardEvent& key) {
+    Action action{};
+    if (!settings.keys.ActionOf(key.keysym.sym, action) || KeyBindings::IsGameKey(action)) {
         return false;
     }
     // Held down, a key repeats; only the volume keys go on with it.
-    if (key.repeat != 0 && code != SDLK_9 && code != SDLK_0) {
+    if (key.repeat != 0 && action != Action::VolumeDown && action != Action::VolumeUp) {
         return true;
     }
-    if (ctrl && code == SDLK_q) {
-        running = false;
-    } else if (code == SDLK_p || code == SDLK_PAUSE || code == SDLK_ESCAPE) {
+    switch (action) {
+    case Action::Pause:
         SetPaused(!paused);
-    } else if (code == SDLK_m) {
+        break;
+    case Action::Mute:
         ToggleMute();
-    } else if (code == SDLK_9) {
+        break;
+    case Action::VolumeDown:
         StepVolume(-1);
-    } else if (code == SDLK_0) {
+        break;
+    case Action::VolumeUp:
         StepVolume(1);
-    } else if (code == SDLK_F11 || altEnter) {
+        break;
+    case Action::Fullscreen:
         ToggleFullscreen();
-    } else if (code == ScreenshotKey) {
+        break;
+    case Action::Screenshot:
         TakeScreenshot();
+        break;
+    case Action::Help:
+        OpenMenu(paused && menu.Showing() == Menu::Screen::HowToPlay ? Menu::Screen::Closed
+                                                                     : Menu::Screen::HowToPlay);
+        break;
+    default:
+        break;
     }
     return true;
 }
 
+bool GameShell::MenuKey(const SDL_KeyboardEvent& key) {
+    const Settings before = settings;
+    const SDL_Keycode code = key.keysym.sym;
+    if (menu.WaitsForKey()) {
+        if (key.repeat == 0) {
+            Follow(menu.KeyPressed(code), before);
+        }
+        return true;
+    }
+    Menu::Outcome outcome;
+    switch (code) {
+    case SDLK_UP:
+        menu.MoveFocus(-1);
+        break;
+    case SDLK_DOWN:
+        menu.MoveFocus(1);
+        break;
+    case SDLK_LEFT:
+        outcome = menu.Adjust(-1);
+        break;
+    case SDLK_RIGHT:
+        outcome = menu.Adjust(1);
+        break;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+    case SDLK_SPACE:
+        if (key.repeat == 0) {
+            outcome = menu.Activate();
+        }
+        break;
+    case SDLK_ESCAPE:
+    case SDLK_BACKSPACE:
+        if (key.repeat == 0) {
+            outcome = menu.Back();
+        }
+        break;
+    case SDLK_PAUSE:
+        if (key.repeat == 0) {
+            SetPaused(false);
+        }
+        break;
+    default:
+        // The player's own keys work in the menu too (the pause key resumes); a game key is
+        // held as at any time, to act once the game goes on.
+        return PlayerKey(key);
+    }
+    Follow(outcome, before);
+    return true;
+}
+
+void GameShell::MenuMouse(const SDL_Event& event) {
+    if (overlay == nullptr || graphics == nullptr) {
+        return;
+    }
+    const int windowX = event.type == SDL_MOUSEMOTION ? event.motion.x : event.button.x;
+    const int windowY = event.type == SDL_MOUSEMOTION ? event.motion.y : event.button.y;
+    int x = 0;
+    int y = 0;
+    const bool onPicture = graphics->WindowToGame(windowX, windowY, x, y);
+    const MenuView& view = overlay->View();
+    const Settings before = settings;
+    Menu::Outcome outcome;
+    if (event.type == SDL_MOUSEBUTTONUP) {
+        draggedSlider = -1;
+        return;
+    }
+    if (event.type == SDL_MOUSEMOTION) {
+        if (draggedSlider >= 0) {
+            outcome = menu.Drag(draggedSlider, view.SliderPlace(menu, draggedSlider, x));
+        } else if (onPicture) {
+            const int focused = menu.Focus();
+            menu.Point(view.ItemAt(menu, x, y));
+            RefreshPausedPicture(menu.Focus() != focused);
+        }
+        Follow(outcome, before);
+        return;
+    }
+    if (!onPicture) {
+        return;
+    }
+    if (event.button.button == SDL_BUTTON_LEFT) {
+        const int index = view.ItemAt(menu, x, y);
+        if (index >= 0 && menu.Items()[size_t(index)].kind == Menu::Kind::Slider) {
+            draggedSlider = index;
+            outcome = menu.Drag(index, view.SliderPlace(menu, index, x));
+        } else {
+            outcome = menu.Click(index);
+        }
+    }
+    Follow(outcome, before);
+}
+
+void GameShell::Keep(const Settings& before) {
+    // Only what changed: what the command line set for this run only stays out of the file.
+    const auto carry = [&](auto Settings::*field) {
+        if (!(settings.*field == before.*field)) {
+            kept.*field = settings.*field;
+        }
+    };
+    carry(&Settings::fullscreen);
+    carry(&Settings::volume);
+    carry(&Settings::musicVolume);
+    carry(&Settings::effectsVolume);
+    carry(&Settings::voiceVolume);
+    carry(&Settings::mute);
+    carry(&Settings::captions);
+    carry(&Settings::pauseOnFocusLoss);
+    carry(&Settings::eachPressOnce);
+    carry(&Settings::keepMouseInside);
+    carry(&Settings::leftHanded);
+    carry(&Settings::playedBefore);
+    carry(&Settings::keys);
+}
+
+void GameShell::Follow(const Menu::Outcome& outcome, const Settings& before) {
+    if (outcome.settingsChanged) {
+        if (settings.fullscreen != before.fullscreen) {
+            // The menu's switch does what F11 does; if the window cannot, the switch goes back.
+            settings.fullscreen = before.fullscreen;
+            ToggleFullscreen();
+        }
+        ApplySound();
+        ApplyMouseGrab();
+        Keep(before);
+        SaveSettings();
+    }
+    if (mixer != nullptr && outcome.hear != Menu::Outcome::Hear::Nothing) {
+        mixer->Preview(outcome.hear == Menu::Outcome::Hear::Voice ? VoiceSample : EffectSample);
+    }
+    if (outcome.then == Menu::Outcome::Then::Quit) {
+        running = false;
+    } else if (outcome.then == Menu::Outcome::Then::Resume) {
+        SetPaused(false);
+    }
+    RefreshPausedPicture(true);
+}
+
+void GameShell::OpenMenu(Menu::Screen screen) {
+    if (screen == Menu::Screen::Closed) {
+        SetPaused(false);
+        return;
+    }
+    menu.Open(screen);
+    SetPaused(true);
+}
+
 void GameShell::SetPaused(bool pause) {
+    if (pause && !menu.IsOpen()) {
+        menu.Open(Menu::Screen::Main);
+    } else if (!pause && menu.IsOpen()) {
+        menu.Close();
+    }
+    draggedSlider = -1;
     if (pause == paused) {
+        RefreshPausedPicture(true);
         return;
     }
     paused = pause;
     if (mixer != nullptr) {
         mixer->SetPaused(paused);
     }
-    if (overlay != nullptr) {
-        overlay->SetPaused(paused);
-    }
+    ApplyMouseGrab();
     if (!paused) {
         // The game goes on from here, not from where the clock stood when it stopped.
         pacer.Start(SDL_GetPerformanceCounter());
@@ -212,6 +419,12 @@ void GameShell::ApplySound() {
     const float master = settings.mute ? 0.0f : Share(settings.volume);
     mixer->SetVolumes(master * Share(settings.musicVolume), master * Share(settings.effectsVolume),
                       master * Share(settings.voiceVolume));
+}
+
+void GameShell::ApplyMouseGrab() {
+    if (window != nullptr) {
+        SDL_SetWindowGrab(window, settings.keepMouseInside && !paused ? SDL_TRUE : SDL_FALSE);
+    }
 }
 
 void GameShell::ToggleFullscreen() {
@@ -294,8 +507,31 @@ void GameShell::RefreshPausedPicture(bool changed) {
     }
 }
 
+void GameShell::NoteLevel() {
+    if (!readLevel) {
+        return;
+    }
+    const game::LevelView level = readLevel();
+    if (level.playing && !settings.playedBefore) {
+        const Settings before = settings;
+        settings.playedBefore = true;
+        Keep(before);
+        SaveSettings();
+    }
+    const bool hint = level.titleScreen && !settings.playedBefore;
+    if (hint != titleHintShown && overlay != nullptr) {
+        const std::string help = KeyBindings::KeyName(settings.keys.KeyOf(Action::Help));
+        overlay->ShowTitleHint(hint ? std::wstring(help.begin(), help.end()) +
+                                          L": how to play  \u00b7  Esc: menu"
+                                    : std::wstring());
+    }
+    titleHintShown = hint;
+}
+
 void GameShell::RunFrame() {
     LevelController::Update();
+    NoteLevel();
+    captions.Frame();
     graphics->BeginDraw();
     LevelController::Render();
     graphics->EndDraw();
@@ -303,6 +539,7 @@ void GameShell::RunFrame() {
 
 void GameShell::StartFrameLoop() {
     ChooseVsync();
+    ApplyMouseGrab();
     pacer.Start(SDL_GetPerformanceCounter());
 }
 

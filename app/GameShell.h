@@ -1,12 +1,16 @@
 #pragma once
 
+#include "app/Captions.h"
 #include "app/FramePacer.h"
 #include "app/FrameStats.h"
 #include "app/HeldKeys.h"
+#include "app/Menu.h"
 #include "app/Settings.h"
+#include "game/LevelView.h"
 
 #include <SDL.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -23,9 +27,10 @@ class ShellOverlay;
 
 // The program around the level: the window's events turned into level input, the frame loop
 // that updates and draws the level sixty times a second, and what the player expects of any
-// game around it: pause, volume and mute, fullscreen, screenshots and settings that last.
-// None of that reaches the level: while the game runs, the level sees exactly the calls it
-// would without it, and while it is paused, none at all.
+// game around it: the game's own menu (options, controls, how to play), keys of the player's
+// choosing, volume and mute, fullscreen, screenshots, captions and settings that last. None of
+// that reaches the level: while the game runs, the level sees exactly the calls it would
+// without it, and while the menu is open (the game is paused then), none at all.
 class GameShell {
 public:
     static constexpr int FramesPerSecond = FramePacer::FramesPerSecond;
@@ -42,9 +47,11 @@ public:
     GameShell& operator=(const GameShell&) = delete;
 
     // Handles one event (the name is the window procedure's; here it takes SDL's events): a
-    // close ends the loop; the shell's own keys act; unless the game is paused, mouse presses
-    // become clicks in game coordinates and then every held game key calls its level
-    // operation, in a fixed order, once for this event. Returns false once the game is to end.
+    // close ends the loop; while the menu is open every key and the mouse move the menu;
+    // otherwise the player's own keys act, mouse presses become clicks in game coordinates,
+    // and then every held game key calls its level operation, in a fixed order, once for this
+    // event (or, with "each key press acts once", a key just pressed calls its own once).
+    // Returns false once the game is to end.
     bool WindowProc(const SDL_Event& event);
 
     // One frame: update, begin drawing, render, end drawing (present).
@@ -58,11 +65,14 @@ public:
     // for every animation frame): every waiting event is handled, one at a time with the held
     // keys served after each; when none waits and a frame is due, the frame runs, and again
     // while more are due (sixty a second, whatever the display's rate). While paused no frame
-    // runs; the window shows the last one under the pause screen. Returns how long, in
-    // milliseconds, until something is due.
+    // runs; the window shows the last one under the menu. Returns how long, in milliseconds,
+    // until something is due.
     int Pass();
 
+    // Paused is the menu open: pausing opens it on its main screen, resuming closes it.
     void SetPaused(bool paused);
+    // Opens the menu on the screen (the game pauses).
+    void OpenMenu(Menu::Screen screen);
     void ToggleFullscreen();
     void ToggleMute();
     // Moves the volume by steps of 10% (negative: down).
@@ -84,10 +94,14 @@ public:
     // command line asked for this run only.
     Settings settings;
     Settings kept;
+    Menu menu{settings};
+    Captions captions;
     SettingsFile* settingsFile = nullptr; // not owned; null when settings are not kept
     sound::MixerPlayer* mixer = nullptr;  // not owned; null without sound
     std::string screenshotFolder;
     std::unique_ptr<ShellOverlay> overlay; // null without a window
+    // What the level shows, for the title's line for new players; none without a level.
+    std::function<game::LevelView()> readLevel;
     // With VANTOR_FRAME_STATS set, every frame's times are counted here; null otherwise.
     std::unique_ptr<FrameStats> frameStats;
     FramePacer pacer;
@@ -98,14 +112,34 @@ private:
 
     // One frame, timed for the frame statistics and the pacer.
     void RunTimedFrame(Uint64 started);
-    // The shell's own keys; true when the key was one of them.
-    bool ShellKey(const SDL_KeyboardEvent& key);
+    // The keys that act whatever else goes on (quit, the menu's own key, Alt+Enter); true when
+    // the key was one of them.
+    bool FixedKey(const SDL_KeyboardEvent& key);
+    // The player's own keys while playing; true when the key was one of them.
+    bool PlayerKey(const SDL_KeyboardEvent& key);
+    // Keys and the mouse while the menu is open; true when the menu or the player's own keys
+    // took the key.
+    bool MenuKey(const SDL_KeyboardEvent& key);
+    void MenuMouse(const SDL_Event& event);
+    // Does what a menu operation asks of the shell, for the settings as they were before it.
+    void Follow(const Menu::Outcome& outcome, const Settings& before);
+    // The settings the player changed go into what is kept.
+    void Keep(const Settings& before);
+    // The pointer is held inside the window while playing with the setting on.
+    void ApplyMouseGrab();
+    // The title's line for a new player, shown until a game has started once.
+    void NoteLevel();
     // The window's place and size as kept, while it is a plain window.
     void NoteWindowGeometry();
     // The display's refresh rate decides whether presenting waits for it.
     void ChooseVsync();
     // Presents the paused picture again when what lies over it changed.
     void RefreshPausedPicture(bool changed);
+
+    // The game key pressed by the event at hand, for "each key press acts once".
+    HeldKeys::Key pressedNow = HeldKeys::Count;
+    int draggedSlider = -1; // the menu's slider under a held mouse button
+    bool titleHintShown = false;
 };
 
 } // namespace vantor::app

@@ -2,6 +2,7 @@
 // sound and the level, each owned here and released on every way out.
 #include "app/GameShell.h"
 
+#include "app/CaptionWatch.h"
 #include "app/CommandLine.h"
 #include "app/CommandLog.h"
 #include "app/DataFolder.h"
@@ -133,6 +134,9 @@ EM_JS(void, ShowSoundProgress, (int done, int total), {
     if (Module.setStatus) {
         Module.setStatus("Readying the sounds (" + done + "/" + total + ")");
     }
+});
+EM_JS(void, GiveShellToPage, (void* shell), {
+    Module.gameShell = shell;
 });
 EM_JS(void, TellPage, (const char* what), {
     const handler = Module[UTF8ToString(what)];
@@ -286,8 +290,12 @@ int GameShell::Main(int argc, char** argv) {
     shell.settingsFile = settingsFile.get();
     shell.mixer = player->IsOpen() ? player.get() : nullptr;
     shell.screenshotFolder = UserFolders::ScreenshotFolder();
-    shell.overlay = std::make_unique<ShellOverlay>(graphics.get());
+    shell.overlay =
+        std::make_unique<ShellOverlay>(graphics.get(), shell.menu, shell.captions, shell.settings);
     graphics->overlay = shell.overlay.get();
+    // The captions hear what the game sends on its way to the player.
+    CaptionWatch captionWatch(shell.captions, sound, shell.mixer);
+    sound = &captionWatch;
     shell.ApplySound();
     const char* statsPath = std::getenv("VANTOR_FRAME_STATS");
     if (statsPath != nullptr && statsPath[0] != '\0') {
@@ -296,13 +304,17 @@ int GameShell::Main(int argc, char** argv) {
 
     sound::SetMediaPlayer(sound);
     // The level stays installed for the whole run and goes with the process.
-    LevelController::LoadInitialLevel(new Sector01());
+    auto* level = new Sector01();
+    shell.readLevel = [level] { return level->View(); };
+    LevelController::LoadInitialLevel(level);
 
 #ifdef __EMSCRIPTEN__
     // Main returns here at once and the browser runs the loop; what Main owns stays where it
     // is (Emscripten leaves the stack as it was and runs no destructor).
     static WebRun run;
     run = {&shell, player.get(), true, player->PendingCount()};
+    // The page's menu button reaches the shell through this.
+    GiveShellToPage(&shell);
     ShowSoundProgress(0, run.soundFiles);
     emscripten_set_main_loop_arg(WebPass, &run, 0, 1);
 #endif
@@ -319,3 +331,11 @@ int GameShell::Main(int argc, char** argv) {
 }
 
 } // namespace vantor::app
+
+#ifdef __EMSCRIPTEN__
+// The page's menu button: the menu opens, or closes when open, as Escape does in a window.
+extern "C" EMSCRIPTEN_KEEPALIVE void VantorToggleMenu(void* shell) {
+    auto* game = static_cast<vantor::app::GameShell*>(shell);
+    game->SetPaused(!game->paused);
+}
+#endif

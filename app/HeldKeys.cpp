@@ -2,61 +2,53 @@
 
 namespace vantor::app {
 
-int HeldKeys::KeyFor(SDL_Scancode scancode) {
-    switch (scancode) {
-    case SDL_SCANCODE_KP_1:
-    case SDL_SCANCODE_1:
+HeldKeys::Key HeldKeys::For(KeyBindings::Action action) {
+    using Action = KeyBindings::Action;
+    switch (action) {
+    case Action::TakeEnergy:
         return Numpad1;
-    case SDL_SCANCODE_KP_2:
-    case SDL_SCANCODE_2:
+    case Action::TakeScience:
         return Numpad2;
-    case SDL_SCANCODE_KP_3:
-    case SDL_SCANCODE_3:
+    case Action::LeavePlanet:
         return Numpad3;
-    case SDL_SCANCODE_KP_4:
-    case SDL_SCANCODE_4:
+    case Action::Repair:
         return Numpad4;
-    case SDL_SCANCODE_KP_5:
-    case SDL_SCANCODE_5:
+    case Action::MakeWarp:
         return Numpad5;
-    case SDL_SCANCODE_KP_6:
-    case SDL_SCANCODE_6:
+    case Action::Research:
         return Numpad6;
-    case SDL_SCANCODE_KP_PLUS:
-    case SDL_SCANCODE_EQUALS:
+    case Action::Engineering:
         return Add;
-    case SDL_SCANCODE_RETURN:
-    case SDL_SCANCODE_KP_ENTER:
+    case Action::Start:
         return Enter;
     default:
-        return -1;
+        return Count;
     }
 }
 
-void HeldKeys::Press(SDL_Scancode scancode) {
-    if (scancode < 0 || scancode >= SDL_NUM_SCANCODES || down[scancode]) {
+void HeldKeys::Press(SDL_Scancode scancode, Key key) {
+    if (scancode < 0 || scancode >= SDL_NUM_SCANCODES || held[scancode] != Up) {
         return;
     }
-    down[scancode] = true;
-    const int key = KeyFor(scancode);
-    if (key >= 0) {
+    held[scancode] = static_cast<Uint8>(key);
+    if (key >= 0 && key < Count) {
         physicalKeysDown[key] += 1;
     }
 }
 
 void HeldKeys::Release(SDL_Scancode scancode) {
-    if (scancode < 0 || scancode >= SDL_NUM_SCANCODES || !down[scancode]) {
+    if (scancode < 0 || scancode >= SDL_NUM_SCANCODES || held[scancode] == Up) {
         return;
     }
-    down[scancode] = false;
-    const int key = KeyFor(scancode);
-    if (key >= 0) {
+    const int key = held[scancode];
+    held[scancode] = Up;
+    if (key < Count) {
         physicalKeysDown[key] -= 1;
     }
 }
 
 void HeldKeys::ReleaseAll() {
-    down.fill(false);
+    held.fill(Up);
     physicalKeysDown.fill(0);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include "app/KeyBindings.h"
 
 namespace vantor::app {
 
@@ -24,7 +24,20 @@ struct Settings {
     int effectsVolume = 100; // engine, torpedo and explosions
     int voiceVolume = 100;   // the ship's computer
     bool mute = false;
+    // The words of the ship's computer shown while it speaks.
+    bool captions = true;
     bool pauseOnFocusLoss = true;
+    // A held game key acts again with every input event while it is down (as the game always
+    // has), unless each press is to act once.
+    bool eachPressOnce = false;
+    // While playing, the pointer cannot leave the window.
+    bool keepMouseInside = false;
+    // The right button flies and the left one fires.
+    bool leftHanded = false;
+    // Whether a game has been started before; until then the title shows how to reach the
+    // help and the menu.
+    bool playedBefore = false;
+    KeyBindings keys;
 
     bool operator==(const Settings&) const = default;
 

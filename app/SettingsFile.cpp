@@ -29,28 +29,57 @@ namespace {
 // inih reads lines of at most this many characters, end of line included.
 constexpr std::size_t LongestLine = 196;
 
+using Action = KeyBindings::Action;
+
 struct Key {
     const char* section;
     const char* name;
-    bool Settings::*flag;  // a yes/no setting, or
-    int Settings::*number; // a whole number kept within low and high
-    int low;
-    int high;
+    bool Settings::*flag = nullptr;  // a yes/no setting, or
+    int Settings::*number = nullptr; // a whole number kept within low and high, or
+    int low = 0;
+    int high = 0;
+    int binding = -1; // the key of an action (KeyBindings::All)
 };
 
-constexpr Key Keys[] = {
-    {"window", "fullscreen", &Settings::fullscreen, nullptr, 0, 0},
-    {"window", "x", nullptr, &Settings::windowX, -100000, 100000},
-    {"window", "y", nullptr, &Settings::windowY, -100000, 100000},
-    {"window", "width", nullptr, &Settings::windowWidth, 160, 16384},
-    {"window", "height", nullptr, &Settings::windowHeight, 120, 16384},
-    {"sound", "volume", nullptr, &Settings::volume, 0, 100},
-    {"sound", "music", nullptr, &Settings::musicVolume, 0, 100},
-    {"sound", "effects", nullptr, &Settings::effectsVolume, 0, 100},
-    {"sound", "voices", nullptr, &Settings::voiceVolume, 0, 100},
-    {"sound", "mute", &Settings::mute, nullptr, 0, 0},
-    {"game", "pause_on_focus_loss", &Settings::pauseOnFocusLoss, nullptr, 0, 0},
-};
+constexpr Key Flag(const char* section, const char* name, bool Settings::*flag) {
+    return Key{section, name, flag};
+}
+
+constexpr Key Number(const char* section, const char* name, int Settings::*number, int low,
+                     int high) {
+    return Key{section, name, nullptr, number, low, high};
+}
+
+// Every setting of the file, in the order a new file lists them.
+const std::vector<Key>& Keys() {
+    static const std::vector<Key> keys = [] {
+        std::vector<Key> all = {
+            Flag("window", "fullscreen", &Settings::fullscreen),
+            Number("window", "x", &Settings::windowX, -100000, 100000),
+            Number("window", "y", &Settings::windowY, -100000, 100000),
+            Number("window", "width", &Settings::windowWidth, 160, 16384),
+            Number("window", "height", &Settings::windowHeight, 120, 16384),
+            Number("sound", "volume", &Settings::volume, 0, 100),
+            Number("sound", "music", &Settings::musicVolume, 0, 100),
+            Number("sound", "effects", &Settings::effectsVolume, 0, 100),
+            Number("sound", "voices", &Settings::voiceVolume, 0, 100),
+            Flag("sound", "mute", &Settings::mute),
+            Flag("sound", "captions", &Settings::captions),
+            Flag("game", "pause_on_focus_loss", &Settings::pauseOnFocusLoss),
+            Flag("game", "each_press_once", &Settings::eachPressOnce),
+            Flag("game", "keep_mouse_inside", &Settings::keepMouseInside),
+            Flag("game", "left_handed", &Settings::leftHanded),
+            Flag("game", "played_before", &Settings::playedBefore),
+        };
+        for (int action = 0; action < KeyBindings::Count; ++action) {
+            Key binding{"keys", KeyBindings::Name(KeyBindings::All[size_t(action)])};
+            binding.binding = action;
+            all.push_back(binding);
+        }
+        return all;
+    }();
+    return keys;
+}
 
 bool SameName(const char* a, const char* b) {
     for (; *a != '\0' && *b != '\0'; ++a, ++b) {
@@ -93,6 +122,9 @@ std::string ValueText(const Key& key, const Settings& settings) {
     if (key.flag != nullptr) {
         return settings.*key.flag ? "true" : "false";
     }
+    if (key.binding >= 0) {
+        return KeyBindings::KeyName(settings.keys.KeyOf(KeyBindings::All[size_t(key.binding)]));
+    }
     return std::to_string(settings.*key.number);
 }
 
@@ -120,9 +152,14 @@ struct Reading {
     const std::vector<std::string>* lines = nullptr;
     std::size_t next = 0; // the line the reader hands out next
     Settings settings;
-    std::vector<int> keyLines[std::size(Keys)];
+    std::vector<std::vector<int>> keyLines = std::vector<std::vector<int>>(Keys().size());
     int badLine = 0;
     std::string why;
+    // The keys the file gives the actions, by action, with their lines (0 for none), and what
+    // of the [keys] section could not be taken.
+    std::array<SDL_Keycode, KeyBindings::Count> keys{};
+    std::array<int, KeyBindings::Count> keyLine{};
+    std::vector<SettingsFile::Warning> warnings;
 };
 
 // Hands inih one line a call, so that its line count is the file's.
@@ -139,12 +176,33 @@ char* ReadLine(char* buffer, int size, void* stream) {
     return buffer;
 }
 
+// A key given to an action; a name that is no key leaves the action its default, said.
+void TakeBinding(Reading& reading, int line, int action, const char* value) {
+    const SDL_Keycode key = KeyBindings::KeyFromName(value);
+    if (key == SDLK_UNKNOWN && value[0] != '\0') {
+        reading.warnings.push_back(
+            {line + 1,
+             std::string("\"") + value + "\" is no key; " +
+                 KeyBindings::Name(KeyBindings::All[size_t(action)]) + " keeps " +
+                 KeyBindings::KeyName(KeyBindings::Default(KeyBindings::All[size_t(action)]))});
+        return;
+    }
+    reading.keys[size_t(action)] = key;
+    reading.keyLine[size_t(action)] = line + 1;
+}
+
 int TakeValue(void* user, const char* section, const char* name, const char* value) {
     auto* reading = static_cast<Reading*>(user);
     const int line = static_cast<int>(reading->next) - 1;
-    for (std::size_t k = 0; k < std::size(Keys); ++k) {
-        const Key& key = Keys[k];
+    const std::vector<Key>& keys = Keys();
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+        const Key& key = keys[k];
         if (!SameName(section, key.section) || !SameName(name, key.name)) {
+            continue;
+        }
+        reading->keyLines[k].push_back(line);
+        if (key.binding >= 0) {
+            TakeBinding(*reading, line, key.binding, value);
             continue;
         }
         const bool read = key.flag != nullptr
@@ -156,9 +214,62 @@ int TakeValue(void* user, const char* section, const char* name, const char* val
             }
             return 0;
         }
-        reading->keyLines[k].push_back(line);
     }
     return 1;
+}
+
+// The keys the file gives, over the defaults. Where two actions would share a key, the one
+// the file gives it to keeps it (the earlier line, when the file gives it to both) and the
+// other keeps its default, or no key when that is taken too; each is said.
+void ResolveBindings(Reading& reading) {
+    KeyBindings bindings;
+    std::array<bool, KeyBindings::Count> given{};
+    for (int action = 0; action < KeyBindings::Count; ++action) {
+        given[size_t(action)] = reading.keyLine[size_t(action)] > 0;
+    }
+    // Actions the file names, in the order of their lines, then the others.
+    std::vector<int> order;
+    for (int action = 0; action < KeyBindings::Count; ++action) {
+        if (given[size_t(action)]) {
+            order.push_back(action);
+        }
+    }
+    std::stable_sort(order.begin(), order.end(), [&reading](int a, int b) {
+        return reading.keyLine[size_t(a)] < reading.keyLine[size_t(b)];
+    });
+    // Clear every key first, so that the order of giving decides alone.
+    KeyBindings cleared = bindings;
+    Action ignored{};
+    for (Action action : KeyBindings::All) {
+        cleared.Bind(action, SDLK_UNKNOWN, ignored);
+    }
+    bindings = cleared;
+    for (int action : order) {
+        const Action what = KeyBindings::All[size_t(action)];
+        Action holder{};
+        if (!bindings.Bind(what, reading.keys[size_t(action)], holder)) {
+            reading.warnings.push_back({reading.keyLine[size_t(action)],
+                                        KeyBindings::KeyName(reading.keys[size_t(action)]) +
+                                            " is already " + KeyBindings::Name(holder) +
+                                            "'s key; " + KeyBindings::Name(what) +
+                                            " keeps its own"});
+            given[size_t(action)] = false;
+        }
+    }
+    for (int action = 0; action < KeyBindings::Count; ++action) {
+        if (given[size_t(action)]) {
+            continue;
+        }
+        const Action what = KeyBindings::All[size_t(action)];
+        Action holder{};
+        if (!bindings.Bind(what, KeyBindings::Default(what), holder)) {
+            reading.warnings.push_back({reading.keyLine[size_t(action)],
+                                        KeyBindings::Name(what) + std::string(" has no key: ") +
+                                            KeyBindings::KeyName(KeyBindings::Default(what)) +
+                                            " is " + KeyBindings::Name(holder) + "'s"});
+        }
+    }
+    reading.settings.keys = bindings;
 }
 
 bool ParseLines(const std::vector<std::string>& lines, Reading& reading) {
@@ -179,6 +290,7 @@ bool ParseLines(const std::vector<std::string>& lines, Reading& reading) {
         }
         return false;
     }
+    ResolveBindings(reading);
     return true;
 }
 
@@ -214,7 +326,7 @@ bool ReadWholeFile(const std::string& path, std::string& text, bool& exists) {
 SettingsFile::SettingsFile(std::string path) : path(std::move(path)) {}
 
 bool SettingsFile::Parse(const std::string& text, Settings& settings, int& badLine,
-                         std::string& why) {
+                         std::string& why, std::vector<Warning>* warnings) {
     const std::vector<std::string> lines = SplitLines(text);
     Reading reading;
     if (!ParseLines(lines, reading)) {
@@ -223,6 +335,9 @@ bool SettingsFile::Parse(const std::string& text, Settings& settings, int& badLi
         return false;
     }
     settings = reading.settings;
+    if (warnings != nullptr) {
+        *warnings = reading.warnings;
+    }
     return true;
 }
 
@@ -242,8 +357,9 @@ std::string SettingsFile::Text(const std::vector<std::string>& lines, const Sett
     std::vector<std::pair<std::size_t, std::string>> insertions; // before the line given
     std::vector<std::string> tail;
     const char* tailSection = nullptr;
-    for (std::size_t k = 0; k < std::size(Keys); ++k) {
-        const Key& key = Keys[k];
+    const std::vector<Key>& keys = Keys();
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+        const Key& key = keys[k];
         const std::string value = ValueText(key, settings);
         for (int line : reading.keyLines[k]) {
             out[static_cast<std::size_t>(line)] =
@@ -253,8 +369,8 @@ std::string SettingsFile::Text(const std::vector<std::string>& lines, const Sett
             continue;
         }
         int lastOfSection = -1;
-        for (std::size_t other = 0; other < std::size(Keys); ++other) {
-            if (std::strcmp(Keys[other].section, key.section) == 0) {
+        for (std::size_t other = 0; other < keys.size(); ++other) {
+            if (std::strcmp(keys[other].section, key.section) == 0) {
                 for (int line : reading.keyLines[other]) {
                     lastOfSection = std::max(lastOfSection, line);
                 }
@@ -291,6 +407,7 @@ std::string SettingsFile::Text(const std::vector<std::string>& lines, const Sett
 Settings SettingsFile::Load() {
     stored = Settings{};
     lines.clear();
+    warnings.clear();
     std::string text;
     bool exists = false;
     if (!ReadWholeFile(path, text, exists)) {
@@ -306,6 +423,11 @@ Settings SettingsFile::Load() {
     if (ParseLines(fileLines, reading)) {
         lines = fileLines;
         stored = reading.settings;
+        warnings = reading.warnings;
+        for (const Warning& warning : warnings) {
+            std::fprintf(stderr, "vantor-game: %s:%d: %s\n", path.c_str(), warning.line,
+                         warning.text.c_str());
+        }
         return stored;
     }
     // Kept for the player to look at; a new file with the defaults takes its place.

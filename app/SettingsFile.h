@@ -13,17 +13,29 @@ namespace vantor::app {
 // setting differs from what it holds, and always atomically.
 //
 // [window]  fullscreen, x, y, width, height
-// [sound]   volume, music, effects, voices (percent), mute
-// [game]    pause_on_focus_loss
+// [sound]   volume, music, effects, voices (percent), mute, captions
+// [game]    pause_on_focus_loss, each_press_once, keep_mouse_inside, left_handed,
+//           played_before
+// [keys]    start, take_energy, ... help: each action's key by SDL's name of it (KeyBindings)
 class SettingsFile {
 public:
+    // A line of the [keys] section the game could not take as it stands: a name that is no
+    // key, or a key another action already has. The rest of the file is read all the same.
+    struct Warning {
+        int line; // from 1
+        std::string text;
+    };
+
     explicit SettingsFile(std::string path);
 
     // The settings the file holds; the defaults where it has none or when there is no file. A
     // file that cannot be read as settings (its syntax, or a value that is no value of its
     // setting) gives the defaults: the game says on stderr which file and line, moves the file
-    // aside as <name>.bad and writes a new one.
+    // aside as <name>.bad and writes a new one. A key it cannot take leaves that action its
+    // default and is said on stderr with its line (Warnings).
     Settings Load();
+    // What the last Load could not take of the [keys] section.
+    const std::vector<Warning>& Warnings() const { return warnings; }
 
     // Writes the settings unless they are exactly what the file holds (the defaults, while
     // there is no file). False when the file cannot be written; the first time, the game says
@@ -37,8 +49,9 @@ public:
     static std::string Text(const std::vector<std::string>& lines, const Settings& settings);
 
     // Reads the text. False, with the first line (from 1) that cannot be read and why, when the
-    // text is no settings file.
-    static bool Parse(const std::string& text, Settings& settings, int& badLine, std::string& why);
+    // text is no settings file; the keys it could not take go to warnings when given.
+    static bool Parse(const std::string& text, Settings& settings, int& badLine, std::string& why,
+                      std::vector<Warning>* warnings = nullptr);
 
 private:
     bool Write(const Settings& settings);
@@ -46,6 +59,7 @@ private:
     std::string path;
     std::vector<std::string> lines; // the file as last read or written
     Settings stored;                // what the file holds
+    std::vector<Warning> warnings;  // of the last Load
     bool toldUnwritable = false;
 };
 

@@ -3,24 +3,25 @@
 #include "graphics/Graphics.h"
 
 #include <cwchar>
+#include <iterator>
 
 namespace vantor::app {
 
 namespace {
 
 constexpr const char* Font = "DejaVu Sans";
-constexpr const wchar_t* KeysLine =
-    L"P or Esc: resume    M: mute    9 / 0: volume    F11: fullscreen    F12: screenshot    "
-    L"Ctrl+Q: quit";
+constexpr SDL_Color Shade = {0, 0, 0, 190};
+constexpr SDL_Color Band = {0, 0, 0, 175};
+// The captions' lowest line stands clear above the bottom status bar.
+constexpr int LowestCaptionY = 680;
+constexpr int CaptionLineHeight = 32;
 
 } // namespace
 
-ShellOverlay::ShellOverlay(Graphics* graphics)
-    : title(graphics, 64, Font, 1, 1, 1), line(graphics, 17, Font, 1, 1, 1) {}
-
-void ShellOverlay::SetPaused(bool on) {
-    paused = on;
-}
+ShellOverlay::ShellOverlay(Graphics* graphics, const Menu& menu, const Captions& captions,
+                           const Settings& settings)
+    : menu(menu), captions(captions), settings(settings), menuView(graphics),
+      line(graphics, 18, Font, 1, 1, 1), caption(graphics, 22, Font, 1, 1, 0.85f) {}
 
 void ShellOverlay::ShowVolume(int level, bool mute, uint64_t nowMs) {
     volume = level;
@@ -28,7 +29,7 @@ void ShellOverlay::ShowVolume(int level, bool mute, uint64_t nowMs) {
     volumeUntil = nowMs + VolumeShownMs;
 }
 
-void ShellOverlay::ShowNotice(const wchar_t* text, uint64_t nowMs) {
+void ShellOverlay::ShowNotice(const std::wstring& text, uint64_t nowMs) {
     notice = text;
     noticeUntil = nowMs + NoticeShownMs;
 }
@@ -41,28 +42,53 @@ bool ShellOverlay::Expire(uint64_t nowMs) {
     }
     if (noticeUntil != 0 && nowMs >= noticeUntil) {
         noticeUntil = 0;
-        notice = nullptr;
+        notice.clear();
         changed = true;
     }
     return changed;
 }
 
 bool ShellOverlay::Visible() const {
-    return paused || volumeUntil != 0 || noticeUntil != 0;
+    return menu.IsOpen() || volumeUntil != 0 || noticeUntil != 0 || ShowsCaptions() ||
+           !titleHint.empty();
 }
 
-void ShellOverlay::DrawCentred(const vantor::graphics::DrawTarget& target, TextWriter& writer,
-                               int y, const wchar_t* text) {
+void ShellOverlay::DrawCentred(const graphics::DrawTarget& target, TextWriter& writer, int y,
+                               const wchar_t* text) {
     writer.DrawString(target, (Graphics::Width - writer.Width(text)) / 2, y, text);
 }
 
-void ShellOverlay::Draw(const vantor::graphics::DrawTarget& target) {
-    constexpr SDL_Color Shade = {0, 0, 0, 190};
-    if (paused) {
-        target.FillRect({0, 0, Graphics::Width, Graphics::Height}, SDL_Color{0, 0, 0, 150});
-        DrawCentred(target, title, 300, L"PAUSED");
-        DrawCentred(target, line, 400, KeysLine);
+void ShellOverlay::DrawOnBand(const graphics::DrawTarget& target, TextWriter& writer, int y,
+                              const wchar_t* text) {
+    const int width = writer.Width(text);
+    target.FillRect({(Graphics::Width - width) / 2 - 18, y - 5, width + 36, 33}, Band);
+    DrawCentred(target, writer, y, text);
+}
+
+void ShellOverlay::DrawCaptions(const graphics::DrawTarget& target) {
+    const int count = captions.Count();
+    for (int index = 0; index < count; ++index) {
+        // The words are plain ASCII: widened in place, without allocating.
+        wchar_t words[160];
+        const char* from = captions.Words(index);
+        size_t length = 0;
+        for (; from[length] != '\0' && length + 1 < std::size(words); ++length) {
+            words[length] = static_cast<unsigned char>(from[length]);
+        }
+        words[length] = L'\0';
+        DrawOnBand(target, caption, LowestCaptionY - (count - 1 - index) * CaptionLineHeight,
+                   words);
     }
+}
+
+void ShellOverlay::Draw(const graphics::DrawTarget& target) {
+    if (!titleHint.empty() && !menu.IsOpen()) {
+        DrawOnBand(target, line, 14, titleHint.c_str());
+    }
+    if (ShowsCaptions() && !menu.IsOpen()) {
+        DrawCaptions(target);
+    }
+    menuView.Draw(target, menu);
     if (volumeUntil != 0) {
         // A box at the top with the volume in words and as ten steps.
         wchar_t text[32];
@@ -80,10 +106,10 @@ void ShellOverlay::Draw(const vantor::graphics::DrawTarget& target) {
             target.FillRect({Graphics::Width / 2 - 110 + i * 22, 138, 18, 16}, colour);
         }
     }
-    if (noticeUntil != 0 && notice != nullptr) {
-        const int width = line.Width(notice);
+    if (noticeUntil != 0 && !notice.empty()) {
+        const int width = line.Width(notice.c_str());
         target.FillRect({(Graphics::Width - width) / 2 - 16, 600, width + 32, 40}, Shade);
-        DrawCentred(target, line, 609, notice);
+        DrawCentred(target, line, 609, notice.c_str());
     }
 }
 

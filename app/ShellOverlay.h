@@ -1,50 +1,72 @@
 #pragma once
 
+#include "app/Captions.h"
+#include "app/Menu.h"
+#include "app/MenuView.h"
 #include "graphics/PresentOverlay.h"
 #include "graphics/TextWriter.h"
 
 #include <cstdint>
+#include <string>
+
+class Graphics;
 
 namespace vantor::app {
 
-// What the shell shows over the game picture: the pause screen (the last frame dimmed,
-// "PAUSED" and a line with the keys), the volume for about a second after it changed, and a
-// short notice such as "Screenshot saved". None of it is part of the game picture.
+// What the shell shows over the game picture: the menu while the game is paused, the words of
+// the ship's computer while it speaks (when captions are on), a line on the title for a new
+// player, the volume for about a second after it changed, and a short notice such as
+// "Screenshot saved". None of it is part of the game picture, so no screenshot holds it. Reads
+// the menu, the captions and the settings it is given, which must outlive it; draws onto the
+// target it is handed. Drawing a caption or the title's line allocates nothing, so that frames
+// with them stay free of allocations. Used on the game's thread.
 class ShellOverlay : public graphics::PresentOverlay {
 public:
     static constexpr uint64_t VolumeShownMs = 1200;
     static constexpr uint64_t NoticeShownMs = 1500;
 
     // The text styles are made for the device; the overlay draws wherever it is handed.
-    explicit ShellOverlay(Graphics* graphics);
+    ShellOverlay(Graphics* graphics, const Menu& menu, const Captions& captions,
+                 const Settings& settings);
 
-    void SetPaused(bool paused);
     // Shows the volume (0 to 100) or that the sound is muted, from now on for a while.
     void ShowVolume(int volume, bool muted, uint64_t nowMs);
     // Shows a short line of text from now on for a while.
-    void ShowNotice(const wchar_t* text, uint64_t nowMs);
+    void ShowNotice(const std::wstring& text, uint64_t nowMs);
     // Takes away what has been shown long enough; true when that changed what shows.
     bool Expire(uint64_t nowMs);
+    // A line shown at the top of the title screen while the text is not empty.
+    void ShowTitleHint(const std::wstring& text) { titleHint = text; }
 
     bool Visible() const override;
-    void Draw(const vantor::graphics::DrawTarget& target) override;
+    void Draw(const graphics::DrawTarget& target) override;
 
-    bool Paused() const { return paused; }
     bool ShowsVolume() const { return volumeUntil != 0; }
     bool ShowsNotice() const { return noticeUntil != 0; }
+    bool ShowsCaptions() const { return settings.captions && captions.Any(); }
+    // The menu's layout, for what the pointer reaches.
+    const MenuView& View() const { return menuView; }
 
 private:
-    static void DrawCentred(const vantor::graphics::DrawTarget& target, TextWriter& writer, int y,
+    static void DrawCentred(const graphics::DrawTarget& target, TextWriter& writer, int y,
                             const wchar_t* text);
+    // The text on a dark band, centred at y.
+    static void DrawOnBand(const graphics::DrawTarget& target, TextWriter& writer, int y,
+                           const wchar_t* text);
+    void DrawCaptions(const graphics::DrawTarget& target);
 
-    TextWriter title;
+    const Menu& menu;
+    const Captions& captions;
+    const Settings& settings;
+    MenuView menuView;
     TextWriter line;
-    bool paused = false;
+    TextWriter caption;
     int volume = 100;
     bool muted = false;
     uint64_t volumeUntil = 0; // 0 when not shown
-    const wchar_t* notice = nullptr;
+    std::wstring notice;
     uint64_t noticeUntil = 0;
+    std::wstring titleHint;
 };
 
 } // namespace vantor::app

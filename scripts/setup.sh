@@ -95,6 +95,7 @@ testing=(
     xdotool
     imagemagick
     openbox # a window manager, for fullscreen as on a desktop
+    tesseract-ocr # reads the words of the game's own screens from screenshots
     # Measuring the real game: GNU time for its peak memory.
     time
 )

@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/KeyBindings.h"
 #include "support/EnvironmentVariable.h"
 
 #include <gtest/gtest.h>
@@ -97,11 +98,18 @@ TEST_F(CommandLineTest, ParsingAgainStartsAfresh) {
 
 TEST_F(CommandLineTest, TheHelpNamesEveryOptionKeyFileAndVariable) {
     const std::string help = app::CommandLine::HelpText();
-    for (const char* word : {"Usage: vantor-game", "--fullscreen", "--windowed", "--mute",
-                             "--data-dir=DIR", "--help", "--version", "P, Pause, Escape", "M ",
-                             "9, 0", "F11, Alt+Enter", "F12", "Ctrl+Q", "Numpad +", "settings.ini",
-                             "screenshots", "VANTOR_DATA_DIR", "VANTOR_SOUND_LOG", "Exit status"}) {
+    for (const char* word :
+         {"Usage: vantor-game", "--fullscreen", "--windowed", "--mute", "--data-dir=DIR", "--help",
+          "--version", "Escape, Pause", "Alt+Enter", "Ctrl+Q", "Left click", "Right click",
+          "settings.ini", "screenshots", "VANTOR_DATA_DIR", "VANTOR_SOUND_LOG", "Exit status"}) {
         EXPECT_NE(help.find(word), std::string::npos) << word;
+    }
+    // Every action with its default key, from the table the game plays by.
+    for (app::KeyBindings::Action action : app::KeyBindings::All) {
+        const std::string key = app::KeyBindings::KeyName(app::KeyBindings::Default(action));
+        const std::string line =
+            key + std::string(22 - key.size(), ' ') + app::KeyBindings::HelpText(action) + "\n";
+        EXPECT_NE(help.find("  " + line), std::string::npos) << line;
     }
     EXPECT_EQ(app::CommandLine::VersionText().rfind("vantor-game ", 0), 0u);
 }

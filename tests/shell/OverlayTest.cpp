@@ -1,8 +1,9 @@
-// What the shell shows over the game picture in a window: the pause screen with its words,
-// the volume and the notices, read back from the window's own pixels, while the game picture
-// itself never holds any of it.
+// What the shell shows over the game picture in a window: the menu with its words, the
+// volume, the notices and the captions, read back from the window's own pixels, while the game
+// picture itself never holds any of it.
 #include "app/ShellOverlay.h"
 #include "graphics/Graphics.h"
+#include "sound/SoundFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +28,7 @@ protected:
         ASSERT_NE(window, nullptr) << SDL_GetError();
         graphics = std::make_unique<Graphics>();
         ASSERT_TRUE(graphics->Init(window));
-        overlay = std::make_unique<app::ShellOverlay>(graphics.get());
+        overlay = std::make_unique<app::ShellOverlay>(graphics.get(), menu, captions, settings);
         graphics->overlay = overlay.get();
         graphics->BeginDraw();
         graphics->ClearScreen(0.5f, 0.5f, 0.5f);
@@ -59,15 +60,14 @@ protected:
         return pixels;
     }
 
-    // How many pixels of the box are near white: the overlay's text, which nothing else of
-    // these pictures is.
-    static int WhitePixels(const std::vector<uint32_t>& pixels, int x, int y, int w, int h) {
+    // How many pixels of the box are bright: the overlay's text, which nothing else of these
+    // pictures is.
+    static int TextPixels(const std::vector<uint32_t>& pixels, int x, int y, int w, int h) {
         int count = 0;
         for (int row = y; row < y + h && !pixels.empty(); ++row) {
             for (int column = x; column < x + w; ++column) {
                 const uint32_t pixel = pixels[size_t(row) * Graphics::Width + size_t(column)];
-                if ((pixel >> 16 & 0xFF) > 200 && (pixel >> 8 & 0xFF) > 200 &&
-                    (pixel & 0xFF) > 200) {
+                if ((pixel >> 16 & 0xFF) + (pixel >> 8 & 0xFF) + (pixel & 0xFF) > 540) {
                     ++count;
                 }
             }
@@ -77,17 +77,21 @@ protected:
 
     SDL_Window* window = nullptr;
     std::unique_ptr<Graphics> graphics;
+    app::Settings settings;
+    app::Menu menu{settings};
+    app::Captions captions;
     std::unique_ptr<app::ShellOverlay> overlay;
 };
 
-TEST_F(OverlayTest, ThePauseScreenShowsItsWordsOverTheDimmedPicture) {
-    overlay->SetPaused(true);
+TEST_F(OverlayTest, TheMenuShowsItsWordsOverTheDimmedPicture) {
+    menu.Open(app::Menu::Screen::Main);
     graphics->Present();
     const std::vector<uint32_t> shown = Shown();
     ASSERT_FALSE(shown.empty());
-    // "PAUSED" in 64-pixel letters about the middle, the keys line below it.
-    EXPECT_GT(WhitePixels(shown, 312, 300, 400, 80), 1500);
-    EXPECT_GT(WhitePixels(shown, 0, 400, Graphics::Width, 30), 300);
+    // "Paused" over the middle of the panel, then Resume, lit, and the other items.
+    EXPECT_GT(TextPixels(shown, 312, 212, 400, 48), 300);
+    EXPECT_GT(TextPixels(shown, 150, 284, 300, 46), 100);
+    EXPECT_GT(TextPixels(shown, 150, 468, 300, 46), 50);
     // The rest is the game picture dimmed.
     const uint32_t corner = shown[0];
     EXPECT_LT(corner & 0xFF, 0x80u);
@@ -97,14 +101,27 @@ TEST_F(OverlayTest, ThePauseScreenShowsItsWordsOverTheDimmedPicture) {
     EXPECT_EQ(graphics->ReadPixel(512, 340), Grey);
 }
 
+TEST_F(OverlayTest, ACaptionShowsAboveTheStatusBarAndNotWithCaptionsOff) {
+    captions.Started(sound::SoundFiles::ShieldsFailing, 1500);
+    EXPECT_TRUE(overlay->Visible());
+    graphics->Present();
+    EXPECT_GT(TextPixels(Shown(), 262, 670, 500, 40), 200);
+    EXPECT_EQ(TextPixels(Shown(), 0, 720, Graphics::Width, 48), 0);
+
+    settings.captions = false;
+    EXPECT_FALSE(overlay->Visible());
+    graphics->Present();
+    EXPECT_EQ(TextPixels(Shown(), 0, 0, Graphics::Width, Graphics::Height), 0);
+}
+
 TEST_F(OverlayTest, TheVolumeAndANoticeShowWithoutThePause) {
     overlay->ShowVolume(70, false, 1000);
     overlay->ShowNotice(L"Screenshot saved", 1000);
     graphics->Present();
     const std::vector<uint32_t> shown = Shown();
     ASSERT_FALSE(shown.empty());
-    EXPECT_GT(WhitePixels(shown, 382, 100, 260, 36), 100);            // "Volume 70%"
-    EXPECT_GT(WhitePixels(shown, 312, 600, 400, 40), 100);            // the notice
+    EXPECT_GT(TextPixels(shown, 382, 100, 260, 36), 100);             // "Volume 70%"
+    EXPECT_GT(TextPixels(shown, 312, 600, 400, 40), 100);             // the notice
     EXPECT_EQ(shown[size_t(146) * Graphics::Width + 412], 0x5ADC78u); // a lit step of ten
     EXPECT_EQ(shown[0], 0x808080u);                                   // no dimming
 
@@ -113,7 +130,7 @@ TEST_F(OverlayTest, TheVolumeAndANoticeShowWithoutThePause) {
                                 app::ShellOverlay::VolumeShownMs));
     graphics->Present();
     const std::vector<uint32_t> after = Shown();
-    EXPECT_EQ(WhitePixels(after, 0, 0, Graphics::Width, Graphics::Height), 0);
+    EXPECT_EQ(TextPixels(after, 0, 0, Graphics::Width, Graphics::Height), 0);
 }
 
 } // namespace

@@ -69,9 +69,18 @@ std::vector<SDL_Event> EveryOtherEvent() {
     return events;
 }
 
+// Pauses and shows the How to play card, where Enter only goes back and forth between the
+// card and the menu, so that no event of the list resumes the game as choosing Resume would.
+const std::vector<SDL_Event> PauseOnTheCard = {P, Down(SDL_SCANCODE_DOWN), Down(SDL_SCANCODE_DOWN),
+                                               Down(SDL_SCANCODE_DOWN), Down(SDL_SCANCODE_RETURN)};
+
 TEST_F(ShellKeysTest, APausedGameGetsNoCallWhateverEventsArrive) {
-    Handle({Down(SDL_SCANCODE_KP_6), P});
+    Handle({Down(SDL_SCANCODE_KP_6)});
+    for (const SDL_Event& event : PauseOnTheCard) {
+        shell.WindowProc(event);
+    }
     ASSERT_TRUE(shell.paused);
+    ASSERT_EQ(shell.menu.Showing(), app::Menu::Screen::HowToPlay);
     level->calls.clear();
     for (const SDL_Event& event : EveryOtherEvent()) {
         shell.WindowProc(event);
@@ -82,8 +91,9 @@ TEST_F(ShellKeysTest, APausedGameGetsNoCallWhateverEventsArrive) {
 
 TEST_F(ShellKeysTest, ThePausedFrameLoopRunsNoFrame) {
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_EVENTS), 0) << SDL_GetError();
-    SDL_Event pause = P;
-    SDL_PushEvent(&pause);
+    for (SDL_Event event : PauseOnTheCard) {
+        SDL_PushEvent(&event);
+    }
     for (SDL_Event event : EveryOtherEvent()) {
         SDL_PushEvent(&event);
     }

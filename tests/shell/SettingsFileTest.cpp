@@ -20,17 +20,30 @@ void WriteText(const std::string& path, const std::string& text) {
 
 // Every setting away from its default.
 app::Settings Unusual() {
-    return app::Settings{.fullscreen = true,
-                         .windowX = -40,
-                         .windowY = 1200,
-                         .windowWidth = 1600,
-                         .windowHeight = 900,
-                         .volume = 30,
-                         .musicVolume = 0,
-                         .effectsVolume = 55,
-                         .voiceVolume = 90,
-                         .mute = true,
-                         .pauseOnFocusLoss = false};
+    app::Settings settings{.fullscreen = true,
+                           .windowX = -40,
+                           .windowY = 1200,
+                           .windowWidth = 1600,
+                           .windowHeight = 900,
+                           .volume = 30,
+                           .musicVolume = 0,
+                           .effectsVolume = 55,
+                           .voiceVolume = 90,
+                           .mute = true,
+                           .captions = false,
+                           .pauseOnFocusLoss = false,
+                           .eachPressOnce = true,
+                           .keepMouseInside = true,
+                           .leftHanded = true,
+                           .playedBefore = true};
+    using Action = app::KeyBindings::Action;
+    Action holder{};
+    // A letter, the key the file spells out, a key that had another action's place, no key.
+    EXPECT_TRUE(settings.keys.Bind(Action::Engineering, SDLK_e, holder));
+    EXPECT_TRUE(settings.keys.Bind(Action::Pause, SDLK_SEMICOLON, holder));
+    EXPECT_TRUE(settings.keys.Bind(Action::Help, SDLK_KP_PLUS, holder));
+    EXPECT_TRUE(settings.keys.Bind(Action::Screenshot, SDLK_UNKNOWN, holder));
+    return settings;
 }
 
 TEST(SettingsFile, WhatIsSavedIsWhatTheNextRunReads) {
@@ -190,6 +203,60 @@ TEST(SettingsFile, AFailedWriteLeavesTheOldFileWhole) {
     ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(ByteFile::ReadText(path), before);
     EXPECT_EQ(app::SettingsFile(path).Load(), Unusual());
+}
+
+TEST(SettingsFile, KeysAreKeptByTheirNamesOneLineAnAction) {
+    TempDirectory folder;
+    const std::string path = folder.File("settings.ini");
+    ASSERT_TRUE(app::SettingsFile(path).Save(Unusual()));
+    const std::string text = ByteFile::ReadText(path);
+    for (const char* line :
+         {"[keys]\nstart = Return\n", "engineering = E\n", "pause = Semicolon\n",
+          "help = Keypad +\n", "screenshot = \n", "take_energy = Keypad 1\n",
+          "each_press_once = true\n", "captions = false\n", "played_before = true\n"}) {
+        EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
+    }
+    // A name written by hand is read in either case.
+    WriteText(path, "[keys]\nengineering = f\nrepair = keypad 7\n");
+    const app::Settings read = app::SettingsFile(path).Load();
+    EXPECT_EQ(read.keys.KeyOf(app::KeyBindings::Action::Engineering), SDLK_f);
+    EXPECT_EQ(read.keys.KeyOf(app::KeyBindings::Action::Repair), SDLK_KP_7);
+}
+
+TEST(SettingsFile, AKeyThatCannotBeTakenLeavesItsActionsDefaultAndIsSaidWithItsLine) {
+    using Action = app::KeyBindings::Action;
+    struct Case {
+        const char* text;
+        const char* said;
+        Action action;
+        SDL_Keycode key;
+    };
+    const Case cases[] = {
+        {"[keys]\nrepair = R\nengineering = Banana\n", ":5: \"Banana\" is no key",
+         Action::Engineering, SDLK_KP_PLUS},
+        {"[keys]\nrepair = R\n\nresearch = R\n", ":6: R is already repair's key", Action::Research,
+         SDLK_KP_6},
+        // Taking another action's own key leaves that one without a key, said.
+        {"[keys]\ntake_science = Keypad 1\n", "take_energy has no key", Action::TakeEnergy,
+         SDLK_UNKNOWN},
+    };
+    for (const Case& broken : cases) {
+        SCOPED_TRACE(broken.text);
+        TempDirectory folder;
+        const std::string path = folder.File("settings.ini");
+        WriteText(path, std::string("[sound]\nvolume = 40\n") + broken.text);
+        app::SettingsFile file(path);
+        ::testing::internal::CaptureStderr();
+        const app::Settings settings = file.Load();
+        const std::string said = ::testing::internal::GetCapturedStderr();
+        EXPECT_NE(said.find(broken.said), std::string::npos) << said;
+        EXPECT_NE(said.find(path), std::string::npos) << said;
+        EXPECT_EQ(settings.keys.KeyOf(broken.action), broken.key);
+        // The rest of the file is read, and the file stays where it is.
+        EXPECT_EQ(settings.volume, 40);
+        EXPECT_EQ(file.Warnings().size(), 1u);
+        EXPECT_FALSE(fs::exists(path + ".bad"));
+    }
 }
 
 TEST(SettingsFile, AStepOfTheVolumeStaysWithinItsRange) {
