@@ -35,7 +35,8 @@ app::Settings Unusual() {
                            .eachPressOnce = true,
                            .keepMouseInside = true,
                            .leftHanded = true,
-                           .playedBefore = true};
+                           .playedBefore = true,
+                           .keys = {}};
     using Action = app::KeyBindings::Action;
     Action holder{};
     // A letter, the key the file spells out, a key that had another action's place, no key.
