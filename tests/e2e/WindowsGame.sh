@@ -2,8 +2,9 @@
 # Plays the Windows package the way a Windows player would, under Wine on a virtual display:
 # the zip unpacked into an empty folder, the program started from there in a Wine prefix made
 # for the run. A window titled "Vantor Game" with a 1024 by 768 client area appears, the title
-# shows its green prompt, Enter starts sector 1, a left click moves the ship, and closing the
-# window ends the program with status 0.
+# shows its green prompt, Enter starts sector 1, a left click moves the ship, the game's menu
+# and its screens show and answer keys and the mouse, and closing the window ends the program
+# with status 0.
 # Usage: WindowsGame.sh PACKAGE.zip CLOSE_WINDOW SCREENSHOT_DIR
 set -euo pipefail
 
@@ -74,6 +75,32 @@ import -window root "$shots/windows-flying-2.png"
 moved=$(compare -metric AE "$shots/windows-flying-1.png" "$shots/windows-flying-2.png" null: 2>&1 || true)
 [[ $moved != 0 ]] || fail "the picture stood still after the left click"
 echo "play: Enter started sector 1 (its music), a left click flew the ship ($moved pixels changed)"
+
+# The game's menu, with the keyboard and the mouse, and the card of its help key.
+menu_shows() {
+    local name=$1
+    shift
+    for _ in $(seq 20); do
+        import -window root "$shots/windows-$name.png"
+        reads "$shots/windows-$name.png" "$@" 2>/dev/null && return 0
+        sleep 0.5
+    done
+    reads "$shots/windows-$name.png" "$@" || fail "$name: the words \"$*\" do not show"
+}
+xdotool key Escape
+menu_shows menu "Paused" "Resume" "Options" "Controls" "How to play" "Quit"
+xdotool key Down Return
+menu_shows options "Volume" "Music" "Captions"
+xdotool key Escape Down Return
+menu_shows controls "Open engineering" "Reset to defaults"
+xdotool key Escape
+# A click on Resume (its row, in the window) lets the game go on.
+xdotool mousemove --window "$window" 400 307 click 1
+sleep 0.3
+xdotool key F1
+menu_shows how-to-play "How to play" "engineering"
+xdotool key Escape
+echo "menu: Escape opened it, Options and Controls showed, a click on Resume resumed, F1 the card"
 
 "$close_window" "$window" || fail "could not send the close request"
 timeout 20 tail --pid="$game_pid" -f /dev/null || fail "the game did not exit after the close request"

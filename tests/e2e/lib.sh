@@ -103,6 +103,21 @@ wait_for_picture() {
     fail "$(basename "$shot"): $file shows at $shown of $# points"
 }
 
+# Whether tesseract reads every one of the words on the picture, as it is or made black on
+# white (light words on the game's dark panels read better so); says what it read when not.
+reads() {
+    local picture=$1 text word
+    shift
+    convert "$picture" -colorspace Gray -threshold 45% -negate "$tmp/ocr.png"
+    text=$({ tesseract "$picture" - && tesseract "$tmp/ocr.png" -; } 2>/dev/null | tr '\n' ' ')
+    for word in "$@"; do
+        grep -qF -- "$word" <<<"$text" || {
+            echo "$(basename "$picture") reads: $text" >&2
+            return 1
+        }
+    done
+}
+
 # Starts a virtual display of our own and points DISPLAY at it. The display does not reset
 # when its last program leaves: a server resetting refuses the program that connects in that
 # moment, as the game does right after the window manager or a helper has left.

@@ -6,8 +6,10 @@ DevTools protocol (Debian's python3-websocket), with real key presses and clicks
 Checks, in this order: the page loads and the game starts with no console error; the title
 shows its green prompt at (400, 730) of the game picture; the game's sound waits for the first
 key and runs after it; Enter shows sector 1; a left click flies the ship (the picture changes
-along its way); numpad plus opens the engineering menu and Enter closes it; the volume set
-with 9 is still there after a reload, and the game goes on from it; Ctrl+Q ends the game and
+along its way); numpad plus opens the engineering menu and Enter closes it; Escape opens the
+game's own menu, whose Options turn the music down to 70% (kept in the settings), and the
+page's Menu button opens it too, a click on Resume closing it; the volume set with 9 is still
+there after a reload, and the game goes on from it; Ctrl+Q ends the game and
 the page says so. The game picture is read from screenshots of the page
 (Page.captureScreenshot): what the player sees, whatever the canvas keeps.
 
@@ -285,6 +287,30 @@ def wait_for_picture(page, shots, name, test, seconds, what):
         time.sleep(0.25)
 
 
+def reads(path, words):
+    """Whether tesseract reads every word on the screenshot, as it is or made black on white."""
+    plain = subprocess.run(["tesseract", path, "-"], capture_output=True, text=True).stdout
+    inverted = path + ".ocr.png"
+    subprocess.run(["convert", path, "-colorspace", "Gray", "-threshold", "45%", "-negate",
+                    inverted], check=True)
+    text = plain + subprocess.run(["tesseract", inverted, "-"], capture_output=True,
+                                  text=True).stdout
+    os.remove(inverted)
+    return all(word in text for word in words)
+
+
+def wait_for_words(page, shots, name, words, seconds):
+    deadline = time.monotonic() + seconds
+    while True:
+        path = os.path.join(shots, name)
+        page.picture(path)
+        if reads(path, words):
+            return
+        if time.monotonic() > deadline:
+            fail(f"{name}: the words {words} do not show")
+        time.sleep(0.25)
+
+
 def settings_text(page):
     return page.evaluate("(() => { try { return FS.readFile('/settings/settings.ini',"
                          " {encoding: 'utf8'}); } catch (e) { return ''; } })()")
@@ -346,6 +372,39 @@ def play(page, url, shots):
                               "Enter did not close the menu")
     print(f"menu: numpad plus opened it, Enter closed it ({closed.differing(menu)} pixels "
           "changed)")
+
+    # The game's own menu: Escape opens it; Down, Enter (Options), Down (Music), Left three
+    # times: the music at 70%, kept; Escape twice closes it again.
+    page.key("Escape", "Escape", 27)
+    wait_for_words(page, shots, "web-game-menu.png", ["Resume", "Options", "Quit"], 5)
+    for key, code, key_code in (("ArrowDown", "ArrowDown", 40), ("Enter", "Enter", 13),
+                                ("ArrowDown", "ArrowDown", 40), ("ArrowLeft", "ArrowLeft", 37),
+                                ("ArrowLeft", "ArrowLeft", 37), ("ArrowLeft", "ArrowLeft", 37)):
+        page.key(key, code, key_code)
+    wait_for_words(page, shots, "web-options.png", ["Options", "Music", "70%"], 5)
+    page.wait_for("(() => { try { return /^\\s*music\\s*=\\s*70\\s*$/m.test("
+                  "FS.readFile('/settings/settings.ini', {encoding: 'utf8'})); }"
+                  " catch (e) { return false; } })()", 5, "the music of 70% was not kept")
+    page.key("Escape", "Escape", 27)
+    page.key("Escape", "Escape", 27)
+    closed = wait_for_picture(page, shots, "web-game-menu-closed.png",
+                              lambda p: not reads(os.path.join(shots, "web-game-menu-closed.png"),
+                                                  ["Resume"]), 5,
+                              "Escape twice did not close the menu")
+    # The page's Menu button, for when Escape belongs to the browser's fullscreen; a click on
+    # Resume closes the menu.
+    button = page.evaluate("(() => { const r = document.getElementById('menu')"
+                           ".getBoundingClientRect(); return [r.left + r.width / 2,"
+                           " r.top + r.height / 2]; })()")
+    page.click(button[0], button[1])
+    wait_for_words(page, shots, "web-menu-button.png", ["Paused", "Resume"], 5)
+    page.click(400, 307)
+    wait_for_picture(page, shots, "web-resumed.png",
+                     lambda p: p.differing(closed) < WIDTH * HEIGHT // 4 and not reads(
+                         os.path.join(shots, "web-resumed.png"), ["Resume"]), 5,
+                     "a click on Resume did not close the menu")
+    print("game menu: Escape opened it, the music turned down to 70% was kept, the Menu button "
+          "opened it and a click on Resume closed it")
 
     # A kept setting: the volume one step down, written to the browser's storage, read again
     # after a reload, where the next step goes on from it.
