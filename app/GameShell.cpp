@@ -311,25 +311,16 @@ void GameShell::MenuMouse(const SDL_Event& event) {
 }
 
 void GameShell::Keep(const Settings& before) {
-    // Only what changed: what the command line set for this run only stays out of the file.
-    const auto carry = [&](auto Settings::*field) {
-        if (!(settings.*field == before.*field)) {
-            kept.*field = settings.*field;
-        }
-    };
-    carry(&Settings::fullscreen);
-    carry(&Settings::volume);
-    carry(&Settings::musicVolume);
-    carry(&Settings::effectsVolume);
-    carry(&Settings::voiceVolume);
-    carry(&Settings::mute);
-    carry(&Settings::captions);
-    carry(&Settings::pauseOnFocusLoss);
-    carry(&Settings::eachPressOnce);
-    carry(&Settings::keepMouseInside);
-    carry(&Settings::leftHanded);
-    carry(&Settings::playedBefore);
-    carry(&Settings::keys);
+    // What the player has now is kept, but for what the command line set for this run only
+    // (fullscreen, mute), where this change left it as it was.
+    Settings next = settings;
+    if (settings.fullscreen == before.fullscreen) {
+        next.fullscreen = kept.fullscreen;
+    }
+    if (settings.mute == before.mute) {
+        next.mute = kept.mute;
+    }
+    kept = next;
 }
 
 void GameShell::Follow(const Menu::Outcome& outcome, const Settings& before) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace vantor::app {
 
@@ -51,6 +52,18 @@ std::vector<Menu::Item> ItemsOf(Menu::Screen screen) {
         break;
     }
     return {};
+}
+
+// The settings' field of a slider or a switch, by the table of them; null for another item.
+template <typename Value, size_t Count>
+Value* FieldOf(Settings& settings, const std::pair<Menu::Id, Value Settings::*> (&table)[Count],
+               Menu::Id id) {
+    for (const auto& [item, field] : table) {
+        if (item == id) {
+            return &(settings.*field);
+        }
+    }
+    return nullptr;
 }
 
 std::wstring Widen(const std::string& text) {
@@ -134,39 +147,26 @@ std::vector<std::wstring> Menu::HowToPlayLines() const {
 }
 
 int* Menu::SliderField(Id id) const {
-    switch (id) {
-    case Id::Volume:
-        return &settings.volume;
-    case Id::Music:
-        return &settings.musicVolume;
-    case Id::Effects:
-        return &settings.effectsVolume;
-    case Id::Voices:
-        return &settings.voiceVolume;
-    default:
-        return nullptr;
-    }
+    static constexpr std::pair<Id, int Settings::*> Sliders[] = {
+        {Id::Volume, &Settings::volume},
+        {Id::Music, &Settings::musicVolume},
+        {Id::Effects, &Settings::effectsVolume},
+        {Id::Voices, &Settings::voiceVolume},
+    };
+    return FieldOf(settings, Sliders, id);
 }
 
 bool* Menu::SwitchField(Id id) const {
-    switch (id) {
-    case Id::Mute:
-        return &settings.mute;
-    case Id::Fullscreen:
-        return &settings.fullscreen;
-    case Id::PauseOnFocusLoss:
-        return &settings.pauseOnFocusLoss;
-    case Id::KeepMouseInside:
-        return &settings.keepMouseInside;
-    case Id::Captions:
-        return &settings.captions;
-    case Id::EachPressOnce:
-        return &settings.eachPressOnce;
-    case Id::LeftHanded:
-        return &settings.leftHanded;
-    default:
-        return nullptr;
-    }
+    static constexpr std::pair<Id, bool Settings::*> Switches[] = {
+        {Id::Mute, &Settings::mute},
+        {Id::Fullscreen, &Settings::fullscreen},
+        {Id::PauseOnFocusLoss, &Settings::pauseOnFocusLoss},
+        {Id::KeepMouseInside, &Settings::keepMouseInside},
+        {Id::Captions, &Settings::captions},
+        {Id::EachPressOnce, &Settings::eachPressOnce},
+        {Id::LeftHanded, &Settings::leftHanded},
+    };
+    return FieldOf(settings, Switches, id);
 }
 
 int Menu::SliderValue(const Item& item) const {
@@ -285,22 +285,21 @@ Menu::Outcome Menu::Activate() {
     }
     const Item item = items[size_t(focus)];
     Outcome outcome;
+    // The main menu's buttons that lead to a screen.
+    static constexpr std::pair<Id, Screen> Leads[] = {{Id::Options, Screen::Options},
+                                                      {Id::Controls, Screen::Controls},
+                                                      {Id::HowToPlay, Screen::HowToPlay},
+                                                      {Id::Quit, Screen::ConfirmQuit}};
+    for (const auto& [button, next] : Leads) {
+        if (item.id == button) {
+            Show(next, 0);
+            return outcome;
+        }
+    }
     switch (item.id) {
     case Id::Resume:
         Close();
         outcome.then = Outcome::Then::Resume;
-        return outcome;
-    case Id::Options:
-        Show(Screen::Options, 0);
-        return outcome;
-    case Id::Controls:
-        Show(Screen::Controls, 0);
-        return outcome;
-    case Id::HowToPlay:
-        Show(Screen::HowToPlay, 0);
-        return outcome;
-    case Id::Quit:
-        Show(Screen::ConfirmQuit, 0);
         return outcome;
     case Id::Yes:
         outcome.then = Outcome::Then::Quit;

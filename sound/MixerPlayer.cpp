@@ -282,38 +282,34 @@ bool MixerPlayer::IsHeld(const char* file) const {
     return index >= 0 && Mix_Paused(index) != 0;
 }
 
-void MixerPlayer::Preview(const char* file) {
-    if (file == nullptr) {
-        return;
-    }
-    std::lock_guard lock(mutex);
-    const int index = open ? FindLocked(NameView(file)) : -1;
+int MixerPlayer::ReadySampleLocked(const char* file) const {
+    const int index = file != nullptr ? FindLocked(NameView(file)) : -1;
     if (index < 0 || slots[index].state != SlotState::Ready) {
-        return;
+        return -1;
     }
-    const Slot& slot = slots[index];
-    if (slot.kind != SoundFiles::Kind::Effect && slot.kind != SoundFiles::Kind::Voice) {
+    const SoundFiles::Kind kind = slots[index].kind;
+    return kind == SoundFiles::Kind::Effect || kind == SoundFiles::Kind::Voice ? index : -1;
+}
+
+void MixerPlayer::Preview(const char* file) {
+    std::lock_guard lock(mutex);
+    const int index = open ? ReadySampleLocked(file) : -1;
+    if (index < 0) {
         return;
     }
     // Started afresh over whatever preview still sounds; not held by the pause.
     Mix_HaltChannel(PreviewChannel);
-    Mix_Volume(PreviewChannel, MixerVolumeLocked(slot));
-    Mix_PlayChannel(PreviewChannel, slot.chunk, 0);
+    Mix_Volume(PreviewChannel, MixerVolumeLocked(slots[index]));
+    Mix_PlayChannel(PreviewChannel, slots[index].chunk, 0);
 }
 
 int MixerPlayer::LengthMs(const char* file) const {
-    if (file == nullptr) {
-        return 0;
-    }
     std::lock_guard lock(mutex);
-    const int index = FindLocked(NameView(file));
-    if (index < 0 || slots[index].state != SlotState::Ready) {
+    const int index = ReadySampleLocked(file);
+    if (index < 0) {
         return 0;
     }
     const Slot& slot = slots[index];
-    if (slot.kind != SoundFiles::Kind::Effect && slot.kind != SoundFiles::Kind::Voice) {
-        return 0;
-    }
     // The device may play at another rate or with other channels than were asked for.
     int frequency = 0;
     Uint16 format = 0;

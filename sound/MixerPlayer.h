@@ -158,6 +158,8 @@ private:
     void StopLocked(std::string_view file);
     void StartLocked(int index, bool repeat);
     int MixerVolumeLocked(const Slot& slot) const;
+    // The slot of the file when it holds a decoded effect or voice, else -1.
+    int ReadySampleLocked(const char* file) const;
 
     void DecodeLoop();
     void DecodeFiles();

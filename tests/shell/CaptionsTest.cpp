@@ -15,6 +15,12 @@ namespace {
 
 using sound::SoundFiles;
 
+void Frames(app::Captions& captions, int count) {
+    for (int frame = 0; frame < count; ++frame) {
+        captions.Frame();
+    }
+}
+
 TEST(Captions, EachMessageOfTheShipsComputerShowsItsOwnWordsAndOtherSoundsNone) {
     const std::pair<const char*, const char*> voices[] = {
         {sound::SoundCommands::PlayShieldsFailing, "Warning. Primary shields failing."},
@@ -59,9 +65,7 @@ TEST(Captions, EachMessageOfTheShipsComputerShowsItsOwnWordsAndOtherSoundsNone) 
 TEST(Captions, ACaptionLastsAsLongAsItsMessageInFrames) {
     app::Captions captions;
     captions.Started(SoundFiles::ShieldsFailing, 1000); // one second: 60 frames
-    for (int frame = 1; frame < 60; ++frame) {
-        captions.Frame();
-    }
+    Frames(captions, 59);
     EXPECT_EQ(captions.Count(), 1);
     captions.Frame();
     EXPECT_EQ(captions.Count(), 0);
@@ -70,9 +74,7 @@ TEST(Captions, ACaptionLastsAsLongAsItsMessageInFrames) {
     captions.Started(SoundFiles::ShieldsFailing, 0);
     const int reading = app::Captions::ReadingFrames(SoundFiles::ShieldsFailing.words);
     EXPECT_GT(reading, 2 * app::Captions::FramesPerSecond);
-    for (int frame = 1; frame < reading; ++frame) {
-        captions.Frame();
-    }
+    Frames(captions, reading - 1);
     EXPECT_EQ(captions.Count(), 1);
     captions.Frame();
     EXPECT_EQ(captions.Count(), 0);
@@ -86,9 +88,7 @@ TEST(Captions, AMessagePlayedAgainWhileItShowsKeepsItsEnd) {
         // The game asks for the planet's message on every update in reach.
         captions.Started(SoundFiles::PlanetScanned, 500);
     }
-    for (int frame = 0; frame < 9; ++frame) {
-        captions.Frame();
-    }
+    Frames(captions, 9);
     EXPECT_EQ(captions.Count(), 1);
     captions.Frame();
     EXPECT_EQ(captions.Count(), 0);
@@ -108,9 +108,7 @@ TEST(Captions, SeveralMessagesStackOldestFirstAndTheOldestGivesWay) {
     EXPECT_STREQ(captions.Words(0), SoundFiles::PlanetScanned.words);
     EXPECT_STREQ(captions.Words(2), SoundFiles::AbandonShip.words);
     // One ending lets the others close up in their order.
-    for (int frame = 0; frame < 30; ++frame) {
-        captions.Frame();
-    }
+    Frames(captions, 30);
     ASSERT_EQ(captions.Count(), 2);
     EXPECT_STREQ(captions.Words(0), SoundFiles::SpecifyHowToProceed.words);
     EXPECT_STREQ(captions.Words(1), SoundFiles::AbandonShip.words);
