@@ -105,9 +105,9 @@ public:
         case Field::RockStrip:
             return StripPainter::Asteroid(100, 4, 0.6f, {0.6f, 0.4f, 0.3f}, 57);
         case Field::AniPlanet02:
-            return StripPainter::TurningPlanet(200, 4, PlanetPainter::Kind::Ocean, 802);
+            return StripPainter::ScanGlobe(200, 4, 0.35f);
         case Field::AniPlanet03:
-            return StripPainter::TurningPlanet(200, 4, PlanetPainter::Kind::Banded, 803);
+            return StripPainter::ScanGlobe(200, 4, -0.25f);
         case Field::ExplosionStrip:
             return StripPainter::Explosion(138, 4);
         case Field::BeamStrip:

@@ -194,10 +194,10 @@ Canvas PanelPainter::PlanetReport() const {
     Well(canvas, 108, 101, 176, 34);
 
     text.Draw(canvas, 300, 50, "RESOURCES DETECTED", 12, kCaption, Align::Left, true, 1);
-    text.Draw(canvas, 300, 76, "Take the energy or the", 12, kDim, Align::Left, false);
-    text.Draw(canvas, 300, 94, "science on this world,", 12, kDim, Align::Left, false);
-    text.Draw(canvas, 300, 112, "or leave it be. It will", 12, kDim, Align::Left, false);
-    text.Draw(canvas, 300, 130, "not be offered again.", 12, kDim, Align::Left, false);
+    text.Draw(canvas, 300, 76, "Take its energy or its", 12, kDim, Align::Left, false);
+    text.Draw(canvas, 300, 94, "science, or leave it be.", 12, kDim, Align::Left, false);
+    text.Draw(canvas, 300, 112, "A planet gives once each", 12, kDim, Align::Left, false);
+    text.Draw(canvas, 300, 130, "time you enter a sector.", 12, kDim, Align::Left, false);
 
     // The window for the turning planet, drawn at (298, 200), 200 by 200.
     const Shape window = Shape::RoundRect(292, 194, 212, 212, 8);
@@ -224,8 +224,7 @@ Canvas PanelPainter::PlanetReport() const {
         KeyCap(canvas, text, 30, y + 8, 36, 36, choices[i].key);
         text.Draw(canvas, 80, y + 14, choices[i].label, 18, choices[i].colour);
     }
-    text.Draw(canvas, 148, 410, "PRESS 1, 2 OR 3 ON THE NUMPAD", 11, kDim, Align::Centre, true,
-              0.5f);
+    text.Draw(canvas, 148, 410, "PRESS 1, 2 OR 3", 11, kDim, Align::Centre, true, 0.5f);
     return canvas;
 }
 
@@ -352,17 +351,17 @@ Canvas PanelPainter::GameOver() const {
             canvas.Fill(Shape::Circle(x + 1, y + 1, 2), Colour{0.35f, 0.35f, 0.5f});
         }
     }
-    text.DrawGlow(canvas, 312, 40, "GAME OVER", 76, {1.0f, 0.25f, 0.1f}, 6, 0.9f, Align::Centre,
-                  true, 4);
+    // The same plate ends a defeat and a victory: it says neither.
+    text.DrawGlow(canvas, 312, 48, "MISSION ENDED", 58, {1.0f, 0.45f, 0.1f}, 6, 0.9f, Align::Centre,
+                  true, 3);
     text.DrawShaded(
-        canvas, 312, 40, "GAME OVER", 76,
+        canvas, 312, 48, "MISSION ENDED", 58,
         [](float, float y) {
             const float t = std::clamp((y - 50.0f) / 70.0f, 0.0f, 1.0f);
             return Colour::Mix({1.0f, 0.9f, 0.4f}, {1.0f, 0.2f, 0.08f}, t);
         },
         Align::Centre, true, 4);
-    text.Draw(canvas, 312, 136, "PRESS ENTER TO PLAY AGAIN", 17, {0.85f, 0.9f, 1.0f}, Align::Centre,
-              true, 3);
+    text.Draw(canvas, 312, 136, "PRESS ENTER", 17, {0.85f, 0.9f, 1.0f}, Align::Centre, true, 3);
     return canvas;
 }
 

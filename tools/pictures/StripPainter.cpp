@@ -4,6 +4,7 @@
 #include "tools/pictures/Noise.h"
 #include "tools/pictures/Smooth.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vantor::tools::pictures {
@@ -102,19 +103,42 @@ Canvas StripPainter::Asteroid(int cellSize, int cells, float roughness, const Co
     return strip;
 }
 
-Canvas StripPainter::TurningPlanet(int cellSize, int cells, PlanetPainter::Kind kind,
-                                   unsigned seed) {
+Canvas StripPainter::ScanGlobe(int cellSize, int cells, float tilt) {
     Canvas strip(cellSize * cells, cellSize);
     const float radius = cellSize * 0.44f;
+    // Lines every 30 degrees of latitude and longitude, a pixel and a half wide.
+    constexpr float Step = kTurn / 12.0f;
+    const float lineWidth = 1.5f / radius;
+    const auto nearLine = [=](float angle) {
+        const float offset = std::fabs(std::remainder(angle, Step));
+        return std::clamp(1.0f - offset / lineWidth, 0.0f, 1.0f);
+    };
     for (int cell = 0; cell < cells; ++cell) {
         const float cx = cell * cellSize + cellSize / 2.0f;
         const float cy = cellSize / 2.0f;
-        // A thin blue haze round the limb.
+        const float spin = kTurn / 12.0f * cell / cells; // one grid step over the cells
+        // A faint cyan haze round the limb.
         strip.Fill(Shape::Circle(cx, cy, radius + 5.0f), [=](float x, float y) {
             const float d = (std::hypot(x - cx, y - cy) - radius) / 5.0f;
-            return Colour{0.5f, 0.75f, 1.0f, 0.5f * (1.0f - std::clamp(d, 0.0f, 1.0f))};
+            return Colour{0.3f, 0.85f, 1.0f, 0.45f * (1.0f - std::clamp(d, 0.0f, 1.0f))};
         });
-        PlanetPainter::Draw(strip, kind, cx, cy, radius, kTurn * cell / cells, seed);
+        strip.Fill(Shape::Circle(cx, cy, radius), [=](float x, float y) {
+            const float nx = (x - cx) / radius;
+            const float ny = (y - cy) / radius;
+            const float nz = std::sqrt(std::max(0.0f, 1.0f - nx * nx - ny * ny));
+            // The globe leans by the tilt about the view's x axis.
+            const float ly = ny * std::cos(tilt) - nz * std::sin(tilt);
+            const float lz = ny * std::sin(tilt) + nz * std::cos(tilt);
+            const float latitude = std::asin(std::clamp(ly, -1.0f, 1.0f));
+            const float longitude = std::atan2(nx, lz) + spin;
+            const float grid = std::max(nearLine(latitude), nearLine(longitude));
+            // A dark glass sphere, lit from the upper left, its grid glowing cyan.
+            const float light =
+                std::clamp(0.35f + 0.65f * (-0.5f * nx - 0.6f * ny + 0.62f * nz), 0.0f, 1.0f);
+            const Colour glass = Colour{0.02f, 0.07f, 0.13f}.Times(0.6f + 0.8f * light);
+            const Colour line = Colour{0.35f, 0.9f, 1.0f}.Times(0.45f + 0.55f * nz);
+            return Colour::Mix(glass, line, grid * (0.4f + 0.6f * nz)).Clamped();
+        });
     }
     return strip;
 }

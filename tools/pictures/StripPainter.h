@@ -1,7 +1,6 @@
 #pragma once
 
 #include "tools/pictures/Canvas.h"
-#include "tools/pictures/PlanetPainter.h"
 
 namespace vantor::tools::pictures {
 
@@ -11,8 +10,10 @@ public:
     // A lumpy cratered body turning a quarter turn per cell.
     static Canvas Asteroid(int cellSize, int cells, float roughness, const Colour& rock,
                            unsigned seed);
-    // A planet turning once round over the cells.
-    static Canvas TurningPlanet(int cellSize, int cells, PlanetPainter::Kind kind, unsigned seed);
+    // A planet scan's globe: a dark glass sphere with a glowing grid, turning one grid step
+    // over the cells, so that the cells loop; leaning forward by tilt (radians). Not any
+    // particular planet: the panel it turns in serves every planet of a sector.
+    static Canvas ScanGlobe(int cellSize, int cells, float tilt);
     // A blast: flash, fireball, spreading fire, fading smoke.
     static Canvas Explosion(int cellSize, int cells);
     // A crackling energy beam with a pulsing glow.
