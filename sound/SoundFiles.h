@@ -59,6 +59,9 @@ public:
                                               Kind::Voice,
                                               "Please specify how you would like to proceed."};
 
+    // The shell's own sound, which the game's rules never play: a key that could do nothing.
+    static constexpr File Refused{"refused.mp3", Kind::Effect};
+
     static constexpr std::size_t Count = 20;
 
     // Music first, then the effects, then the voices.
@@ -81,6 +84,17 @@ public:
         return names;
     }();
 
+    // Every file in the data folder: the game's twenty, then the shell's own.
+    static constexpr std::size_t EveryCount = Count + 1;
+    static constexpr std::array<const char*, EveryCount> EveryName = [] {
+        std::array<const char*, EveryCount> names{};
+        for (std::size_t i = 0; i < Count; ++i) {
+            names[i] = All[i].name;
+        }
+        names[Count] = Refused.name;
+        return names;
+    }();
+
     // The file of that name, or null.
     static constexpr const File* Find(std::string_view name) {
         for (const File& file : All) {
@@ -88,7 +102,7 @@ public:
                 return &file;
             }
         }
-        return nullptr;
+        return name == Refused.name ? &Refused : nullptr;
     }
 };
 

@@ -305,4 +305,36 @@ StereoBuffer SoundEffects::LargeExplosion() {
     return out;
 }
 
+StereoBuffer SoundEffects::Refused() {
+    StereoBuffer out(Frames(0.32));
+    tools::Random random(0x5EF05ED);
+    Oscillator blip;
+    blip.wave = Wave::Triangle;
+    Filter soft(2400.0, 0.7, Rate);
+    // Two blips, a fourth apart and falling: 70 ms each, 40 ms between.
+    constexpr double Starts[] = {0.0, 0.11};
+    constexpr double Pitches[] = {523.25, 392.0};
+    constexpr double Length = 0.07;
+    for (std::size_t i = 0; i < out.Frames(); ++i) {
+        const double t = i / Rate;
+        float sample = 0.0f;
+        for (int b = 0; b < 2; ++b) {
+            const double local = t - Starts[b];
+            if (local < 0.0 || local >= Length) {
+                continue;
+            }
+            blip.increment = Pitches[b] / Rate;
+            float tone = 0.0f;
+            blip.Fill(&tone, 1, random);
+            const double envelope = Swell(local) * std::exp(-local / 0.035);
+            sample += static_cast<float>(tone * envelope);
+        }
+        const float shaped = soft.Lowpass(sample);
+        out.left[i] = shaped;
+        out.right[i] = shaped;
+    }
+    Finish(out, 0.25, 0.6, 0.12f, 0.05, -24.0);
+    return out;
+}
+
 } // namespace vantor::tools::sounds

@@ -56,6 +56,7 @@ const std::map<std::string, Synthesis>& Synthesized() {
             {sound::SoundFiles::GameOver.name, Music(&MusicLibrary::GameOver)},
             {sound::SoundFiles::PlayerWins.name, Music(&MusicLibrary::PlayerWins)},
             {sound::SoundFiles::Engine.name, Effect(&SoundEffects::Engine)},
+            {sound::SoundFiles::Refused.name, Effect(&SoundEffects::Refused)},
             {sound::SoundFiles::Torpedo.name, Effect(&SoundEffects::Torpedo)},
             {sound::SoundFiles::SmallExplosion.name, Effect(&SoundEffects::SmallExplosion)},
             {sound::SoundFiles::LargeExplosion.name, Effect(&SoundEffects::LargeExplosion)},
@@ -75,8 +76,8 @@ SoundLibrary::SoundLibrary() = default;
 SoundLibrary::~SoundLibrary() = default;
 
 const std::vector<std::string>& SoundLibrary::Files() {
-    static const std::vector<std::string> files(sound::SoundFiles::Names.begin(),
-                                                sound::SoundFiles::Names.end());
+    static const std::vector<std::string> files(sound::SoundFiles::EveryName.begin(),
+                                                sound::SoundFiles::EveryName.end());
     return files;
 }
 
