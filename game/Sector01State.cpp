@@ -129,14 +129,17 @@ vantor::game::LevelView Sector01::View() const {
     view.titleScreen = titleScreen;
     view.playing = gameStarted;
     view.sector = static_cast<int>(sector);
+    view.shipX = static_cast<int>(shipX);
+    view.shipY = static_cast<int>(shipY);
+    view.shipMoving = moveTargetX > 0 && moveTargetY > 0;
+    view.torpedoFlying = torpedoInFlight;
     view.energy = energy;
     view.science = science;
     view.warpEnergy = warpEnergy;
     view.kills = enemiesDestroyed;
     view.rank = rank;
     view.weaponLevel = weaponLevel;
-    // The status bar never shows a repaired ship below intact.
-    view.damage = damageLevel < 0 ? 0 : damageLevel;
+    view.damage = damageLevel;
     view.torpedoes = weaponEnergy / 20;
     view.planetPanel = false;
     for (const vantor::game::ConstPlanetView& planet : SectorPlanets()) {

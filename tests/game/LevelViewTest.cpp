@@ -38,17 +38,19 @@ TEST_F(LevelViewTest, TheFiguresAreTheFieldsTheBarsShow) {
     level.damageLevel = -2; // repaired below intact, until the next frame's top bar
     const game::LevelView expected{.playing = true,
                                    .sector = 1,
+                                   .shipX = static_cast<int>(level.shipX),
+                                   .shipY = static_cast<int>(level.shipY),
                                    .energy = 140,
                                    .science = 260,
                                    .warpEnergy = level.warpEnergy,
                                    .kills = 3,
                                    .rank = 1,
                                    .weaponLevel = 2,
-                                   .damage = 0,
+                                   .damage = -2,
                                    .torpedoes = 3,
                                    .bossHits = 4};
     EXPECT_TRUE(level.View() == expected);
-    EXPECT_EQ(level.damageLevel, -2) << "reading the level changed it";
+    EXPECT_EQ(level.damageLevel, -2);
 }
 
 TEST_F(LevelViewTest, APlanetsPanelShowsWhileItsPlanetIsInReachAndUnclaimed) {
@@ -58,6 +60,16 @@ TEST_F(LevelViewTest, APlanetsPanelShowsWhileItsPlanetIsInReachAndUnclaimed) {
     EXPECT_TRUE(level.View().planetPanel);
     level.OnPlanetChoice(3);
     EXPECT_FALSE(level.View().planetPanel);
+}
+
+TEST_F(LevelViewTest, MoveAndFireOrdersShowWhileTheyLast) {
+    StartPlaying();
+    EXPECT_FALSE(level.View().shipMoving);
+    EXPECT_FALSE(level.View().torpedoFlying);
+    level.OnLeftClick(600, 400);
+    level.OnRightClick(900, 300);
+    EXPECT_TRUE(level.View().shipMoving);
+    EXPECT_TRUE(level.View().torpedoFlying);
 }
 
 TEST_F(LevelViewTest, TheEndTellsWhoWon) {
