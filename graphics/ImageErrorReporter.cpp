@@ -1,6 +1,6 @@
 #include "graphics/ImageErrorReporter.h"
 
-#include <SDL.h>
+#include "graphics/ErrorBox.h"
 
 #include <cstdio>
 
@@ -8,14 +8,13 @@ namespace vantor::graphics {
 
 namespace {
 
-// Tells the player: stderr always, and a message box when there is a display to show it on.
+// Tells the player: stderr always, and a message box when there is a display to show it on,
+// while the game window goes on answering.
 class DefaultImageErrorReporter : public ImageErrorReporter {
 public:
     void Report(const char* text, const char* fileName) override {
         std::fprintf(stderr, "Image Manager Error: %s (%s)\n", text, fileName ? fileName : "");
-        if (SDL_WasInit(SDL_INIT_VIDEO) != 0) {
-            SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Image Manager Error", text, nullptr);
-        }
+        ErrorBox::Show("Image Manager Error", text);
     }
 };
 
