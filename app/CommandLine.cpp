@@ -48,7 +48,7 @@ bool IsKnownWithValue(const std::string& argument) {
 CommandLine Misuse(const std::string& what) {
     CommandLine line;
     line.action = CommandLine::Action::Misuse;
-    line.message = "vantor-game: " + what + ". " + Usage;
+    line.message = "vantor-game: " + what + ". " + Usage + " Try 'vantor-game --help'.";
     return line;
 }
 

@@ -1,6 +1,7 @@
 #include "app/DataFolder.h"
 
 #include "game/PictureManifest.h"
+#include "sound/SoundFiles.h"
 
 #include <SDL.h>
 
@@ -25,6 +26,45 @@ bool DataFolder::HasGameFiles(const std::string& dir) {
     std::error_code error;
     const char* title = game::PictureManifest::Of(game::PictureManifest::Field::SplashScreen)->file;
     return std::filesystem::is_regular_file(std::filesystem::path(dir) / title, error);
+}
+
+std::vector<std::string> DataFolder::MissingFiles(const std::string& dir) {
+    std::vector<std::string> missing;
+    const auto check = [&](const char* file) {
+        std::error_code error;
+        if (!fs::is_regular_file(fs::path(dir) / file, error)) {
+            missing.emplace_back(file);
+        }
+    };
+    for (const char* file : game::PictureManifest::Files) {
+        check(file);
+    }
+    for (const char* file : sound::SoundFiles::EveryName) {
+        check(file);
+    }
+    return missing;
+}
+
+std::string DataFolder::MissingMessage(const std::string& dir,
+                                       const std::vector<std::string>& missing) {
+    constexpr std::size_t Named = 10;
+    const std::size_t all = game::PictureManifest::Files.size() + sound::SoundFiles::EveryCount;
+    std::string message = "The game's pictures and sounds are not all in " + dir + ": ";
+    if (missing.size() == all) {
+        message += "none of its " + std::to_string(all) + " files is there";
+    } else {
+        message += std::to_string(missing.size()) + " of its " + std::to_string(all) + " files " +
+                   (missing.size() == 1 ? "is" : "are") + " missing";
+    }
+    message += " (";
+    for (std::size_t i = 0; i < missing.size() && i < Named; ++i) {
+        message += (i > 0 ? ", " : "") + missing[i];
+    }
+    if (missing.size() > Named) {
+        message += " and " + std::to_string(missing.size() - Named) + " more";
+    }
+    message += "). Reinstall the game, or give the folder that holds them with --data-dir.";
+    return message;
 }
 
 std::string DataFolder::InstalledFolder() {

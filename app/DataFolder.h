@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace vantor::app {
 
@@ -19,6 +20,14 @@ public:
 
     // Whether dir holds the game's files (judged by one picture every game needs).
     static bool HasGameFiles(const std::string& dir);
+
+    // The game's files (every picture file of the picture manifest, every sound file) that dir
+    // lacks, in the lists' order: none when it holds them all. A dir that is no folder lacks
+    // them all.
+    static std::vector<std::string> MissingFiles(const std::string& dir);
+    // What the player is told of them: the folder, the first ten files and how many more.
+    static std::string MissingMessage(const std::string& dir,
+                                      const std::vector<std::string>& missing);
 
     // The folders to look in, after a folder asked for, in their order.
     static std::string InstalledFolder();

@@ -7,10 +7,12 @@
 #include "app/SettingsFile.h"
 #include "app/ShellOverlay.h"
 #include "graphics/Graphics.h"
+#include "sound/MediaPlayer.h"
 #include "sound/MixerPlayer.h"
 #include "sound/SoundFiles.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <iterator>
 
 namespace vantor::app {
@@ -41,6 +43,9 @@ static_assert(std::size(GameKeys) == HeldKeys::Count);
 constexpr const char* EffectSample = sound::SoundFiles::Torpedo.name;
 constexpr const char* VoiceSample = sound::SoundFiles::StructuralIntegrity.name;
 
+// Long enough to read the file's name.
+constexpr uint64_t ScreenshotNoticeMs = 3000;
+
 float Share(int percent) {
     return static_cast<float>(percent) / 100.0f;
 }
@@ -48,7 +53,8 @@ float Share(int percent) {
 } // namespace
 
 GameShell::GameShell(SDL_Window* window, Graphics* graphics)
-    : window(window), graphics(graphics), pacer(SDL_GetPerformanceFrequency()) {}
+    : window(window), graphics(graphics), pacer(SDL_GetPerformanceFrequency()),
+      refusedCommand(std::string("play ") + sound::SoundFiles::Refused.name) {}
 
 GameShell::~GameShell() = default;
 
@@ -146,12 +152,32 @@ bool GameShell::WindowProc(const SDL_Event& event) {
     if (paused) {
         return true;
     }
+    const game::LevelView before =
+        pressedNow != HeldKeys::Count && readLevel ? readLevel() : game::LevelView{};
     for (const GameKey& key : GameKeys) {
         if (settings.eachPressOnce ? key.key == pressedNow : keys.IsHeld(key.key)) {
             key.press();
         }
     }
+    NoteRefusal(pressedNow, before);
     return true;
+}
+
+void GameShell::NoteRefusal(HeldKeys::Key key, const game::LevelView& before) {
+    // Enter and the engineering key always do something, or mean nothing to refuse.
+    if (key > HeldKeys::Numpad6 || !readLevel || !before.playing || before.gameOver) {
+        return;
+    }
+    const bool engineeringKey = key >= HeldKeys::Numpad4;
+    if (engineeringKey && !before.engineeringOpen) {
+        return;
+    }
+    if (readLevel() == before) {
+        guidance.Refused();
+        if (sounds != nullptr) {
+            sounds->Send(refusedCommand.c_str());
+        }
+    }
 }
 
 bool GameShell::FixedKey(const SDL_KeyboardEvent& key) {
@@ -441,8 +467,11 @@ void GameShell::TakeScreenshot() {
         std::fprintf(stderr, "vantor-game: no screenshot: %s\n", error.c_str());
     }
     if (overlay != nullptr) {
-        overlay->ShowNotice(path.empty() ? L"No screenshot: see the terminal" : L"Screenshot saved",
-                            SDL_GetTicks64());
+        const std::string name = std::filesystem::path(path).filename().string();
+        overlay->ShowNotice(path.empty()
+                                ? L"No screenshot: see the terminal"
+                                : L"Screenshot saved: " + std::wstring(name.begin(), name.end()),
+                            SDL_GetTicks64(), ScreenshotNoticeMs);
     }
     RefreshPausedPicture(true);
 }
@@ -503,9 +532,10 @@ void GameShell::NoteLevel() {
         return;
     }
     const game::LevelView level = readLevel();
-    if (level.playing && !settings.playedBefore) {
-        const Settings before = settings;
-        settings.playedBefore = true;
+    const Settings before = settings;
+    settings.playedBefore = settings.playedBefore || level.playing;
+    const bool learned = guidance.Frame(level);
+    if (learned || settings.playedBefore != before.playedBefore) {
         Keep(before);
         SaveSettings();
     }

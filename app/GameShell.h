@@ -3,6 +3,7 @@
 #include "app/Captions.h"
 #include "app/FramePacer.h"
 #include "app/FrameStats.h"
+#include "app/Guidance.h"
 #include "app/HeldKeys.h"
 #include "app/Menu.h"
 #include "app/Settings.h"
@@ -17,6 +18,7 @@
 class Graphics;
 
 namespace vantor::sound {
+class MediaPlayer;
 class MixerPlayer;
 } // namespace vantor::sound
 
@@ -96,11 +98,16 @@ public:
     Settings kept;
     Menu menu{settings};
     Captions captions;
+    Guidance guidance{settings};
     SettingsFile* settingsFile = nullptr; // not owned; null when settings are not kept
     sound::MixerPlayer* mixer = nullptr;  // not owned; null without sound
+    // Where the shell's own sounds go, as the game's do (a log before the player, when one is
+    // kept); not owned; null without sound.
+    sound::MediaPlayer* sounds = nullptr;
     std::string screenshotFolder;
     std::unique_ptr<ShellOverlay> overlay; // null without a window
-    // What the level shows, for the title's line for new players; none without a level.
+    // What the level shows, for the title's line for new players and the guidance; none
+    // without a level.
     std::function<game::LevelView()> readLevel;
     // With VANTOR_FRAME_STATS set, every frame's times are counted here; null otherwise.
     std::unique_ptr<FrameStats> frameStats;
@@ -127,8 +134,12 @@ private:
     void Keep(const Settings& before);
     // The pointer is held inside the window while playing with the setting on.
     void ApplyMouseGrab();
-    // The title's line for a new player, shown until a game has started once.
+    // The title's line for a new player, shown until a game has started once, and the
+    // guidance of the frame.
     void NoteLevel();
+    // Whether a key just pressed changed nothing the player sees, when it is a key that can
+    // (a planet's choice or an engineering action): it gets a line and a short sound.
+    void NoteRefusal(HeldKeys::Key key, const game::LevelView& before);
     // The window's place and size as kept, while it is a plain window.
     void NoteWindowGeometry();
     // The display's refresh rate decides whether presenting waits for it.
@@ -138,7 +149,8 @@ private:
 
     // The game key pressed by the event at hand, for "each key press acts once".
     HeldKeys::Key pressedNow = HeldKeys::Count;
-    int draggedSlider = -1; // the menu's slider under a held mouse button
+    int draggedSlider = -1;           // the menu's slider under a held mouse button
+    const std::string refusedCommand; // the shell's own sound for a key that did nothing
     bool titleHintShown = false;
 };
 

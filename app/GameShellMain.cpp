@@ -13,6 +13,7 @@
 #include "app/ShellOverlay.h"
 #include "app/UserFolders.h"
 #include "game/Sector01.h"
+#include "graphics/ErrorBox.h"
 #include "graphics/Graphics.h"
 #include "sound/MediaControl.h"
 #include "sound/MixerPlayer.h"
@@ -28,7 +29,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <memory>
+#include <string>
+#include <system_error>
+#include <vector>
 
 namespace vantor::app {
 
@@ -59,6 +64,19 @@ bool HasDisplay() {
     return IsSet("SDL_VIDEODRIVER") || IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY");
 }
 #endif
+
+// The display the game tries to open, as the player's environment names it.
+const char* DisplayName() {
+    for (const char* name : {"WAYLAND_DISPLAY", "DISPLAY"}) {
+        if (IsSet(name)) {
+            return std::getenv(name);
+        }
+    }
+    return "(the system's)";
+}
+
+// How long a word about the settings file stays on the screen.
+constexpr uint64_t SettingsNoticeMs = 6000;
 
 bool IsWindowless(const char* driver) {
     return driver == nullptr || std::strcmp(driver, "offscreen") == 0 ||
@@ -200,6 +218,22 @@ int GameShell::Main(int argc, char** argv) {
                      dataError.c_str());
         return CommandLine::ExitMisuse;
     }
+    // Every picture and sound must be there before the level loads: one message for all that
+    // are missing, naming the folder as the player gave it, instead of a box for each.
+    if (const std::vector<std::string> missing = DataFolder::MissingFiles("."); !missing.empty()) {
+        std::error_code ignored;
+        const std::string shown = !commandLine.dataDir.empty() ? commandLine.dataDir
+                                  : !dataFolder.empty()
+                                      ? dataFolder
+                                      : std::filesystem::current_path(ignored).string();
+        const std::string message = DataFolder::MissingMessage(shown, missing);
+        std::fprintf(stderr, "vantor-game: %s\n", message.c_str());
+        if (PrepareWindowSystem() == nullptr) {
+            SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Vantor Game",
+                                     graphics::ErrorBox::Lines(message).c_str(), nullptr);
+        }
+        return CommandLine::ExitMisuse;
+    }
 
     // The settings kept from the last run; the command line changes this run only.
     const std::string settingsPath = UserFolders::SettingsFile();
@@ -228,8 +262,9 @@ int GameShell::Main(int argc, char** argv) {
     // every way out: the shell, the sound, the drawing device, the window, then SDL itself.
     const SdlSession sdl;
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
-        char reason[256];
-        std::snprintf(reason, sizeof reason, "no display could be opened (%s)", SDL_GetError());
+        char reason[512];
+        std::snprintf(reason, sizeof reason, "the display %s could not be opened (%s)",
+                      DisplayName(), SDL_GetError());
         return CannotStart("cannot open the game window", reason);
     }
     if (!IsSet("SDL_VIDEODRIVER") && IsWindowless(SDL_GetCurrentVideoDriver())) {
@@ -244,6 +279,8 @@ int GameShell::Main(int argc, char** argv) {
     if (window == nullptr) {
         return CannotStart("cannot open the game window");
     }
+    // Smaller, the game's text could not be read.
+    SDL_SetWindowMinimumSize(window.get(), Settings::MinimumWidth, Settings::MinimumHeight);
 #ifndef _WIN32
     // On Windows the icon is the program's own resource, which the window class carries.
     if (SDL_Surface* icon = CreateGameIcon()) {
@@ -274,8 +311,8 @@ int GameShell::Main(int argc, char** argv) {
 #endif
     sound::MediaPlayer* sound = nullptr;
     if (player->Open()) {
-        player->WarmUp(sound::SoundFiles::Names.data(),
-                       static_cast<int>(sound::SoundFiles::Names.size()));
+        player->WarmUp(sound::SoundFiles::EveryName.data(),
+                       static_cast<int>(sound::SoundFiles::EveryName.size()));
         sound = player.get();
     }
     std::unique_ptr<CommandLog> log;
@@ -290,12 +327,19 @@ int GameShell::Main(int argc, char** argv) {
     shell.settingsFile = settingsFile.get();
     shell.mixer = player->IsOpen() ? player.get() : nullptr;
     shell.screenshotFolder = UserFolders::ScreenshotFolder();
-    shell.overlay =
-        std::make_unique<ShellOverlay>(graphics.get(), shell.menu, shell.captions, shell.settings);
+    shell.overlay = std::make_unique<ShellOverlay>(graphics.get(), shell.menu, shell.captions,
+                                                   shell.guidance, shell.settings);
     graphics->overlay = shell.overlay.get();
     // The captions hear what the game sends on its way to the player.
     CaptionWatch captionWatch(shell.captions, sound, shell.mixer);
     sound = &captionWatch;
+    shell.sounds = sound;
+    // A settings file that could not be read as it was is said on the screen too.
+    if (settingsFile != nullptr && !settingsFile->Problem().empty()) {
+        const std::string& problem = settingsFile->Problem();
+        shell.overlay->ShowNotice(std::wstring(problem.begin(), problem.end()), SDL_GetTicks64(),
+                                  SettingsNoticeMs);
+    }
     shell.ApplySound();
     const char* statsPath = std::getenv("VANTOR_FRAME_STATS");
     if (statsPath != nullptr && statsPath[0] != '\0') {

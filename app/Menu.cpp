@@ -163,6 +163,8 @@ bool* Menu::SwitchField(Id id) const {
         {Id::PauseOnFocusLoss, &Settings::pauseOnFocusLoss},
         {Id::KeepMouseInside, &Settings::keepMouseInside},
         {Id::Captions, &Settings::captions},
+        {Id::Hints, &Settings::hints},
+        {Id::ReducedFlashing, &Settings::reducedFlashing},
         {Id::EachPressOnce, &Settings::eachPressOnce},
         {Id::LeftHanded, &Settings::leftHanded},
     };

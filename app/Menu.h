@@ -14,7 +14,7 @@ namespace vantor::app {
 // else) into the operations below. While the menu is open the game is paused.
 //
 // Screens: the main menu (Resume, Options, Controls, How to play, Quit), Options (four volume
-// sliders and six switches), Controls (the mouse buttons, the left-handed switch and every
+// sliders and eight switches), Controls (the mouse buttons, the left-handed switch and every
 // action's key, which the player may change), How to play (a card), and the question before
 // quitting. Every screen but the main one ends with Back.
 //
@@ -49,6 +49,8 @@ public:
         PauseOnFocusLoss,
         KeepMouseInside,
         Captions,
+        Hints,
+        ReducedFlashing,
         EachPressOnce,
         Fly,
         Fire,

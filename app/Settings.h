@@ -12,6 +12,8 @@ struct Settings {
     static constexpr int DefaultY = 100;
     static constexpr int DefaultWidth = 1024;
     static constexpr int DefaultHeight = 768;
+    static constexpr int MinimumWidth = 320; // the smallest window the game can still be seen in
+    static constexpr int MinimumHeight = 240;
     static constexpr int VolumeStep = 10;
 
     bool fullscreen = false;
@@ -37,6 +39,16 @@ struct Settings {
     // Whether a game has been started before; until then the title shows how to reach the
     // help and the menu.
     bool playedBefore = false;
+    // Prompts for a new player, until the player has done each thing once, and what has been
+    // learned: flying, firing, the way on, a planet's choices, opening engineering.
+    bool hints = true;
+    bool learnedFly = false;
+    bool learnedFire = false;
+    bool learnedNextSector = false;
+    bool learnedPlanet = false;
+    bool learnedEngineering = false;
+    // No flash of the picture's edge when the ship is rammed.
+    bool reducedFlashing = false;
     KeyBindings keys;
 
     bool operator==(const Settings&) const = default;

@@ -57,8 +57,8 @@ const std::vector<Key>& Keys() {
             Flag("window", "fullscreen", &Settings::fullscreen),
             Number("window", "x", &Settings::windowX, -100000, 100000),
             Number("window", "y", &Settings::windowY, -100000, 100000),
-            Number("window", "width", &Settings::windowWidth, 160, 16384),
-            Number("window", "height", &Settings::windowHeight, 120, 16384),
+            Number("window", "width", &Settings::windowWidth, Settings::MinimumWidth, 16384),
+            Number("window", "height", &Settings::windowHeight, Settings::MinimumHeight, 16384),
             Number("sound", "volume", &Settings::volume, 0, 100),
             Number("sound", "music", &Settings::musicVolume, 0, 100),
             Number("sound", "effects", &Settings::effectsVolume, 0, 100),
@@ -70,6 +70,13 @@ const std::vector<Key>& Keys() {
             Flag("game", "keep_mouse_inside", &Settings::keepMouseInside),
             Flag("game", "left_handed", &Settings::leftHanded),
             Flag("game", "played_before", &Settings::playedBefore),
+            Flag("game", "hints", &Settings::hints),
+            Flag("game", "reduced_flashing", &Settings::reducedFlashing),
+            Flag("learned", "fly", &Settings::learnedFly),
+            Flag("learned", "fire", &Settings::learnedFire),
+            Flag("learned", "next_sector", &Settings::learnedNextSector),
+            Flag("learned", "planet", &Settings::learnedPlanet),
+            Flag("learned", "engineering", &Settings::learnedEngineering),
         };
         for (int action = 0; action < KeyBindings::Count; ++action) {
             Key binding{"keys", KeyBindings::Name(KeyBindings::All[size_t(action)])};
@@ -408,6 +415,8 @@ Settings SettingsFile::Load() {
     stored = Settings{};
     lines.clear();
     warnings.clear();
+    problem.clear();
+    const std::string name = fs::path(path).filename().string();
     std::string text;
     bool exists = false;
     if (!ReadWholeFile(path, text, exists)) {
@@ -428,6 +437,10 @@ Settings SettingsFile::Load() {
             std::fprintf(stderr, "vantor-game: %s:%d: %s\n", path.c_str(), warning.line,
                          warning.text.c_str());
         }
+        if (!warnings.empty()) {
+            problem = name + ", line " + std::to_string(warnings.front().line) + ": " +
+                      warnings.front().text;
+        }
         return stored;
     }
     // Kept for the player to look at; a new file with the defaults takes its place.
@@ -436,6 +449,8 @@ Settings SettingsFile::Load() {
                  "vantor-game: %s:%d: cannot read the settings (%s); starting with the "
                  "defaults, the file is kept as %s\n",
                  path.c_str(), reading.badLine, reading.why.c_str(), bad.c_str());
+    problem = name + " could not be read (line " + std::to_string(reading.badLine) +
+              "): the defaults are used, the file is kept as " + name + ".bad";
     std::error_code error;
     fs::rename(path, bad, error);
     if (error) {

@@ -36,6 +36,9 @@ public:
     Settings Load();
     // What the last Load could not take of the [keys] section.
     const std::vector<Warning>& Warnings() const { return warnings; }
+    // What went wrong with the file at the last Load, in one short line for the screen (the
+    // file put aside, or the first key it could not take); empty when nothing did.
+    const std::string& Problem() const { return problem; }
 
     // Writes the settings unless they are exactly what the file holds (the defaults, while
     // there is no file). False when the file cannot be written; the first time, the game says
@@ -60,6 +63,7 @@ private:
     std::vector<std::string> lines; // the file as last read or written
     Settings stored;                // what the file holds
     std::vector<Warning> warnings;  // of the last Load
+    std::string problem;
     bool toldUnwritable = false;
 };
 

@@ -15,13 +15,28 @@ constexpr SDL_Color Band = {0, 0, 0, 175};
 // The captions' lowest line stands clear above the bottom status bar.
 constexpr int LowestCaptionY = 680;
 constexpr int CaptionLineHeight = 32;
+// The guidance's places: a banner high in the middle, the prompts above the captions, the line
+// for a refused key above them, the summary under the end's plate.
+constexpr int BannerY = 232;
+constexpr int PromptY = 600;
+constexpr int RefusedY = 560;
+constexpr int SummaryY = 410;
+
+// A pop-up's text style in its colour.
+TextWriter Writer(Graphics* graphics, SDL_Color colour) {
+    return TextWriter(graphics, 22, Font, colour.r / 255.0f, colour.g / 255.0f, colour.b / 255.0f);
+}
 
 } // namespace
 
 ShellOverlay::ShellOverlay(Graphics* graphics, const Menu& menu, const Captions& captions,
-                           const Settings& settings)
-    : menu(menu), captions(captions), settings(settings), menuView(graphics),
-      line(graphics, 18, Font, 1, 1, 1), caption(graphics, 22, Font, 1, 1, 0.85f) {}
+                           const Guidance& guidance, const Settings& settings)
+    : menu(menu), captions(captions), guidance(guidance), settings(settings), menuView(graphics),
+      line(graphics, 18, Font, 1, 1, 1), caption(graphics, 22, Font, 1, 1, 0.85f),
+      banner(graphics, 34, Font, 0.55f, 0.86f, 1.0f),
+      bannerSmall(graphics, 22, Font, 1, 0.84f, 0.35f), gain(Writer(graphics, Guidance::Gain)),
+      scienceGain(Writer(graphics, Guidance::ScienceGain)), loss(Writer(graphics, Guidance::Loss)),
+      hurt(Writer(graphics, Guidance::Hurt)), praise(Writer(graphics, Guidance::Praise)) {}
 
 void ShellOverlay::ShowVolume(int level, bool mute, uint64_t nowMs) {
     volume = level;
@@ -29,9 +44,9 @@ void ShellOverlay::ShowVolume(int level, bool mute, uint64_t nowMs) {
     volumeUntil = nowMs + VolumeShownMs;
 }
 
-void ShellOverlay::ShowNotice(const std::wstring& text, uint64_t nowMs) {
+void ShellOverlay::ShowNotice(const std::wstring& text, uint64_t nowMs, uint64_t forMs) {
     notice = text;
-    noticeUntil = nowMs + NoticeShownMs;
+    noticeUntil = nowMs + forMs;
 }
 
 bool ShellOverlay::Expire(uint64_t nowMs) {
@@ -50,7 +65,7 @@ bool ShellOverlay::Expire(uint64_t nowMs) {
 
 bool ShellOverlay::Visible() const {
     return menu.IsOpen() || volumeUntil != 0 || noticeUntil != 0 || ShowsCaptions() ||
-           !titleHint.empty();
+           guidance.Any() || !titleHint.empty();
 }
 
 void ShellOverlay::DrawCentred(const graphics::DrawTarget& target, TextWriter& writer, int y,
@@ -81,9 +96,66 @@ void ShellOverlay::DrawCaptions(const graphics::DrawTarget& target) {
     }
 }
 
+TextWriter& ShellOverlay::PopupWriter(SDL_Color colour) {
+    TextWriter* const writers[] = {&gain, &scienceGain, &loss, &hurt, &praise};
+    for (TextWriter* writer : writers) {
+        if (writer->brush.r == colour.r && writer->brush.g == colour.g &&
+            writer->brush.b == colour.b) {
+            return *writer;
+        }
+    }
+    return line;
+}
+
+void ShellOverlay::DrawGuidance(const graphics::DrawTarget& target) {
+    if (const float flash = guidance.Flash(); flash > 0.0f && !settings.reducedFlashing) {
+        const SDL_Color red = {220, 20, 20, static_cast<Uint8>(170 * flash)};
+        constexpr int Edge = 22;
+        target.FillRect({0, 0, Graphics::Width, Edge}, red);
+        target.FillRect({0, Graphics::Height - Edge, Graphics::Width, Edge}, red);
+        target.FillRect({0, Edge, Edge, Graphics::Height - 2 * Edge}, red);
+        target.FillRect({Graphics::Width - Edge, Edge, Edge, Graphics::Height - 2 * Edge}, red);
+    }
+    if (const wchar_t* first = guidance.Banner()) {
+        const wchar_t* second = guidance.BannerSecondLine();
+        const int height = second != nullptr ? 92 : 56;
+        target.FillRect({0, BannerY - 10, Graphics::Width, height}, Band);
+        DrawCentred(target, banner, BannerY, first);
+        if (second != nullptr) {
+            DrawCentred(target, bannerSmall, BannerY + 44, second);
+        }
+    }
+    if (const wchar_t* boss = guidance.BossLine()) {
+        const int width = line.Width(boss);
+        target.FillRect({6, 114, width + 20, 28}, Band);
+        line.DrawString(target, 16, 118, boss);
+    }
+    for (int slot = 0; slot < Guidance::MaxPopups; ++slot) {
+        if (const Guidance::Popup* popup = guidance.PopupAt(slot)) {
+            TextWriter& writer = PopupWriter(popup->colour);
+            const int width = writer.Width(popup->text.data());
+            target.FillRect({popup->x - 8, popup->y - 2, width + 16, 30},
+                            SDL_Color{0, 0, 0, static_cast<Uint8>(190 * popup->shown)});
+            writer.DrawString(target, popup->x, popup->y, popup->text.data());
+        }
+    }
+    if (const wchar_t* prompt = guidance.Prompt()) {
+        DrawOnBand(target, caption, PromptY, prompt);
+    }
+    if (const wchar_t* refused = guidance.RefusedLine()) {
+        DrawOnBand(target, loss, RefusedY, refused);
+    }
+    if (const wchar_t* summary = guidance.Summary()) {
+        DrawOnBand(target, line, SummaryY, summary);
+    }
+}
+
 void ShellOverlay::Draw(const graphics::DrawTarget& target) {
     if (!titleHint.empty() && !menu.IsOpen()) {
         DrawOnBand(target, line, 14, titleHint.c_str());
+    }
+    if (!menu.IsOpen()) {
+        DrawGuidance(target);
     }
     if (ShowsCaptions() && !menu.IsOpen()) {
         DrawCaptions(target);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Captions.h"
+#include "app/Guidance.h"
 #include "app/Menu.h"
 #include "app/MenuView.h"
 #include "graphics/PresentOverlay.h"
@@ -14,12 +15,13 @@ class Graphics;
 namespace vantor::app {
 
 // What the shell shows over the game picture: the menu while the game is paused, the words of
-// the ship's computer while it speaks (when captions are on), a line on the title for a new
-// player, the volume for about a second after it changed, and a short notice such as
-// "Screenshot saved". None of it is part of the game picture, so no screenshot holds it. Reads
-// the menu, the captions and the settings it is given, which must outlive it; draws onto the
-// target it is handed. Drawing a caption or the title's line allocates nothing, so that frames
-// with them stay free of allocations. Used on the game's thread.
+// the ship's computer while it speaks (when captions are on), the guidance (banners, the boss's
+// hits, gains and losses, a flash when rammed, first-play prompts, the end's summary), a line
+// on the title for a new player, the volume for about a second after it changed, and a short
+// notice such as "Screenshot saved". None of it is part of the game picture, so no screenshot
+// holds it. Reads the menu, the captions, the guidance and the settings it is given, which must
+// outlive it; draws onto the target it is handed. Drawing what shows in play allocates nothing,
+// so that frames with it stay free of allocations. Used on the game's thread.
 class ShellOverlay : public graphics::PresentOverlay {
 public:
     static constexpr uint64_t VolumeShownMs = 1200;
@@ -27,12 +29,12 @@ public:
 
     // The text styles are made for the device; the overlay draws wherever it is handed.
     ShellOverlay(Graphics* graphics, const Menu& menu, const Captions& captions,
-                 const Settings& settings);
+                 const Guidance& guidance, const Settings& settings);
 
     // Shows the volume (0 to 100) or that the sound is muted, from now on for a while.
     void ShowVolume(int volume, bool muted, uint64_t nowMs);
-    // Shows a short line of text from now on for a while.
-    void ShowNotice(const std::wstring& text, uint64_t nowMs);
+    // Shows a short line of text from now on for a while (NoticeShownMs unless given).
+    void ShowNotice(const std::wstring& text, uint64_t nowMs, uint64_t forMs = NoticeShownMs);
     // Takes away what has been shown long enough; true when that changed what shows.
     bool Expire(uint64_t nowMs);
     // A line shown at the top of the title screen while the text is not empty.
@@ -54,13 +56,24 @@ private:
     static void DrawOnBand(const graphics::DrawTarget& target, TextWriter& writer, int y,
                            const wchar_t* text);
     void DrawCaptions(const graphics::DrawTarget& target);
+    void DrawGuidance(const graphics::DrawTarget& target);
+    // The pop-up's writer for its colour.
+    TextWriter& PopupWriter(SDL_Color colour);
 
     const Menu& menu;
     const Captions& captions;
+    const Guidance& guidance;
     const Settings& settings;
     MenuView menuView;
     TextWriter line;
     TextWriter caption;
+    TextWriter banner;
+    TextWriter bannerSmall;
+    TextWriter gain;
+    TextWriter scienceGain;
+    TextWriter loss;
+    TextWriter hurt;
+    TextWriter praise;
     int volume = 100;
     bool muted = false;
     uint64_t volumeUntil = 0; // 0 when not shown

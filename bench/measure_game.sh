@@ -82,39 +82,12 @@ cpu_ticks() {
     awk '{print $14 + $15}' "/proc/$1/stat"
 }
 
-# How many times the game has sent the sound command so far.
-sounds() {
-    local count
-    count=$(grep -cxF -- "$1" "$tmp/sound.log" 2>/dev/null) || true
-    echo "${count:-0}"
-}
-
-# Waits up to the given seconds (default 10) for the sound command to be sent once more
-# than the count given.
-wait_sound() {
-    local line=$1 before=${2:-0} seconds=${3:-10}
-    for _ in $(seq $((seconds * 10))); do
-        (($(sounds "$line") > before)) && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
 # The enemy's middle in game coordinates ("x y"), found as the largest patch of its red hull
 # in the window above the bottom bar, the ship status (which turns red with damage) blacked
 # out; nothing when none shows. The window's pixels are read from the display's screen file.
 # The look runs at the lowest priority, so that it takes no processor from the game it measures.
 enemy_at() {
-    nice -n 19 convert "xwd:$tmp/Xvfb_screen0" -crop "1024x715+$window_x+$window_y" +repage \
-        -fill black -draw "rectangle 0,0 210,115" \
-        \( -clone 0 -channel R -separate +channel -threshold 55% \) \
-        \( -clone 0 -channel G -separate +channel -negate -threshold 70% \) \
-        \( -clone 0 -channel B -separate +channel -negate -threshold 70% \) \
-        -delete 0 -compose multiply -flatten \
-        -define connected-components:verbose=true -define connected-components:area-threshold=60 \
-        -connected-components 8 null: 2>/dev/null |
-        awk '/gray\(255\)/ { split($3, c, ","); if ($4 > best) { best = $4; x = c[1]; y = c[2] } }
-             END { if (best > 0) printf "%d %d\n", x, y }'
+    enemy_on "xwd:$tmp/Xvfb_screen0" "$window_x" "$window_y"
 }
 
 click_at() {

@@ -107,7 +107,7 @@ grep -qx "played_before = true" "$settings" || fail "the first game is not remem
 echo "settings: music = 70 kept"
 
 # 7. A key of the player's own, set in the file, opens engineering in play.
-sed -i 's/^engineering = .*/engineering = E/' "$settings"
+sed -i '/^\[keys\]/,/^\[/ s/^engineering = .*/engineering = E/' "$settings"
 grep -qx "engineering = E" "$settings" || fail "no engineering key in the file: $(cat "$settings")"
 rm -f "$tmp/sound.log"
 start_game "$game" "$workdir"

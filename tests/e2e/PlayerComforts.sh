@@ -98,8 +98,8 @@ shot=$(compgen -G "$screenshots/*.png" | head -n 1) || fail "no screenshot in $s
 [[ $(identify -format '%m %wx%h' "$shot") == "PNG 1024x768" ]] ||
     fail "the screenshot is $(identify -format '%m %wx%h' "$shot")"
 cp "$shot" "$shots/screenshot.png"
-# The notice that says so goes away by itself.
-sleep 1.6
+# The notice that names the file goes away by itself after three seconds.
+sleep 3.2
 echo "screenshot: $(basename "$shot"), PNG 1024x768"
 
 # 4. Another program takes the keyboard: the game pauses, and stays paused on coming back.

@@ -51,11 +51,7 @@ fail() {
 
 # Waits up to 10 s for a line in the sound log.
 expect_sound() {
-    for _ in $(seq 100); do
-        grep -qxF -- "$1" "$tmp/sound.log" 2>/dev/null && return 0
-        sleep 0.1
-    done
-    fail "the game never asked for \"$1\""
+    wait_sound "$1" 0 10 || fail "the game never asked for \"$1\""
 }
 
 # The colours "R,G,B" of the picture at the given points "x,y", offset by (dx, dy), in one go.
@@ -161,6 +157,41 @@ wait_for_window() {
         sleep 0.25
     done
     fail "no window titled \"Vantor Game\" appeared"
+}
+
+# How many times the game has asked for the sound command so far.
+sounds() {
+    local count
+    count=$(grep -cxF -- "$1" "$tmp/sound.log" 2>/dev/null) || true
+    echo "${count:-0}"
+}
+
+# Waits up to the given seconds (default 10) for the sound command to be sent once more than
+# the count given.
+wait_sound() {
+    local line=$1 before=${2:-0} seconds=${3:-10}
+    for _ in $(seq $((seconds * 10))); do
+        (($(sounds "$line") > before)) && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Where the enemy (its red body) is on the game picture, as "x y", from a picture holding the
+# game picture with its top-left at (x, y) (0, 0 unless given); nothing when none shows. The
+# ship status in the top left corner, with its red damage marks, does not count.
+enemy_on() {
+    local picture=$1 x=${2:-0} y=${3:-0}
+    nice -n 19 convert "$picture" -crop "1024x715+$x+$y" +repage \
+        -fill black -draw "rectangle 0,0 210,115" \
+        \( -clone 0 -channel R -separate +channel -threshold 55% \) \
+        \( -clone 0 -channel G -separate +channel -negate -threshold 70% \) \
+        \( -clone 0 -channel B -separate +channel -negate -threshold 70% \) \
+        -delete 0 -compose multiply -flatten \
+        -define connected-components:verbose=true -define connected-components:area-threshold=60 \
+        -connected-components 8 null: 2>/dev/null |
+        awk '/gray\(255\)/ { split($3, c, ","); if ($4 > best) { best = $4; x = c[1]; y = c[2] } }
+             END { if (best > 0) printf "%d %d\n", x, y }'
 }
 
 # Asks the game's window to close as the window manager's close button does, and checks

@@ -51,7 +51,7 @@ protected:
     void SetUp() override {
         ShellTest::SetUp();
         shell.overlay = std::make_unique<app::ShellOverlay>(&graphics, shell.menu, shell.captions,
-                                                            shell.settings);
+                                                            shell.guidance, shell.settings);
     }
 };
 

@@ -28,7 +28,8 @@ protected:
         ASSERT_NE(window, nullptr) << SDL_GetError();
         graphics = std::make_unique<Graphics>();
         ASSERT_TRUE(graphics->Init(window));
-        overlay = std::make_unique<app::ShellOverlay>(graphics.get(), menu, captions, settings);
+        overlay =
+            std::make_unique<app::ShellOverlay>(graphics.get(), menu, captions, guidance, settings);
         graphics->overlay = overlay.get();
         graphics->BeginDraw();
         graphics->ClearScreen(0.5f, 0.5f, 0.5f);
@@ -80,6 +81,7 @@ protected:
     app::Settings settings;
     app::Menu menu{settings};
     app::Captions captions;
+    app::Guidance guidance{settings};
     std::unique_ptr<app::ShellOverlay> overlay;
 };
 

@@ -113,7 +113,7 @@ TEST(SettingsFile, ValuesAreReadInTheirUsualSpellingsAndKeptInRange) {
                     "[game]\npause_on_focus_loss = 0\n");
     const app::Settings settings = app::SettingsFile(path).Load();
     EXPECT_TRUE(settings.fullscreen);
-    EXPECT_EQ(settings.windowWidth, 160);
+    EXPECT_EQ(settings.windowWidth, app::Settings::MinimumWidth);
     EXPECT_EQ(settings.volume, 100);
     EXPECT_EQ(settings.musicVolume, 0);
     EXPECT_FALSE(settings.mute);
