@@ -31,6 +31,8 @@ std::vector<Menu::Item> ItemsOf(Menu::Screen screen) {
             {Id::PauseOnFocusLoss, Kind::Switch, L"Pause when the window loses focus"},
             {Id::KeepMouseInside, Kind::Switch, L"Keep the mouse inside the window while playing"},
             {Id::Captions, Kind::Switch, L"Captions"},
+            {Id::Hints, Kind::Switch, L"Hints for a new player"},
+            {Id::ReducedFlashing, Kind::Switch, L"Reduced flashing"},
             {Id::EachPressOnce, Kind::Switch, L"Each key press acts once"},
             {Id::Back, Kind::Button, L"Back"}};
     case Menu::Screen::Controls: {

@@ -134,6 +134,15 @@ TEST_F(MenuTest, SwitchesTurnOverWithEnterLeftRightOrAClick) {
     EXPECT_TRUE(menu.Click(each).settingsChanged);
     EXPECT_TRUE(settings.eachPressOnce);
     EXPECT_EQ(menu.Focus(), each);
+
+    // The guidance's two switches.
+    FocusOn(Menu::Id::Hints);
+    EXPECT_TRUE(menu.Activate().settingsChanged);
+    EXPECT_FALSE(settings.hints);
+    FocusOn(Menu::Id::ReducedFlashing);
+    EXPECT_TRUE(menu.Activate().settingsChanged);
+    EXPECT_TRUE(settings.reducedFlashing);
+    EXPECT_FALSE(settings.hints);
 }
 
 TEST_F(MenuTest, EscapeGoesBackOneScreenFromEveryScreen) {
