@@ -20,23 +20,6 @@ settings=$HOME/.config/vantor-game/settings.ini
 wm_pid=
 trap 'kill $wm_pid 2>/dev/null || true; cleanup' EXIT
 
-# A screenshot of the game's window, named after the screen it shows.
-shot() {
-    import -window "$window" "$shots/$1.png"
-}
-
-# Takes the screenshot once the window shows the words (5 s at most).
-shows() {
-    local name=$1
-    shift
-    for _ in $(seq 10); do
-        shot "$name"
-        reads "$shots/$name.png" "$@" 2>/dev/null && return 0
-        sleep 0.5
-    done
-    reads "$shots/$name.png" "$@" || fail "$name: the words \"$*\" do not show"
-}
-
 start_display
 openbox --sm-disable >"$tmp/wm.log" 2>&1 &
 wm_pid=$!

@@ -16,22 +16,6 @@ mkdir -p "$shots"
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 
-shot() {
-    import -window "$window" "$shots/$1.png"
-}
-
-# Takes the screenshot until the words show (10 s at most).
-shows() {
-    local name=$1
-    shift
-    for _ in $(seq 20); do
-        shot "$name"
-        reads "$shots/$name.png" "$@" 2>/dev/null && return 0
-        sleep 0.5
-    done
-    reads "$shots/$name.png" "$@" || fail "$name: the words \"$*\" do not show"
-}
-
 # The id of the window with this title. SDL's message boxes have a title that xdotool's search
 # does not see, so the window tree is read instead.
 named_window() {

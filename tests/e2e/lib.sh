@@ -114,6 +114,25 @@ reads() {
     done
 }
 
+# A screenshot of the game's window ($window) into the script's screenshot folder ($shots),
+# named after what it shows.
+shot() {
+    import -window "$window" "$shots/$1.png"
+}
+
+# Takes the screenshot NAME until the window shows every one of the words (10 s at most), and
+# fails the test when it never does.
+shows() {
+    local name=$1
+    shift
+    for _ in $(seq 20); do
+        shot "$name"
+        reads "$shots/$name.png" "$@" 2>/dev/null && return 0
+        sleep 0.5
+    done
+    reads "$shots/$name.png" "$@" || fail "$name: the words \"$*\" do not show"
+}
+
 # Starts a virtual display of our own and points DISPLAY at it. The display does not reset
 # when its last program leaves: a server resetting refuses the program that connects in that
 # moment, as the game does right after the window manager or a helper has left.
