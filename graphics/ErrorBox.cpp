@@ -8,6 +8,7 @@
 
 namespace vantor::graphics {
 
+#ifndef __EMSCRIPTEN__
 namespace {
 
 // Whether a quit was asked for: the window's close box, a quit event (SIGTERM makes one), or
@@ -27,6 +28,7 @@ bool QuitAsked() {
 }
 
 } // namespace
+#endif
 
 std::string ErrorBox::Lines(const std::string& text, std::size_t width) {
     std::string lines = text;
