@@ -36,6 +36,7 @@ public:
     };
     static constexpr int Count = 15;
     static constexpr int GameKeyCount = 8;
+    static constexpr SDL_Keycode None = SDLK_UNKNOWN; // an action without a key
 
     // The actions in the order the menu lists them.
     static constexpr std::array<Action, Count> All = {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/KeyBindings.h"
+#include "app/PadBindings.h"
 
 namespace vantor::app {
 
@@ -50,6 +51,9 @@ struct Settings {
     // No flash of the picture's edge when the ship is rammed.
     bool reducedFlashing = false;
     KeyBindings keys;
+    // A gamepad's buttons, and whether it rumbles when the ship is rammed or destroyed.
+    PadBindings pad;
+    bool rumble = true;
 
     bool operator==(const Settings&) const = default;
 

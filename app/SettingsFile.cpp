@@ -38,7 +38,8 @@ struct Key {
     int Settings::*number = nullptr; // a whole number kept within low and high, or
     int low = 0;
     int high = 0;
-    int binding = -1; // the key of an action (KeyBindings::All)
+    int binding = -1;    // the key of an action (KeyBindings::All), or
+    int padBinding = -1; // the pad button of an action (PadBindings::All)
 };
 
 constexpr Key Flag(const char* section, const char* name, bool Settings::*flag) {
@@ -81,6 +82,12 @@ const std::vector<Key>& Keys() {
         for (int action = 0; action < KeyBindings::Count; ++action) {
             Key binding{"keys", KeyBindings::Name(KeyBindings::All[size_t(action)])};
             binding.binding = action;
+            all.push_back(binding);
+        }
+        all.push_back(Flag("pad", "rumble", &Settings::rumble));
+        for (int action = 0; action < PadBindings::Count; ++action) {
+            Key binding{"pad", PadBindings::Name(PadBindings::All[size_t(action)])};
+            binding.padBinding = action;
             all.push_back(binding);
         }
         return all;
@@ -132,6 +139,10 @@ std::string ValueText(const Key& key, const Settings& settings) {
     if (key.binding >= 0) {
         return KeyBindings::KeyName(settings.keys.KeyOf(KeyBindings::All[size_t(key.binding)]));
     }
+    if (key.padBinding >= 0) {
+        return PadBindings::ButtonName(
+            settings.pad.ButtonOf(PadBindings::All[size_t(key.padBinding)]));
+    }
     return std::to_string(settings.*key.number);
 }
 
@@ -166,6 +177,9 @@ struct Reading {
     // of the [keys] section could not be taken.
     std::array<SDL_Keycode, KeyBindings::Count> keys{};
     std::array<int, KeyBindings::Count> keyLine{};
+    // The same for the pad's buttons.
+    std::array<SDL_GameControllerButton, PadBindings::Count> buttons{};
+    std::array<int, PadBindings::Count> buttonLine{};
     std::vector<SettingsFile::Warning> warnings;
 };
 
@@ -198,6 +212,21 @@ void TakeBinding(Reading& reading, int line, int action, const char* value) {
     reading.keyLine[size_t(action)] = line + 1;
 }
 
+// A pad button given to an action, the same way.
+void TakePadBinding(Reading& reading, int line, int action, const char* value) {
+    const PadBindings::Action what = PadBindings::All[size_t(action)];
+    const SDL_GameControllerButton button = PadBindings::ButtonFromName(value);
+    if (value[0] != '\0' && !PadBindings::Bindable(button)) {
+        reading.warnings.push_back(
+            {line + 1, std::string("\"") + value + "\" is no button for an action; " +
+                           PadBindings::Name(what) + " keeps " +
+                           PadBindings::ButtonName(PadBindings::Default(what))});
+        return;
+    }
+    reading.buttons[size_t(action)] = button;
+    reading.buttonLine[size_t(action)] = line + 1;
+}
+
 int TakeValue(void* user, const char* section, const char* name, const char* value) {
     auto* reading = static_cast<Reading*>(user);
     const int line = static_cast<int>(reading->next) - 1;
@@ -210,6 +239,10 @@ int TakeValue(void* user, const char* section, const char* name, const char* val
         reading->keyLines[k].push_back(line);
         if (key.binding >= 0) {
             TakeBinding(*reading, line, key.binding, value);
+            continue;
+        }
+        if (key.padBinding >= 0) {
+            TakePadBinding(*reading, line, key.padBinding, value);
             continue;
         }
         const bool read = key.flag != nullptr
@@ -225,58 +258,57 @@ int TakeValue(void* user, const char* section, const char* name, const char* val
     return 1;
 }
 
-// The keys the file gives, over the defaults. Where two actions would share a key, the one
-// the file gives it to keeps it (the earlier line, when the file gives it to both) and the
-// other keeps its default, or no key when that is taken too; each is said.
-void ResolveBindings(Reading& reading) {
-    KeyBindings bindings;
-    std::array<bool, KeyBindings::Count> given{};
-    for (int action = 0; action < KeyBindings::Count; ++action) {
-        given[size_t(action)] = reading.keyLine[size_t(action)] > 0;
-    }
-    // Actions the file names, in the order of their lines, then the others.
-    std::vector<int> order;
-    for (int action = 0; action < KeyBindings::Count; ++action) {
+// The keys (or pad buttons) the file gives, over the defaults. Where two actions would share
+// one, the action the file gives it to keeps it (the earlier line, when the file gives it to
+// both) and the other keeps its default, or none when that is taken too; each is said.
+// `values` and `lines` are by action (line 0: not given); `nameOf` names a key or a button.
+template <typename Bindings, typename Value, typename NameOf>
+Bindings Resolve(const std::array<Value, Bindings::Count>& values,
+                 const std::array<int, Bindings::Count>& lines, NameOf nameOf, const char* what,
+                 std::vector<SettingsFile::Warning>& warnings) {
+    std::array<bool, Bindings::Count> given{};
+    std::vector<int> order; // the actions the file names, in the order of their lines
+    for (int action = 0; action < Bindings::Count; ++action) {
+        given[size_t(action)] = lines[size_t(action)] > 0;
         if (given[size_t(action)]) {
             order.push_back(action);
         }
     }
-    std::stable_sort(order.begin(), order.end(), [&reading](int a, int b) {
-        return reading.keyLine[size_t(a)] < reading.keyLine[size_t(b)];
-    });
-    // Clear every key first, so that the order of giving decides alone.
-    KeyBindings cleared = bindings;
-    Action ignored{};
-    for (Action action : KeyBindings::All) {
-        cleared.Bind(action, SDLK_UNKNOWN, ignored);
+    std::stable_sort(order.begin(), order.end(),
+                     [&lines](int a, int b) { return lines[size_t(a)] < lines[size_t(b)]; });
+    // Clear every one first, so that the order of giving decides alone.
+    Bindings bindings;
+    typename Bindings::Action holder{};
+    for (auto action : Bindings::All) {
+        bindings.Bind(action, Bindings::None, holder);
     }
-    bindings = cleared;
     for (int action : order) {
-        const Action what = KeyBindings::All[size_t(action)];
-        Action holder{};
-        if (!bindings.Bind(what, reading.keys[size_t(action)], holder)) {
-            reading.warnings.push_back({reading.keyLine[size_t(action)],
-                                        KeyBindings::KeyName(reading.keys[size_t(action)]) +
-                                            " is already " + KeyBindings::Name(holder) +
-                                            "'s key; " + KeyBindings::Name(what) +
-                                            " keeps its own"});
+        const auto named = Bindings::All[size_t(action)];
+        if (!bindings.Bind(named, values[size_t(action)], holder)) {
+            warnings.push_back(
+                {lines[size_t(action)], nameOf(values[size_t(action)]) + " is already " +
+                                            Bindings::Name(holder) + "'s " + what + "; " +
+                                            Bindings::Name(named) + " keeps its own"});
             given[size_t(action)] = false;
         }
     }
-    for (int action = 0; action < KeyBindings::Count; ++action) {
-        if (given[size_t(action)]) {
-            continue;
-        }
-        const Action what = KeyBindings::All[size_t(action)];
-        Action holder{};
-        if (!bindings.Bind(what, KeyBindings::Default(what), holder)) {
-            reading.warnings.push_back({reading.keyLine[size_t(action)],
-                                        KeyBindings::Name(what) + std::string(" has no key: ") +
-                                            KeyBindings::KeyName(KeyBindings::Default(what)) +
-                                            " is " + KeyBindings::Name(holder) + "'s"});
+    for (int action = 0; action < Bindings::Count; ++action) {
+        const auto named = Bindings::All[size_t(action)];
+        if (!given[size_t(action)] && !bindings.Bind(named, Bindings::Default(named), holder)) {
+            warnings.push_back({lines[size_t(action)], Bindings::Name(named) +
+                                                           std::string(" has no ") + what + ": " +
+                                                           nameOf(Bindings::Default(named)) +
+                                                           " is " + Bindings::Name(holder) + "'s"});
         }
     }
-    reading.settings.keys = bindings;
+    return bindings;
+}
+
+void ResolveBindings(Reading& reading) {
+    reading.settings.keys = Resolve<KeyBindings>(reading.keys, reading.keyLine,
+                                                 KeyBindings::KeyName, "key", reading.warnings);
+    reading.settings.pad = Resolve<PadBindings>(
+        reading.buttons, reading.buttonLine, PadBindings::ButtonName, "button", reading.warnings);
 }
 
 bool ParseLines(const std::vector<std::string>& lines, Reading& reading) {

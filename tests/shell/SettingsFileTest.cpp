@@ -36,7 +36,22 @@ app::Settings Unusual() {
                            .keepMouseInside = true,
                            .leftHanded = true,
                            .playedBefore = true,
-                           .keys = {}};
+                           .hints = false,
+                           .learnedFly = true,
+                           .learnedFire = true,
+                           .learnedNextSector = true,
+                           .learnedPlanet = true,
+                           .learnedEngineering = true,
+                           .reducedFlashing = true,
+                           .keys = {},
+                           .pad = {},
+                           .rumble = false};
+    // A pad button another action had, a shoulder button, none at all.
+    using PadAction = app::PadBindings::Action;
+    PadAction padHolder{};
+    EXPECT_TRUE(settings.pad.Bind(PadAction::Fire, SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, padHolder));
+    EXPECT_TRUE(settings.pad.Bind(PadAction::Close, SDL_CONTROLLER_BUTTON_INVALID, padHolder));
+    EXPECT_TRUE(settings.pad.Bind(PadAction::Fly, SDL_CONTROLLER_BUTTON_B, padHolder));
     using Action = app::KeyBindings::Action;
     Action holder{};
     // A letter, the key the file spells out, a key that had another action's place, no key.
@@ -258,6 +273,34 @@ TEST(SettingsFile, AKeyThatCannotBeTakenLeavesItsActionsDefaultAndIsSaidWithItsL
         EXPECT_EQ(file.Warnings().size(), 1u);
         EXPECT_FALSE(fs::exists(path + ".bad"));
     }
+}
+
+TEST(SettingsFile, PadButtonsAreKeptByNameAndAButtonThatCannotBeTakenIsSaid) {
+    using PadAction = app::PadBindings::Action;
+    TempDirectory folder;
+    const std::string path = folder.File("settings.ini");
+    ASSERT_TRUE(app::SettingsFile(path).Save(Unusual()));
+    const std::string text = ByteFile::ReadText(path);
+    for (const char* line : {"[pad]\nrumble = false\nfly = b\n", "fire = rightshoulder\n",
+                             "close = \n", "first = dpleft\n"}) {
+        EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
+    }
+
+    // Given in the file's order; the action whose default was taken has none, said; a name
+    // that is no button, and Start, leave their actions as they were, said.
+    WriteText(path, "[pad]\nfire = A\nfly = x\nfirst = banana\nthird = start\n");
+    app::SettingsFile file(path);
+    ::testing::internal::CaptureStderr();
+    const app::Settings read = file.Load();
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(read.pad.ButtonOf(PadAction::Fire), SDL_CONTROLLER_BUTTON_A);
+    EXPECT_EQ(read.pad.ButtonOf(PadAction::Fly), SDL_CONTROLLER_BUTTON_X);
+    EXPECT_EQ(read.pad.ButtonOf(PadAction::First), SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+    EXPECT_EQ(read.pad.ButtonOf(PadAction::Third), SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
+    EXPECT_EQ(read.pad.ButtonOf(PadAction::Close), SDL_CONTROLLER_BUTTON_B);
+    EXPECT_NE(said.find(":4: \"banana\" is no button"), std::string::npos) << said;
+    EXPECT_NE(said.find(":5: \"start\" is no button"), std::string::npos) << said;
+    EXPECT_EQ(file.Warnings().size(), 2u) << said;
 }
 
 TEST(SettingsFile, AStepOfTheVolumeStaysWithinItsRange) {
