@@ -245,6 +245,9 @@ void Graphics::PresentFromMemory() {
     const bool oneToOne = box.w == Width && box.h == Height;
     SDL_SetTextureScaleMode(shown, oneToOne ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
     SDL_RenderCopy(presenter, shown, nullptr, &box);
+    if (overlay != nullptr && overlay->VisibleOnOutput()) {
+        overlay->DrawOnOutput(vantor::graphics::DrawTarget(presenter, nullptr), box);
+    }
     SDL_RenderPresent(presenter);
 }
 
@@ -319,6 +322,9 @@ void Graphics::Present() {
             overlay->Draw(vantor::graphics::DrawTarget(renderTarget, nullptr));
             SDL_RenderSetScale(renderTarget, 1.0f, 1.0f);
             SDL_RenderSetViewport(renderTarget, nullptr);
+        }
+        if (overlay != nullptr && overlay->VisibleOnOutput()) {
+            overlay->DrawOnOutput(vantor::graphics::DrawTarget(renderTarget, nullptr), box);
         }
     }
     SDL_RenderPresent(renderTarget);
@@ -435,6 +441,26 @@ vantor::graphics::DrawTarget Graphics::Target() {
     return vantor::graphics::DrawTarget(renderTarget, canvas.get());
 }
 
+bool Graphics::OutputSize(int& outputWidth, int& outputHeight) const {
+    if (window == nullptr || renderTarget == nullptr) {
+        outputWidth = Width;
+        outputHeight = Height;
+        return true;
+    }
+    // While the game picture is the target SDL reports the picture's size as the output's, so
+    // the window is made the target for the question. Between frames nothing is pending.
+    SDL_Renderer* shower = presenter != nullptr ? presenter : renderTarget;
+    SDL_Texture* target = SDL_GetRenderTarget(shower);
+    if (target != nullptr) {
+        SDL_SetRenderTarget(shower, nullptr);
+    }
+    const int asked = SDL_GetRendererOutputSize(shower, &outputWidth, &outputHeight);
+    if (target != nullptr) {
+        SDL_SetRenderTarget(shower, target);
+    }
+    return asked == 0 && outputWidth > 0 && outputHeight > 0;
+}
+
 bool Graphics::WindowToGame(int windowX, int windowY, int& gameX, int& gameY) const {
     if (window == nullptr || renderTarget == nullptr) {
         // Offscreen the picture is the whole target, pixel for pixel.
@@ -444,20 +470,9 @@ bool Graphics::WindowToGame(int windowX, int windowY, int& gameX, int& gameY) co
     int windowWidth = 0;
     int windowHeight = 0;
     SDL_GetWindowSize(window, &windowWidth, &windowHeight);
-    // While the game picture is the target SDL reports the picture's size as the output's, so
-    // the window is made the target for the question. Between frames nothing is pending.
-    SDL_Renderer* shower = presenter != nullptr ? presenter : renderTarget;
-    SDL_Texture* target = SDL_GetRenderTarget(shower);
-    if (target != nullptr) {
-        SDL_SetRenderTarget(shower, nullptr);
-    }
     int outputWidth = 0;
     int outputHeight = 0;
-    const int asked = SDL_GetRendererOutputSize(shower, &outputWidth, &outputHeight);
-    if (target != nullptr) {
-        SDL_SetRenderTarget(shower, target);
-    }
-    if (asked != 0 || windowWidth <= 0 || windowHeight <= 0) {
+    if (!OutputSize(outputWidth, outputHeight) || windowWidth <= 0 || windowHeight <= 0) {
         gameX = 0;
         gameY = 0;
         return false;

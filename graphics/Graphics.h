@@ -73,6 +73,9 @@ public:
     // Maps a point of the window (as SDL reports mouse positions) to the game picture. False
     // when the point lies outside the picture, in a letterbox bar.
     bool WindowToGame(int windowX, int windowY, int& gameX, int& gameY) const;
+    // The size in pixels of what the window shows (larger than the window's size in window
+    // units on a high-density display); the picture's size offscreen. False when unknown.
+    bool OutputSize(int& outputWidth, int& outputHeight) const;
 
     // The game picture's pixel at (x, y) as 0xAARRGGBB; 0 outside the picture.
     uint32_t ReadPixel(int x, int y);
