@@ -7,11 +7,14 @@
 #include "app/SettingsFile.h"
 #include "app/ShellOverlay.h"
 #include "graphics/Graphics.h"
+#include "graphics/Letterbox.h"
 #include "sound/MediaPlayer.h"
 #include "sound/MixerPlayer.h"
 #include "sound/SoundFiles.h"
 
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <iterator>
 
@@ -60,6 +63,13 @@ GameShell::~GameShell() = default;
 
 bool GameShell::WindowProc(const SDL_Event& event) {
     pressedNow = HeldKeys::Count;
+    // The mouse events SDL makes from touches: the fingers are handled as themselves.
+    if (((event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP) &&
+         event.button.which == SDL_TOUCH_MOUSEID) ||
+        (event.type == SDL_MOUSEMOTION && event.motion.which == SDL_TOUCH_MOUSEID) ||
+        (event.type == SDL_MOUSEWHEEL && event.wheel.which == SDL_TOUCH_MOUSEID)) {
+        return true;
+    }
     switch (event.type) {
     case SDL_QUIT:
         running = false;
@@ -84,6 +94,7 @@ bool GameShell::WindowProc(const SDL_Event& event) {
         case SDL_WINDOWEVENT_MOVED:
         case SDL_WINDOWEVENT_SIZE_CHANGED:
             NoteWindowGeometry();
+            LayTouchButtons(readLevel ? readLevel() : game::LevelView{});
             RefreshPausedPicture(true);
             break;
         case SDL_WINDOWEVENT_EXPOSED:
@@ -93,7 +104,26 @@ bool GameShell::WindowProc(const SDL_Event& event) {
             break;
         }
         break;
+    case SDL_CONTROLLERDEVICEADDED:
+    case SDL_CONTROLLERDEVICEREMOVED:
+    case SDL_CONTROLLERBUTTONDOWN:
+    case SDL_CONTROLLERBUTTONUP:
+    case SDL_CONTROLLERAXISMOTION:
+        PadEvent(event);
+        if (!running) {
+            return false;
+        }
+        break;
+    case SDL_FINGERDOWN:
+    case SDL_FINGERMOTION:
+    case SDL_FINGERUP:
+        FingerEvent(event);
+        if (!running) {
+            return false;
+        }
+        break;
     case SDL_KEYDOWN:
+        lastDevice = InputDevice::KeyboardAndMouse;
         if (FixedKey(event.key)) {
             if (!running) {
                 return false;
@@ -123,6 +153,7 @@ bool GameShell::WindowProc(const SDL_Event& event) {
         }
         break;
     case SDL_MOUSEBUTTONDOWN: {
+        lastDevice = InputDevice::KeyboardAndMouse;
         if (paused) {
             MenuMouse(event);
             break;
@@ -397,9 +428,12 @@ void GameShell::SetPaused(bool pause) {
         mixer->SetPaused(paused);
     }
     ApplyMouseGrab();
+    touch.Cancel();
+    LayTouchButtons(readLevel ? readLevel() : game::LevelView{});
     if (!paused) {
         // The game goes on from here, not from where the clock stood when it stopped.
         pacer.Start(SDL_GetPerformanceCounter());
+        crosshairMoved = 0;
     }
     RefreshPausedPicture(true);
 }
@@ -476,6 +510,303 @@ void GameShell::TakeScreenshot() {
     RefreshPausedPicture(true);
 }
 
+void GameShell::PressGameKey(HeldKeys::Key key) {
+    if (key == HeldKeys::Count) {
+        return;
+    }
+    const game::LevelView before = readLevel ? readLevel() : game::LevelView{};
+    GameKeys[key].press();
+    NoteRefusal(key, before);
+}
+
+void GameShell::PadEvent(const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_CONTROLLERDEVICEADDED:
+        pads.Added(event.cdevice.which);
+        return;
+    case SDL_CONTROLLERDEVICEREMOVED:
+        if (pads.Removed(event.cdevice.which)) {
+            // What the pad held is let go, and the game waits for the player, as when the
+            // window loses the keyboard.
+            keys.ReleaseAll();
+            triggerPulled = false;
+            stickStep = 0;
+            if (!paused) {
+                SetPaused(true);
+            }
+        }
+        return;
+    case SDL_CONTROLLERBUTTONDOWN: {
+        pads.Used(event.cbutton.which);
+        lastDevice = InputDevice::Pad;
+        menu.SetPadStyle(pads.Style());
+        const auto button = static_cast<SDL_GameControllerButton>(event.cbutton.button);
+        if (paused && menu.WaitsForButton()) {
+            const Settings before = settings;
+            Follow(menu.ButtonPressed(button), before);
+            return;
+        }
+        const game::LevelView view = readLevel ? readLevel() : game::LevelView{};
+        Do(PadControls::ForButton(button, settings.pad, view, paused));
+        return;
+    }
+    case SDL_CONTROLLERAXISMOTION: {
+        const auto axis = static_cast<SDL_GameControllerAxis>(event.caxis.axis);
+        const Sint16 value = event.caxis.value;
+        if (axis == SDL_CONTROLLER_AXIS_TRIGGERRIGHT) {
+            // Pulled past half way it fires, once; let go below a quarter, it may fire again.
+            const bool pulled = triggerPulled ? value > PadControls::TriggerPulled / 2
+                                              : value >= PadControls::TriggerPulled;
+            if (pulled && !triggerPulled) {
+                pads.Used(event.caxis.which);
+                lastDevice = InputDevice::Pad;
+                if (!paused) {
+                    Do(PadControls::Intent{PadControls::Intent::Kind::Fire});
+                }
+            }
+            triggerPulled = pulled;
+            return;
+        }
+        if (std::abs(Crosshair::Tilt(value)) > Crosshair::DeadZone) {
+            pads.Used(event.caxis.which);
+            lastDevice = InputDevice::Pad;
+        }
+        if (paused && axis == SDL_CONTROLLER_AXIS_LEFTY) {
+            // The left stick moves the menu's focus a step each time it is tilted.
+            const float tilt = Crosshair::Tilt(value);
+            const int step = tilt > 0.5f ? 1 : tilt < -0.5f ? -1 : 0;
+            if (step != 0 && step != stickStep) {
+                Do(PadControls::Intent{step > 0 ? PadControls::Intent::Kind::MenuDown
+                                                : PadControls::Intent::Kind::MenuUp});
+            }
+            if (std::abs(tilt) < 0.3f || step != 0) {
+                stickStep = step;
+            }
+        }
+        return;
+    }
+    default:
+        return;
+    }
+}
+
+void GameShell::Do(const PadControls::Intent& intent) {
+    using Kind = PadControls::Intent::Kind;
+    const Settings before = settings;
+    switch (intent.kind) {
+    case Kind::Nothing:
+        return;
+    case Kind::Fly:
+        LevelController::LeftButtonDown(crosshair.X(), crosshair.Y());
+        return;
+    case Kind::Fire:
+        LevelController::RightButtonDown(crosshair.X(), crosshair.Y());
+        return;
+    case Kind::GameKey:
+        PressGameKey(intent.key);
+        return;
+    case Kind::Menu:
+        SetPaused(!paused);
+        return;
+    case Kind::MenuUp:
+    case Kind::MenuDown:
+        menu.MoveFocus(intent.kind == Kind::MenuUp ? -1 : 1);
+        RefreshPausedPicture(true);
+        return;
+    case Kind::MenuLeft:
+    case Kind::MenuRight:
+        Follow(menu.Adjust(intent.kind == Kind::MenuLeft ? -1 : 1), before);
+        return;
+    case Kind::MenuChoose:
+        Follow(menu.Activate(), before);
+        return;
+    case Kind::MenuBack:
+        Follow(menu.Back(), before);
+        return;
+    }
+}
+
+void GameShell::FingerEvent(const SDL_Event& event) {
+    lastDevice = InputDevice::Touch;
+    int outputWidth = 0;
+    int outputHeight = 0;
+    if (graphics == nullptr || !graphics->OutputSize(outputWidth, outputHeight)) {
+        return;
+    }
+    const float x = event.tfinger.x * static_cast<float>(outputWidth);
+    const float y = event.tfinger.y * static_cast<float>(outputHeight);
+    const Uint64 now = event.tfinger.timestamp;
+    if (!touch.Seen()) {
+        // The first touch: the buttons show from now on.
+        touch.Saw();
+        LayTouchButtons(readLevel ? readLevel() : game::LevelView{});
+        RefreshPausedPicture(true);
+    }
+    if (paused) {
+        // The menu takes a finger as it takes the mouse; its own button resumes the game.
+        touch.Cancel();
+        if (event.type == SDL_FINGERDOWN) {
+            const int under = touchButtons.Under(x, y);
+            if (under >= 0 && touchButtons.At(under).id == TouchButtons::Id::Menu) {
+                SetPaused(false);
+                return;
+            }
+        }
+        int windowWidth = outputWidth;
+        int windowHeight = outputHeight;
+        if (window != nullptr) {
+            SDL_GetWindowSize(window, &windowWidth, &windowHeight);
+        }
+        SDL_Event mouse{};
+        mouse.type = event.type == SDL_FINGERDOWN ? SDL_MOUSEBUTTONDOWN
+                     : event.type == SDL_FINGERUP ? SDL_MOUSEBUTTONUP
+                                                  : SDL_MOUSEMOTION;
+        const int windowX = static_cast<int>(event.tfinger.x * static_cast<float>(windowWidth));
+        const int windowY = static_cast<int>(event.tfinger.y * static_cast<float>(windowHeight));
+        if (mouse.type == SDL_MOUSEMOTION) {
+            mouse.motion.x = windowX;
+            mouse.motion.y = windowY;
+        } else {
+            mouse.button.button = SDL_BUTTON_LEFT;
+            mouse.button.x = windowX;
+            mouse.button.y = windowY;
+        }
+        MenuMouse(mouse);
+        return;
+    }
+    switch (event.type) {
+    case SDL_FINGERDOWN:
+        Do(touch.Down(event.tfinger.fingerId, x, y, touchButtons.Under(x, y), now));
+        break;
+    case SDL_FINGERMOTION:
+        touch.Motion(event.tfinger.fingerId, x, y);
+        break;
+    case SDL_FINGERUP:
+        Do(touch.Up(event.tfinger.fingerId, now));
+        break;
+    default:
+        break;
+    }
+}
+
+void GameShell::Do(const TouchControls::Order& order) {
+    using Kind = TouchControls::Order::Kind;
+    if (order.kind == Kind::None) {
+        return;
+    }
+    if (order.kind == Kind::Button) {
+        const TouchButtons::Id id = touchButtons.At(order.button).id;
+        if (id == TouchButtons::Id::Menu) {
+            SetPaused(true);
+        } else {
+            PressGameKey(TouchButtons::KeyOf(id));
+        }
+        return;
+    }
+    const game::LevelView view = readLevel ? readLevel() : game::LevelView{};
+    if (order.kind == Kind::Tap && view.titleScreen) {
+        PressGameKey(HeldKeys::Enter); // a tap anywhere starts, as Enter does
+        return;
+    }
+    int outputWidth = 0;
+    int outputHeight = 0;
+    int x = 0;
+    int y = 0;
+    if (graphics == nullptr || !graphics->OutputSize(outputWidth, outputHeight) ||
+        !graphics::Letterbox::ToGame(graphics::Letterbox::Fit(outputWidth, outputHeight), order.x,
+                                     order.y, x, y)) {
+        return; // in a bar beside the picture: no order
+    }
+    if (order.kind == Kind::Tap) {
+        LevelController::LeftButtonDown(x, y);
+    } else {
+        LevelController::RightButtonDown(x, y);
+    }
+}
+
+void GameShell::MoveControls() {
+    // The crosshair by the time since it last moved (a long stall counts as a tenth of a
+    // second), and a finger held long enough fires.
+    const Uint64 now = SDL_GetPerformanceCounter();
+    if (pads.Count() > 0 && crosshairMoved != 0) {
+        const double seconds = static_cast<double>(now - crosshairMoved) /
+                               static_cast<double>(SDL_GetPerformanceFrequency());
+        MoveCrosshair(static_cast<float>(std::min(seconds, 0.1)));
+    }
+    crosshairMoved = now;
+    Do(touch.Tick(SDL_GetTicks64()));
+}
+
+void GameShell::MoveCrosshair(float seconds) {
+    float leftX = 0;
+    float leftY = 0;
+    float rightX = 0;
+    float rightY = 0;
+    pads.Sticks(leftX, leftY, rightX, rightY);
+    crosshair.Move(seconds, leftX, leftY, rightX, rightY);
+}
+
+void GameShell::LayTouchButtons(const game::LevelView& level) {
+    int outputWidth = 0;
+    int outputHeight = 0;
+    if (!touch.Seen() || graphics == nullptr || !graphics->OutputSize(outputWidth, outputHeight)) {
+        return;
+    }
+    int windowWidth = outputWidth;
+    if (window != nullptr) {
+        SDL_GetWindowSize(window, &windowWidth, nullptr);
+    }
+    // A CSS pixel on the web, and a window unit wherever the display's density is unknown, is
+    // a 96th of an inch; output pixels may be finer.
+    const float outputPerWindow =
+        windowWidth > 0 ? static_cast<float>(outputWidth) / static_cast<float>(windowWidth) : 1;
+    float pixelsPerMm = 96.0f / 25.4f * outputPerWindow;
+#ifndef __EMSCRIPTEN__
+    float dpi = 0;
+    if (window != nullptr &&
+        SDL_GetDisplayDPI(SDL_GetWindowDisplayIndex(window), nullptr, &dpi, nullptr) == 0 &&
+        dpi > 0) {
+        pixelsPerMm = dpi / 25.4f;
+    }
+#endif
+    touchButtons.Lay(level, paused, outputWidth, outputHeight,
+                     graphics::Letterbox::Fit(outputWidth, outputHeight), pixelsPerMm);
+    if (overlay != nullptr) {
+        overlay->ShowTouchButtons(&touchButtons);
+    }
+}
+
+void GameShell::NoteControls(const game::LevelView& level) {
+    const bool padPlays = lastDevice == InputDevice::Pad && pads.Count() > 0;
+    guidance.Use(padPlays || lastDevice != InputDevice::Pad ? lastDevice
+                                                            : InputDevice::KeyboardAndMouse,
+                 pads.Style());
+    const PadControls::Rumble rumble = PadControls::RumbleFor(lastLevel, level);
+    if (settings.rumble && rumble.ms > 0) {
+        pads.Rumble(rumble.low, rumble.high, rumble.ms);
+    }
+    lastLevel = level;
+    LayTouchButtons(level);
+    if (overlay == nullptr) {
+        return;
+    }
+    overlay->ShowCrosshair(padPlays && level.playing && !level.gameOver && !level.engineeringOpen &&
+                               !level.planetPanel,
+                           crosshair.X(), crosshair.Y());
+    // The prompt line is written again only when what it says changes.
+    const PadControls::Situation situation =
+        padPlays ? PadControls::SituationOf(level) : PadControls::Situation::None;
+    const PadBindings::Style style = pads.Style();
+    if (situation != promptSituation || style != promptStyle || settings.pad != promptPad ||
+        !promptShown) {
+        overlay->ShowPadPrompt(PadControls::Prompt(situation, settings.pad, style));
+        promptSituation = situation;
+        promptStyle = style;
+        promptPad = settings.pad;
+        promptShown = true;
+    }
+}
+
 void GameShell::NoteWindowGeometry() {
     if (window == nullptr) {
         return;
@@ -534,6 +865,7 @@ void GameShell::NoteLevel() {
     const game::LevelView level = readLevel();
     const Settings before = settings;
     settings.playedBefore = settings.playedBefore || level.playing;
+    NoteControls(level);
     const bool learned = guidance.Frame(level);
     if (learned || settings.playedBefore != before.playedBefore) {
         Keep(before);
@@ -588,6 +920,9 @@ int GameShell::Pass() {
         }
         if (overlay != nullptr && overlay->Expire(SDL_GetTicks64())) {
             RefreshPausedPicture(true);
+        }
+        if (!paused) {
+            MoveControls();
         }
         if (paused) {
             // Nothing moves: wake for the next event, or for what the overlay shows to expire.

@@ -1,12 +1,17 @@
 #pragma once
 
 #include "app/Captions.h"
+#include "app/Crosshair.h"
 #include "app/FramePacer.h"
 #include "app/FrameStats.h"
+#include "app/Gamepads.h"
 #include "app/Guidance.h"
 #include "app/HeldKeys.h"
 #include "app/Menu.h"
+#include "app/PadControls.h"
 #include "app/Settings.h"
+#include "app/TouchButtons.h"
+#include "app/TouchControls.h"
 #include "game/LevelView.h"
 
 #include <SDL.h>
@@ -30,9 +35,11 @@ class ShellOverlay;
 // The program around the level: the window's events turned into level input, the frame loop
 // that updates and draws the level sixty times a second, and what the player expects of any
 // game around it: the game's own menu (options, controls, how to play), keys of the player's
-// choosing, volume and mute, fullscreen, screenshots, captions and settings that last. None of
-// that reaches the level: while the game runs, the level sees exactly the calls it would
-// without it, and while the menu is open (the game is paused then), none at all.
+// choosing, volume and mute, fullscreen, screenshots, captions and settings that last, and play
+// with a gamepad or a finger. None of that reaches the level: while the game runs, the level
+// sees exactly the calls it would without it (a pad or a finger gives the same clicks at game
+// coordinates and the same game keys, each press once), and while the menu is open (the game
+// is paused then), none at all.
 class GameShell {
 public:
     static constexpr int FramesPerSecond = FramePacer::FramesPerSecond;
@@ -71,6 +78,9 @@ public:
     // until something is due.
     int Pass();
 
+    // Moves the pad's crosshair by the sticks for the time passed.
+    void MoveCrosshair(float seconds);
+
     // Paused is the menu open: pausing opens it on its main screen, resuming closes it.
     void SetPaused(bool paused);
     // Opens the menu on the screen (the game pauses).
@@ -106,6 +116,13 @@ public:
     sound::MediaPlayer* sounds = nullptr;
     std::string screenshotFolder;
     std::unique_ptr<ShellOverlay> overlay; // null without a window
+    // The pads plugged in, the point they fly to and fire at, the fingers on a touch screen
+    // and the buttons shown for them, and which of the devices the player used last.
+    Gamepads pads;
+    Crosshair crosshair;
+    TouchControls touch;
+    TouchButtons touchButtons;
+    InputDevice lastDevice = InputDevice::KeyboardAndMouse;
     // What the level shows, for the title's line for new players and the guidance; none
     // without a level.
     std::function<game::LevelView()> readLevel;
@@ -147,11 +164,35 @@ private:
     // Presents the paused picture again when what lies over it changed.
     void RefreshPausedPicture(bool changed);
 
+    // A gamepad's events, and what a press asks for.
+    void PadEvent(const SDL_Event& event);
+    void Do(const PadControls::Intent& intent);
+    // A finger's events, and the order they give.
+    void FingerEvent(const SDL_Event& event);
+    void Do(const TouchControls::Order& order);
+    // One press of a game key, as a pad or a finger gives it: the key's level operation once,
+    // and a word if it changed nothing.
+    void PressGameKey(HeldKeys::Key key);
+    // What a pad or a touch screen shows for the level as it stands: the crosshair, the pad's
+    // prompt line, the touch buttons; and the pad's rumble for what just happened.
+    void NoteControls(const game::LevelView& level);
+    void LayTouchButtons(const game::LevelView& level);
+    // Between frames: the crosshair moves by the time passed, a finger held long fires.
+    void MoveControls();
+
     // The game key pressed by the event at hand, for "each key press acts once".
     HeldKeys::Key pressedNow = HeldKeys::Count;
     int draggedSlider = -1;           // the menu's slider under a held mouse button
     const std::string refusedCommand; // the shell's own sound for a key that did nothing
     bool titleHintShown = false;
+    game::LevelView lastLevel;  // as the last frame left it, for the rumble
+    bool triggerPulled = false; // a pad's right trigger is past half way
+    int stickStep = 0;          // the menu's focus step the left stick holds (-1, 0, 1)
+    PadControls::Situation promptSituation = PadControls::Situation::None;
+    bool promptShown = false; // a pad prompt line shows
+    PadBindings::Style promptStyle = PadBindings::Style::Xbox;
+    PadBindings promptPad;     // the buttons the prompt line names
+    Uint64 crosshairMoved = 0; // when the crosshair last moved, in performance counts
 };
 
 } // namespace vantor::app

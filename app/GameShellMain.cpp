@@ -270,6 +270,19 @@ int GameShell::Main(int argc, char** argv) {
     if (!IsSet("SDL_VIDEODRIVER") && IsWindowless(SDL_GetCurrentVideoDriver())) {
         return CannotStart("cannot open the game window", "no display could be opened");
     }
+    // Gamepads, where there are any: SDL's button A is the south face button on every pad, and
+    // the prompts print the pad's own label for it. The player's own descriptions of pads SDL
+    // does not know come from gamecontrollerdb.txt beside the settings.
+    SDL_SetHint(SDL_HINT_GAMECONTROLLER_USE_BUTTON_LABELS, "0");
+    const bool padsReady = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
+    if (padsReady) {
+        std::string mappingError;
+        const std::string mappings = UserFolders::PadMappingsFile();
+        if (!mappings.empty() && Gamepads::AddMappings(mappings, mappingError) < 0) {
+            std::fprintf(stderr, "vantor-game: cannot read the gamepads of %s: %s\n",
+                         mappings.c_str(), mappingError.c_str());
+        }
+    }
     KeepWindowOnScreen(settings);
     const Uint32 windowFlags = SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI |
                                (settings.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
@@ -322,6 +335,9 @@ int GameShell::Main(int argc, char** argv) {
     }
 
     GameShell shell(window.get(), graphics.get());
+    if (padsReady) {
+        shell.pads.OpenAll();
+    }
     shell.settings = settings;
     shell.kept = kept;
     shell.settingsFile = settingsFile.get();

@@ -203,6 +203,9 @@ Guidance::PromptKind Guidance::PromptFor(const game::LevelView& now) const {
     if (now.planetPanel && !settings.learnedPlanet) {
         return PromptKind::Planet;
     }
+    if (now.engineeringOpen || now.planetPanel) {
+        return PromptKind::None; // the mouse does nothing there
+    }
     if (!settings.learnedFly && now.sector == 1) {
         return PromptKind::Fly;
     }
@@ -222,15 +225,27 @@ Guidance::PromptKind Guidance::PromptFor(const game::LevelView& now) const {
 void Guidance::ChoosePrompt(const game::LevelView& now) {
     const PromptKind kind = PromptFor(now);
     // Written only when it changes, so that a steady frame makes no text.
-    if (kind == promptKind && settings.keys == promptKeys && settings.leftHanded == promptLeft) {
+    if (kind == promptKind && settings.keys == promptKeys && settings.leftHanded == promptLeft &&
+        device == promptDevice && padStyle == promptStyle && settings.pad == promptPad) {
         return;
     }
     promptKind = kind;
     promptKeys = settings.keys;
     promptLeft = settings.leftHanded;
+    promptDevice = device;
+    promptStyle = padStyle;
+    promptPad = settings.pad;
     prompt[0] = L'\0';
     const KeyBindings& keys = settings.keys;
     size_t at = 0;
+    if (device == InputDevice::Pad) {
+        WritePadPrompt(kind);
+        return;
+    }
+    if (device == InputDevice::Touch) {
+        WriteTouchPrompt(kind);
+        return;
+    }
     switch (kind) {
     case PromptKind::Planet:
         PutKey(prompt, at, keys.KeyOf(Action::TakeEnergy));
@@ -260,6 +275,68 @@ void Guidance::ChoosePrompt(const game::LevelView& now) {
     }
 }
 
+void Guidance::WritePadPrompt(PromptKind kind) {
+    const auto button = [this](PadBindings::Action action) {
+        return PadBindings::ButtonLabel(settings.pad.ButtonOf(action), padStyle);
+    };
+    size_t at = 0;
+    switch (kind) {
+    case PromptKind::Planet:
+        PutWords(prompt, at, button(PadBindings::Action::First).c_str());
+        PutWords(prompt, at, L": take energy  \u00b7  ");
+        PutWords(prompt, at, button(PadBindings::Action::Second).c_str());
+        PutWords(prompt, at, L": take science  \u00b7  ");
+        PutWords(prompt, at, button(PadBindings::Action::Third).c_str());
+        PutWords(prompt, at, L": leave");
+        break;
+    case PromptKind::Fly:
+        PutWords(prompt, at, button(PadBindings::Action::Fly).c_str());
+        PutWords(prompt, at, L": fly to the crosshair (left stick)");
+        break;
+    case PromptKind::Fire:
+        PutWords(prompt, at, button(PadBindings::Action::Fire).c_str());
+        PutWords(prompt, at, L" or the right trigger: fire at the enemy");
+        break;
+    case PromptKind::Engineering:
+        PutWords(prompt, at, button(PadBindings::Action::Engineering).c_str());
+        PutWords(prompt, at, L" opens engineering");
+        break;
+    case PromptKind::WayOn:
+        PutWords(prompt, at, L"Fly past the right edge to reach the next sector");
+        break;
+    case PromptKind::None:
+        break;
+    }
+}
+
+void Guidance::WriteTouchPrompt(PromptKind kind) {
+    size_t at = 0;
+    switch (kind) {
+    case PromptKind::Planet:
+        PutWords(prompt, at, L"Tap Energy, Science or Leave beside the picture");
+        break;
+    case PromptKind::Fly:
+        PutWords(prompt, at, L"Tap: fly there");
+        break;
+    case PromptKind::Fire:
+        PutWords(prompt, at, L"Hold, or tap with a second finger: fire at the enemy");
+        break;
+    case PromptKind::Engineering:
+        PutWords(prompt, at, L"Tap Engineering to open it");
+        break;
+    case PromptKind::WayOn:
+        PutWords(prompt, at, L"Fly past the right edge to reach the next sector");
+        break;
+    case PromptKind::None:
+        break;
+    }
+}
+
+void Guidance::Use(InputDevice used, PadBindings::Style style) {
+    device = used;
+    padStyle = style;
+}
+
 void Guidance::WriteSummary(const game::LevelView& now) {
     const int64_t seconds = framesPlayed / FramesPerSecond;
     size_t at = 0;
@@ -271,7 +348,15 @@ void Guidance::WriteSummary(const game::LevelView& now) {
         now.playerWon ? L"Victory" : L"Defeat", std::min(now.sector, 15), now.kills,
         static_cast<long long>(seconds / 60), static_cast<long long>(seconds % 60));
     PutWords(summary, at, figures);
-    PutKey(summary, at, settings.keys.KeyOf(Action::Start));
+    if (device == InputDevice::Touch) {
+        PutWords(summary, at, L"Tap Start");
+    } else if (device == InputDevice::Pad) {
+        PutWords(summary, at,
+                 PadBindings::ButtonLabel(settings.pad.ButtonOf(PadBindings::Action::Fly), padStyle)
+                     .c_str());
+    } else {
+        PutKey(summary, at, settings.keys.KeyOf(Action::Start));
+    }
     PutWords(summary, at, L": title");
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/InputDevice.h"
 #include "app/Settings.h"
 #include "game/LevelView.h"
 
@@ -54,6 +55,9 @@ public:
     bool Frame(const game::LevelView& level);
     // A key of the player's, pressed while playing, changed nothing the player sees.
     void Refused();
+    // What the player plays with now (a pad labelled in its style): the prompts and the
+    // summary name its buttons, or a finger's taps, instead of the mouse's and the keyboard's.
+    void Use(InputDevice device, PadBindings::Style style);
 
     // The banner's lines (null when none shows; the second may be null) and how much of it
     // shows, from 0 to 1.
@@ -101,6 +105,8 @@ private:
     // Learns what the player has done; true when something was learned now.
     bool Learn(const game::LevelView& now);
     void ChoosePrompt(const game::LevelView& now);
+    void WritePadPrompt(PromptKind kind);
+    void WriteTouchPrompt(PromptKind kind);
     void WriteSummary(const game::LevelView& now);
     void Tick();
 
@@ -119,6 +125,12 @@ private:
     PromptKind promptKind = PromptKind::None;
     KeyBindings promptKeys; // the keys the prompt names
     bool promptLeft = false;
+    // What the player uses, and the buttons the prompt names.
+    InputDevice device = InputDevice::KeyboardAndMouse;
+    PadBindings::Style padStyle = PadBindings::Style::Xbox;
+    InputDevice promptDevice = InputDevice::KeyboardAndMouse;
+    PadBindings::Style promptStyle = PadBindings::Style::Xbox;
+    PadBindings promptPad;
     Text summary{};
     int framesInFirstSector = 0;
     int64_t framesPlayed = 0;

@@ -42,7 +42,21 @@ std::vector<Menu::Item> ItemsOf(Menu::Screen screen) {
         for (Action action : KeyBindings::All) {
             items.push_back({Id::Key, Kind::Binding, KeyBindings::Label(action), action});
         }
+        items.push_back({Id::Pad, Kind::Button, L"Gamepad"});
         items.push_back({Id::ResetKeys, Kind::Button, L"Reset to defaults"});
+        items.push_back({Id::Back, Kind::Button, L"Back"});
+        return items;
+    }
+    case Menu::Screen::Pad: {
+        std::vector<Menu::Item> items = {
+            {Id::Fly, Kind::Info, L"Move the crosshair: left stick (right stick: faster)"},
+            {Id::Fire, Kind::Info, L"Fire: also the right trigger.  Menu: Start"}};
+        for (PadBindings::Action action : PadBindings::All) {
+            items.push_back({Id::PadButton, Kind::PadBinding, PadBindings::Label(action),
+                             Action::Start, action});
+        }
+        items.push_back({Id::Rumble, Kind::Switch, L"Rumble"});
+        items.push_back({Id::ResetPad, Kind::Button, L"Reset to defaults"});
         items.push_back({Id::Back, Kind::Button, L"Back"});
         return items;
     }
@@ -80,6 +94,7 @@ void Menu::Show(Screen next, int focusOn) {
     focus = focusOn >= 0 && focusOn < int(items.size()) && Focusable(focusOn) ? focusOn
                                                                               : FirstFocusable();
     waitingFor = -1;
+    waitingForButton = -1;
     message.clear();
 }
 
@@ -97,6 +112,7 @@ void Menu::Close() {
     items.clear();
     focus = -1;
     waitingFor = -1;
+    waitingForButton = -1;
     message.clear();
     onlyHowToPlay = false;
 }
@@ -109,6 +125,8 @@ const wchar_t* Menu::Title() const {
         return L"Options";
     case Screen::Controls:
         return L"Controls";
+    case Screen::Pad:
+        return L"Gamepad";
     case Screen::HowToPlay:
         return L"How to play";
     case Screen::ConfirmQuit:
@@ -169,6 +187,7 @@ bool* Menu::SwitchField(Id id) const {
         {Id::ReducedFlashing, &Settings::reducedFlashing},
         {Id::EachPressOnce, &Settings::eachPressOnce},
         {Id::LeftHanded, &Settings::leftHanded},
+        {Id::Rumble, &Settings::rumble},
     };
     return FieldOf(settings, Switches, id);
 }
@@ -189,10 +208,15 @@ std::wstring Menu::ValueOf(const Item& item) const {
         return std::to_wstring(SliderValue(item)) + L"%";
     case Kind::Switch:
         return SwitchValue(item) ? L"On" : L"Off";
-    case Kind::Binding: {
+    case Kind::Binding:
         return waitingFor == int(item.action) ? L"Press a key" : KeyText(item.action);
-    }
+    case Kind::PadBinding:
+        return waitingForButton == int(item.padAction) ? L"Press a button"
+                                                       : ButtonText(item.padAction);
     case Kind::Info:
+        if (screen == Screen::Pad) {
+            return L"";
+        }
         if (item.id == Id::Fly) {
             return settings.leftHanded ? L"Right click" : L"Left click";
         }
@@ -226,7 +250,7 @@ int Menu::IndexOf(Id id) const {
 }
 
 void Menu::MoveFocus(int step) {
-    if (items.empty() || WaitsForKey() || step == 0) {
+    if (items.empty() || Waits() || step == 0) {
         return;
     }
     const int count = int(items.size());
@@ -270,7 +294,7 @@ Menu::Outcome Menu::Toggle(const Item& item) {
 }
 
 Menu::Outcome Menu::Adjust(int step) {
-    if (!Focusable(focus) || WaitsForKey() || step == 0) {
+    if (!Focusable(focus) || Waits() || step == 0) {
         return {};
     }
     const Item& item = items[size_t(focus)];
@@ -284,7 +308,7 @@ Menu::Outcome Menu::Adjust(int step) {
 }
 
 Menu::Outcome Menu::Activate() {
-    if (!Focusable(focus) || WaitsForKey()) {
+    if (!Focusable(focus) || Waits()) {
         return {};
     }
     const Item item = items[size_t(focus)];
@@ -292,6 +316,7 @@ Menu::Outcome Menu::Activate() {
     // The main menu's buttons that lead to a screen.
     static constexpr std::pair<Id, Screen> Leads[] = {{Id::Options, Screen::Options},
                                                       {Id::Controls, Screen::Controls},
+                                                      {Id::Pad, Screen::Pad},
                                                       {Id::HowToPlay, Screen::HowToPlay},
                                                       {Id::Quit, Screen::ConfirmQuit}};
     for (const auto& [button, next] : Leads) {
@@ -318,6 +343,18 @@ Menu::Outcome Menu::Activate() {
         }
         message = L"Every key is back to its default.";
         return outcome;
+    case Id::ResetPad:
+        if (settings.pad != PadBindings{}) {
+            settings.pad.Reset();
+            outcome.settingsChanged = true;
+        }
+        message = L"Every button is back to its default.";
+        return outcome;
+    case Id::PadButton:
+        waitingForButton = int(item.padAction);
+        message = L"Press the button for " + std::wstring(item.label) + L" (Start keeps " +
+                  ButtonText(item.padAction) + L").";
+        return outcome;
     case Id::Key:
         waitingFor = int(item.action);
         message = L"Press the key for " + std::wstring(item.label) + L" (Escape keeps " +
@@ -337,10 +374,15 @@ std::wstring Menu::KeyText(KeyBindings::Action action) const {
     return name.empty() ? std::wstring(L"no key") : Widen(name);
 }
 
+std::wstring Menu::ButtonText(PadBindings::Action action) const {
+    return PadBindings::ButtonLabel(settings.pad.ButtonOf(action), padStyle);
+}
+
 Menu::Outcome Menu::Back() {
     Outcome outcome;
-    if (WaitsForKey()) {
+    if (Waits()) {
         waitingFor = -1;
+        waitingForButton = -1;
         message.clear();
         return outcome;
     }
@@ -354,6 +396,9 @@ Menu::Outcome Menu::Back() {
         break;
     case Screen::Controls:
         Show(Screen::Main, 2);
+        break;
+    case Screen::Pad:
+        Show(Screen::Controls, int(ItemsOf(Screen::Controls).size()) - 3);
         break;
     case Screen::HowToPlay:
         if (onlyHowToPlay) {
@@ -373,13 +418,13 @@ Menu::Outcome Menu::Back() {
 }
 
 void Menu::Point(int index) {
-    if (Focusable(index) && !WaitsForKey()) {
+    if (Focusable(index) && !Waits()) {
         focus = index;
     }
 }
 
 Menu::Outcome Menu::Click(int index) {
-    if (!Focusable(index) || WaitsForKey()) {
+    if (!Focusable(index) || Waits()) {
         return {};
     }
     focus = index;
@@ -391,7 +436,7 @@ Menu::Outcome Menu::Click(int index) {
 }
 
 Menu::Outcome Menu::Drag(int index, float place) {
-    if (!Focusable(index) || WaitsForKey() || items[size_t(index)].kind != Kind::Slider ||
+    if (!Focusable(index) || Waits() || items[size_t(index)].kind != Kind::Slider ||
         !std::isfinite(place)) {
         return {};
     }
@@ -422,6 +467,31 @@ Menu::Outcome Menu::KeyPressed(SDL_Keycode key) {
     }
     message.clear();
     outcome.settingsChanged = key != before;
+    return outcome;
+}
+
+Menu::Outcome Menu::ButtonPressed(SDL_GameControllerButton button) {
+    Outcome outcome;
+    if (!WaitsForButton()) {
+        return outcome;
+    }
+    if (button == SDL_CONTROLLER_BUTTON_START) {
+        return Back();
+    }
+    if (!PadBindings::Bindable(button)) {
+        return outcome;
+    }
+    const PadBindings::Action action = PadBindings::All[size_t(waitingForButton)];
+    PadBindings::Action holder{};
+    const SDL_GameControllerButton before = settings.pad.ButtonOf(action);
+    waitingForButton = -1;
+    if (!settings.pad.Bind(action, button, holder)) {
+        message = PadBindings::ButtonLabel(button, padStyle) + L" is used for " +
+                  PadBindings::Label(holder) + L": choose another button.";
+        return outcome;
+    }
+    message.clear();
+    outcome.settingsChanged = button != before;
     return outcome;
 }
 

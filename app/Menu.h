@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/KeyBindings.h"
+#include "app/PadBindings.h"
 #include "app/Settings.h"
 
 #include <string>
@@ -15,8 +16,9 @@ namespace vantor::app {
 //
 // Screens: the main menu (Resume, Options, Controls, How to play, Quit), Options (four volume
 // sliders and eight switches), Controls (the mouse buttons, the left-handed switch and every
-// action's key, which the player may change), How to play (a card), and the question before
-// quitting. Every screen but the main one ends with Back.
+// action's key, which the player may change), Gamepad (reached from Controls: the pad's button
+// of each action, which the player may change, and the rumble), How to play (a card), and the
+// question before quitting. Every screen but the main one ends with Back.
 //
 // The menu changes the settings it is given at once; what else a change needs (the sound's
 // volumes, fullscreen, the pointer, a short sound to hear a volume by, keeping the settings)
@@ -24,14 +26,15 @@ namespace vantor::app {
 // settings must outlive the menu.
 class Menu {
 public:
-    enum class Screen { Closed, Main, Options, Controls, HowToPlay, ConfirmQuit };
+    enum class Screen { Closed, Main, Options, Controls, Pad, HowToPlay, ConfirmQuit };
 
     enum class Kind {
-        Button,  // does something when activated
-        Slider,  // 0 to 100 in steps of 10
-        Switch,  // on or off
-        Binding, // an action's key: activated, it waits for the next key
-        Info,    // shown, never focused
+        Button,     // does something when activated
+        Slider,     // 0 to 100 in steps of 10
+        Switch,     // on or off
+        Binding,    // an action's key: activated, it waits for the next key
+        PadBinding, // an action's pad button: activated, it waits for the next button
+        Info,       // shown, never focused
     };
 
     enum class Id {
@@ -57,6 +60,10 @@ public:
         LeftHanded,
         Key, // with its action
         ResetKeys,
+        Pad,       // the Gamepad screen
+        PadButton, // with its pad action
+        Rumble,
+        ResetPad,
         Back,
         Yes,
         No,
@@ -66,7 +73,8 @@ public:
         Id id;
         Kind kind;
         const wchar_t* label;
-        KeyBindings::Action action = KeyBindings::Action::Start; // of a Key item
+        KeyBindings::Action action = KeyBindings::Action::Start;  // of a Key item
+        PadBindings::Action padAction = PadBindings::Action::Fly; // of a PadButton item
     };
 
     // What the shell is to do after an operation, besides keeping the changed settings.
@@ -119,6 +127,11 @@ public:
     // Whether the menu waits for the key of an action, and gives it the key pressed.
     bool WaitsForKey() const { return waitingFor >= 0; }
     Outcome KeyPressed(SDL_Keycode key);
+    // The same for a pad button; Start gives up waiting, as Escape does for a key.
+    bool WaitsForButton() const { return waitingForButton >= 0; }
+    Outcome ButtonPressed(SDL_GameControllerButton button);
+    // How the pad's buttons are labelled, for the Gamepad screen (the pad used last).
+    void SetPadStyle(PadBindings::Style style) { padStyle = style; }
 
 private:
     void Show(Screen next, int focusOn);
@@ -129,8 +142,11 @@ private:
     int* SliderField(Id id) const;
     bool* SwitchField(Id id) const;
     Outcome SetSlider(const Item& item, int value);
-    // The name of the action's key, or "no key".
+    // The name of the action's key, or "no key"; the pad button's label, or "no button".
     std::wstring KeyText(KeyBindings::Action action) const;
+    std::wstring ButtonText(PadBindings::Action action) const;
+    // Waiting for a key or a pad button.
+    bool Waits() const { return WaitsForKey() || WaitsForButton(); }
     Outcome Toggle(const Item& item);
 
     Settings& settings;
@@ -139,7 +155,9 @@ private:
     bool onlyHowToPlay = false;
     std::vector<Item> items;
     int focus = -1;
-    int waitingFor = -1; // the action whose key is awaited
+    int waitingFor = -1;       // the action whose key is awaited
+    int waitingForButton = -1; // the pad action whose button is awaited
+    PadBindings::Style padStyle = PadBindings::Style::Xbox;
     std::wstring message;
 };
 

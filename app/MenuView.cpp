@@ -166,7 +166,8 @@ void MenuView::DrawRow(const graphics::DrawTarget& target, const Menu& menu, int
                          shown.c_str());
         break;
     }
-    case Menu::Kind::Binding: {
+    case Menu::Kind::Binding:
+    case Menu::Kind::PadBinding: {
         const int width = std::max(64, value.Width(shown.c_str()) + 20);
         const SDL_Rect box = {right - width, row.y + 2, width, row.h - 4};
         target.FillRect(box, KeyFill);

@@ -2,6 +2,7 @@
 
 #include "graphics/Graphics.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <iterator>
 
@@ -12,6 +13,9 @@ namespace {
 constexpr const char* Font = "DejaVu Sans";
 constexpr SDL_Color Shade = {0, 0, 0, 190};
 constexpr SDL_Color Band = {0, 0, 0, 175};
+constexpr SDL_Color CrosshairColour = {120, 255, 170, 255};
+constexpr SDL_Color ButtonFill = {10, 24, 40, 200};
+constexpr SDL_Color ButtonEdge = {90, 190, 255, 255};
 // The captions' lowest line stands clear above the bottom status bar.
 constexpr int LowestCaptionY = 680;
 constexpr int CaptionLineHeight = 32;
@@ -36,7 +40,20 @@ ShellOverlay::ShellOverlay(Graphics* graphics, const Menu& menu, const Captions&
       banner(graphics, 34, Font, 0.55f, 0.86f, 1.0f),
       bannerSmall(graphics, 22, Font, 1, 0.84f, 0.35f), gain(Writer(graphics, Guidance::Gain)),
       scienceGain(Writer(graphics, Guidance::ScienceGain)), loss(Writer(graphics, Guidance::Loss)),
-      hurt(Writer(graphics, Guidance::Hurt)), praise(Writer(graphics, Guidance::Praise)) {}
+      hurt(Writer(graphics, Guidance::Hurt)), praise(Writer(graphics, Guidance::Praise)),
+      graphics(graphics) {}
+
+void ShellOverlay::ShowCrosshair(bool shown, int x, int y) {
+    crosshair = shown;
+    crosshairX = x;
+    crosshairY = y;
+}
+
+void ShellOverlay::ShowPadPrompt(const std::wstring& text) {
+    if (text != padPrompt) {
+        padPrompt = text;
+    }
+}
 
 void ShellOverlay::ShowVolume(int level, bool mute, uint64_t nowMs) {
     volume = level;
@@ -65,7 +82,55 @@ bool ShellOverlay::Expire(uint64_t nowMs) {
 
 bool ShellOverlay::Visible() const {
     return menu.IsOpen() || volumeUntil != 0 || noticeUntil != 0 || ShowsCaptions() ||
-           guidance.Any() || !titleHint.empty();
+           guidance.Any() || !titleHint.empty() || crosshair || !padPrompt.empty();
+}
+
+bool ShellOverlay::VisibleOnOutput() const {
+    return touchButtons != nullptr && touchButtons->Count() > 0;
+}
+
+void ShellOverlay::DrawOnOutput(const graphics::DrawTarget& output, const SDL_Rect& picture) {
+    (void)picture;
+    if (!VisibleOnOutput()) {
+        return;
+    }
+    const int height = touchButtons->At(0).place.h;
+    const int size = std::max(12, height * 2 / 5);
+    if (buttonText == nullptr || size != buttonTextSize) {
+        buttonText = std::make_unique<TextWriter>(graphics, size, Font, 1, 1, 1);
+        buttonTextSize = size;
+    }
+    for (int index = 0; index < touchButtons->Count(); ++index) {
+        const TouchButtons::Button& button = touchButtons->At(index);
+        const SDL_Rect& r = button.place;
+        output.FillRect(r, ButtonFill);
+        output.FillRect({r.x, r.y, r.w, 2}, ButtonEdge);
+        output.FillRect({r.x, r.y + r.h - 2, r.w, 2}, ButtonEdge);
+        output.FillRect({r.x, r.y, 2, r.h}, ButtonEdge);
+        output.FillRect({r.x + r.w - 2, r.y, 2, r.h}, ButtonEdge);
+        const wchar_t* label = TouchButtons::Label(button.id);
+        buttonText->DrawString(output, r.x + (r.w - buttonText->Width(label)) / 2,
+                               r.y + (r.h - size * 6 / 5) / 2, label);
+    }
+}
+
+void ShellOverlay::DrawCrosshair(const graphics::DrawTarget& target) const {
+    // Four arms round an open centre, each drawn dark first so that it shows on any picture.
+    constexpr int Gap = 6;
+    constexpr int Arm = 14;
+    const SDL_Rect arms[] = {
+        {crosshairX - Gap - Arm, crosshairY - 1, Arm, 3},
+        {crosshairX + Gap + 1, crosshairY - 1, Arm, 3},
+        {crosshairX - 1, crosshairY - Gap - Arm, 3, Arm},
+        {crosshairX - 1, crosshairY + Gap + 1, 3, Arm},
+    };
+    for (const SDL_Rect& arm : arms) {
+        target.FillRect({arm.x - 1, arm.y - 1, arm.w + 2, arm.h + 2}, SDL_Color{0, 0, 0, 200});
+    }
+    for (const SDL_Rect& arm : arms) {
+        target.FillRect(arm, CrosshairColour);
+    }
+    target.FillRect({crosshairX - 1, crosshairY - 1, 3, 3}, CrosshairColour);
 }
 
 void ShellOverlay::DrawCentred(const graphics::DrawTarget& target, TextWriter& writer, int y,
@@ -139,7 +204,9 @@ void ShellOverlay::DrawGuidance(const graphics::DrawTarget& target) {
             writer.DrawString(target, popup->x, popup->y, popup->text.data());
         }
     }
-    if (const wchar_t* prompt = guidance.Prompt()) {
+    if (!padPrompt.empty()) {
+        DrawOnBand(target, caption, PromptY, padPrompt.c_str());
+    } else if (const wchar_t* prompt = guidance.Prompt()) {
         DrawOnBand(target, caption, PromptY, prompt);
     }
     if (const wchar_t* refused = guidance.RefusedLine()) {
@@ -156,6 +223,9 @@ void ShellOverlay::Draw(const graphics::DrawTarget& target) {
     }
     if (!menu.IsOpen()) {
         DrawGuidance(target);
+        if (crosshair) {
+            DrawCrosshair(target);
+        }
     }
     if (ShowsCaptions() && !menu.IsOpen()) {
         DrawCaptions(target);

@@ -4,10 +4,12 @@
 #include "app/Guidance.h"
 #include "app/Menu.h"
 #include "app/MenuView.h"
+#include "app/TouchButtons.h"
 #include "graphics/PresentOverlay.h"
 #include "graphics/TextWriter.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class Graphics;
@@ -18,7 +20,9 @@ namespace vantor::app {
 // the ship's computer while it speaks (when captions are on), the guidance (banners, the boss's
 // hits, gains and losses, a flash when rammed, first-play prompts, the end's summary), a line
 // on the title for a new player, the volume for about a second after it changed, and a short
-// notice such as "Screenshot saved". None of it is part of the game picture, so no screenshot
+// notice such as "Screenshot saved"; for a gamepad player the crosshair and a line naming the
+// pad's buttons where the game waits for a choice, and for a touch screen its buttons, beside the
+// picture where there is room. None of it is part of the game picture, so no screenshot
 // holds it. Reads the menu, the captions, the guidance and the settings it is given, which must
 // outlive it; draws onto the target it is handed. Drawing what shows in play allocates nothing,
 // so that frames with it stay free of allocations. Used on the game's thread.
@@ -39,13 +43,25 @@ public:
     bool Expire(uint64_t nowMs);
     // A line shown at the top of the title screen while the text is not empty.
     void ShowTitleHint(const std::wstring& text) { titleHint = text; }
+    // The gamepad's crosshair at a game pixel, or none.
+    void ShowCrosshair(bool shown, int x, int y);
+    // The line that names the pad's buttons where the game waits (none while empty); it takes
+    // the place of a first-play prompt.
+    void ShowPadPrompt(const std::wstring& text);
+    // The touch screen's buttons, laid out in the output's pixels (must outlive the overlay),
+    // or none.
+    void ShowTouchButtons(const TouchButtons* buttons) { touchButtons = buttons; }
 
     bool Visible() const override;
     void Draw(const graphics::DrawTarget& target) override;
+    bool VisibleOnOutput() const override;
+    void DrawOnOutput(const graphics::DrawTarget& output, const SDL_Rect& picture) override;
 
     bool ShowsVolume() const { return volumeUntil != 0; }
     bool ShowsNotice() const { return noticeUntil != 0; }
     bool ShowsCaptions() const { return settings.captions && captions.Any(); }
+    bool ShowsCrosshair() const { return crosshair; }
+    const std::wstring& PadPrompt() const { return padPrompt; }
     // The menu's layout, for what the pointer reaches.
     const MenuView& View() const { return menuView; }
 
@@ -57,6 +73,7 @@ private:
                            const wchar_t* text);
     void DrawCaptions(const graphics::DrawTarget& target);
     void DrawGuidance(const graphics::DrawTarget& target);
+    void DrawCrosshair(const graphics::DrawTarget& target) const;
     // The pop-up's writer for its colour.
     TextWriter& PopupWriter(SDL_Color colour);
 
@@ -80,6 +97,15 @@ private:
     std::wstring notice;
     uint64_t noticeUntil = 0;
     std::wstring titleHint;
+    bool crosshair = false;
+    int crosshairX = 0;
+    int crosshairY = 0;
+    std::wstring padPrompt;
+    const TouchButtons* touchButtons = nullptr;
+    // The buttons' words, at a size for their height, made again when that changes.
+    Graphics* graphics;
+    std::unique_ptr<TextWriter> buttonText;
+    int buttonTextSize = 0;
 };
 
 } // namespace vantor::app

@@ -58,6 +58,10 @@ std::string UserFolders::SettingsFile() {
     return Folder("XDG_CONFIG_HOME", ".config", "settings.ini");
 }
 
+std::string UserFolders::PadMappingsFile() {
+    return Folder("XDG_CONFIG_HOME", ".config", "gamecontrollerdb.txt");
+}
+
 std::string UserFolders::ScreenshotFolder() {
     return Folder("XDG_DATA_HOME", ".local/share", "screenshots");
 }

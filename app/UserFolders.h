@@ -4,14 +4,17 @@
 
 namespace vantor::app {
 
-// Where the game keeps what it writes for the player: the settings in the configuration folder
-// ($XDG_CONFIG_HOME/vantor-game, else ~/.config/vantor-game) and the screenshots in the data
+// Where the game keeps what it writes for the player: the settings (and reads the player's
+// gamepad descriptions) in the configuration folder ($XDG_CONFIG_HOME/vantor-game, else
+// ~/.config/vantor-game) and the screenshots in the data
 // folder ($XDG_DATA_HOME/vantor-game/screenshots, else ~/.local/share/vantor-game/screenshots);
 // on Windows both under SDL's preference folder; on the web both in /settings, which the page
 // keeps in the browser's storage. An empty string when there is no home to put them in.
 class UserFolders {
 public:
     static std::string SettingsFile();
+    // Descriptions of gamepads SDL does not know, in SDL's format, beside the settings.
+    static std::string PadMappingsFile();
     static std::string ScreenshotFolder();
 
 private:

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Plays the web package the way a player would: the zip unpacked into an empty folder, served
 # from 127.0.0.1 and opened in headless Chromium, driven through the DevTools protocol
-# (web_game.py says what is checked).
+# (web_game.py says what is checked), then once more with a finger alone on a phone-sized
+# screen (web_touch.py).
 # Usage: WebGame.sh PACKAGE.zip SCREENSHOT_DIR
 set -euo pipefail
 # shellcheck source=../../scripts/on-error.sh
@@ -20,4 +21,5 @@ page=$(dirname "$(find "$tmp" -name index.html | head -n 1)")
     exit 1
 }
 # Debian's Python, which has Debian's python3-websocket (another python3 may be first on PATH).
-exec /usr/bin/python3 "$(dirname "$0")/web_game.py" "$page" "$shots"
+/usr/bin/python3 "$(dirname "$0")/web_game.py" "$page" "$shots"
+/usr/bin/python3 "$(dirname "$0")/web_touch.py" "$page" "$shots"

@@ -194,6 +194,31 @@ TEST_F(GuidanceTest, FirstPlayPromptsLastUntilThePlayerHasDoneEachOnce) {
     EXPECT_EQ(guidance.Prompt(), nullptr);
 }
 
+TEST_F(GuidanceTest, PromptsAndSummaryNameWhatThePlayerPlaysWith) {
+    LevelView view = Playing();
+    // A Nintendo pad: the south button prints B, the west one Y.
+    guidance.Use(app::InputDevice::Pad, app::PadBindings::Style::Nintendo);
+    guidance.Frame(view);
+    EXPECT_EQ(Text(guidance.Prompt()), L"B: fly to the crosshair (left stick)");
+    // A finger: taps, not clicks; the prompt follows the device without another change.
+    guidance.Use(app::InputDevice::Touch, app::PadBindings::Style::Xbox);
+    guidance.Frame(view);
+    EXPECT_EQ(Text(guidance.Prompt()), L"Tap: fly there");
+    view.planetPanel = true;
+    guidance.Frame(view);
+    EXPECT_EQ(Text(guidance.Prompt()), L"Tap Energy, Science or Leave beside the picture");
+    view.planetPanel = false;
+    guidance.Use(app::InputDevice::KeyboardAndMouse, app::PadBindings::Style::Xbox);
+    guidance.Frame(view);
+    EXPECT_EQ(Text(guidance.Prompt()), L"Left click: fly there");
+
+    view.gameOver = true;
+    guidance.Use(app::InputDevice::Touch, app::PadBindings::Style::Xbox);
+    guidance.Frame(view);
+    const std::wstring summary = Text(guidance.Summary());
+    EXPECT_EQ(summary.substr(summary.rfind(L"·") + 3), L"Tap Start: title");
+}
+
 TEST_F(GuidanceTest, NoPromptWithoutHintsOrOnceLearned) {
     settings.hints = false;
     LevelView view = Playing();

@@ -3,6 +3,7 @@
 // picture itself never holds any of it.
 #include "app/ShellOverlay.h"
 #include "graphics/Graphics.h"
+#include "graphics/Letterbox.h"
 #include "sound/SoundFiles.h"
 
 #include <gtest/gtest.h>
@@ -133,6 +134,62 @@ TEST_F(OverlayTest, TheVolumeAndANoticeShowWithoutThePause) {
     graphics->Present();
     const std::vector<uint32_t> after = Shown();
     EXPECT_EQ(TextPixels(after, 0, 0, Graphics::Width, Graphics::Height), 0);
+}
+
+TEST_F(OverlayTest, APadPlayerSeesTheCrosshairAndTheButtonsLine) {
+    overlay->ShowCrosshair(true, 300, 200);
+    overlay->ShowPadPrompt(L"A: start   Start: menu");
+    EXPECT_TRUE(overlay->Visible());
+    graphics->Present();
+    const std::vector<uint32_t> shown = Shown();
+    ASSERT_FALSE(shown.empty());
+    // An arm of the crosshair right of its open centre, and the centre itself.
+    EXPECT_EQ(shown[size_t(200) * Graphics::Width + 300 + 12], 0x78FFAAu);
+    EXPECT_EQ(shown[size_t(200) * Graphics::Width + 300], 0x78FFAAu);
+    EXPECT_EQ(shown[size_t(200) * Graphics::Width + 300 + 4], 0x808080u);
+    EXPECT_GT(TextPixels(shown, 262, 595, 500, 36), 100); // the line, where prompts go
+    EXPECT_EQ(graphics->ReadPixel(312, 200), Grey);
+
+    overlay->ShowCrosshair(false, 300, 200);
+    overlay->ShowPadPrompt(L"");
+    EXPECT_FALSE(overlay->Visible());
+}
+
+TEST_F(OverlayTest, TouchButtonsShowInTheBarsBesideThePicture) {
+    // A wide window: the picture in the middle, bars to the left and right.
+    SDL_SetWindowSize(window, 1600, 600);
+    const SDL_Rect picture = graphics::Letterbox::Fit(1600, 600);
+    game::LevelView view;
+    view.playing = true;
+    view.planetPanel = true;
+    app::TouchButtons buttons;
+    buttons.Lay(view, false, 1600, 600, picture, 96.0f / 25.4f);
+    overlay->ShowTouchButtons(&buttons);
+    EXPECT_TRUE(overlay->VisibleOnOutput());
+    graphics->Present();
+    SDL_Surface* surface = SDL_GetWindowSurface(window);
+    ASSERT_NE(surface, nullptr);
+    ASSERT_EQ(surface->w, 1600);
+    std::vector<uint32_t> pixels(size_t(1600) * 600);
+    ASSERT_EQ(SDL_ConvertPixels(1600, 600, surface->format->format, surface->pixels, surface->pitch,
+                                SDL_PIXELFORMAT_ARGB8888, pixels.data(), 1600 * 4),
+              0);
+    ASSERT_EQ(buttons.Count(), 4);
+    for (int i = 0; i < buttons.Count(); ++i) {
+        const SDL_Rect place = buttons.At(i).place;
+        EXPECT_FALSE(SDL_HasIntersection(&place, &picture)) << i;
+        // Its edge, and its word in white inside it.
+        EXPECT_EQ(pixels[size_t(place.y) * 1600 + size_t(place.x)] & 0xFFFFFFu, 0x5ABEFFu) << i;
+        int white = 0;
+        for (int y = place.y + 4; y < place.y + place.h - 4; ++y) {
+            for (int x = place.x + 4; x < place.x + place.w - 4; ++x) {
+                white += (pixels[size_t(y) * 1600 + size_t(x)] & 0xFFFFFFu) > 0xE0E0E0u;
+            }
+        }
+        EXPECT_GT(white, 20) << i;
+    }
+    overlay->ShowTouchButtons(nullptr);
+    EXPECT_FALSE(overlay->VisibleOnOutput());
 }
 
 } // namespace

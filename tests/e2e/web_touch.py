@@ -1,0 +1,251 @@
+#!/usr/bin/python3
+"""Plays the web build with a finger alone, as on a phone held sideways: headless Chromium
+with touch emulation (a phone-sized landscape viewport, touch points only) over the DevTools
+protocol, as web_game.py drives it with keys and a mouse.
+
+Checks, in this order: a tap on the title starts the game and its sound; the Engineering and
+Menu buttons show beside the picture, not over it; a tap far right flies the ship; a long
+press fires one torpedo (the torpedoes counted five, then four); the Engineering button opens
+engineering and its Close button closes it; the Menu button opens the game's menu and a tap on
+Resume closes it; no console error. A screenshot of each goes into the screenshot folder.
+
+Usage: web_touch.py PAGE_FOLDER SCREENSHOT_FOLDER
+"""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+import websocket
+
+import web_game
+from web_game import Failure, fail
+
+# A phone on its side, in CSS pixels, with three screen pixels to a CSS pixel as phones have;
+# screenshots come in screen pixels.
+PHONE_WIDTH, PHONE_HEIGHT, PHONE_RATIO = 844, 390, 3
+
+
+class TouchPage(web_game.Page):
+    def touch(self, x, y, hold=0.05):
+        point = [{"x": x, "y": y, "id": 1}]
+        self.call("Input.dispatchTouchEvent", type="touchStart", touchPoints=point)
+        time.sleep(hold)
+        self.call("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+        time.sleep(0.1)
+
+    def screenshot(self, path):
+        shot = self.call("Page.captureScreenshot", format="png")
+        png = web_game.base64.b64decode(shot["data"])
+        with open(path, "wb") as out:
+            out.write(png)
+        return web_game.Picture(png)
+
+    def canvas_box(self):
+        return self.evaluate("(() => { const r = canvas.getBoundingClientRect();"
+                             " return [r.left, r.top, r.width, r.height]; })()")
+
+
+def picture_box(page):
+    """Where the game picture lies on the page: the largest 4:3 box centred in the canvas."""
+    left, top, width, height = page.canvas_box()
+    scale = min(width / web_game.WIDTH, height / web_game.HEIGHT)
+    shown_width, shown_height = web_game.WIDTH * scale, web_game.HEIGHT * scale
+    return (left + (width - shown_width) / 2, top + (height - shown_height) / 2, scale)
+
+
+def at_game(page, x, y):
+    left, top, scale = picture_box(page)
+    return left + x * scale, top + y * scale
+
+
+def reads(path, words):
+    """Whether tesseract reads the words on the screenshot (in screen pixels, large enough)."""
+    return web_game.reads(path, words)
+
+
+def wait_for_words(page, shots, name, words, seconds):
+    deadline = time.monotonic() + seconds
+    while True:
+        path = os.path.join(shots, name)
+        page.screenshot(path)
+        if reads(path, words):
+            return
+        if time.monotonic() > deadline:
+            fail(f"{name}: the words {words} do not show")
+        time.sleep(0.25)
+
+
+def torpedoes(page, shots, name):
+    """The torpedo count of the bottom bar, read from the screenshot."""
+    path = os.path.join(shots, name)
+    page.screenshot(path)
+    left, top, scale = picture_box(page)
+    crop = tuple(int(PHONE_RATIO * value) for value in
+                 (44 * scale, 26 * scale, left + 492 * scale, top + 730 * scale))
+    digits = path + ".digits.png"
+    subprocess.run(["convert", path, "-crop", "%dx%d+%d+%d" % crop, "+repage", "-resize",
+                    "300%", "-colorspace", "Gray", "-negate", digits], check=True)
+    text = subprocess.run(["tesseract", digits, "-", "--psm", "7", "-c",
+                           "tessedit_char_whitelist=0123456789"], capture_output=True,
+                          text=True).stdout.strip()
+    os.remove(digits)
+    return text
+
+
+def button_places(page, shots, name):
+    """The places of the buttons beside the picture, found by their blue edges, in CSS pixels."""
+    picture = page.screenshot(os.path.join(shots, name))
+    left, top, scale = picture_box(page)
+    right = left + web_game.WIDTH * scale
+    found = []
+    for x_range in (range(0, int(left * PHONE_RATIO) - 6),
+                    range(int(right * PHONE_RATIO) + 6, picture.width)):
+        if not x_range:
+            continue
+        x = x_range.start + len(x_range) // 2
+        inside = False
+        for y in range(picture.height):
+            r, g, b = picture.colour(x, y)
+            edge = b > 200 and g > 150 and r < 140
+            if edge and not inside:
+                found.append((x / PHONE_RATIO, y / PHONE_RATIO))
+                inside = True
+            elif edge and inside:
+                inside = False
+    return found
+
+
+def play(page, url, shots):
+    page.call("Emulation.setDeviceMetricsOverride", width=PHONE_WIDTH, height=PHONE_HEIGHT,
+              deviceScaleFactor=PHONE_RATIO, mobile=True)
+    page.call("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
+    page.call("Page.navigate", url=url)
+    page.wait_for("typeof Module === 'object' && Module.calledRun === true", 60,
+                  "the game did not start")
+    page.wait_for("document.getElementById('cover').style.display === 'none'", 60,
+                  "the loading cover did not go")
+    time.sleep(1)
+    page.screenshot(os.path.join(shots, "touch-title.png"))
+    if page.evaluate("getComputedStyle(document.querySelector('.touch')).display") == "none":
+        fail("the page shows the mouse's help, not the finger's")
+
+    audio = "(Module.SDL2 && Module.SDL2.audioContext) ? Module.SDL2.audioContext.state : 'none'"
+    x, y = at_game(page, 512, 300)
+    page.touch(x, y)
+    page.wait_for(f"{audio} === 'running'", 5, "the first touch did not start the sound")
+    wait_for_words(page, shots, "touch-sector1.png", ["Engineering", "Menu"], 30)
+    places = button_places(page, shots, "touch-buttons.png")
+    if len(places) < 2:
+        fail(f"the buttons beside the picture were not found ({places})")
+    print(f"start: a tap started the game and its sound; {len(places)} buttons beside the "
+          "picture (Engineering, Menu)")
+
+    # A tap far right: the ship flies there.
+    time.sleep(0.5)
+    before = page.screenshot(os.path.join(shots, "touch-before-fly.png"))
+    x, y = at_game(page, 950, 400)
+    page.touch(x, y)
+    time.sleep(0.8)
+    after = page.screenshot(os.path.join(shots, "touch-flying.png"))
+    moved = before.differing(after, (0, 0, after.width, after.height))
+    if moved < 50:
+        fail(f"the picture stood still after the tap ({moved} pixels changed)")
+    print(f"fly: a tap far right flew the ship ({moved} pixels changed)")
+    wait_for_words(page, shots, "touch-fire-hint.png", ["Hold,", "second", "finger"], 20)
+    print("hint: the next hint speaks of holding, not of clicks")
+
+    # A long press fires once.
+    count = torpedoes(page, shots, "touch-torpedoes-before.png")
+    x, y = at_game(page, 600, 200)
+    page.touch(x, y, hold=0.8)
+    time.sleep(0.5)
+    after_count = torpedoes(page, shots, "touch-torpedoes-after.png")
+    if count != "5" or after_count != "4":
+        fail(f"a long press left the torpedoes at {after_count!r} from {count!r}, not 4 from 5")
+    print("fire: a long press fired one torpedo (5, then 4)")
+
+    # Engineering by its button, closed by Close.
+    left, top, scale = picture_box(page)
+    right = left + web_game.WIDTH * scale
+    button = [place for place in places if place[0] > right]
+    if not button:
+        fail("no button on the right of the picture")
+    page.touch(button[0][0], button[0][1] + 10)
+    wait_for_words(page, shots, "touch-engineering.png", ["ENGINEERING", "Close", "Repair"], 20)
+    closing = [place for place in button_places(page, shots, "touch-engineering-buttons.png")
+               if place[0] > right]
+    if len(closing) != 4:
+        fail(f"engineering shows {len(closing)} buttons on the right, not 4")
+    page.touch(closing[3][0], closing[3][1] + 10)
+    wait_for_words(page, shots, "touch-engineering-closed.png", ["Engineering", "Menu"], 20)
+    print("engineering: its button opened it, Close closed it")
+
+    # The menu by its button; a tap on Resume closes it.
+    menu = [place for place in places if place[0] < left]
+    if not menu:
+        fail("no Menu button on the left of the picture")
+    page.touch(menu[0][0], menu[0][1] + 10)
+    wait_for_words(page, shots, "touch-menu.png", ["Paused", "Resume"], 20)
+    x, y = at_game(page, 400, 307)
+    page.touch(x, y)
+    deadline = time.monotonic() + 20
+    while True:
+        path = os.path.join(shots, "touch-resumed.png")
+        page.screenshot(path)
+        if not reads(path, ["Resume"]):
+            break
+        if time.monotonic() > deadline:
+            fail("a tap on Resume did not close the menu")
+        time.sleep(0.25)
+    print("menu: the Menu button opened it, a tap on Resume closed it")
+
+    page.call("Runtime.evaluate", expression="0")
+    if page.errors:
+        fail("the console showed errors: " + " | ".join(page.errors))
+    print("console: no error")
+
+
+def main():
+    if len(sys.argv) != 3:
+        print("usage: web_touch.py PAGE_FOLDER SCREENSHOT_FOLDER", file=sys.stderr)
+        return 2
+    folder, shots = sys.argv[1], sys.argv[2]
+    os.makedirs(shots, exist_ok=True)
+    server = web_game.serve(folder)
+    url = f"http://127.0.0.1:{server.server_address[1]}/"
+    profile = tempfile.mkdtemp(prefix="vantor-touch-")
+    browser, page = None, None
+    with tempfile.TemporaryFile("w+") as log:
+        try:
+            browser, port = web_game.start_browser(profile, log)
+            page = TouchPage(port)
+            for domain in ("Runtime", "Log", "Page"):
+                page.call(domain + ".enable")
+            play(page, url, shots)
+            return 0
+        except (Failure, OSError, websocket.WebSocketException) as failure:
+            print(f"FAIL: {failure}", file=sys.stderr)
+            if page is not None:
+                for line in page.console:
+                    print(f"page: {line}", file=sys.stderr)
+            log.seek(0)
+            for line in log.read().splitlines()[-20:]:
+                print(f"chromium: {line}", file=sys.stderr)
+            return 1
+        finally:
+            if browser is not None:
+                browser.terminate()
+                try:
+                    browser.wait(20)
+                except subprocess.TimeoutExpired:
+                    browser.kill()
+            server.shutdown()
+            shutil.rmtree(profile, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
