@@ -11,8 +11,8 @@
 # read from the archive the first time only (or with --refresh, or when the machine's apt
 # sources change); after that a run with everything built reads nothing from the network.
 # In the prefix: bin/ the DLLs to carry beside the game (SDL2, SDL2_image, SDL2_ttf,
-# SDL2_mixer, libfreetype, libmpg123), lib/ their import libraries, SDL2main, GoogleTest, inih and pixman
-# as static libraries, share/licences/ the licences of all that and of the MinGW runtime, lib/cmake/ and lib/pkgconfig/ what find_package and pkg-config read,
+# SDL2_mixer, libfreetype, libmpg123), lib/ their import libraries, SDL2main, GoogleTest, LAME,
+# inih and pixman as static libraries, share/licences/ the licences of all that and of the MinGW runtime, lib/cmake/ and lib/pkgconfig/ what find_package and pkg-config read,
 # include/ the headers, windows-deps.txt the source versions. Use it with
 # cmake/mingw-w64-x86_64.cmake (see there). The fetching, the cache and its key are shared with
 # web-deps.sh: scripts/debian-sources.sh.
@@ -26,7 +26,8 @@ log() {
 }
 
 cache=${VANTOR_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/vantor-game}/windows
-sources=(libsdl2 freetype libsdl2-image libsdl2-ttf libsdl2-mixer googletest libinih pixman mpg123)
+sources=(libsdl2 freetype libsdl2-image libsdl2-ttf libsdl2-mixer googletest libinih pixman mpg123
+    lame)
 setup_group=--windows
 # shellcheck source=scripts/debian-sources.sh
 . "$tree/scripts/debian-sources.sh" "$@"
@@ -94,6 +95,20 @@ build_pixman windows x86_64 c=x86_64-w64-mingw32-gcc-posix cpp=x86_64-w64-mingw3
 # Windows' shlwapi.dll is the one DLL it imports besides the C runtime.
 build_mpg123 x86_64-w64-mingw32 --with-cpu=x86-64 --enable-shared --disable-static \
     CC=x86_64-w64-mingw32-gcc-posix CFLAGS="$CFLAGS -O2"
+
+# LAME's encoder, a static library for the sound tests under Wine, which encode their tone
+# files with it as on Linux; nothing of it goes into the zip.
+log "[$((SECONDS - started)) s] lame ${version[lame]}"
+unpack lame
+(
+    cd "$work/lame" || exit 1
+    ./configure --host=x86_64-w64-mingw32 --prefix="$prefix" --disable-shared --enable-static \
+        --disable-frontend --disable-decoder --disable-gtktest CC=x86_64-w64-mingw32-gcc-posix \
+        CFLAGS="$CFLAGS -O2" >&2
+    make -j 2 -C libmp3lame >&2
+    make -C libmp3lame install >&2
+    make -C include install >&2
+)
 
 # The MinGW runtime goes into every program and DLL: its licences too (GCC's runtime
 # libraries, and the MinGW-w64 runtime with winpthreads).

@@ -5,6 +5,7 @@
 
 #include "support/ByteFile.h"
 
+#include <SDL.h>
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
@@ -115,7 +116,7 @@ TEST_F(MixerPlayerTest, MusicIsJudgedByItsFirstFramesAndEndsSilentlyWhereItBreak
 
 TEST_F(MixerPlayerTest, WithoutAnAudioDeviceEverythingIsHarmless) {
     WriteTone({"intro.mp3", 0.2, 440});
-    setenv("SDL_AUDIODRIVER", "no-such-audio-driver", 1);
+    SDL_setenv("SDL_AUDIODRIVER", "no-such-audio-driver", 1);
     sound::MixerPlayer player;
     EXPECT_FALSE(player.Open());
     EXPECT_FALSE(player.IsOpen());
@@ -132,7 +133,7 @@ TEST_F(MixerPlayerTest, WithoutAnAudioDeviceEverythingIsHarmless) {
     player.Close();
 
     // The failed attempt left nothing behind: with a device the same player works.
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
     OpensAndPlays(player, "intro.mp3");
 }
 
