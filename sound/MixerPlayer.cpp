@@ -113,25 +113,31 @@ bool MixerPlayer::OpenDevice() {
     }
     // The first device may choose its rate and channels; a device opened later plays in the
     // same format (SDL converts), so the decoded sounds and the streams stay as they are.
-    const bool first = deviceFormat.frequency == 0;
-    const int opened = first
+    Format wanted;
+    {
+        std::lock_guard lock(mutex);
+        wanted = deviceFormat;
+    }
+    const int opened = wanted.frequency == 0
                            ? Mix_OpenAudioDevice(
                                  Frequency, AUDIO_S16SYS, Channels, BufferFrames, nullptr,
                                  SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE)
-                           : Mix_OpenAudioDevice(deviceFormat.frequency, deviceFormat.format,
-                                                 deviceFormat.channels, BufferFrames, nullptr, 0);
+                           : Mix_OpenAudioDevice(wanted.frequency, wanted.format, wanted.channels,
+                                                 BufferFrames, nullptr, 0);
     if (opened != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    Mix_QuerySpec(&deviceFormat.frequency, &deviceFormat.format, &deviceFormat.channels);
+    Format obtained;
+    Mix_QuerySpec(&obtained.frequency, &obtained.format, &obtained.channels);
     // The mixer keeps its device's number to itself; the one device playing is its.
-    deviceId = 0;
-    for (unsigned id = FirstDeviceId; id <= LastDeviceId && deviceId == 0; ++id) {
-        if (SDL_GetAudioDeviceStatus(id) == SDL_AUDIO_PLAYING) {
-            deviceId = id;
-        }
+    unsigned id = FirstDeviceId;
+    while (id <= LastDeviceId && SDL_GetAudioDeviceStatus(id) != SDL_AUDIO_PLAYING) {
+        ++id;
     }
+    std::lock_guard lock(mutex);
+    deviceFormat = obtained;
+    deviceId = id <= LastDeviceId ? id : 0;
     return true;
 }
 
@@ -600,7 +606,6 @@ void MixerPlayer::LoseDeviceLocked(std::unique_lock<std::mutex>& lock) {
     const Clock::time_point now = Clock::now();
     for (int i = 0; i < slotCount; ++i) {
         Slot& slot = slots[i];
-        slot.playWhenDecoded = false;
         if (slot.stream != nullptr && slot.state == SlotState::Ready && Mix_Playing(i) != 0) {
             slot.away = true;
             slot.awayPosition = slot.stream->Position();
