@@ -15,7 +15,9 @@ the page says so. The game picture is read from screenshots of the page
 
 With --no-webgl Chromium runs with WebGL turned off (--disable-3d-apis): the page must start
 all the same, say nothing alarming, and the game draw with the processor; the same checks
-follow, and the pace of the game's frames is printed. Otherwise WebGL is SwiftShader's.
+follow, and the pace of the game's frames is printed. Otherwise WebGL is SwiftShader's, a CPU
+rasterizer, so the page as a player opens it draws with the processor too, which is checked
+first; the checks then play the page asked to draw with WebGL whatever draws it ("?webgl").
 
 Usage: web_game.py PAGE_FOLDER SCREENSHOT_FOLDER [--no-webgl]
 Prints one line per check that passed; on a failure, the reason and the page's console, and
@@ -329,7 +331,19 @@ def volume_in(text):
     return None
 
 
+# Which context the game's canvas holds: "webgl" when WebGL draws the game, "2d" when the
+# processor does (a canvas keeps the kind of context it was first given).
+CANVAS_CONTEXT = "(canvas.getContext('2d') === null ? 'webgl' : '2d')"
+
+
 def play(page, url, shots, webgl):
+    if webgl:
+        open_game(page, url)
+        drawn_by = page.evaluate(CANVAS_CONTEXT)
+        if drawn_by != "2d":
+            fail(f"with SwiftShader's WebGL the game drew with {drawn_by}, not the processor")
+        print("graphics: with WebGL drawn by SwiftShader the processor draws the game")
+        url += "?webgl"
     started = time.monotonic()
     open_game(page, url)
     print(f"loaded: the game started in {time.monotonic() - started:.1f} s, the canvas "
@@ -341,7 +355,10 @@ def play(page, url, shots, webgl):
     if page.evaluate("document.getElementById('status').className") == "problem":
         fail("the page shows a problem: " + page.evaluate(
             "document.getElementById('status').textContent"))
-    print("graphics: " + ("WebGL (SwiftShader)" if webgl else
+    drawn_by = page.evaluate(CANVAS_CONTEXT)
+    if drawn_by != ("webgl" if webgl else "2d"):
+        fail(f"the game drew with {drawn_by}")
+    print("graphics: " + ("WebGL (SwiftShader), asked for with ?webgl" if webgl else
                           "no WebGL, the processor draws and nothing alarming is shown"))
 
     title = wait_for_picture(page, shots, "web-title.png", title_is_green, 30,
