@@ -5,6 +5,10 @@
 #include "graphics/PresentOverlay.h"
 #include "graphics/RendererChoice.h"
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 #include <cmath>
 #include <cstring>
 
@@ -26,6 +30,20 @@ int LastPixelUpTo(float position) {
     const float column = std::floor(position - 0.5f);
     return static_cast<int>(std::fmax(-1.0f, std::fmin(column, float(Graphics::Width))));
 }
+
+#ifdef __EMSCRIPTEN__
+// clang-format off
+// The page's canvas keeps the game picture's pixels, and the page lays it out at 4:3 in its
+// place (its fitCanvas): the browser scales the picture, which costs the processor nothing.
+EM_JS(void, FitCanvasToPage, (int width, int height), {
+    Module.canvas.width = width;
+    Module.canvas.height = height;
+    if (Module.fitCanvas) {
+        Module.fitCanvas();
+    }
+});
+// clang-format on
+#endif
 
 } // namespace
 
@@ -89,6 +107,13 @@ bool Graphics::Init(SDL_Window* gameWindow) {
     if (!made) {
         // SDL would otherwise show the software renderer's pixels through OpenGL.
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+#ifdef __EMSCRIPTEN__
+        // In the browser the window is the page's canvas, shown through a 2D context. Scaling
+        // the picture to a large canvas would take the processor longer than drawing it: the
+        // window keeps the picture's size and the browser scales the canvas.
+        SDL_SetWindowSize(window, Width, Height);
+        FitCanvasToPage(Width, Height);
+#endif
         // The processor draws the picture in memory, where the canvas reaches its pixels, and
         // the window's own software renderer only shows it.
         void* pixels = nullptr;
@@ -228,6 +253,18 @@ Canvas* Graphics::CanvasToDraw(bool coversWholePicture) {
 
 void Graphics::PresentFromMemory() {
     Settle();
+#ifdef __EMSCRIPTEN__
+    // SDL's own handling of the page's resizing gives the canvas the size of its place on the
+    // page (SDL cannot make the page's window fixed): put back the picture's size, which the
+    // browser scales.
+    int windowWidth = 0;
+    int windowHeight = 0;
+    SDL_GetWindowSize(window, &windowWidth, &windowHeight);
+    if (windowWidth != Width || windowHeight != Height) {
+        SDL_SetWindowSize(window, Width, Height);
+        FitCanvasToPage(Width, Height);
+    }
+#endif
     SDL_Texture* shown = frame;
     if (overlay != nullptr && overlay->Visible() && DrawOverlayOnCopy()) {
         shown = overlaidFrame;
