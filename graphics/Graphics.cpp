@@ -42,6 +42,31 @@ EM_JS(void, FitCanvasToPage, (int width, int height), {
         Module.fitCanvas();
     }
 });
+// The picture (32-bit ARGB words) onto the page's canvas in one pass, each pixel's bytes put
+// in the canvas's order (red, green, blue, alpha) and opaque.
+EM_JS(void, ShowOnCanvas, (const void* pixels, int pitch, int width, int height), {
+    let show = Module.vantorShown;
+    if (!show || show.width !== width || show.height !== height) {
+        const context = Module.canvas.getContext("2d");
+        const image = context.createImageData(width, height);
+        show = Module.vantorShown = {
+            context: context, image: image, words: new Uint32Array(image.data.buffer),
+            width: width, height: height
+        };
+    }
+    const words = show.words;
+    const from = HEAPU32;
+    const step = pitch >> 2;
+    let to = 0;
+    for (let y = 0, at = pixels >> 2; y < height; ++y, at += step) {
+        for (let x = 0; x < width; ++x) {
+            const argb = from[at + x];
+            words[to++] = 0xff000000 | ((argb & 0xff) << 16) | (argb & 0xff00) |
+                          ((argb >>> 16) & 0xff);
+        }
+    }
+    show.context.putImageData(show.image, 0, 0);
+});
 // clang-format on
 #endif
 
@@ -266,9 +291,18 @@ void Graphics::PresentFromMemory() {
     }
 #endif
     SDL_Texture* shown = frame;
+    const SDL_Surface* shownPixels = surface;
     if (overlay != nullptr && overlay->Visible() && DrawOverlayOnCopy()) {
         shown = overlaidFrame;
+        shownPixels = overlaid;
     }
+#ifdef __EMSCRIPTEN__
+    // The canvas has the picture's size: SDL's way there would convert each pixel twice.
+    ShowOnCanvas(shownPixels->pixels, shownPixels->pitch, Width, Height);
+    return;
+#else
+    (void)shownPixels;
+#endif
     int outputWidth = 0;
     int outputHeight = 0;
     if (SDL_GetRendererOutputSize(presenter, &outputWidth, &outputHeight) != 0) {
