@@ -14,13 +14,8 @@
 # could not be measured or the command line is wrong.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# shellcheck source=../scripts/on-error.sh
-source scripts/on-error.sh
-
-[[ $# -ge 1 && $# -le 2 ]] || {
-    echo "usage: $0 NEW.zip [REFERENCE.zip]" >&2
-    exit 2
-}
+# shellcheck source=zip-arguments.sh
+source bench/zip-arguments.sh "$@"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 

@@ -12,13 +12,8 @@
 # zip could not be measured.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# shellcheck source=../scripts/on-error.sh
-source scripts/on-error.sh
-
-[[ $# -ge 1 && $# -le 2 ]] || {
-    echo "usage: $0 NEW.zip [REFERENCE.zip]" >&2
-    exit 2
-}
+# shellcheck source=zip-arguments.sh
+source bench/zip-arguments.sh "$@"
 bash scripts/setup.sh --windows >/dev/null
 export PATH=$PATH:/usr/lib/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 tmp=$(mktemp -d)

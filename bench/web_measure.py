@@ -76,11 +76,7 @@ def with_page(folder, webgl, work):
         page.call("Page.addScriptToEvaluateOnNewDocument", source=WATCH_COVER)
         return work(page, url)
     finally:
-        browser.terminate()
-        try:
-            browser.wait(20)
-        except subprocess.TimeoutExpired:
-            browser.kill()
+        web_game.stop_browser(browser)
         server.shutdown()
         shutil.rmtree(profile, ignore_errors=True)
         log.close()
@@ -157,8 +153,7 @@ def measure_lighthouse(folder, lighthouse):
             [lighthouse, url, "--preset=desktop", "--throttling-method=provided",
              "--only-categories=performance,accessibility,best-practices,seo",
              "--output=json", "--output-path=" + report, "--quiet",
-             "--chrome-flags=--headless=new --no-sandbox --use-angle=swiftshader "
-             "--enable-unsafe-swiftshader"],
+             "--chrome-flags=--headless=new --no-sandbox"],
             env={**os.environ, "CHROME_PATH": "/usr/bin/chromium"}, check=True, timeout=300)
         with open(report) as file:
             result = json.load(file)

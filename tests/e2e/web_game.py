@@ -159,6 +159,14 @@ def start_browser(profile, log, webgl):
     fail("chromium opened no DevTools port within 60 s")
 
 
+def stop_browser(browser):
+    browser.terminate()
+    try:
+        browser.wait(20)
+    except subprocess.TimeoutExpired:
+        browser.kill()
+
+
 class Page:
     """One page target, spoken to through the DevTools protocol."""
 
@@ -514,11 +522,7 @@ def main():
             return 1
         finally:
             if browser is not None:
-                browser.terminate()
-                try:
-                    browser.wait(20)
-                except subprocess.TimeoutExpired:
-                    browser.kill()
+                stop_browser(browser)
             server.shutdown()
             shutil.rmtree(profile, ignore_errors=True)
 
