@@ -136,23 +136,17 @@ struct SdlSession {
 
 #ifdef __EMSCRIPTEN__
 // In the browser the loop cannot block: the page's animation frame calls one pass of it at a
-// time. There are no threads either, so the sounds are decoded here first, one file a call,
-// while the page shows how far that is; the title starts after them, and no frame of the game
-// waits for a decoding. A quit ends the calls, keeps the settings and lets the page say that
-// the game ended.
+// time. There are no threads either, so the sounds are readied between the frames, one file a
+// pass (an effect decoded, or a music file's quick check), from the title on; a sound played
+// before its file is ready starts when it is. A quit ends the calls, keeps the settings and
+// lets the page say that the game ended.
 struct WebRun {
     GameShell* shell = nullptr;
     sound::MixerPlayer* player = nullptr;
-    bool readying = true;
-    int soundFiles = 0;
+    bool started = false;
 };
 
 // clang-format off
-EM_JS(void, ShowSoundProgress, (int done, int total), {
-    if (Module.setStatus) {
-        Module.setStatus("Readying the sounds (" + done + "/" + total + ")");
-    }
-});
 EM_JS(void, GiveShellToPage, (void* shell), {
     Module.gameShell = shell;
 });
@@ -166,18 +160,13 @@ EM_JS(void, TellPage, (const char* what), {
 
 void WebPass(void* arg) {
     WebRun& run = *static_cast<WebRun*>(arg);
-    if (run.readying) {
-        if (run.player->DecodeNext()) {
-            ShowSoundProgress(run.soundFiles - run.player->PendingCount(), run.soundFiles);
-            return;
-        }
-        run.readying = false;
+    if (!run.started) {
+        run.started = true;
         TellPage("onGameReady");
         run.shell->StartFrameLoop();
     }
     run.shell->Pass();
     if (run.shell->running) {
-        // A file first played now (none of the game's own) is decoded between frames.
         run.player->DecodeNext();
         return;
     }
@@ -315,15 +304,18 @@ int GameShell::Main(int argc, char** argv) {
     // The shell reads keys only; no character input is wanted.
     SDL_StopTextInput();
 
-    // Sound: the real player when there is an audio device, silence otherwise. With
-    // VANTOR_SOUND_LOG set, every command is also written to that file, one per line.
+    // Sound: the real player, silent while there is no audio device. With VANTOR_SOUND_LOG set,
+    // every command is also written to that file, one per line.
 #ifdef __EMSCRIPTEN__
     const auto player = std::make_unique<sound::MixerPlayer>(sound::MixerPlayer::Decoding::OnCall);
 #else
     const auto player = std::make_unique<sound::MixerPlayer>();
 #endif
+    // A device that cannot be opened now, or that goes away later, is tried again now and then
+    // by the player itself (MixerPlayer.h); the game plays on without sound meanwhile.
     sound::MediaPlayer* sound = nullptr;
-    if (player->Open()) {
+    player->Open(sound::MixerPlayer::Start::KeepTrying);
+    if (player->IsOpen()) {
         player->WarmUp(sound::SoundFiles::EveryName.data(),
                        static_cast<int>(sound::SoundFiles::EveryName.size()));
         sound = player.get();
@@ -372,10 +364,9 @@ int GameShell::Main(int argc, char** argv) {
     // Main returns here at once and the browser runs the loop; what Main owns stays where it
     // is (Emscripten leaves the stack as it was and runs no destructor).
     static WebRun run;
-    run = {&shell, player.get(), true, player->PendingCount()};
+    run = {&shell, player.get(), false};
     // The page's menu button reaches the shell through this.
     GiveShellToPage(&shell);
-    ShowSoundProgress(0, run.soundFiles);
     emscripten_set_main_loop_arg(WebPass, &run, 0, 1);
 #endif
     shell.RunFrameLoop();

@@ -5,6 +5,10 @@
 #include "graphics/PresentOverlay.h"
 #include "graphics/RendererChoice.h"
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 #include <cmath>
 #include <cstring>
 
@@ -26,6 +30,45 @@ int LastPixelUpTo(float position) {
     const float column = std::floor(position - 0.5f);
     return static_cast<int>(std::fmax(-1.0f, std::fmin(column, float(Graphics::Width))));
 }
+
+#ifdef __EMSCRIPTEN__
+// clang-format off
+// The page's canvas keeps the game picture's pixels, and the page lays it out at 4:3 in its
+// place (its fitCanvas): the browser scales the picture, which costs the processor nothing.
+EM_JS(void, FitCanvasToPage, (int width, int height), {
+    Module.canvas.width = width;
+    Module.canvas.height = height;
+    if (Module.fitCanvas) {
+        Module.fitCanvas();
+    }
+});
+// The picture (32-bit ARGB words) onto the page's canvas in one pass, each pixel's bytes put
+// in the canvas's order (red, green, blue, alpha) and opaque.
+EM_JS(void, ShowOnCanvas, (const void* pixels, int pitch, int width, int height), {
+    let show = Module.vantorShown;
+    if (!show || show.width !== width || show.height !== height) {
+        const context = Module.canvas.getContext("2d");
+        const image = context.createImageData(width, height);
+        show = Module.vantorShown = {
+            context: context, image: image, words: new Uint32Array(image.data.buffer),
+            width: width, height: height
+        };
+    }
+    const words = show.words;
+    const from = HEAPU32;
+    const step = pitch >> 2;
+    let to = 0;
+    for (let y = 0, at = pixels >> 2; y < height; ++y, at += step) {
+        for (let x = 0; x < width; ++x) {
+            const argb = from[at + x];
+            words[to++] = 0xff000000 | ((argb & 0xff) << 16) | (argb & 0xff00) |
+                          ((argb >>> 16) & 0xff);
+        }
+    }
+    show.context.putImageData(show.image, 0, 0);
+});
+// clang-format on
+#endif
 
 } // namespace
 
@@ -89,6 +132,13 @@ bool Graphics::Init(SDL_Window* gameWindow) {
     if (!made) {
         // SDL would otherwise show the software renderer's pixels through OpenGL.
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+#ifdef __EMSCRIPTEN__
+        // In the browser the window is the page's canvas, shown through a 2D context. Scaling
+        // the picture to a large canvas would take the processor longer than drawing it: the
+        // window keeps the picture's size and the browser scales the canvas.
+        SDL_SetWindowSize(window, Width, Height);
+        FitCanvasToPage(Width, Height);
+#endif
         // The processor draws the picture in memory, where the canvas reaches its pixels, and
         // the window's own software renderer only shows it.
         void* pixels = nullptr;
@@ -228,10 +278,31 @@ Canvas* Graphics::CanvasToDraw(bool coversWholePicture) {
 
 void Graphics::PresentFromMemory() {
     Settle();
+#ifdef __EMSCRIPTEN__
+    // SDL's own handling of the page's resizing gives the canvas the size of its place on the
+    // page (SDL cannot make the page's window fixed): put back the picture's size, which the
+    // browser scales.
+    int windowWidth = 0;
+    int windowHeight = 0;
+    SDL_GetWindowSize(window, &windowWidth, &windowHeight);
+    if (windowWidth != Width || windowHeight != Height) {
+        SDL_SetWindowSize(window, Width, Height);
+        FitCanvasToPage(Width, Height);
+    }
+#endif
     SDL_Texture* shown = frame;
+    const SDL_Surface* shownPixels = surface;
     if (overlay != nullptr && overlay->Visible() && DrawOverlayOnCopy()) {
         shown = overlaidFrame;
+        shownPixels = overlaid;
     }
+#ifdef __EMSCRIPTEN__
+    // The canvas has the picture's size: SDL's way there would convert each pixel twice.
+    ShowOnCanvas(shownPixels->pixels, shownPixels->pitch, Width, Height);
+    return;
+#else
+    (void)shownPixels;
+#endif
     int outputWidth = 0;
     int outputHeight = 0;
     if (SDL_GetRendererOutputSize(presenter, &outputWidth, &outputHeight) != 0) {

@@ -2,6 +2,10 @@
 
 #include <SDL.h>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 #include <cstring>
 #include <initializer_list>
 
@@ -9,13 +13,15 @@ namespace vantor::graphics {
 
 namespace {
 
+constexpr int GlRenderer = 0x1F01;
+using GetString = const unsigned char* (*)(unsigned int name);
+
+#ifndef __EMSCRIPTEN__
 // From EGL_EXT_device_query and EGL_MESA_device_software; the types are EGL's own on Linux.
 constexpr int EglExtensions = 0x3055;
 using GetProcAddress = void* (*)(const char*);
 using QueryDevices = unsigned (*)(int maxDevices, void** devices, int* count);
 using QueryDeviceString = const char* (*)(void* device, int name);
-constexpr int GlRenderer = 0x1F01;
-using GetString = const unsigned char* (*)(unsigned int name);
 
 bool ListsOnlySoftwareDevices(void* egl) {
     auto getProcAddress =
@@ -44,10 +50,48 @@ bool ListsOnlySoftwareDevices(void* egl) {
     }
     return true;
 }
+#endif
+
+#ifdef __EMSCRIPTEN__
+// clang-format off
+// WebGL asked for on a canvas of its own (the game's canvas keeps the kind of context it is
+// given first, and the processor's pictures need a 2D one): 0 when the browser has none, 1
+// with the name of what draws it (unmasked where the browser tells it) in the buffer, 2 when
+// the page's address asks for WebGL whatever draws it ("?webgl").
+EM_JS(int, ProbeWebGl, (char* name, int size), {
+    try {
+        if (/[?&]webgl(=|&|$)/.test(location.search)) {
+            return 2;
+        }
+        const gl = document.createElement("canvas").getContext("webgl");
+        if (!gl) {
+            return 0;
+        }
+        const info = gl.getExtension("WEBGL_debug_renderer_info");
+        stringToUTF8(String(gl.getParameter(info ? info.UNMASKED_RENDERER_WEBGL : gl.RENDERER)),
+                     name, size);
+        const context = gl.getExtension("WEBGL_lose_context");
+        if (context) {
+            context.loseContext();
+        }
+        return 1;
+    } catch (e) {
+        return 0;
+    }
+});
+// clang-format on
+#endif
 
 } // namespace
 
 bool RendererChoice::MayHaveHardware() {
+#ifdef __EMSCRIPTEN__
+    // In the browser WebGL is the graphics hardware, unless a CPU rasterizer stands behind it
+    // (SwiftShader, where a browser has no usable graphics driver, as in many virtual machines).
+    char name[256] = {};
+    const int webgl = ProbeWebGl(name, static_cast<int>(sizeof name));
+    return webgl == 2 || (webgl == 1 && !IsSoftwareRasterizer(name));
+#else
     void* egl = SDL_LoadObject("libEGL.so.1");
     if (egl == nullptr) {
         return true;
@@ -55,6 +99,7 @@ bool RendererChoice::MayHaveHardware() {
     const bool softwareOnly = ListsOnlySoftwareDevices(egl);
     SDL_UnloadObject(egl);
     return !softwareOnly;
+#endif
 }
 
 bool RendererChoice::IsSoftwareRasterizer(const char* glRenderer) {

@@ -13,7 +13,10 @@ namespace vantor::graphics {
 class RendererChoice {
 public:
     // False when EGL lists the machine's graphics devices and every one is a software
-    // rasterizer; true when it lists a hardware device, or cannot tell. Loads no driver.
+    // rasterizer; true when it lists a hardware device, or cannot tell. Loads no driver. In the
+    // browser: true when WebGL is there and not drawn by a software rasterizer, or when the
+    // page's address asks for WebGL ("?webgl", for the tests of the WebGL renderer); it asks a
+    // throwaway canvas of its own, so the game's canvas can still take a 2D context.
     static bool MayHaveHardware();
 
     // True when the OpenGL renderer string (GL_RENDERER) names a software rasterizer.

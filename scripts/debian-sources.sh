@@ -24,6 +24,7 @@
 #   build_inih CC AR                inih (libinih) as a static library, with its inih.pc
 #   build_pixman SYSTEM CPU BINARY=PROGRAM... -- OPTIONS...
 #                                   pixman, already unpacked, as a static library with meson
+#   build_mpg123 HOST OPTIONS...    libmpg123 alone, with autotools, for the host triplet
 #   finish_build NAME               the versions written to $prefix/NAME.txt, the prefix
 #                                   marked finished
 # and can read ${version[SOURCE]} and ${setup[SOURCE]} after find_prefix.
@@ -419,6 +420,28 @@ MESON
 }
 
 # Writes which sources went into the prefix as NAME.txt and marks it finished: finish_build NAME
+# libmpg123 alone (not the mpg123 player, nor its output and synthesis libraries) with its
+# own build system, autotools: configured for the host triplet with the given options (the
+# compilers among them), built, and installed with its two headers and libmpg123.pc. It loads
+# no modules, plays nothing itself and reads no network stream: the game hands it the bytes.
+build_mpg123() {
+    local host=$1
+    shift
+    log "[$((SECONDS - started)) s] mpg123 ${version[mpg123]}"
+    unpack mpg123
+    (
+        cd "$work/mpg123" || exit 1
+        mkdir -p "$prefix/lib"
+        ./configure --host="$host" --prefix="$prefix" --disable-modules --with-audio=dummy \
+            --enable-network=no "$@" >&2
+        make -j 2 src/libmpg123/libmpg123.la >&2
+        ./libtool --mode=install install -c src/libmpg123/libmpg123.la "$prefix/lib" >&2
+    )
+    install -m 644 "$work/mpg123/src/libmpg123/mpg123.h" "$work/mpg123/src/libmpg123/fmt123.h" \
+        "$prefix/include/"
+    install -m 644 "$work/mpg123/libmpg123.pc" "$prefix/lib/pkgconfig/"
+}
+
 finish_build() {
     {
         echo "Built by scripts/$1.sh from Debian's source packages:"

@@ -10,9 +10,9 @@
 #       besides Windows' own, the generated files and the icon from a Linux build, the font
 #       carried for when Windows has none of the game's, a README and the licences. Its unit
 #       tests are built too (build-windows/, run them with ctest -L wine under Wine).
-#   bash scripts/package.sh web      dist/vantor-game-<version>-web/ and its zip, to serve as a
-#       web page: index.html, vantor-game.js, vantor-game.wasm and vantor-game.data (the
-#       generated files and DejaVu Sans packed), the program built with Debian's Emscripten
+#   bash scripts/package.sh web      dist/vantor-game-<version>-web/ and its zip (index.html at
+#       its top), to serve as a web page: index.html, vantor-game.js, vantor-game.wasm.gz and
+#       vantor-game.data.gz (the generated files and DejaVu Sans packed), both compressed, the program built with Debian's Emscripten
 #       against libraries built from Debian's own sources (scripts/web-deps.sh, cached outside
 #       the tree), the generated files from a Linux build, and the licences.
 set -euo pipefail
@@ -104,8 +104,9 @@ windows)
     cp /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf "$stage/fonts/"
     cp LICENSE "$stage/licences/vantor-game.txt"
     cp /usr/share/doc/fonts-dejavu-core/copyright "$stage/licences/fonts-dejavu.txt"
-    # The licences of what the folder carries (GoogleTest is only in the tests).
-    find "$prefix/share/licences" -name '*.txt' ! -name 'googletest.txt' -exec cp {} "$stage/licences/" \;
+    # The licences of what the folder carries (GoogleTest and LAME are only in the tests).
+    find "$prefix/share/licences" -name '*.txt' ! -name 'googletest.txt' ! -name 'lame.txt' \
+        -exec cp {} "$stage/licences/" \;
     sed "s/@PROJECT_VERSION@/$(version)/" packaging/windows/README.txt.in |
         sed 's/$/\r/' >"$stage/README.txt"
 
@@ -161,15 +162,21 @@ web)
     cp LICENSE "$stage/licences/vantor-game.txt"
     cp /usr/share/doc/fonts-dejavu-core/copyright "$stage/licences/fonts-dejavu.txt"
     find "$prefix/share/licences" -name '*.txt' -exec cp {} "$stage/licences/" \;
-    for file in index.html vantor-game.js vantor-game.wasm vantor-game.data; do
+    # The program and its data go compressed (a plain server sends them as they are); the page
+    # unpacks them as they arrive.
+    gzip -9 -n "$stage/vantor-game.wasm" "$stage/vantor-game.data"
+    files=(index.html vantor-game.js vantor-game.wasm.gz vantor-game.data.gz)
+    for file in "${files[@]}"; do
         [[ -s $stage/$file ]] || {
             echo "package.sh: the web page has no $file" >&2
             exit 1
         }
     done
-    (cd dist && zip -qr -X "$name.zip" "$name")
+    # index.html at the top of the zip, as sites that host a game from a zip expect.
+    (cd "$stage" && zip -qr -X "../$name.zip" .)
     echo "package.sh: wrote $stage/ and dist/$name.zip ($(du -h "dist/$name.zip" | cut -f1)):" >&2
-    (cd "$stage" && du -b index.html vantor-game.js vantor-game.wasm vantor-game.data) >&2
+    (cd "$stage" && du -b "${files[@]}") >&2
+    echo "package.sh: the page downloads $(cd "$stage" && cat "${files[@]}" | wc -c) bytes" >&2
     ;;
 *)
     usage

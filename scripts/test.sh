@@ -237,12 +237,16 @@ stage_windows() {
 }
 
 # The web package: built with Emscripten against the cached web libraries, then unpacked,
-# served from 127.0.0.1 and played in headless Chromium as a player would.
+# served from 127.0.0.1 and played in headless Chromium as a player would: with WebGL
+# (SwiftShader), and with WebGL turned off, where the game draws with the processor.
 stage_web() {
     step "package"
     bash scripts/package.sh web
-    step "package played in chromium"
-    bash tests/e2e/WebGame.sh dist/vantor-game-*-web.zip build/tests/e2e/screenshots
+    step "package played in chromium with WebGL"
+    bash tests/e2e/WebGame.sh dist/vantor-game-*-web.zip build/tests/e2e/screenshots/webgl
+    step "package played in chromium without WebGL"
+    bash tests/e2e/WebGame.sh dist/vantor-game-*-web.zip build/tests/e2e/screenshots/no-webgl \
+        --no-webgl
 }
 
 # The same suite under the sanitizers, the soak included; a report fails its test. The build

@@ -10,7 +10,7 @@
 # (this script, scripts/debian-sources.sh, which fetches and caches the sources as for
 # windows-deps.sh, and the toolchain file), so each combination is built once per machine.
 # In the prefix: lib/ the static libraries SDL2 (and SDL2main), SDL2_image, SDL2_ttf,
-# SDL2_mixer, FreeType, inih and pixman; include/ their headers; lib/cmake/ and lib/pkgconfig/
+# SDL2_mixer, FreeType, inih, pixman and libmpg123; include/ their headers; lib/cmake/ and lib/pkgconfig/
 # what find_package and pkg-config read; share/licences/ the licences of all that and of
 # Emscripten (its C and C++ libraries go into the game too); bin/emcc, bin/em++ and
 # bin/em-config, Debian's Emscripten with its cache (the system libraries, from Debian's
@@ -27,7 +27,7 @@ log() {
 }
 
 cache=${VANTOR_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/vantor-game}/web
-sources=(libsdl2 freetype libsdl2-image libsdl2-ttf libsdl2-mixer libinih pixman)
+sources=(libsdl2 freetype libsdl2-image libsdl2-ttf libsdl2-mixer libinih pixman mpg123)
 setup_group=--web
 # shellcheck source=scripts/debian-sources.sh
 . "$tree/scripts/debian-sources.sh" "$@"
@@ -103,8 +103,11 @@ sed -i "s|^Libs: .*|& -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@\${libdir}/cmake/SDL2/
 cmake_build freetype -DBUILD_SHARED_LIBS=OFF -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON \
     -DFT_DISABLE_PNG=ON -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON
 
-# SDL2_image decoding PNG and JPEG with its own stb_image; BMP is its own code.
-cmake_build libsdl2-image -DBUILD_SHARED_LIBS=OFF -DSDL2IMAGE_VENDORED=OFF \
+# SDL2_image decoding PNG and JPEG with its own stb_image; BMP is its own code. stb_image's
+# SSE2 paths (the JPEG's inverse transform and colour conversion, most of the level's loading
+# on the web) are built on WebAssembly's SIMD, which every current browser has; stb_image takes
+# them only for an x86 target, so it is told it has one.
+CFLAGS="$CFLAGS -msimd128 -msse2 -DSTBI__X86_TARGET" cmake_build libsdl2-image -DBUILD_SHARED_LIBS=OFF -DSDL2IMAGE_VENDORED=OFF \
     -DSDL2IMAGE_BACKEND_STB=ON -DSDL2IMAGE_SAMPLES=OFF \
     -DSDL2IMAGE_BMP=ON -DSDL2IMAGE_PNG=ON -DSDL2IMAGE_JPG=ON \
     -DSDL2IMAGE_AVIF=OFF -DSDL2IMAGE_JXL=OFF -DSDL2IMAGE_TIF=OFF -DSDL2IMAGE_WEBP=OFF
@@ -164,6 +167,12 @@ done
 build_pixman emscripten wasm32 c="$prefix/bin/emcc" cpp="$prefix/bin/em++" ar=emar ranlib=emranlib \
     -- -Dgnu-inline-asm=disabled "${simd_off[@]}"
 
+# libmpg123, which decodes the music as it plays, with its portable floating-point decoder.
+# Its autotools know no Emscripten system: the host is named as a plain WebAssembly one, and
+# the prefix's compilers make it a library for the page.
+build_mpg123 wasm32-unknown-none --with-cpu=generic_fpu --enable-static --disable-shared \
+    CC="$prefix/bin/emcc" AR=emar RANLIB=emranlib CFLAGS="$CFLAGS -O2"
+
 # Emscripten's C and C++ libraries (musl, libc++, compiler-rt, ...) go into every program.
 install -m 644 /usr/share/doc/emscripten/copyright "$prefix/share/licences/emscripten.txt"
 
@@ -183,11 +192,13 @@ find_package(Freetype REQUIRED)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(INIH REQUIRED IMPORTED_TARGET inih)
 pkg_check_modules(PIXMAN REQUIRED IMPORTED_TARGET pixman-1)
+pkg_check_modules(MPG123 REQUIRED IMPORTED_TARGET libmpg123)
 # Libraries named without a folder (pixman's -lm) are Emscripten's own.
-set(libraries ${FREETYPE_LIBRARY} ${INIH_LINK_LIBRARIES} ${PIXMAN_LINK_LIBRARIES})
+set(libraries ${FREETYPE_LIBRARY} ${INIH_LINK_LIBRARIES} ${PIXMAN_LINK_LIBRARIES}
+              ${MPG123_LINK_LIBRARIES})
 list(FILTER libraries INCLUDE REGEX "^/")
 foreach(found IN ITEMS ${SDL2_DIR} ${SDL2_image_DIR} ${SDL2_ttf_DIR} ${SDL2_mixer_DIR}
-                       ${INIH_PREFIX} ${PIXMAN_PREFIX} ${libraries})
+                       ${INIH_PREFIX} ${PIXMAN_PREFIX} ${MPG123_PREFIX} ${libraries})
     cmake_path(IS_PREFIX CMAKE_PREFIX_PATH "${found}" NORMALIZE in_prefix)
     if(NOT in_prefix)
         message(FATAL_ERROR "${found} was found outside the prefix ${CMAKE_PREFIX_PATH}")
@@ -195,7 +206,8 @@ foreach(found IN ITEMS ${SDL2_DIR} ${SDL2_image_DIR} ${SDL2_ttf_DIR} ${SDL2_mixe
 endforeach()
 add_executable(check check.cpp)
 target_link_libraries(check PRIVATE SDL2::SDL2 SDL2_image::SDL2_image SDL2_ttf::SDL2_ttf
-                      SDL2_mixer::SDL2_mixer PkgConfig::INIH PkgConfig::PIXMAN)
+                      SDL2_mixer::SDL2_mixer PkgConfig::INIH PkgConfig::PIXMAN
+                      PkgConfig::MPG123)
 if(TARGET SDL2::SDL2main)
     target_link_libraries(check PRIVATE SDL2::SDL2main)
 endif()
@@ -209,6 +221,7 @@ cat >"$work/check/check.cpp" <<'CPP'
 #include <cstdlib>
 #include <cstring>
 #include <ini.h>
+#include <mpg123.h>
 #include <pixman.h>
 
 // Each library does one small real thing; the exit status counts what went wrong.
@@ -253,6 +266,13 @@ int main(int, char**) {
         std::printf("pixman filled 0x%08x\n", static_cast<unsigned>(pixel));
         ++wrong;
     }
+    // libmpg123 opens a stream of no bytes without decoding anything from it.
+    mpg123_handle* decoder = mpg123_init() == MPG123_OK ? mpg123_new(nullptr, nullptr) : nullptr;
+    if (decoder == nullptr || mpg123_open_feed(decoder) != MPG123_OK) {
+        std::printf("libmpg123 cannot open a stream\n");
+        ++wrong;
+    }
+    mpg123_delete(decoder);
     std::printf("%d wrong\n", wrong);
     return wrong;
 }

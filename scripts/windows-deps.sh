@@ -11,8 +11,8 @@
 # read from the archive the first time only (or with --refresh, or when the machine's apt
 # sources change); after that a run with everything built reads nothing from the network.
 # In the prefix: bin/ the DLLs to carry beside the game (SDL2, SDL2_image, SDL2_ttf,
-# SDL2_mixer, libfreetype), lib/ their import libraries, SDL2main, GoogleTest, inih and pixman
-# as static libraries, share/licences/ the licences of all that and of the MinGW runtime, lib/cmake/ and lib/pkgconfig/ what find_package and pkg-config read,
+# SDL2_mixer, libfreetype, libmpg123), lib/ their import libraries, SDL2main, GoogleTest, LAME,
+# inih and pixman as static libraries, share/licences/ the licences of all that and of the MinGW runtime, lib/cmake/ and lib/pkgconfig/ what find_package and pkg-config read,
 # include/ the headers, windows-deps.txt the source versions. Use it with
 # cmake/mingw-w64-x86_64.cmake (see there). The fetching, the cache and its key are shared with
 # web-deps.sh: scripts/debian-sources.sh.
@@ -26,7 +26,8 @@ log() {
 }
 
 cache=${VANTOR_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/vantor-game}/windows
-sources=(libsdl2 freetype libsdl2-image libsdl2-ttf libsdl2-mixer googletest libinih pixman)
+sources=(libsdl2 freetype libsdl2-image libsdl2-ttf libsdl2-mixer googletest libinih pixman mpg123
+    lame)
 setup_group=--windows
 # shellcheck source=scripts/debian-sources.sh
 . "$tree/scripts/debian-sources.sh" "$@"
@@ -89,6 +90,26 @@ unpack pixman
 build_pixman windows x86_64 c=x86_64-w64-mingw32-gcc-posix cpp=x86_64-w64-mingw32-g++-posix \
     ar=x86_64-w64-mingw32-ar strip=x86_64-w64-mingw32-strip windres=x86_64-w64-mingw32-windres --
 
+# libmpg123, which decodes the music as it plays, as a DLL (it is under the LGPL: a player may
+# put another build of it beside the game), with its x86-64 SIMD decoders chosen at run time.
+# Windows' shlwapi.dll is the one DLL it imports besides the C runtime.
+build_mpg123 x86_64-w64-mingw32 --with-cpu=x86-64 --enable-shared --disable-static \
+    CC=x86_64-w64-mingw32-gcc-posix CFLAGS="$CFLAGS -O2"
+
+# LAME's encoder, a static library for the sound tests under Wine, which encode their tone
+# files with it as on Linux; nothing of it goes into the zip.
+log "[$((SECONDS - started)) s] lame ${version[lame]}"
+unpack lame
+(
+    cd "$work/lame" || exit 1
+    ./configure --host=x86_64-w64-mingw32 --prefix="$prefix" --disable-shared --enable-static \
+        --disable-frontend --disable-decoder --disable-gtktest CC=x86_64-w64-mingw32-gcc-posix \
+        CFLAGS="$CFLAGS -O2" >&2
+    make -j 2 -C libmp3lame >&2
+    make -C libmp3lame install >&2
+    make -C include install >&2
+)
+
 # The MinGW runtime goes into every program and DLL: its licences too (GCC's runtime
 # libraries, and the MinGW-w64 runtime with winpthreads).
 install -m 644 /usr/share/doc/gcc-mingw-w64-base/copyright "$prefix/share/licences/gcc-mingw-w64.txt"
@@ -109,10 +130,11 @@ find_package(GTest REQUIRED)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(INIH REQUIRED IMPORTED_TARGET inih)
 pkg_check_modules(PIXMAN REQUIRED IMPORTED_TARGET pixman-1)
+pkg_check_modules(MPG123 REQUIRED IMPORTED_TARGET libmpg123)
 add_executable(check WIN32 check.cpp)
 target_link_libraries(check PRIVATE SDL2::SDL2main SDL2::SDL2 SDL2_image::SDL2_image
                       SDL2_ttf::SDL2_ttf SDL2_mixer::SDL2_mixer GTest::gtest PkgConfig::INIH
-                      PkgConfig::PIXMAN)
+                      PkgConfig::PIXMAN PkgConfig::MPG123)
 CMAKE
 cat >"$work/check/check.cpp" <<'CPP'
 #include <SDL.h>
@@ -121,11 +143,12 @@ cat >"$work/check/check.cpp" <<'CPP'
 #include <SDL_ttf.h>
 #include <gtest/gtest.h>
 #include <ini.h>
+#include <mpg123.h>
 #include <pixman.h>
 int main(int, char**) {
     return SDL_Init(0) + IMG_Init(0) + TTF_Init() + Mix_Init(0) +
            ini_parse_string("", nullptr, nullptr) + testing::UnitTest::GetInstance()->total_test_count() +
-           (pixman_image_create_solid_fill(nullptr) != nullptr);
+           (pixman_image_create_solid_fill(nullptr) != nullptr) + mpg123_init();
 }
 CPP
 cmake -S "$work/check" -B "$work/build-check" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
@@ -136,7 +159,7 @@ cmake --build "$work/build-check" >&2
 # Each DLL may import only Windows' own DLLs and the other DLLs of the prefix, and so may a
 # program linked as above: the MinGW runtime is inside them, no DLL of it has to be carried.
 windows_dlls=(advapi32.dll gdi32.dll imm32.dll kernel32.dll msvcrt.dll ole32.dll oleaut32.dll
-    setupapi.dll shell32.dll user32.dll version.dll winmm.dll)
+    setupapi.dll shell32.dll shlwapi.dll user32.dll version.dll winmm.dll)
 allowed=" ${windows_dlls[*]} "
 shopt -s nullglob
 dlls=("$prefix"/bin/*.dll)

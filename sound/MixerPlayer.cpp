@@ -1,8 +1,6 @@
 #include "sound/MixerPlayer.h"
 
-#if VANTOR_STREAM_MUSIC
 #include "sound/MusicStream.h"
-#endif
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -11,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -21,6 +20,36 @@ namespace {
 constexpr int Frequency = 44100;
 constexpr int Channels = 2;
 constexpr int BufferFrames = 1024;
+// SDL numbers the devices it opens from 2 (1 is its old single device).
+constexpr unsigned FirstDeviceId = 2;
+constexpr unsigned LastDeviceId = 32;
+
+using Clock = std::chrono::steady_clock;
+
+// Whether the bytes begin as MPEG audio does: an ID3 tag or a frame's sync word.
+bool LooksLikeMpegAudio(const std::vector<unsigned char>& bytes) {
+    return (bytes.size() >= 3 && bytes[0] == 'I' && bytes[1] == 'D' && bytes[2] == '3') ||
+           (bytes.size() >= 2 && bytes[0] == 0xff && (bytes[1] & 0xe0) == 0xe0);
+}
+
+// The whole of a plain file, or nothing when it cannot be read (or is larger than any sound
+// file of the game could be).
+std::vector<unsigned char> ReadFile(const char* file) {
+    std::vector<unsigned char> bytes;
+    SDL_RWops* source = SDL_RWFromFile(file, "rb");
+    if (source == nullptr) {
+        return bytes;
+    }
+    const Sint64 size = SDL_RWsize(source);
+    if (size > 0 && size <= Sint64(64) << 20) {
+        bytes.resize(static_cast<std::size_t>(size));
+        if (SDL_RWread(source, bytes.data(), 1, bytes.size()) != bytes.size()) {
+            bytes.clear();
+        }
+    }
+    SDL_RWclose(source);
+    return bytes;
+}
 
 // A zero-terminated name as a view, read no further than one byte past the longest valid
 // name (a longer one then fails validation and matches no file).
@@ -42,41 +71,95 @@ MixerPlayer::~MixerPlayer() {
     Close();
 }
 
-bool MixerPlayer::Open() {
+bool MixerPlayer::Open(Start start) {
     if (IsOpen()) {
-        return true;
+        return HasDevice();
     }
     if (deviceTaken.exchange(true)) {
         return false;
     }
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        deviceTaken = false;
-        return false;
-    }
     Mix_Init(MIX_INIT_MP3);
-    if (Mix_OpenAudio(Frequency, MIX_DEFAULT_FORMAT, Channels, BufferFrames) != 0) {
+    bool device = OpenDevice();
+    if (device) {
+        std::unique_lock lock(mutex);
+        if (!SetUpChannelsLocked()) {
+            lock.unlock();
+            CloseDevice();
+            device = false;
+        }
+    }
+    if (!device && start == Start::NeedDevice) {
         Mix_Quit();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
         deviceTaken = false;
         return false;
     }
-    if (Mix_AllocateChannels(ChannelCount) != ChannelCount) {
-        Mix_CloseAudio();
-        Mix_Quit();
+    {
+        std::lock_guard lock(mutex);
+        open = true;
+        stopping = false;
+        deviceOpen = device;
+        keepTrying = start == Start::KeepTrying;
+        nextAttempt = Clock::now() + RetryInterval;
+    }
+    if (decoding == Decoding::OnThread) {
+        decoder = std::thread(&MixerPlayer::DecodeLoop, this);
+    }
+    return device;
+}
+
+bool MixerPlayer::OpenDevice() {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        return false;
+    }
+    // The first device may choose its rate and channels; a device opened later plays in the
+    // same format (SDL converts), so the decoded sounds and the streams stay as they are.
+    Format wanted;
+    {
+        std::lock_guard lock(mutex);
+        wanted = deviceFormat;
+    }
+    const int opened = wanted.frequency == 0
+                           ? Mix_OpenAudioDevice(
+                                 Frequency, AUDIO_S16SYS, Channels, BufferFrames, nullptr,
+                                 SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE)
+                           : Mix_OpenAudioDevice(wanted.frequency, wanted.format, wanted.channels,
+                                                 BufferFrames, nullptr, 0);
+    if (opened != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        deviceTaken = false;
+        return false;
+    }
+    Format obtained;
+    Mix_QuerySpec(&obtained.frequency, &obtained.format, &obtained.channels);
+    // The mixer keeps its device's number to itself; the one device playing is its.
+    unsigned id = FirstDeviceId;
+    while (id <= LastDeviceId && SDL_GetAudioDeviceStatus(id) != SDL_AUDIO_PLAYING) {
+        ++id;
+    }
+    std::lock_guard lock(mutex);
+    deviceFormat = obtained;
+    deviceId = id <= LastDeviceId ? id : 0;
+    return true;
+}
+
+void MixerPlayer::CloseDevice() {
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+bool MixerPlayer::DeviceLost() {
+    // SDL marks a device that failed or went away as stopped; the mixer never stops its own.
+    return deviceId != 0 && SDL_GetAudioDeviceStatus(deviceId) == SDL_AUDIO_STOPPED;
+}
+
+bool MixerPlayer::SetUpChannelsLocked() {
+    if (Mix_AllocateChannels(ChannelCount) != ChannelCount) {
         return false;
     }
     // Every channel belongs to the file of the same slot, the last one to the previews; none is
     // up for grabs.
     Mix_ReserveChannels(ChannelCount);
-    {
-        std::lock_guard lock(mutex);
-        open = true;
-        stopping = false;
-    }
-    if (decoding == Decoding::OnThread) {
-        decoder = std::thread(&MixerPlayer::DecodeLoop, this);
+    for (int i = 0; i < slotCount; ++i) {
+        Mix_Volume(i, MixerVolumeLocked(slots[i]));
     }
     return true;
 }
@@ -84,6 +167,11 @@ bool MixerPlayer::Open() {
 bool MixerPlayer::IsOpen() const {
     std::lock_guard lock(mutex);
     return open;
+}
+
+bool MixerPlayer::HasDevice() const {
+    std::lock_guard lock(mutex);
+    return open && deviceOpen;
 }
 
 void MixerPlayer::Close() {
@@ -98,7 +186,14 @@ void MixerPlayer::Close() {
     if (decoder.joinable()) {
         decoder.join();
     }
-    Mix_HaltChannel(-1);
+    bool device = false;
+    {
+        std::lock_guard lock(mutex);
+        device = deviceOpen;
+    }
+    if (device) {
+        Mix_HaltChannel(-1);
+    }
     {
         std::lock_guard lock(mutex);
         for (int i = 0; i < slotCount; ++i) {
@@ -113,11 +208,15 @@ void MixerPlayer::Close() {
         madeStreams.clear();
         slotCount = 0;
         open = false;
+        deviceOpen = false;
+        keepTrying = false;
+        deviceFormat = {};
     }
     decodingDone.notify_all();
-    Mix_CloseAudio();
+    if (device) {
+        CloseDevice();
+    }
     Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
     deviceTaken = false;
 }
 
@@ -193,16 +292,29 @@ void MixerPlayer::StopLocked(std::string_view file) {
     }
     Slot& slot = slots[index];
     slot.playWhenDecoded = false;
-    if (slot.state == SlotState::Ready && Mix_Playing(index) != 0) {
+    slot.away = false;
+    if (deviceOpen && slot.state == SlotState::Ready && Mix_Playing(index) != 0) {
         Mix_HaltChannel(index);
     }
 }
 
 void MixerPlayer::StartLocked(int index, bool repeat) {
-    if (Mix_Playing(index) != 0) {
+    if (PlayingLocked(index)) {
         return;
     }
     Slot& slot = slots[index];
+    if (!deviceOpen) {
+        // No device: music plays on in silence, to be heard from where it is by then; the rest
+        // falls in the silence.
+        if (slot.stream != nullptr) {
+            slot.away = true;
+            slot.looping = repeat;
+            slot.awayPosition = 0;
+            slot.awayFrom = Clock::now();
+            ++slot.starts;
+        }
+        return;
+    }
     Mix_Volume(index, MixerVolumeLocked(slot));
     int loops = repeat ? -1 : 0;
 #if VANTOR_STREAM_MUSIC
@@ -241,7 +353,7 @@ int MixerPlayer::MixerVolumeLocked(const Slot& slot) const {
 void MixerPlayer::SetVolumes(float music, float effects, float voices) {
     std::lock_guard lock(mutex);
     volumes = {music, effects, voices};
-    if (!open) {
+    if (!open || !deviceOpen) {
         return;
     }
     for (int i = 0; i < slotCount; ++i) {
@@ -254,8 +366,16 @@ void MixerPlayer::SetPaused(bool hold) {
     if (paused == hold) {
         return;
     }
+    // Music playing without a device holds where it is, as on one.
+    const Clock::time_point now = Clock::now();
+    for (int i = 0; i < slotCount; ++i) {
+        if (slots[i].away) {
+            slots[i].awayPosition = AwayPositionLocked(slots[i]);
+            slots[i].awayFrom = now;
+        }
+    }
     paused = hold;
-    if (!open) {
+    if (!open || !deviceOpen) {
         return;
     }
     if (hold) {
@@ -273,13 +393,19 @@ void MixerPlayer::SetPaused(bool hold) {
 int MixerPlayer::ChannelVolume(const char* file) const {
     std::lock_guard lock(mutex);
     const int index = open ? FindLocked(NameView(file)) : -1;
-    return index >= 0 ? Mix_Volume(index, -1) : -1;
+    if (index < 0) {
+        return -1;
+    }
+    return deviceOpen ? Mix_Volume(index, -1) : MixerVolumeLocked(slots[index]);
 }
 
 bool MixerPlayer::IsHeld(const char* file) const {
     std::lock_guard lock(mutex);
     const int index = open ? FindLocked(NameView(file)) : -1;
-    return index >= 0 && Mix_Paused(index) != 0;
+    if (index < 0) {
+        return false;
+    }
+    return deviceOpen ? Mix_Paused(index) != 0 : paused && PlayingLocked(index);
 }
 
 int MixerPlayer::ReadySampleLocked(const char* file) const {
@@ -293,7 +419,7 @@ int MixerPlayer::ReadySampleLocked(const char* file) const {
 
 void MixerPlayer::Preview(const char* file) {
     std::lock_guard lock(mutex);
-    const int index = open ? ReadySampleLocked(file) : -1;
+    const int index = open && deviceOpen ? ReadySampleLocked(file) : -1;
     if (index < 0) {
         return;
     }
@@ -311,15 +437,26 @@ int MixerPlayer::LengthMs(const char* file) const {
     }
     const Slot& slot = slots[index];
     // The device may play at another rate or with other channels than were asked for.
-    int frequency = 0;
-    Uint16 format = 0;
-    int channels = 0;
-    if (Mix_QuerySpec(&frequency, &format, &channels) == 0 || frequency <= 0 || channels <= 0) {
+    const long long bytesPerSecond = BytesPerSecondLocked();
+    if (bytesPerSecond <= 0) {
         return 0;
     }
-    const long long bytesPerSecond =
-        static_cast<long long>(frequency) * channels * (SDL_AUDIO_BITSIZE(format) / 8);
     return static_cast<int>(static_cast<long long>(slot.chunk->alen) * 1000 / bytesPerSecond);
+}
+
+int MixerPlayer::PlayedMs(const char* file) const {
+    std::lock_guard lock(mutex);
+    const int index = open && file != nullptr ? FindLocked(NameView(file)) : -1;
+    const long long bytesPerSecond = BytesPerSecondLocked();
+    if (index < 0 || slots[index].stream == nullptr || bytesPerSecond <= 0) {
+        return 0;
+    }
+    const Slot& slot = slots[index];
+    std::size_t position = slot.away ? AwayPositionLocked(slot) : slot.stream->Position();
+    if (slot.looping && slot.stream->Length() > 0) {
+        position %= slot.stream->Length();
+    }
+    return static_cast<int>(static_cast<long long>(position) * 1000 / bytesPerSecond);
 }
 
 std::size_t MixerPlayer::HeldBytes(const char* file) const {
@@ -375,7 +512,9 @@ int MixerPlayer::AddLocked(std::string_view file) {
     if (const SoundFiles::File* known = SoundFiles::Find(file)) {
         slot.kind = known->kind;
     }
-    Mix_Volume(index, MixerVolumeLocked(slot));
+    if (deviceOpen) {
+        Mix_Volume(index, MixerVolumeLocked(slot));
+    }
     return index;
 }
 
@@ -413,11 +552,17 @@ void MixerPlayer::DecodeLoop() {
 void MixerPlayer::DecodeFiles() {
     std::unique_lock lock(mutex);
     for (;;) {
-        workArrived.wait(lock, [this] { return stopping || NextToDecodeLocked() >= 0; });
+        // Files are decoded only for a device: the mixer makes its chunks for one.
+        workArrived.wait_for(lock, LookInterval, [this] {
+            return stopping || (deviceOpen && NextToDecodeLocked() >= 0);
+        });
         if (stopping) {
             return;
         }
-        DecodeOneLocked(lock);
+        LookAfterDeviceLocked(lock);
+        if (!stopping && deviceOpen) {
+            DecodeOneLocked(lock);
+        }
     }
 }
 
@@ -426,7 +571,123 @@ bool MixerPlayer::DecodeNext() {
         return false;
     }
     std::unique_lock lock(mutex);
-    return open && DecodeOneLocked(lock);
+    if (!open) {
+        return false;
+    }
+    LookAfterDeviceLocked(lock);
+    return deviceOpen && DecodeOneLocked(lock);
+}
+
+void MixerPlayer::LookAfterDeviceLocked(std::unique_lock<std::mutex>& lock) {
+    if (!deviceOpen) {
+        if (keepTrying && Clock::now() >= nextAttempt) {
+            TryDeviceLocked(lock);
+        }
+        return;
+    }
+    if (DeviceLost()) {
+        LoseDeviceLocked(lock);
+        return;
+    }
+    // Music played once that broke off before its length ends there rather than in silence.
+    for (int i = 0; i < slotCount; ++i) {
+        const Slot& slot = slots[i];
+        if (slot.stream != nullptr && !slot.looping && slot.stream->Over() && Mix_Playing(i) != 0) {
+            Mix_HaltChannel(i);
+        }
+    }
+}
+
+void MixerPlayer::LoseDeviceLocked(std::unique_lock<std::mutex>& lock) {
+    std::fputs("vantor-game: the sound device stopped; the game plays on without sound and "
+               "listens for a device\n",
+               stderr);
+    // The music of the moment plays on in silence from where the device left it.
+    const Clock::time_point now = Clock::now();
+    for (int i = 0; i < slotCount; ++i) {
+        Slot& slot = slots[i];
+        if (slot.stream != nullptr && slot.state == SlotState::Ready && Mix_Playing(i) != 0) {
+            slot.away = true;
+            slot.awayPosition = slot.stream->Position();
+            slot.awayFrom = now;
+        }
+    }
+    deviceOpen = false;
+    keepTrying = true;
+    nextAttempt = now + RetryInterval;
+    // Nothing on the game's thread touches the mixer while there is no device.
+    lock.unlock();
+    Mix_HaltChannel(-1);
+    CloseDevice();
+    lock.lock();
+}
+
+void MixerPlayer::TryDeviceLocked(std::unique_lock<std::mutex>& lock) {
+    lock.unlock();
+    bool opened = OpenDevice();
+    lock.lock();
+    if (opened && (stopping || !SetUpChannelsLocked())) {
+        lock.unlock();
+        CloseDevice();
+        lock.lock();
+        opened = false;
+    }
+    if (!opened) {
+        nextAttempt = Clock::now() + RetryInterval;
+        return;
+    }
+    deviceOpen = true;
+    ResumeAwayMusicLocked();
+    std::fputs("vantor-game: a sound device is there again; the sound is back\n", stderr);
+    workArrived.notify_all();
+}
+
+std::size_t MixerPlayer::AwayPositionLocked(const Slot& slot) const {
+    if (paused) {
+        return slot.awayPosition;
+    }
+    const auto elapsed =
+        std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - slot.awayFrom);
+    const long long bytesPerSecond = BytesPerSecondLocked();
+    return slot.awayPosition + static_cast<std::size_t>(elapsed.count() * bytesPerSecond / 1000000);
+}
+
+long long MixerPlayer::BytesPerSecondLocked() const {
+    return static_cast<long long>(deviceFormat.frequency) * deviceFormat.channels *
+           (SDL_AUDIO_BITSIZE(deviceFormat.format) / 8);
+}
+
+bool MixerPlayer::PlayingLocked(int index) const {
+    const Slot& slot = slots[index];
+    if (slot.state != SlotState::Ready) {
+        return false;
+    }
+    if (deviceOpen) {
+        return Mix_Playing(index) != 0;
+    }
+    return slot.away && (slot.looping || AwayPositionLocked(slot) < slot.stream->Length());
+}
+
+void MixerPlayer::ResumeAwayMusicLocked() {
+#if VANTOR_STREAM_MUSIC
+    for (int i = 0; i < slotCount; ++i) {
+        Slot& slot = slots[i];
+        if (!slot.away) {
+            continue;
+        }
+        slot.away = false;
+        const int loops = slot.stream->StartAt(AwayPositionLocked(slot), slot.looping);
+        if (loops == -2) {
+            continue; // a single play that ended while there was no device
+        }
+        Mix_RegisterEffect(i, &MusicStream::Mix, nullptr, slot.stream.get());
+        if (Mix_PlayChannel(i, slot.chunk, loops) != i) {
+            Mix_UnregisterEffect(i, &MusicStream::Mix);
+        } else if (paused) {
+            Mix_Pause(i);
+        }
+    }
+#endif
 }
 
 int MixerPlayer::PendingCount() const {
@@ -480,48 +741,40 @@ Mix_Chunk* MixerPlayer::Decode(const char* file) {
     if (stat(file, &info) != 0 || !S_ISREG(info.st_mode)) {
         return nullptr;
     }
-    SDL_RWops* source = SDL_RWFromFile(file, "rb");
+    std::vector<unsigned char> bytes = ReadFile(file);
+    if (bytes.empty()) {
+        return nullptr;
+    }
+    // Music is kept as its file when its first frames decode; an MP3 that fails that check
+    // stays silent, and only what is no MP3 at all is decoded whole as any other sound.
+    const SoundFiles::File* known = SoundFiles::Find(NameView(file));
+    if (VANTOR_STREAM_MUSIC && known != nullptr && known->IsMusic() && LooksLikeMpegAudio(bytes)) {
+        return OpenStream(std::move(bytes));
+    }
+    SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
     if (source == nullptr) {
         return nullptr;
     }
     // The source is closed here rather than by the loader, which leaves it open when it cannot
-    // even read the first bytes (an empty file).
+    // even read the first bytes.
     Mix_Chunk* chunk = Mix_LoadWAV_RW(source, 0);
+    SDL_RWclose(source);
     if (chunk != nullptr && chunk->alen == 0) {
         Mix_FreeChunk(chunk);
         chunk = nullptr;
     }
-    // Music is decoded whole once all the same, so that what plays and what stays silent is
-    // decided as for every other file; an MP3 is then kept compressed.
-    const SoundFiles::File* known = SoundFiles::Find(NameView(file));
-    if (chunk != nullptr && known != nullptr && known->IsMusic()) {
-        if (Mix_Chunk* carrier = OpenStream(source, chunk->alen)) {
-            Mix_FreeChunk(chunk);
-            chunk = carrier;
-        }
-    }
-    SDL_RWclose(source);
     return chunk;
 }
 
-Mix_Chunk* MixerPlayer::OpenStream(SDL_RWops* source, std::size_t decodedBytes) {
+Mix_Chunk* MixerPlayer::OpenStream(std::vector<unsigned char> bytes) {
 #if VANTOR_STREAM_MUSIC
-    const Sint64 size = SDL_RWsize(source);
-    if (size <= 0 || size > Sint64(64) << 20 || SDL_RWseek(source, 0, RW_SEEK_SET) != 0) {
-        return nullptr;
-    }
-    std::vector<unsigned char> bytes(static_cast<std::size_t>(size));
-    if (SDL_RWread(source, bytes.data(), 1, bytes.size()) != bytes.size()) {
-        return nullptr;
-    }
     int frequency = 0;
     Uint16 format = 0;
     int channels = 0;
     if (Mix_QuerySpec(&frequency, &format, &channels) == 0 || format != AUDIO_S16SYS) {
         return nullptr;
     }
-    std::unique_ptr<MusicStream> stream =
-        MusicStream::Open(std::move(bytes), frequency, channels, decodedBytes);
+    std::unique_ptr<MusicStream> stream = MusicStream::Open(std::move(bytes), frequency, channels);
     Mix_Chunk* carrier = stream != nullptr ? MusicStream::NewCarrier() : nullptr;
     if (carrier == nullptr) {
         return nullptr;
@@ -530,8 +783,7 @@ Mix_Chunk* MixerPlayer::OpenStream(SDL_RWops* source, std::size_t decodedBytes) 
     madeStreams[carrier] = std::shared_ptr<MusicStream>(std::move(stream));
     return carrier;
 #else
-    (void)source;
-    (void)decodedBytes;
+    (void)bytes;
     return nullptr;
 #endif
 }
@@ -564,8 +816,8 @@ bool MixerPlayer::IsPlaying(const char* file) const {
         return false;
     }
     std::lock_guard lock(mutex);
-    const int index = FindLocked(NameView(file));
-    return index >= 0 && slots[index].state == SlotState::Ready && Mix_Playing(index) != 0;
+    const int index = open ? FindLocked(NameView(file)) : -1;
+    return index >= 0 && PlayingLocked(index);
 }
 
 bool MixerPlayer::IsLooping(const char* file) const {
@@ -573,9 +825,8 @@ bool MixerPlayer::IsLooping(const char* file) const {
         return false;
     }
     std::lock_guard lock(mutex);
-    const int index = FindLocked(NameView(file));
-    return index >= 0 && slots[index].state == SlotState::Ready && slots[index].looping &&
-           Mix_Playing(index) != 0;
+    const int index = open ? FindLocked(NameView(file)) : -1;
+    return index >= 0 && slots[index].looping && PlayingLocked(index);
 }
 
 int MixerPlayer::StartCount(const char* file) const {

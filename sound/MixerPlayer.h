@@ -14,6 +14,7 @@
 #include <mutex>
 #include <string_view>
 #include <thread>
+#include <vector>
 
 struct Mix_Chunk;
 struct SDL_RWops;
@@ -27,18 +28,28 @@ class MusicStream;
 // for the files given to WarmUp and on their first play for any other file, so a command never
 // waits for decoding: a play that arrives while its file is still being decoded starts as soon
 // as the decoding is done, unless a stop for it came in between. Effects and voices are kept
-// decoded whole; the game's music files (SoundFiles.h) that are MP3 are checked the same way,
-// then kept compressed and decoded as they play (MusicStream.h), which keeps a tenth of the
-// memory.
+// decoded whole. The game's music files (SoundFiles.h) are kept compressed and decoded as they
+// play (MusicStream.h), which keeps a tenth of the memory; whether one can play is decided from
+// a quick check of its first frames, never by decoding it whole. A music file that is no MP3
+// at all (a WAV named as music) is decoded whole as any other file.
 //
 // "play F" starts F once; "play F repeat" loops it until "stop F". A play of a file that is
 // already playing leaves it running as it is (no restart, and a running once-play does not
 // turn into a loop); a stop of a file that is not playing does nothing. A file that has played
 // to its end starts again from the beginning on its next play. A file that is missing, empty
 // or cannot be decoded stays silent, as does a name that is no plain file (a directory, a
-// device, a pipe), and the failure is remembered: later plays of it cost nothing. Malformed
-// commands are ignored. The player prints nothing itself (the MP3 decoder may leave a note
-// about a corrupt file on stderr).
+// device, a pipe), and the failure is remembered: later plays of it cost nothing. Music that
+// breaks off past its first frames plays up to the break and ends there, silently. Malformed
+// commands are ignored.
+//
+// The audio device may fail or go away while the game runs (headphones unplugged, a USB
+// headset removed, the sound server restarted). The player then says so in one line on stderr,
+// goes on without sound (commands, pauses and volumes are kept as if it played), and tries the
+// default device again every RetryInterval; when one opens, it says so and the music of the
+// moment plays again from where it would be by then. Effects and voices that fell in the
+// silence are not heard. A player opened with KeepTrying does the same for a device that
+// cannot be opened at all at first. The attempts run on the player's own thread (in DecodeNext
+// on a player without one), never on a frame. Otherwise the player prints nothing itself.
 //
 // A player that is not open (Open was never called, or it failed because there is no audio
 // device) ignores every command, so it is always safe to install. Only one player can hold the
@@ -58,6 +69,13 @@ public:
     enum class FileState { Unknown, Decoding, Ready, Failed };
     // Where the files are decoded: on the player's own thread, or by the calls of DecodeNext.
     enum class Decoding { OnThread, OnCall };
+    // What Open does when no audio device can be opened: fail, or start without sound and try
+    // the device again every RetryInterval.
+    enum class Start { NeedDevice, KeepTrying };
+    // How often a missing or lost device is tried again, and how often the player's thread
+    // looks whether the device is still there.
+    static constexpr std::chrono::milliseconds RetryInterval{2000};
+    static constexpr std::chrono::milliseconds LookInterval{100};
 
     explicit MixerPlayer(Decoding decoding = Decoding::OnThread);
     ~MixerPlayer() override;
@@ -65,10 +83,14 @@ public:
     MixerPlayer& operator=(const MixerPlayer&) = delete;
 
     // Opens the audio device and starts the decoding thread (if it decodes on its thread). False
-    // when there is no usable audio device (or another player holds it); the player then stays
-    // silent.
-    bool Open();
+    // when another player holds the device, or when there is no usable audio device and the
+    // start is NeedDevice: the player then stays silent. With KeepTrying a player without a
+    // device is open all the same (IsOpen), silent until a device opens; the result says
+    // whether one opened now.
+    bool Open(Start start = Start::NeedDevice);
     bool IsOpen() const;
+    // Whether the player has an audio device now (false while one is lost or missing).
+    bool HasDevice() const;
     // Stops the decoding thread (after the file it is working on), halts every sound, frees
     // the decoded files and closes the audio device. The destructor does the same. Call it
     // before SDL_Quit.
@@ -121,12 +143,25 @@ public:
     // How long the decoded effect or voice lasts, in milliseconds; 0 for music or a file not
     // decoded (yet).
     int LengthMs(const char* file) const;
+    // How far music decoded as it plays has come since its start (within the loop for a
+    // repeat), in milliseconds, also while there is no device; 0 for any other file.
+    int PlayedMs(const char* file) const;
 
 protected:
     // Decodes one file into a chunk in the device's format, or returns null when it cannot.
     // Runs on the decoding thread, or in DecodeNext. A subclass that overrides it must call Close
     // in its own destructor, so that the thread is gone before the subclass is.
     virtual Mix_Chunk* Decode(const char* file);
+
+    // The audio device, where a test makes it fail and come back. OpenDevice opens the default
+    // device for the mixer (in the format of the first device opened, once there was one) and
+    // says whether it did; CloseDevice closes it again; DeviceLost says whether the open device
+    // has stopped for good. OpenDevice and CloseDevice run without the player's lock, on the
+    // game's thread in Open and Close and on the player's thread (or in DecodeNext) otherwise;
+    // DeviceLost runs with the lock held. The same rule for overriding as for Decode.
+    virtual bool OpenDevice();
+    virtual void CloseDevice();
+    virtual bool DeviceLost();
 
 private:
     enum class SlotState { Free, Queued, Decoding, Ready, Failed };
@@ -147,6 +182,11 @@ private:
         SoundFiles::Kind kind = SoundFiles::Kind::Effect;
         // For music decoded as it plays: the stream, and chunk is its carrier.
         std::shared_ptr<MusicStream> stream;
+        // While there is no device, music that plays all the same: from which place in the
+        // decoded music (bytes) at which time, not counting the pause.
+        bool away = false;
+        std::size_t awayPosition = 0;
+        std::chrono::steady_clock::time_point awayFrom{};
     };
 
     // All of these expect the mutex to be held.
@@ -161,15 +201,29 @@ private:
     // The slot of the file when it holds a decoded effect or voice, else -1.
     int ReadySampleLocked(const char* file) const;
 
+    // Whether the slot's file sounds (or would, while there is no device).
+    bool PlayingLocked(int index) const;
+    // Bytes of decoded sound a second in the device's format (0 before a device opened).
+    long long BytesPerSecondLocked() const;
+    // For music playing without a device: where it is now, in bytes of decoded music.
+    std::size_t AwayPositionLocked(const Slot& slot) const;
+    // The device's rounds: music broken off ended, a lost device let go, a missing one tried.
+    // May let the lock go meanwhile.
+    void LookAfterDeviceLocked(std::unique_lock<std::mutex>& lock);
+    void LoseDeviceLocked(std::unique_lock<std::mutex>& lock);
+    void TryDeviceLocked(std::unique_lock<std::mutex>& lock);
+    // The channels, their volumes and the music of the moment, on a device just opened.
+    bool SetUpChannelsLocked();
+    void ResumeAwayMusicLocked();
+
     void DecodeLoop();
     void DecodeFiles();
     // Decodes the next waiting file with the mutex let go meanwhile, and keeps what came of it;
     // false when none waits.
     bool DecodeOneLocked(std::unique_lock<std::mutex>& lock);
-    // The music file's bytes, from the start of the source, as a stream that lasts as long as
-    // the decoded music, and its carrier chunk; null when the music is to be kept decoded after
-    // all. Runs on the decoding thread.
-    Mix_Chunk* OpenStream(SDL_RWops* source, std::size_t decodedBytes);
+    // The music file's bytes as a stream, when they pass its quick check, and its carrier
+    // chunk; null otherwise. Runs on the decoding thread.
+    Mix_Chunk* OpenStream(std::vector<unsigned char> bytes);
 
     mutable std::mutex mutex;
     std::condition_variable workArrived;
@@ -187,6 +241,17 @@ private:
     bool paused = false;
     bool open = false;
     bool stopping = false;
+    // The device: open now; tried again when missing; when to try next; the SDL device whose
+    // status tells a loss (0 when it cannot be told); the format of the first device opened.
+    bool deviceOpen = false;
+    bool keepTrying = false;
+    std::chrono::steady_clock::time_point nextAttempt{};
+    unsigned deviceId = 0;
+    struct Format {
+        int frequency = 0;
+        unsigned short format = 0;
+        int channels = 0;
+    } deviceFormat;
     const Decoding decoding;
     std::thread decoder;
 

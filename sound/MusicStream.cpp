@@ -48,7 +48,7 @@ struct MusicStream::Reader {
 };
 
 std::unique_ptr<MusicStream> MusicStream::Open(std::vector<unsigned char> fileBytes, int frequency,
-                                               int channels, std::size_t decodedBytes) {
+                                               int channels) {
     static const bool ready = mpg123_init() == MPG123_OK;
     if (!ready || fileBytes.empty() || (channels != 1 && channels != 2)) {
         return nullptr;
@@ -57,7 +57,7 @@ std::unique_ptr<MusicStream> MusicStream::Open(std::vector<unsigned char> fileBy
     stream->bytes = std::move(fileBytes);
     stream->reader = std::make_unique<Reader>();
     stream->reader->bytes = &stream->bytes;
-    stream->decodedBytes = decodedBytes;
+    stream->frameBytes = std::size_t(channels) * 2;
     int code = MPG123_OK;
     stream->decoder = mpg123_new(nullptr, &code);
     mpg123_handle* decoder = stream->decoder;
@@ -74,9 +74,33 @@ std::unique_ptr<MusicStream> MusicStream::Open(std::vector<unsigned char> fileBy
                       MPG123_ENC_SIGNED_16) != MPG123_OK ||
         mpg123_replace_reader_handle(decoder, &Reader::Read, &Reader::Seek, nullptr) != MPG123_OK ||
         mpg123_open_handle(decoder, stream->reader.get()) != MPG123_OK ||
+        mpg123_set_filesize(decoder, off_t(stream->bytes.size())) != MPG123_OK ||
         mpg123_getformat(decoder, &rate, &fileChannels, &encoding) != MPG123_OK) {
         return nullptr;
     }
+    // The quick check: the first frames decode (a shorter file to its end), and the length is
+    // known without decoding the rest.
+    int decoded = 0;
+    for (;;) {
+        off_t frame = 0;
+        unsigned char* audio = nullptr;
+        size_t length = 0;
+        code = mpg123_decode_frame(decoder, &frame, &audio, &length);
+        if (code == MPG123_OK) {
+            if (++decoded == CheckedFrames) {
+                break;
+            }
+        } else if (code == MPG123_DONE && decoded > 0) {
+            break;
+        } else if (code != MPG123_NEW_FORMAT) {
+            return nullptr;
+        }
+    }
+    const off_t samples = mpg123_length(decoder);
+    if (samples <= 0 || !stream->SeekTo(0)) {
+        return nullptr;
+    }
+    stream->decodedBytes = std::size_t(samples) * stream->frameBytes;
     return stream;
 }
 
@@ -91,15 +115,37 @@ Mix_Chunk* MusicStream::NewCarrier() {
     return Mix_QuickLoad_RAW(carrierSilence, CarrierBytes);
 }
 
+bool MusicStream::SeekTo(std::size_t at) {
+    const off_t sample = off_t(at / frameBytes);
+    if (mpg123_seek(decoder, sample, SEEK_SET) != sample) {
+        return false;
+    }
+    position.store(std::size_t(sample) * frameBytes, std::memory_order_relaxed);
+    return true;
+}
+
 int MusicStream::Restart(bool again) {
+    return StartAt(0, again);
+}
+
+int MusicStream::StartAt(std::size_t at, bool again) {
+    if (again && decodedBytes > 0) {
+        at %= decodedBytes;
+    } else if (!again && at >= decodedBytes && at > 0) {
+        return -2;
+    }
     repeat = again;
-    over = false;
-    mpg123_seek(decoder, 0, SEEK_SET);
+    over.store(false, std::memory_order_relaxed);
+    if (!SeekTo(at)) {
+        // A place the decoder cannot reach: from the start, rather than not at all.
+        SeekTo(0);
+        at = 0;
+    }
     if (repeat) {
         return -1;
     }
-    const std::size_t plays =
-        std::max<std::size_t>(1, (decodedBytes + CarrierBytes - 1) / CarrierBytes);
+    const std::size_t left = decodedBytes - std::min(at, decodedBytes);
+    const std::size_t plays = std::max<std::size_t>(1, (left + CarrierBytes - 1) / CarrierBytes);
     return int(std::min<std::size_t>(plays - 1, 1u << 30));
 }
 
@@ -112,11 +158,13 @@ void MusicStream::Mix(int, void* samples, int length, void* udata) {
 
 void MusicStream::Fill(unsigned char* samples, std::size_t length) {
     bool rewound = false; // a loop comes round once a fill at most, so an empty file ends
-    while (length > 0 && !over) {
+    std::size_t at = position.load(std::memory_order_relaxed);
+    while (length > 0 && !Over()) {
         std::size_t done = 0;
         const int code = mpg123_read(decoder, samples, length, &done);
         samples += done;
         length -= done;
+        at += done;
         if (code == MPG123_OK || code == MPG123_NEW_FORMAT || done > 0) {
             continue;
         }
@@ -124,10 +172,12 @@ void MusicStream::Fill(unsigned char* samples, std::size_t length) {
         if (repeat && !rewound) {
             rewound = true;
             mpg123_seek(decoder, 0, SEEK_SET);
+            at = 0;
             continue;
         }
-        over = true;
+        over.store(true, std::memory_order_relaxed);
     }
+    position.store(at, std::memory_order_relaxed);
     std::memset(samples, 0, length);
 }
 

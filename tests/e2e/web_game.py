@@ -13,7 +13,13 @@ there after a reload, and the game goes on from it; Ctrl+Q ends the game and
 the page says so. The game picture is read from screenshots of the page
 (Page.captureScreenshot): what the player sees, whatever the canvas keeps.
 
-Usage: web_game.py PAGE_FOLDER SCREENSHOT_FOLDER
+With --no-webgl Chromium runs with WebGL turned off (--disable-3d-apis): the page must start
+all the same, say nothing alarming, and the game draw with the processor; the same checks
+follow, and the pace of the game's frames is printed. Otherwise WebGL is SwiftShader's, a CPU
+rasterizer, so the page as a player opens it draws with the processor too, which is checked
+first; the checks then play the page asked to draw with WebGL whatever draws it ("?webgl").
+
+Usage: web_game.py PAGE_FOLDER SCREENSHOT_FOLDER [--no-webgl]
 Prints one line per check that passed; on a failure, the reason and the page's console, and
 exits with status 1.
 """
@@ -129,12 +135,13 @@ def serve(folder):
     return server
 
 
-def start_browser(profile, log):
+def start_browser(profile, log, webgl):
+    graphics = (["--use-angle=swiftshader", "--enable-unsafe-swiftshader"] if webgl
+                else ["--disable-3d-apis"])
     command = [
         "chromium", "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
         "--no-first-run", "--disable-background-networking", "--disable-component-update",
-        "--disable-sync", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
-        "--user-data-dir=" + profile, "--remote-debugging-address=127.0.0.1",
+        "--disable-sync", *graphics, "--user-data-dir=" + profile, "--remote-debugging-address=127.0.0.1",
         "--remote-debugging-port=0", "--window-size=1024,900", "about:blank"]
     browser = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=log)
     # Chromium writes the port it took into the profile.
@@ -150,6 +157,14 @@ def start_browser(profile, log):
         except (OSError, ValueError):
             time.sleep(0.1)
     fail("chromium opened no DevTools port within 60 s")
+
+
+def stop_browser(browser):
+    browser.terminate()
+    try:
+        browser.wait(20)
+    except subprocess.TimeoutExpired:
+        browser.kill()
 
 
 class Page:
@@ -324,11 +339,35 @@ def volume_in(text):
     return None
 
 
-def play(page, url, shots):
+# Which context the game's canvas holds: "webgl" when WebGL draws the game, "2d" when the
+# processor does (a canvas keeps the kind of context it was first given).
+CANVAS_CONTEXT = "(canvas.getContext('2d') === null ? 'webgl' : '2d')"
+
+
+def play(page, url, shots, webgl):
+    if webgl:
+        open_game(page, url)
+        drawn_by = page.evaluate(CANVAS_CONTEXT)
+        if drawn_by != "2d":
+            fail(f"with SwiftShader's WebGL the game drew with {drawn_by}, not the processor")
+        print("graphics: with WebGL drawn by SwiftShader the processor draws the game")
+        url += "?webgl"
     started = time.monotonic()
     open_game(page, url)
     print(f"loaded: the game started in {time.monotonic() - started:.1f} s, the canvas "
           f"{WIDTH}x{HEIGHT}")
+    has_webgl = page.evaluate("!!document.createElement('canvas').getContext('webgl')")
+    if has_webgl != webgl:
+        fail(f"the browser {'has' if has_webgl else 'lacks'} WebGL, which this run "
+             f"{'lacks' if has_webgl else 'needs'}")
+    if page.evaluate("document.getElementById('status').className") == "problem":
+        fail("the page shows a problem: " + page.evaluate(
+            "document.getElementById('status').textContent"))
+    drawn_by = page.evaluate(CANVAS_CONTEXT)
+    if drawn_by != ("webgl" if webgl else "2d"):
+        fail(f"the game drew with {drawn_by}")
+    print("graphics: " + ("WebGL (SwiftShader), asked for with ?webgl" if webgl else
+                          "no WebGL, the processor draws and nothing alarming is shown"))
 
     title = wait_for_picture(page, shots, "web-title.png", title_is_green, 30,
                              "the title shows no green prompt at (400, 730)")
@@ -360,6 +399,11 @@ def play(page, url, shots):
     if moved < 50:
         fail(f"the picture stood still after the left click ({moved} pixels changed)")
     print(f"click: the ship flew ({moved} pixels changed on its way)")
+    # The pace: the game's passes of its frame loop (one a browser animation frame) over 3 s.
+    first = page.evaluate("[Browser.mainLoop.currentFrameNumber, performance.now()]")
+    time.sleep(3)
+    last = page.evaluate("[Browser.mainLoop.currentFrameNumber, performance.now()]")
+    print(f"pace: {1000 * (last[0] - first[0]) / (last[1] - first[1]):.1f} frames a second")
 
     before_menu = page.picture(os.path.join(shots, "web-before-menu.png"))
     page.key("+", "NumpadAdd", 107, location=3, text="+")
@@ -445,12 +489,13 @@ def play(page, url, shots):
 
 
 def main():
-    if len(sys.argv) != 3:
-        print("usage: web_game.py PAGE_FOLDER SCREENSHOT_FOLDER", file=sys.stderr)
+    if len(sys.argv) not in (3, 4) or sys.argv[3:] not in ([], ["--no-webgl"]):
+        print("usage: web_game.py PAGE_FOLDER SCREENSHOT_FOLDER [--no-webgl]", file=sys.stderr)
         return 2
     folder, shots = sys.argv[1], sys.argv[2]
+    webgl = sys.argv[3:] != ["--no-webgl"]
     os.makedirs(shots, exist_ok=True)
-    for name in ("index.html", "vantor-game.js", "vantor-game.wasm", "vantor-game.data"):
+    for name in ("index.html", "vantor-game.js", "vantor-game.wasm.gz", "vantor-game.data.gz"):
         if not os.path.isfile(os.path.join(folder, name)):
             print(f"FAIL: no {name} in {folder}", file=sys.stderr)
             return 1
@@ -460,11 +505,11 @@ def main():
     browser, page = None, None
     with tempfile.TemporaryFile("w+") as log:
         try:
-            browser, port = start_browser(profile, log)
+            browser, port = start_browser(profile, log, webgl)
             page = Page(port)
             for domain in ("Runtime", "Log", "Page"):
                 page.call(domain + ".enable")
-            play(page, url, shots)
+            play(page, url, shots, webgl)
             return 0
         except (Failure, OSError, websocket.WebSocketException) as failure:
             print(f"FAIL: {failure}", file=sys.stderr)
@@ -477,11 +522,7 @@ def main():
             return 1
         finally:
             if browser is not None:
-                browser.terminate()
-                try:
-                    browser.wait(20)
-                except subprocess.TimeoutExpired:
-                    browser.kill()
+                stop_browser(browser)
             server.shutdown()
             shutil.rmtree(profile, ignore_errors=True)
 

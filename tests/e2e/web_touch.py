@@ -221,7 +221,7 @@ def main():
     browser, page = None, None
     with tempfile.TemporaryFile("w+") as log:
         try:
-            browser, port = web_game.start_browser(profile, log)
+            browser, port = web_game.start_browser(profile, log, webgl=True)
             page = TouchPage(port)
             for domain in ("Runtime", "Log", "Page"):
                 page.call(domain + ".enable")

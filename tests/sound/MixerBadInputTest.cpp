@@ -5,10 +5,13 @@
 
 #include "support/ByteFile.h"
 
+#include <SDL.h>
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstddef>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -67,9 +70,53 @@ TEST_F(MixerPlayerTest, BadFilesStaySilentWithoutAWord) {
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
 
+TEST_F(MixerPlayerTest, MusicIsJudgedByItsFirstFramesAndEndsSilentlyWhereItBreaks) {
+    // Three seconds of music whose second half is lost (zeroed, as a damaged copy may be), one
+    // that breaks right after its first frame's header, and a WAV named as music.
+    std::vector<unsigned char> damaged = ToneFiles::Mp3Tone(3.0, 440);
+    std::fill(damaged.begin() + std::ptrdiff_t(damaged.size() / 2), damaged.end(), 0);
+    ByteFile::Write("track04.mp3", damaged);
+    std::vector<unsigned char> headOnly = ToneFiles::Mp3Tone(1.0, 440);
+    std::fill(headOnly.begin() + 4, headOnly.end(), 0);
+    ByteFile::Write("track06.mp3", headOnly);
+    ByteFile::Write("track07.mp3", ToneFiles::WavTone(0.5, 440));
+
+    testing::internal::CaptureStderr();
+    sound::MixerPlayer player;
+    OpenAndCount(player);
+    const char* files[] = {"track04.mp3", "track06.mp3", "track07.mp3"};
+    player.WarmUp(files, 3);
+    ASSERT_TRUE(player.WaitForDecoding(Patience));
+#if VANTOR_STREAM_MUSIC
+    // The first frames of the damaged file decode, so it plays, kept as its file.
+    EXPECT_EQ(player.StateOf("track04.mp3"), FileState::Ready);
+    EXPECT_EQ(player.HeldBytes("track04.mp3"), damaged.size());
+    EXPECT_EQ(player.StateOf("track06.mp3"), FileState::Failed);
+    // It plays up to the break, about half way, and ends there rather than in silence.
+    const auto started = std::chrono::steady_clock::now();
+    player.Send("play track04.mp3");
+    EXPECT_TRUE(player.IsPlaying("track04.mp3"));
+    ASSERT_TRUE(Eventually([&] { return !player.IsPlaying("track04.mp3"); }));
+    const auto lasted = std::chrono::steady_clock::now() - started;
+    EXPECT_GT(lasted, 1000ms);
+    EXPECT_LT(lasted, 2500ms);
+    EXPECT_EQ(channelEnds, 1);
+    // And plays again from its start on the next play.
+    player.Send("play track04.mp3");
+    EXPECT_TRUE(player.IsPlaying("track04.mp3"));
+    EXPECT_LT(player.PlayedMs("track04.mp3"), 500);
+#endif
+    // Music that is no MP3 at all is decoded whole, as any other sound.
+    EXPECT_EQ(player.StateOf("track07.mp3"), FileState::Ready);
+    EXPECT_GE(player.HeldBytes("track07.mp3"), std::size_t(0.5 * 44100) * 4);
+    StopCounting();
+    player.Close();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
 TEST_F(MixerPlayerTest, WithoutAnAudioDeviceEverythingIsHarmless) {
     WriteTone({"intro.mp3", 0.2, 440});
-    setenv("SDL_AUDIODRIVER", "no-such-audio-driver", 1);
+    SDL_setenv("SDL_AUDIODRIVER", "no-such-audio-driver", 1);
     sound::MixerPlayer player;
     EXPECT_FALSE(player.Open());
     EXPECT_FALSE(player.IsOpen());
@@ -86,7 +133,7 @@ TEST_F(MixerPlayerTest, WithoutAnAudioDeviceEverythingIsHarmless) {
     player.Close();
 
     // The failed attempt left nothing behind: with a device the same player works.
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
     OpensAndPlays(player, "intro.mp3");
 }
 

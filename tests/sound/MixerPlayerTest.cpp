@@ -13,7 +13,7 @@
 namespace vantor::test {
 
 void MixerPlayerTest::SetUp() {
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
     channelEnds = 0;
 }
 
