@@ -292,7 +292,13 @@ void Graphics::PresentFromMemory() {
 #endif
     SDL_Texture* shown = frame;
     const SDL_Surface* shownPixels = surface;
-    if (overlay != nullptr && overlay->Visible() && DrawOverlayOnCopy()) {
+#ifdef __EMSCRIPTEN__
+    // The canvas is the picture, which the page scales: no bars of the window's own.
+    const bool onOutput = overlay != nullptr && overlay->VisibleOnOutput();
+#else
+    const bool onOutput = false;
+#endif
+    if (overlay != nullptr && (overlay->Visible() || onOutput) && DrawOverlayOnCopy(onOutput)) {
         shown = overlaidFrame;
         shownPixels = overlaid;
     }
@@ -344,7 +350,7 @@ bool Graphics::CreateOverlaidCopy() {
     return true;
 }
 
-bool Graphics::DrawOverlayOnCopy() {
+bool Graphics::DrawOverlayOnCopy(bool alsoOutput) {
     if (overlaid == nullptr && !CreateOverlaidCopy()) {
         return false;
     }
@@ -355,7 +361,11 @@ bool Graphics::DrawOverlayOnCopy() {
         std::memcpy(static_cast<Uint8*>(overlaid->pixels) + y * overlaid->pitch,
                     static_cast<const Uint8*>(surface->pixels) + y * surface->pitch, Width * 4);
     }
-    overlay->Draw(vantor::graphics::DrawTarget(overlaidTarget, overlaidCanvas.get()));
+    const vantor::graphics::DrawTarget target(overlaidTarget, overlaidCanvas.get());
+    overlay->Draw(target);
+    if (alsoOutput) {
+        overlay->DrawOnOutput(target, SDL_Rect{0, 0, Width, Height});
+    }
     SDL_RenderFlush(overlaidTarget);
     return true;
 }

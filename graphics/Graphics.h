@@ -108,8 +108,10 @@ private:
     void Settle();
     void PresentFromMemory();
     // Draws the overlay onto a copy of the game picture, which is then the picture shown; the
-    // game picture itself never holds it. False when the copy cannot be made.
-    bool DrawOverlayOnCopy();
+    // game picture itself never holds it. With `alsoOutput`, what the overlay draws on the
+    // window's own pixels goes on the copy too (where the picture is all the window has). False
+    // when the copy cannot be made.
+    bool DrawOverlayOnCopy(bool alsoOutput);
     // Makes the copy the overlay is drawn on, with its own renderer and canvas.
     bool CreateOverlaidCopy();
 
