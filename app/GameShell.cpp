@@ -704,8 +704,9 @@ void GameShell::Do(const TouchControls::Order& order) {
         return;
     }
     const game::LevelView view = readLevel ? readLevel() : game::LevelView{};
-    if (order.kind == Kind::Tap && view.titleScreen) {
-        PressGameKey(HeldKeys::Enter); // a tap anywhere starts, as Enter does
+    if (view.titleScreen) {
+        // A tap anywhere starts, as Enter does; so does a finger held a little long.
+        PressGameKey(HeldKeys::Enter);
         return;
     }
     int outputWidth = 0;
