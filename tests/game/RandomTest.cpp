@@ -1,6 +1,7 @@
 // The level's dice draw the GNU C library's numbers on every platform: against the C library
 // itself where it is the GNU one, and against numbers it gave once everywhere else too.
 #include "game/Random.h"
+#include "game/Sector01.h"
 
 #include <gtest/gtest.h>
 
@@ -101,6 +102,36 @@ TEST(LevelDice, ACopyOrAReseedDrawsTheSameAgain) {
     dice.Seed(7);
     EXPECT_EQ(dice, Random(7));
     EXPECT_EQ(Random(), Random(1)) << "unseeded, the dice draw as srand(1)";
+}
+
+TEST(LevelSeed, LoadUsesTheChosenSeedAndTellsIt) {
+    Sector01 chosen;
+    chosen.ChooseSeed(1765432109);
+    chosen.Load();
+    EXPECT_EQ(chosen.Seed(), 1765432109u);
+    // Load draws the asteroid's place first, then the new game's offer and layout.
+    Random dice(1765432109);
+    EXPECT_EQ(chosen.asteroidX, static_cast<float>(dice.Next() % 410 + 101));
+    EXPECT_EQ(chosen.asteroidY, static_cast<float>(dice.Next() % 309 + 77));
+    EXPECT_EQ(chosen.planetScience, dice.Next() % 300);
+    EXPECT_EQ(chosen.planetEnergy, dice.Next() % 300);
+    EXPECT_EQ(chosen.sectorLayout, dice.Next() % 10 + 1);
+    EXPECT_EQ(chosen.random, dice);
+}
+
+TEST(LevelSeed, WithoutAChoiceLoadSeedsWithTheTimeInSeconds) {
+    const auto before = static_cast<uint32_t>(std::time(nullptr));
+    Sector01 level;
+    level.Load();
+    const auto after = static_cast<uint32_t>(std::time(nullptr));
+    EXPECT_GE(level.Seed(), before);
+    EXPECT_LE(level.Seed(), after);
+    Sector01 again;
+    again.ChooseSeed(level.Seed());
+    again.Load();
+    EXPECT_EQ(again.random, level.random) << "the seed told is the one the dice started from";
+    EXPECT_EQ(again.asteroidX, level.asteroidX);
+    EXPECT_EQ(again.sectorLayout, level.sectorLayout);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "ScriptedGame.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 
 namespace vantor::test {
@@ -43,7 +42,7 @@ int ScriptedGame::PanelsShown() const {
 
 void ScriptedGame::SetUp() {
     level.Load();
-    srand(GetParam());
+    level.ChooseSeed(GetParam());
     EXPECT_EQ(sound.Take(),
               (Commands{"stop PlayerWins.mp3", "stop GameOver.mp3", "play intro.mp3"}));
 }
