@@ -96,13 +96,18 @@ uint64_t LevelDigest::Of(const Sector01& level) {
 }
 
 std::string LevelDigest::Hex(uint64_t digest) {
+    char text[HexDigits + 1];
+    WriteHex(digest, text);
+    return text;
+}
+
+void LevelDigest::WriteHex(uint64_t digest, char* to) {
     static constexpr char Digits[] = "0123456789abcdef";
-    std::string text(HexDigits, '0');
     for (int i = HexDigits - 1; i >= 0; --i) {
-        text[static_cast<size_t>(i)] = Digits[digest & 0xfu];
+        to[i] = Digits[digest & 0xfu];
         digest >>= 4;
     }
-    return text;
+    to[HexDigits] = '\0';
 }
 
 bool LevelDigest::FromHex(std::string_view text, uint64_t& digest) {

@@ -22,6 +22,8 @@ public:
 
     // The digest as 16 lowercase hexadecimal digits.
     static std::string Hex(uint64_t digest);
+    // The same into the 17 characters at `to`, the last one the string's end; no allocation.
+    static void WriteHex(uint64_t digest, char* to);
     // Reads exactly 16 hexadecimal digits (lowercase, as Hex writes them); false otherwise.
     static bool FromHex(std::string_view text, uint64_t& digest);
 };
