@@ -1,8 +1,6 @@
 #include "app/SettingsFile.h"
 
-#include "app/AtomicFile.h"
-
-#include <ini.h>
+#include "app/KeptFile.h"
 
 #include <algorithm>
 #include <cctype>
@@ -11,23 +9,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <system_error>
 #include <utility>
-
-#ifdef __EMSCRIPTEN__
-#include <emscripten.h>
-#endif
 
 namespace vantor::app {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// inih reads lines of at most this many characters, end of line included.
-constexpr std::size_t LongestLine = 196;
 
 using Action = KeyBindings::Action;
 
@@ -146,29 +134,8 @@ std::string ValueText(const Key& key, const Settings& settings) {
     return std::to_string(settings.*key.number);
 }
 
-// The file's lines, without their line ends.
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) {
-            end = text.size();
-        }
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        lines.push_back(std::move(line));
-        start = end + 1;
-    }
-    return lines;
-}
-
 // Where each setting stands in a file: the lines (from 0) inih read it from.
 struct Reading {
-    const std::vector<std::string>* lines = nullptr;
-    std::size_t next = 0; // the line the reader hands out next
     Settings settings;
     std::vector<std::vector<int>> keyLines = std::vector<std::vector<int>>(Keys().size());
     int badLine = 0;
@@ -182,20 +149,6 @@ struct Reading {
     std::array<int, PadBindings::Count> buttonLine{};
     std::vector<SettingsFile::Warning> warnings;
 };
-
-// Hands inih one line a call, so that its line count is the file's.
-char* ReadLine(char* buffer, int size, void* stream) {
-    auto* reading = static_cast<Reading*>(stream);
-    if (reading->next >= reading->lines->size()) {
-        return nullptr;
-    }
-    const std::string& line = (*reading->lines)[reading->next++];
-    const std::size_t length = std::min(line.size(), static_cast<std::size_t>(size) - 2);
-    std::memcpy(buffer, line.data(), length);
-    buffer[length] = '\n';
-    buffer[length + 1] = '\0';
-    return buffer;
-}
 
 // A key given to an action; a name that is no key leaves the action its default, said.
 void TakeBinding(Reading& reading, int line, int action, const char* value) {
@@ -227,35 +180,34 @@ void TakePadBinding(Reading& reading, int line, int action, const char* value) {
     reading.buttonLine[size_t(action)] = line + 1;
 }
 
-int TakeValue(void* user, const char* section, const char* name, const char* value) {
-    auto* reading = static_cast<Reading*>(user);
-    const int line = static_cast<int>(reading->next) - 1;
+// A value of the file, on its line (from 0); false, with why, when it is no value of its
+// setting.
+bool TakeValue(Reading& reading, const char* section, const char* name, const char* value, int line,
+               std::string& why) {
     const std::vector<Key>& keys = Keys();
     for (std::size_t k = 0; k < keys.size(); ++k) {
         const Key& key = keys[k];
         if (!SameName(section, key.section) || !SameName(name, key.name)) {
             continue;
         }
-        reading->keyLines[k].push_back(line);
+        reading.keyLines[k].push_back(line);
         if (key.binding >= 0) {
-            TakeBinding(*reading, line, key.binding, value);
+            TakeBinding(reading, line, key.binding, value);
             continue;
         }
         if (key.padBinding >= 0) {
-            TakePadBinding(*reading, line, key.padBinding, value);
+            TakePadBinding(reading, line, key.padBinding, value);
             continue;
         }
         const bool read = key.flag != nullptr
-                              ? ReadFlag(value, reading->settings.*key.flag)
-                              : ReadNumber(value, key, reading->settings.*key.number);
+                              ? ReadFlag(value, reading.settings.*key.flag)
+                              : ReadNumber(value, key, reading.settings.*key.number);
         if (!read) {
-            if (reading->badLine == 0) {
-                reading->why = std::string("\"") + value + "\" is no value for " + key.name;
-            }
-            return 0;
+            why = std::string("\"") + value + "\" is no value for " + key.name;
+            return false;
         }
     }
-    return 1;
+    return true;
 }
 
 // The keys (or pad buttons) the file gives, over the defaults. Where two actions would share
@@ -312,21 +264,11 @@ void ResolveBindings(Reading& reading) {
 }
 
 bool ParseLines(const std::vector<std::string>& lines, Reading& reading) {
-    reading.lines = &lines;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].size() > LongestLine || lines[i].find('\0') != std::string::npos) {
-            reading.badLine = static_cast<int>(i) + 1;
-            reading.why = lines[i].size() > LongestLine ? "the line is too long"
-                                                        : "the line holds a zero byte";
-            return false;
-        }
-    }
-    const int error = ini_parse_stream(ReadLine, &reading, TakeValue, &reading);
-    if (error != 0) {
-        reading.badLine = error;
-        if (reading.why.empty()) {
-            reading.why = "no section, no setting and no comment";
-        }
+    const KeptFile::Take take = [&reading](const char* section, const char* name, const char* value,
+                                           int line, std::string& why) {
+        return TakeValue(reading, section, name, value, line - 1, why);
+    };
+    if (!KeptFile::ParseIni(lines, take, reading.badLine, reading.why)) {
         return false;
     }
     ResolveBindings(reading);
@@ -350,23 +292,13 @@ std::string Replaced(const std::string& line, const std::string& value) {
     return line.substr(0, separator + 1) + " " + value + comment;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& text, bool& exists) {
-    std::ifstream in(path, std::ios::binary);
-    exists = static_cast<bool>(in);
-    if (!exists) {
-        return false;
-    }
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
-}
-
 } // namespace
 
 SettingsFile::SettingsFile(std::string path) : path(std::move(path)) {}
 
 bool SettingsFile::Parse(const std::string& text, Settings& settings, int& badLine,
                          std::string& why, std::vector<Warning>* warnings) {
-    const std::vector<std::string> lines = SplitLines(text);
+    const std::vector<std::string> lines = KeptFile::Lines(text);
     Reading reading;
     if (!ParseLines(lines, reading)) {
         badLine = reading.badLine;
@@ -451,7 +383,7 @@ Settings SettingsFile::Load() {
     const std::string name = fs::path(path).filename().string();
     std::string text;
     bool exists = false;
-    if (!ReadWholeFile(path, text, exists)) {
+    if (!KeptFile::Read(path, text, exists)) {
         if (exists) {
             std::fprintf(stderr,
                          "vantor-game: cannot read %s; starting with the default settings\n",
@@ -459,7 +391,7 @@ Settings SettingsFile::Load() {
         }
         return stored;
     }
-    const std::vector<std::string> fileLines = SplitLines(text);
+    const std::vector<std::string> fileLines = KeptFile::Lines(text);
     Reading reading;
     if (ParseLines(fileLines, reading)) {
         lines = fileLines;
@@ -483,11 +415,9 @@ Settings SettingsFile::Load() {
                  path.c_str(), reading.badLine, reading.why.c_str(), bad.c_str());
     problem = name + " could not be read (line " + std::to_string(reading.badLine) +
               "): the defaults are used, the file is kept as " + name + ".bad";
-    std::error_code error;
-    fs::rename(path, bad, error);
-    if (error) {
+    if (std::string error; !KeptFile::PutAside(path, error)) {
         std::fprintf(stderr, "vantor-game: cannot keep %s as %s: %s\n", path.c_str(), bad.c_str(),
-                     error.message().c_str());
+                     error.c_str());
         return stored;
     }
     Write(stored);
@@ -501,25 +431,9 @@ bool SettingsFile::Save(const Settings& settings) {
 bool SettingsFile::Write(const Settings& settings) {
     const std::string text = Text(lines, settings);
     std::string why;
-    std::error_code folderError;
-    const fs::path folder = fs::path(path).parent_path();
-    if (!folder.empty()) {
-        fs::create_directories(folder, folderError);
-    }
-    if (folderError) {
-        why = folderError.message();
-    } else if (AtomicFile::Write(path, text, why)) {
-        lines = SplitLines(text);
+    if (KeptFile::Write(path, text, why)) {
+        lines = KeptFile::Lines(text);
         stored = settings;
-#ifdef __EMSCRIPTEN__
-        // In the browser the file lies in memory until the page hands it to its storage.
-        EM_ASM(FS.syncfs(
-            false, function(error) {
-                if (error) {
-                    console.warn("Vantor Game: the settings could not be kept:", error);
-                }
-            }););
-#endif
         return true;
     }
     if (!toldUnwritable) {

@@ -7,8 +7,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-
 namespace vantor::bench {
 
 namespace {
@@ -42,8 +40,8 @@ void Fire(Sector01& level) {
 
 void UpdateInPlay(benchmark::State& state) {
     test::CountingPlayer sound;
-    std::srand(20240601);
     Sector01 level;
+    level.ChooseSeed(20240601);
     StartPlay(level);
 
     int nextOrder = 0;

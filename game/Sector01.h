@@ -4,9 +4,11 @@
 #include "game/LevelView.h"
 #include "game/PictureManifest.h"
 #include "game/PlanetView.h"
+#include "game/Random.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class SpriteSheet;
 class TextWriter;
@@ -39,6 +41,13 @@ public:
     void PlaceAsteroid();
     // A new offer of science and energy (drawn in that order) from every planet of the sector.
     void PickPlanetOffer();
+
+    // The one place the level's dice are seeded. Load seeds them with the calendar time in
+    // seconds, unless a seed was chosen here before (a replay, a test); choosing also starts
+    // the dice over from the seed at once, for a level already loaded.
+    void ChooseSeed(uint32_t seed);
+    // The seed the dice were last started from (by Load or ChooseSeed); 0 before either.
+    uint32_t Seed() const { return seedUsed; }
     // Every planet of the sector unclaimed and out of reach again.
     void ReopenPlanets();
 
@@ -158,6 +167,8 @@ public:
     int32_t planet2InRange = 0;
     int32_t planet3InRange = 0;
     bool gameStarted = false;
+    // Every random number of the rules comes from here, in the order the rules draw them.
+    vantor::game::Random random;
 
 private:
     void MakeTextStyles(Graphics* g);
@@ -194,4 +205,7 @@ private:
     // The cell every animation shows on this frame: one step every 60 updates, cycling
     // through the first four cells.
     int AnimationCell() const;
+
+    std::optional<uint32_t> chosenSeed; // for Load, instead of the time
+    uint32_t seedUsed = 0;
 };

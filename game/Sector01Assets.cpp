@@ -6,7 +6,6 @@
 #include "graphics/TextWriter.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <ctime>
 
 using vantor::game::PictureManifest;
@@ -33,8 +32,10 @@ SpriteSheet* MakeSheet(const PictureManifest::Entry& entry, Graphics* g) {
 } // namespace
 
 void Sector01::Load() {
-    // Seeded once, with the time in seconds: two loads in the same second play alike.
-    srand(static_cast<uint32_t>(time(nullptr)));
+    // Seeded once, with the time in seconds unless a seed was chosen: two loads in the same
+    // second play alike.
+    seedUsed = chosenSeed.value_or(static_cast<uint32_t>(std::time(nullptr)));
+    random.Seed(seedUsed);
     // The layout is still 0 here, so the first sector has no planets of its own.
     PlacePlanets();
     PlaceAsteroid();

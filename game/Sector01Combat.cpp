@@ -6,8 +6,6 @@
 #include "sound/MediaControl.h"
 #include "sound/SoundCommands.h"
 
-#include <cstdlib>
-
 namespace SoundCommands = vantor::sound::SoundCommands;
 using vantor::game::BoxTouches;
 using vantor::game::PlanetView;
@@ -26,8 +24,8 @@ constexpr float BossSector = 15;
 } // namespace
 
 void Sector01::RespawnEnemy() {
-    enemyX = static_cast<float>(rand() % 820 + 101);
-    enemyY = static_cast<float>(rand() % 540 + 77);
+    enemyX = static_cast<float>(random.Next() % 820 + 101);
+    enemyY = static_cast<float>(random.Next() % 540 + 77);
 }
 
 void Sector01::CheckCollisions() {

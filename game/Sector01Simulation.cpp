@@ -6,8 +6,6 @@
 #include "sound/MediaControl.h"
 #include "sound/SectorMusic.h"
 
-#include <cstdlib>
-
 using vantor::game::StepToward;
 using vantor::sound::SectorMusic;
 using vantor::sound::SendMediaCommand;
@@ -90,7 +88,7 @@ void Sector01::NextSector() {
     moveTargetY = 77;
     // The new sector's offer, layout, asteroid and planets, drawn at random in this order.
     PickPlanetOffer();
-    sectorLayout = rand() % 15 + 1;
+    sectorLayout = random.Next() % 15 + 1;
     sector += 1;
     PlaceAsteroid();
     PlacePlanets();

@@ -4,8 +4,6 @@
 #include "sound/MediaControl.h"
 #include "sound/SoundCommands.h"
 
-#include <cstdlib>
-
 namespace SoundCommands = vantor::sound::SoundCommands;
 using vantor::game::ConstPlanetView;
 using vantor::game::PlanetView;
@@ -49,7 +47,7 @@ void Sector01::NewGame() {
     gameOver = false;
     // The planets and the asteroid stay where they are: the first sector keeps the
     // positions placed for the previous layout.
-    sectorLayout = rand() % 10 + 1;
+    sectorLayout = random.Next() % 10 + 1;
     titleScreen = true;
     sector = 1;
     frameCount = 0;
@@ -102,26 +100,32 @@ void Sector01::PlacePlanets() {
     case 13:
         // Planet 2 may lie below the bottom edge and planet 3 beyond the right edge, out
         // of sight and out of reach.
-        planet1X = static_cast<float>(rand() % 410 + 101);
-        planet1Y = static_cast<float>(rand() % 309 + 77);
-        planet2X = static_cast<float>(rand() % 410 + 101);
-        planet2Y = static_cast<float>(rand() % 540 + 386);
-        planet3X = static_cast<float>(rand() % 820 + 513);
-        planet3Y = static_cast<float>(rand() % 309 + 77);
+        planet1X = static_cast<float>(random.Next() % 410 + 101);
+        planet1Y = static_cast<float>(random.Next() % 309 + 77);
+        planet2X = static_cast<float>(random.Next() % 410 + 101);
+        planet2Y = static_cast<float>(random.Next() % 540 + 386);
+        planet3X = static_cast<float>(random.Next() % 820 + 513);
+        planet3Y = static_cast<float>(random.Next() % 309 + 77);
         break;
     default:
         break;
     }
 }
 
+void Sector01::ChooseSeed(uint32_t seed) {
+    chosenSeed = seed;
+    seedUsed = seed;
+    random.Seed(seed);
+}
+
 void Sector01::PickPlanetOffer() {
-    planetScience = rand() % 300;
-    planetEnergy = rand() % 300;
+    planetScience = random.Next() % 300;
+    planetEnergy = random.Next() % 300;
 }
 
 void Sector01::PlaceAsteroid() {
-    asteroidX = static_cast<float>(rand() % 410 + 101);
-    asteroidY = static_cast<float>(rand() % 309 + 77);
+    asteroidX = static_cast<float>(random.Next() % 410 + 101);
+    asteroidY = static_cast<float>(random.Next() % 309 + 77);
 }
 
 vantor::game::LevelView Sector01::View() const {

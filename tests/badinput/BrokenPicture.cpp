@@ -13,7 +13,6 @@
 
 #include <SDL_image.h>
 
-#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -187,7 +186,7 @@ const PictureFile& BrokenPicture::Original(const std::string& file) {
 }
 
 void BrokenPicture::PlayEveryScreen(const std::string& brokenFile) {
-    srand(20261209);
+    level->ChooseSeed(20261209);
     LevelScreens::Show(*level, Screen::Title);
     Frames(5);
     level->OnEnter(false);

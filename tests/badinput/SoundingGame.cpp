@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 namespace vantor::test {
 
 void SoundingGame::Frames(int count) {
@@ -41,7 +39,7 @@ void SoundingGame::HitWithTorpedo() {
 
 void SoundingGame::Play(const std::function<void()>& before) {
     beforeFrame = before;
-    srand(20261209);
+    level.ChooseSeed(20261209);
     level.Load();
     Frames(10);
     EXPECT_TRUE(level.titleScreen);

@@ -106,11 +106,11 @@ TEST_F(NewGameTest, ResetsTheGameButKeepsTheSectorsPlacesAndTheTorpedo) {
     level.moveTargetY = 9;
     level.warpEnergyNow = 123.0;
 
-    srand(77);
-    const int science = rand() % 300;
-    const int energy = rand() % 300;
-    const int layout = rand() % 10 + 1;
-    srand(77);
+    game::Random dice(77);
+    const int science = dice.Next() % 300;
+    const int energy = dice.Next() % 300;
+    const int layout = dice.Next() % 10 + 1;
+    level.ChooseSeed(77);
     level.NewGame();
 
     EXPECT_EQ(sound.commands, NewGameSounds);
@@ -167,13 +167,16 @@ TEST_F(NewGameTest, ResetsTheGameButKeepsTheSectorsPlacesAndTheTorpedo) {
 TEST_F(NewGameTest, OddLayoutsBelowFifteenPlaceThreePlanetsInTheirRanges) {
     for (int layout : {1, 3, 5, 7, 9, 11, 13}) {
         level.sectorLayout = layout;
-        srand(static_cast<unsigned>(layout));
+        game::Random dice(static_cast<uint32_t>(layout));
         const float expected[6] = {
-            static_cast<float>(rand() % 410 + 101), static_cast<float>(rand() % 309 + 77),
-            static_cast<float>(rand() % 410 + 101), static_cast<float>(rand() % 540 + 386),
-            static_cast<float>(rand() % 820 + 513), static_cast<float>(rand() % 309 + 77),
+            static_cast<float>(dice.Next() % 410 + 101),
+            static_cast<float>(dice.Next() % 309 + 77),
+            static_cast<float>(dice.Next() % 410 + 101),
+            static_cast<float>(dice.Next() % 540 + 386),
+            static_cast<float>(dice.Next() % 820 + 513),
+            static_cast<float>(dice.Next() % 309 + 77),
         };
-        srand(static_cast<unsigned>(layout));
+        level.ChooseSeed(static_cast<uint32_t>(layout));
         level.PlacePlanets();
         const std::array<game::PlanetView, 3> planets = level.SectorPlanets();
         for (int i = 0; i < 3; ++i) {
@@ -188,14 +191,13 @@ TEST_F(NewGameTest, OtherLayoutsHaveNoPlanetsAndDrawNoRandomNumbers) {
     for (int layout : {0, 2, 4, 6, 8, 10, 12, 14, 15}) {
         level.planet1X = level.planet2Y = level.planet3X = 400;
         level.sectorLayout = layout;
-        srand(5);
-        const int next = rand();
-        srand(5);
+        level.ChooseSeed(5);
+        const game::Random before = level.random;
         level.PlacePlanets();
         EXPECT_EQ(level.planet1X, 0.0f) << layout;
         EXPECT_EQ(level.planet2Y, 0.0f) << layout;
         EXPECT_EQ(level.planet3X, 0.0f) << layout;
-        EXPECT_EQ(rand(), next) << "layout " << layout << " drew a random number";
+        EXPECT_TRUE(level.random == before) << "layout " << layout << " drew a random number";
     }
 }
 

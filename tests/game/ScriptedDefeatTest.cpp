@@ -55,7 +55,7 @@ TEST_P(ScriptedGame, FromTheTitleToDefeatBySixRammings) {
         EXPECT_EQ(lastHeard, expected);
     }
     // The wreck takes no more orders.
-    level.OnLeftClick(500, 500);
+    calls->OnLeftClick(500, 500);
     EXPECT_TRUE(sound.Take().empty());
     EXPECT_NE(level.moveTargetX, 500);
 

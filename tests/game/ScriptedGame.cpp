@@ -1,10 +1,28 @@
 #include "ScriptedGame.h"
 
+#include "app/RecordingLevel.h"
+#include "app/ReplayRun.h"
+#include "app/ReplayWriter.h"
+#include "game/LevelDigest.h"
+#include "support/TempDirectory.h"
+
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 
 namespace vantor::test {
+
+struct ScriptedGame::Recording {
+    explicit Recording(Sector01& level)
+        : recorder(level, writer, app::RecordingLevel::ProbeOf(level), "1.0.0") {}
+
+    TempDirectory folder;
+    const std::string path = folder.File("game.replay");
+    app::ReplayWriter writer;
+    app::RecordingLevel recorder;
+};
+
+ScriptedGame::ScriptedGame() = default;
+ScriptedGame::~ScriptedGame() = default;
 
 ScriptedGame::Commands ScriptedGame::MusicOnEntering(int sector) {
     // The track each sector loops, from the first: the seven tracks twice over, then the boss's.
@@ -42,10 +60,29 @@ int ScriptedGame::PanelsShown() const {
 }
 
 void ScriptedGame::SetUp() {
-    level.Load();
-    srand(GetParam());
+    if (GetParam().recorded) {
+        recording = std::make_unique<Recording>(level);
+        ASSERT_TRUE(recording->writer.Open(recording->path)) << recording->writer.Problem();
+        calls = &recording->recorder;
+        level.ChooseSeed(GetParam().seed);
+        calls->Load();
+    } else {
+        level.Load();
+        level.ChooseSeed(GetParam().seed);
+    }
     EXPECT_EQ(sound.Take(),
               (Commands{"stop PlayerWins.mp3", "stop GameOver.mp3", "play intro.mp3"}));
+}
+
+void ScriptedGame::TearDown() {
+    if (recording == nullptr || HasFailure()) {
+        return;
+    }
+    ASSERT_TRUE(recording->recorder.Finish()) << recording->writer.Problem();
+    const app::ReplayRun::Outcome replayed = app::ReplayRun::VerifyFile(recording->path);
+    EXPECT_EQ(replayed.result, app::ReplayRun::Result::Equal) << replayed.Line();
+    EXPECT_EQ(replayed.updates, static_cast<uint32_t>(frames));
+    EXPECT_EQ(replayed.digest, game::LevelDigest::Of(level));
 }
 
 ScriptedGame::Look ScriptedGame::Now() const {
@@ -54,8 +91,8 @@ ScriptedGame::Look ScriptedGame::Now() const {
 
 void ScriptedGame::Frame() {
     const Look before = Now();
-    level.Update();
-    level.Render();
+    calls->Update();
+    calls->Render();
     ++frames;
     shipMoving = shipTrail.Moved(level.shipX, level.shipY);
     torpedoMoving =
@@ -107,7 +144,7 @@ void ScriptedGame::StartFromTitle() {
     Frame();
     ASSERT_TRUE(level.titleScreen);
     ASSERT_FALSE(level.gameStarted);
-    level.OnEnter(false);
+    calls->OnEnter(false);
     ASSERT_EQ(sound.Take(), LeavingTheTitle);
     Frame();
     ASSERT_TRUE(level.gameStarted);
@@ -115,7 +152,7 @@ void ScriptedGame::StartFromTitle() {
 }
 
 void ScriptedGame::LeftClick(int x, int y) {
-    level.OnLeftClick(x, y);
+    calls->OnLeftClick(x, y);
     ASSERT_EQ(sound.Take(), Commands{"play zeb_engine_2.mp3"});
     ASSERT_EQ(level.moveTargetX, x);
     ASSERT_EQ(level.moveTargetY, y);
@@ -123,7 +160,7 @@ void ScriptedGame::LeftClick(int x, int y) {
 
 void ScriptedGame::RightClick(int x, int y) {
     const int weaponEnergy = level.weaponEnergy;
-    level.OnRightClick(x, y);
+    calls->OnRightClick(x, y);
     ASSERT_EQ(sound.Take(), Commands{"play zeb_torpedo3_clean.mp3"});
     ASSERT_EQ(level.weaponEnergy, weaponEnergy - 20);
     ASSERT_TRUE(level.torpedoInFlight);
@@ -137,7 +174,7 @@ void ScriptedGame::TakeScience() {
     }
     ASSERT_TRUE(level.inputLocked);
     const int science = level.science;
-    level.OnPlanetChoice(2);
+    calls->OnPlanetChoice(2);
     ASSERT_TRUE(sound.Take().empty());
     ASSERT_EQ(level.science, science + panels * level.planetScience);
     ASSERT_EQ(PanelsShown(), 0);
@@ -148,7 +185,7 @@ void ScriptedGame::ResearchWeapons() {
     if (level.science <= 60) {
         return;
     }
-    level.OnMenuKey(true);
+    calls->OnMenuKey(true);
     ASSERT_EQ(sound.Take(), Commands{"play pleasespecifyhowyouwouldliketoproceed_ep.mp3"});
     ASSERT_TRUE(level.menuOpen);
     ASSERT_TRUE(level.inputLocked);
@@ -156,7 +193,7 @@ void ScriptedGame::ResearchWeapons() {
         const int science = level.science;
         const int torpedoes = level.weaponEnergy / 20;
         const int progress = level.weaponEnergyCreated;
-        level.OnMenuAction(6);
+        calls->OnMenuAction(6);
         ASSERT_EQ(level.science, science - 50);
         if (progress + 30 > 100) {
             // The research pays out as weapon energy.
@@ -166,7 +203,7 @@ void ScriptedGame::ResearchWeapons() {
             ASSERT_EQ(level.weaponEnergyCreated, progress + 30);
         }
     }
-    level.OnEnter(false);
+    calls->OnEnter(false);
     ASSERT_TRUE(sound.Take().empty());
     ASSERT_FALSE(level.menuOpen);
     ASSERT_FALSE(level.inputLocked);
@@ -194,7 +231,7 @@ void ScriptedGame::FireAtEnemy() {
 }
 
 void ScriptedGame::RestartFromEndScreen() {
-    level.OnEnter(false);
+    calls->OnEnter(false);
     ASSERT_EQ(sound.Take(), Restarting);
     EXPECT_TRUE(level.titleScreen);
     EXPECT_FALSE(level.gameStarted);
@@ -207,7 +244,7 @@ void ScriptedGame::RestartFromEndScreen() {
     // The title shows with no end music, and the next Enter starts a new game.
     Frame();
     EXPECT_TRUE(level.titleScreen);
-    level.OnEnter(false);
+    calls->OnEnter(false);
     EXPECT_EQ(sound.Take(), LeavingTheTitle);
 }
 
@@ -215,9 +252,13 @@ void ScriptedGame::RestartFromEndScreen() {
 // fly to planets for it; one whose science comes from the planets of layouts without pictures
 // (all three rest at the top-left corner, in reach at the entry); one where the boss, moved by
 // a hit, comes down on the ship.
-INSTANTIATE_TEST_SUITE_P(, ScriptedGame, ::testing::Values(6u, 29u, 103u),
-                         [](const ::testing::TestParamInfo<unsigned>& info) {
-                             return "Seed" + std::to_string(info.param);
+INSTANTIATE_TEST_SUITE_P(, ScriptedGame,
+                         ::testing::Values(ScriptedRun{6, false}, ScriptedRun{29, false},
+                                           ScriptedRun{103, false}, ScriptedRun{6, true},
+                                           ScriptedRun{29, true}, ScriptedRun{103, true}),
+                         [](const ::testing::TestParamInfo<ScriptedRun>& info) {
+                             return (info.param.recorded ? "RecordedSeed" : "Seed") +
+                                    std::to_string(info.param.seed);
                          });
 
 } // namespace vantor::test

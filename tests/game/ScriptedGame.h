@@ -2,23 +2,33 @@
 
 #include "Trail.h"
 
+#include "app/GameManager.h"
 #include "game/Sector01.h"
 #include "support/RecordingPlayer.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace vantor::test {
 
+// A scripted game: the seed of its dice, and whether it is also recorded as a replay, which
+// must then play again to the very level the game ended with.
+struct ScriptedRun {
+    unsigned seed;
+    bool recorded;
+};
+
 // Whole games played from the title screen, headless: a scripted player gives orders only
 // through the level's commands and looks at the state between frames the way a player looks
 // at the screen. Every frame is updated and drawn, and every sound the game asks for is
-// checked against what the player has just seen happen. The parameter seeds the game's dice.
-class ScriptedGame : public ::testing::TestWithParam<unsigned> {
+// checked against what the player has just seen happen. A recorded game is played through the
+// recording level, with the seed chosen before the level loads as a replay chooses it.
+class ScriptedGame : public ::testing::TestWithParam<ScriptedRun> {
 protected:
     using Commands = std::vector<std::string>;
 
@@ -58,7 +68,11 @@ protected:
         int bossHits;
     };
 
+    ScriptedGame();
+    ~ScriptedGame() override;
     void SetUp() override;
+    // A recorded game: its replay played again ends on the game's last digest.
+    void TearDown() override;
 
     Look Now() const;
     // The planets whose information panel is up: in reach and not yet answered.
@@ -95,6 +109,8 @@ protected:
 
     RecordingPlayer sound;
     Sector01 level;
+    // Where the player's calls and the frames go: the level, or the recording in front of it.
+    GameManager* calls = &level;
     int frames = 0;
     Trail shipTrail;
     Trail torpedoTrail;
@@ -106,6 +122,10 @@ protected:
     Commands lastHeard; // on the last frame
     Commands voicesHeard;
     Commands musicHeard; // on the frames that entered a new sector
+
+private:
+    struct Recording;
+    std::unique_ptr<Recording> recording;
 };
 
 } // namespace vantor::test

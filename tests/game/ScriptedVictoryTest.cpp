@@ -77,8 +77,8 @@ TEST_P(ScriptedGame, FromTheTitleToVictory) {
         EXPECT_EQ(level.sector, 16.0f);
         EXPECT_TRUE(level.inputLocked);
     }
-    level.OnLeftClick(500, 500);
-    level.OnRightClick(500, 500);
+    calls->OnLeftClick(500, 500);
+    calls->OnRightClick(500, 500);
     EXPECT_TRUE(sound.Take().empty());
     EXPECT_NE(level.moveTargetX, 500);
     EXPECT_NE(level.torpedoTargetX, 500);

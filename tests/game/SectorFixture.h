@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 namespace vantor::test {
 
 // A loaded level with a recorder behind the sound commands and a known random sequence.
@@ -17,7 +15,7 @@ protected:
 
     void SetUp() override {
         level.Load();
-        srand(Seed);
+        level.ChooseSeed(Seed);
         sound.Take();
     }
 

@@ -131,13 +131,13 @@ TEST_F(Flight, PastTheRightEdgeTheShipEntersTheNextSector) {
     level.energy = 300;
     level.damageLevel = 2;
 
-    srand(99);
-    const int science = rand() % 300;
-    const int energy = rand() % 300;
-    const int layout = rand() % 15 + 1;
-    const float asteroidX = static_cast<float>(rand() % 410 + 101);
-    const float asteroidY = static_cast<float>(rand() % 309 + 77);
-    srand(99);
+    game::Random dice(99);
+    const int science = dice.Next() % 300;
+    const int energy = dice.Next() % 300;
+    const int layout = dice.Next() % 15 + 1;
+    const float asteroidX = static_cast<float>(dice.Next() % 410 + 101);
+    const float asteroidY = static_cast<float>(dice.Next() % 309 + 77);
+    level.ChooseSeed(99);
     level.Update();
 
     EXPECT_EQ(level.sector, 2.0f);

@@ -172,6 +172,28 @@ TEST(SettingsFile, AFileThatCannotBeReadIsKeptAsideAndReplacedWithTheDefaults) {
     }
 }
 
+TEST(SettingsFile, TheReasonGivenIsTheFirstBadLinesOwn) {
+    struct Broken {
+        const char* text;
+        int line;
+        const char* why;
+    };
+    const Broken brokens[] = {
+        {"[sound]\nvolume = loud\nmusic = quiet\n", 2, "\"loud\" is no value for volume"},
+        {"[sound]\nthis is no setting\nvolume = loud\n", 2,
+         "no section, no setting and no comment"},
+        {"[sound]\nvolume = 40\nmute = maybe\n[broken\n", 3, "\"maybe\" is no value for mute"},
+    };
+    for (const Broken& broken : brokens) {
+        app::Settings settings;
+        int line = 0;
+        std::string why;
+        EXPECT_FALSE(app::SettingsFile::Parse(broken.text, settings, line, why)) << broken.text;
+        EXPECT_EQ(line, broken.line) << broken.text;
+        EXPECT_EQ(why, broken.why) << broken.text;
+    }
+}
+
 TEST(SettingsFile, ALineTooLongOrAZeroByteMakesTheFileUnreadable) {
     TempDirectory folder;
     const std::string path = folder.File("settings.ini");

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "LevelCalls.h"
-
 #include "app/GameShell.h"
 #include "app/LevelController.h"
 #include "graphics/Graphics.h"
+#include "support/LevelCalls.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
