@@ -15,16 +15,20 @@ namespace vantor::app {
 
 namespace {
 
-constexpr const char* Usage = "Usage: vantor-game [--fullscreen | --windowed] [--mute] "
-                              "[--data-dir DIR] [--help] [--version]";
+constexpr const char* Usage =
+    "Usage: vantor-game [--fullscreen | --windowed] [--mute] [--data-dir DIR] "
+    "[--record FILE | --replay FILE [--verify]] [--help] [--version]";
 
-enum LongOnly { Fullscreen = 256, Windowed, Mute, DataDir };
+enum LongOnly { Fullscreen = 256, Windowed, Mute, DataDir, Record, Replay, Verify };
 
 const option Options[] = {
     {"fullscreen", no_argument, nullptr, Fullscreen},
     {"windowed", no_argument, nullptr, Windowed},
     {"mute", no_argument, nullptr, Mute},
     {"data-dir", required_argument, nullptr, DataDir},
+    {"record", required_argument, nullptr, Record},
+    {"replay", required_argument, nullptr, Replay},
+    {"verify", no_argument, nullptr, Verify},
     {"help", no_argument, nullptr, 'h'},
     {"version", no_argument, nullptr, 'V'},
     {nullptr, 0, nullptr, 0},
@@ -92,6 +96,17 @@ CommandLine CommandLine::Parse(int argc, char** argv) {
             }
             line.dataDir = optarg;
             break;
+        case Record:
+        case Replay:
+            if (optarg[0] == '\0') {
+                return Misuse(std::string(option == Record ? "--record" : "--replay") +
+                              " needs a file");
+            }
+            (option == Record ? line.record : line.replay) = optarg;
+            break;
+        case Verify:
+            line.verify = true;
+            break;
         case 'h':
             help = true;
             break;
@@ -117,6 +132,12 @@ CommandLine CommandLine::Parse(int argc, char** argv) {
         line.action = Action::Help;
     } else if (version) {
         line.action = Action::Version;
+    } else if (!line.record.empty() && !line.replay.empty()) {
+        return Misuse("--record and --replay cannot go together");
+    } else if (line.verify && line.replay.empty()) {
+        return Misuse("--verify needs --replay FILE");
+    } else if (line.verify) {
+        line.action = Action::Verify;
     }
     return line;
 }
@@ -136,6 +157,11 @@ Options:
       --windowed        start in a window (this run only)
       --mute            start with the sound muted (this run only)
       --data-dir=DIR    read the game's pictures and sounds from DIR
+      --record=FILE     write a replay of the run to FILE as well as to last.replay
+      --replay=FILE     play the replay in FILE (+ and - change its speed)
+      --verify          with --replay: check the replay without a window or sound,
+                        print one line and exit (0 it ends as recorded, 1 it does
+                        not, 2 the file cannot be read)
   -h, --help            print this help and exit
   -V, --version         print the version and exit
 
@@ -162,13 +188,17 @@ Files:
   $XDG_DATA_HOME/vantor-game/screenshots/
                         screenshots (without XDG_DATA_HOME, in
                         ~/.local/share/vantor-game/screenshots/)
+  $XDG_DATA_HOME/vantor-game/last.replay
+                        a replay of the last run, to attach to a bug report
+  $XDG_DATA_HOME/vantor-game/records.ini
+                        the best runs, shown under Records in the game's menu
 
 Environment:
   VANTOR_DATA_DIR       the folder of the game's pictures and sounds, as --data-dir
   VANTOR_SOUND_LOG      a file to write every sound command of the game to
 
 Exit status: 0 after the game is closed, 2 for a wrong command line, 255 when the
-game window or its drawing cannot be made.
+game window or its drawing cannot be made; with --verify as said there.
 )";
     return text;
 }

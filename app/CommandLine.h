@@ -13,12 +13,16 @@ public:
         Help,    // print the help text and exit 0
         Version, // print the version and exit 0
         Misuse,  // print the one-line message and exit 2
+        Verify,  // check the replay headless, print one line and exit 0, 1 or 2
     };
 
     Action action = Action::Play;
     std::optional<bool> fullscreen; // --fullscreen or --windowed, the last one given
     bool mute = false;
     std::string dataDir; // --data-dir, else VANTOR_DATA_DIR, else empty
+    std::string record;  // --record: a replay of this run is written there too
+    std::string replay;  // --replay: the replay played instead of the player's game
+    bool verify = false; // --verify (with --replay): checked headless, then exit
     std::string message; // for Misuse: what was wrong and how the program is used, one line
 
     static constexpr int ExitMisuse = 2;

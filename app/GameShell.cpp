@@ -135,6 +135,13 @@ bool GameShell::WindowProc(const SDL_Event& event) {
         if (paused ? MenuKey(event.key) : PlayerKey(event.key)) {
             break;
         }
+        if (playback != nullptr) {
+            // A replay hears nothing of the player's: + and - set its pace.
+            if (!paused) {
+                ReplaySpeedKey(event.key.keysym.sym);
+            }
+            break;
+        }
         if (Action action{}; settings.keys.ActionOf(event.key.keysym.sym, action)) {
             const HeldKeys::Key key = HeldKeys::For(action);
             keys.Press(event.key.keysym.scancode, key);
@@ -164,6 +171,9 @@ bool GameShell::WindowProc(const SDL_Event& event) {
         if (graphics == nullptr || !graphics->WindowToGame(event.button.x, event.button.y, x, y)) {
             break;
         }
+        if (playback != nullptr) {
+            break;
+        }
         const Uint8 fly = settings.leftHanded ? SDL_BUTTON_RIGHT : SDL_BUTTON_LEFT;
         const Uint8 fire = settings.leftHanded ? SDL_BUTTON_LEFT : SDL_BUTTON_RIGHT;
         if (event.button.button == fly) {
@@ -180,7 +190,7 @@ bool GameShell::WindowProc(const SDL_Event& event) {
     // Keys act as held states: once for every event while they are down, in this order; not
     // at all while the game is paused. With each press acting once, only a key pressed by this
     // event acts, and only this once.
-    if (paused) {
+    if (paused || playback != nullptr) {
         return true;
     }
     const game::LevelView before =
@@ -413,6 +423,9 @@ void GameShell::OpenMenu(Menu::Screen screen) {
 }
 
 void GameShell::SetPaused(bool pause) {
+    if (pause && records != nullptr) {
+        menu.SetRecordLines(records->ScreenLines());
+    }
     if (pause && !menu.IsOpen()) {
         menu.Open(Menu::Screen::Main);
     } else if (!pause && menu.IsOpen()) {
@@ -547,7 +560,19 @@ void GameShell::PadEvent(const SDL_Event& event) {
             return;
         }
         const game::LevelView view = readLevel ? readLevel() : game::LevelView{};
-        Do(PadControls::ForButton(button, settings.pad, view, paused));
+        const PadControls::Intent intent =
+            PadControls::ForButton(button, settings.pad, view, paused);
+        if (playback != nullptr && !paused) {
+            // A replay: the shoulders set its pace; Start still opens the menu.
+            if (button == SDL_CONTROLLER_BUTTON_LEFTSHOULDER ||
+                button == SDL_CONTROLLER_BUTTON_RIGHTSHOULDER) {
+                ChangeReplaySpeed(button == SDL_CONTROLLER_BUTTON_RIGHTSHOULDER ? 1 : -1);
+            } else if (intent.kind == PadControls::Intent::Kind::Menu) {
+                Do(intent);
+            }
+            return;
+        }
+        Do(intent);
         return;
     }
     case SDL_CONTROLLERAXISMOTION: {
@@ -560,7 +585,7 @@ void GameShell::PadEvent(const SDL_Event& event) {
             if (pulled && !triggerPulled) {
                 pads.Used(event.caxis.which);
                 lastDevice = InputDevice::Pad;
-                if (!paused) {
+                if (!paused && playback == nullptr) {
                     Do(PadControls::Intent{PadControls::Intent::Kind::Fire});
                 }
             }
@@ -698,10 +723,13 @@ void GameShell::Do(const TouchControls::Order& order) {
         const TouchButtons::Id id = touchButtons.At(order.button).id;
         if (id == TouchButtons::Id::Menu) {
             SetPaused(true);
-        } else {
+        } else if (playback == nullptr) {
             PressGameKey(TouchButtons::KeyOf(id));
         }
         return;
+    }
+    if (playback != nullptr) {
+        return; // a replay hears nothing of the player's
     }
     const game::LevelView view = readLevel ? readLevel() : game::LevelView{};
     if (view.titleScreen) {
@@ -868,10 +896,12 @@ void GameShell::NoteLevel() {
     settings.playedBefore = settings.playedBefore || level.playing;
     NoteControls(level);
     const bool learned = guidance.Frame(level);
-    if (learned || settings.playedBefore != before.playedBefore) {
+    // What a replay shows was not done by this player: nothing is learned from it.
+    if (playback == nullptr && (learned || settings.playedBefore != before.playedBefore)) {
         Keep(before);
         SaveSettings();
     }
+    NoteRun(level);
     const bool hint = level.titleScreen && !settings.playedBefore;
     if (hint != titleHintShown && overlay != nullptr) {
         const std::string help = KeyBindings::KeyName(settings.keys.KeyOf(Action::Help));
@@ -882,13 +912,122 @@ void GameShell::NoteLevel() {
     titleHintShown = hint;
 }
 
+void GameShell::NoteRun(const game::LevelView& level) {
+    if (records != nullptr && playback == nullptr) {
+        records->Frame(level);
+    }
+    const bool ended = level.gameOver && level.playing;
+    if (ended && !runOver) {
+        // The end screen: what the replays hold so far is handed to the system at once.
+        for (const std::unique_ptr<Recording>& recording : recordings) {
+            recording->writer.Flush();
+        }
+    }
+    // The records' line: the best run on the title, this run at the end.
+    const RecordLine shown = records == nullptr || playback != nullptr ? RecordLine::None
+                             : level.titleScreen                       ? RecordLine::Best
+                             : ended                                   ? RecordLine::ThisRun
+                                                                       : RecordLine::None;
+    if (shown != recordLine && overlay != nullptr) {
+        overlay->ShowRecordLine(shown == RecordLine::Best      ? records->BestLine()
+                                : shown == RecordLine::ThisRun ? records->EndLine()
+                                                               : std::wstring(),
+                                shown == RecordLine::Best ? RecordLineOnTitleY : RecordLineAtEndY);
+    }
+    recordLine = shown;
+    runOver = ended;
+}
+
 void GameShell::RunFrame() {
+    if (playback != nullptr) {
+        RunReplayFrame();
+        return;
+    }
+    RunUpdate();
+    graphics->EndDraw();
+}
+
+void GameShell::RunUpdate() {
     LevelController::Update();
+    ++updatesRun;
     NoteLevel();
     captions.Frame();
     graphics->BeginDraw();
     LevelController::Render();
+    if (!shotsAfter.empty() && shotsAfter.front() == updatesRun) {
+        shotsAfter.erase(shotsAfter.begin());
+        graphics->EndDraw();
+        TakeScreenshot();
+    }
+}
+
+void GameShell::RunReplayFrame() {
+    GameManager* level = LevelController::currentLevel;
+    if (level == nullptr) {
+        return;
+    }
+    // At its speed, as many updates a frame, each as a frame of the recording ran: its calls,
+    // then Update and Render; the picture is shown once, after the last.
+    for (int step = 0; step < playback->Speed() && playback->Due(); ++step) {
+        playback->Before(*level);
+        RunUpdate();
+        playback->Updated();
+    }
+    if (playback->End(*level) && overlay != nullptr) {
+        overlay->ShowReplayLine(L"Replay finished");
+    }
     graphics->EndDraw();
+}
+
+void GameShell::ReplaySpeedKey(SDL_Keycode key) {
+    switch (key) {
+    case SDLK_PLUS:
+    case SDLK_KP_PLUS:
+    case SDLK_EQUALS:
+        ChangeReplaySpeed(1);
+        break;
+    case SDLK_MINUS:
+    case SDLK_KP_MINUS:
+        ChangeReplaySpeed(-1);
+        break;
+    default:
+        break;
+    }
+}
+
+void GameShell::ChangeReplaySpeed(int step) {
+    if (playback == nullptr || playback->Over()) {
+        return;
+    }
+    if (step > 0) {
+        playback->Faster();
+    } else {
+        playback->Slower();
+    }
+    ShowReplaySpeed();
+}
+
+void GameShell::ShowReplaySpeed() {
+    if (overlay != nullptr && playback != nullptr) {
+        overlay->ShowReplayLine(L"Replay \u00d7" + std::to_wstring(playback->Speed()) +
+                                L"  \u00b7  + and -: speed");
+    }
+}
+
+void GameShell::EndRun() {
+    if (runEnded) {
+        return;
+    }
+    runEnded = true;
+    if (records != nullptr && playback == nullptr) {
+        records->Leave();
+    }
+    for (const std::unique_ptr<Recording>& recording : recordings) {
+        if (!recording->level->Finish() && !recording->writer.Problem().empty()) {
+            std::fprintf(stderr, "vantor-game: the replay %s is unfinished: %s\n",
+                         recording->writer.Path().c_str(), recording->writer.Problem().c_str());
+        }
+    }
 }
 
 void GameShell::StartFrameLoop() {

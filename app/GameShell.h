@@ -9,6 +9,10 @@
 #include "app/HeldKeys.h"
 #include "app/Menu.h"
 #include "app/PadControls.h"
+#include "app/RecordingLevel.h"
+#include "app/ReplayPlayback.h"
+#include "app/ReplayWriter.h"
+#include "app/RunRecords.h"
 #include "app/Settings.h"
 #include "app/TouchButtons.h"
 #include "app/TouchControls.h"
@@ -126,6 +130,25 @@ public:
     // What the level shows, for the title's line for new players and the guidance; none
     // without a level.
     std::function<game::LevelView()> readLevel;
+    // A replay played instead of the player's game (--replay); null otherwise.
+    std::unique_ptr<ReplayPlayback> playback;
+    // The best runs, kept as runs end (not while a replay plays); null without a level.
+    std::unique_ptr<RunRecords> records;
+    // The replays written of this run (last.replay, --record's): the level's calls pass through
+    // their recording levels, the outermost one installed. Finished by EndRun.
+    struct Recording {
+        ReplayWriter writer;
+        std::unique_ptr<RecordingLevel> level;
+    };
+    std::vector<std::unique_ptr<Recording>> recordings;
+    // Updates run so far, and those after which the game picture is saved as a screenshot
+    // (VANTOR_SHOT_UPDATES, ascending), so that a replay's pictures can be compared with its
+    // recording's.
+    uint32_t updatesRun = 0;
+    std::vector<uint32_t> shotsAfter;
+    // The game is left: a run under way goes into the records, the replays get their end.
+    // Once; later calls do nothing.
+    void EndRun();
     // With VANTOR_FRAME_STATS set, every frame's times are counted here; null otherwise.
     std::unique_ptr<FrameStats> frameStats;
     FramePacer pacer;
@@ -136,6 +159,16 @@ private:
 
     // One frame, timed for the frame statistics and the pacer.
     void RunTimedFrame(Uint64 started);
+    // One update of the level and its drawing, without showing it; a frame of a replay.
+    void RunUpdate();
+    void RunReplayFrame();
+    // + and - while a replay plays, and the pad's shoulders: its speed, one step.
+    void ReplaySpeedKey(SDL_Keycode key);
+    void ChangeReplaySpeed(int step);
+    void ShowReplaySpeed();
+    // The records and the replays follow the run: a run that ended is kept, the replays are
+    // flushed at the end screen, the title and the end show their line of the records.
+    void NoteRun(const game::LevelView& level);
     // The keys that act whatever else goes on (quit, the menu's own key, Alt+Enter); true when
     // the key was one of them.
     bool FixedKey(const SDL_KeyboardEvent& key);
@@ -185,6 +218,14 @@ private:
     int draggedSlider = -1;           // the menu's slider under a held mouse button
     const std::string refusedCommand; // the shell's own sound for a key that did nothing
     bool titleHintShown = false;
+    // Which line of the records shows, and where: under the title's own words, and under the
+    // end's summary.
+    enum class RecordLine { None, Best, ThisRun };
+    static constexpr int RecordLineOnTitleY = 688;
+    static constexpr int RecordLineAtEndY = 448;
+    RecordLine recordLine = RecordLine::None;
+    bool runOver = false;       // the end screen showed at the last frame
+    bool runEnded = false;      // EndRun was called
     game::LevelView lastLevel;  // as the last frame left it, for the rumble
     bool triggerPulled = false; // a pad's right trigger is past half way
     int stickStep = 0;          // the menu's focus step the left stick holds (-1, 0, 1)

@@ -9,6 +9,9 @@
 #include "app/GameIcon.h"
 #include "app/GameManager.h"
 #include "app/LevelController.h"
+#include "app/RecordsFile.h"
+#include "app/ReplayReader.h"
+#include "app/ReplayRun.h"
 #include "app/SettingsFile.h"
 #include "app/ShellOverlay.h"
 #include "app/UserFolders.h"
@@ -29,6 +32,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -171,11 +175,30 @@ void WebPass(void* arg) {
         return;
     }
     emscripten_cancel_main_loop();
+    run.shell->EndRun();
     run.shell->SaveSettings();
     run.player->Close();
     TellPage("onGameEnded");
 }
 #endif
+
+// "600,1200,1800": the updates after which to save the game picture, ascending; what is no
+// number ends the list.
+std::vector<uint32_t> UpdateList(const char* text) {
+    std::vector<uint32_t> updates;
+    while (*text != '\0') {
+        char* end = nullptr;
+        const unsigned long update = std::strtoul(text, &end, 10);
+        if (end == text || update == 0 || update > Replay::MostUpdates) {
+            break;
+        }
+        if (updates.empty() || update > updates.back()) {
+            updates.push_back(static_cast<uint32_t>(update));
+        }
+        text = *end == ',' ? end + 1 : end;
+    }
+    return updates;
+}
 
 struct WindowDeleter {
     void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
@@ -197,6 +220,14 @@ int GameShell::Main(int argc, char** argv) {
     case CommandLine::Action::Misuse:
         std::fprintf(stderr, "%s\n", commandLine.message.c_str());
         return CommandLine::ExitMisuse;
+    case CommandLine::Action::Verify: {
+        // Headless: no data folder, window or sound device is needed for the rules.
+        const ReplayRun::Outcome outcome = ReplayRun::VerifyFile(commandLine.replay);
+        std::fprintf(outcome.ExitStatus() == 2 ? stderr : stdout, "%s%s: %s\n",
+                     outcome.ExitStatus() == 2 ? "vantor-game: " : "", commandLine.replay.c_str(),
+                     outcome.Line().c_str());
+        return outcome.ExitStatus();
+    }
     case CommandLine::Action::Play:
         break;
     }
@@ -222,6 +253,20 @@ int GameShell::Main(int argc, char** argv) {
                                      graphics::ErrorBox::Lines(message).c_str(), nullptr);
         }
         return CommandLine::ExitMisuse;
+    }
+
+    // A replay to play is read whole before anything opens: a file the game cannot play is
+    // said at once.
+    std::unique_ptr<ReplayPlayback> playback;
+    if (!commandLine.replay.empty()) {
+        Replay replay;
+        std::string problem;
+        if (!ReplayReader::ReadFile(commandLine.replay, replay, problem)) {
+            std::fprintf(stderr, "vantor-game: cannot play %s: %s\n", commandLine.replay.c_str(),
+                         problem.c_str());
+            return CommandLine::ExitMisuse;
+        }
+        playback = std::make_unique<ReplayPlayback>(std::move(replay));
     }
 
     // The settings kept from the last run; the command line changes this run only.
@@ -354,11 +399,58 @@ int GameShell::Main(int argc, char** argv) {
         shell.frameStats = std::make_unique<FrameStats>();
     }
 
+    if (const char* shots = std::getenv("VANTOR_SHOT_UPDATES")) {
+        shell.shotsAfter = UpdateList(shots);
+    }
+
     sound::SetMediaPlayer(sound);
     // The level stays installed for the whole run and goes with the process.
     auto* level = new Sector01();
     shell.readLevel = [level] { return level->View(); };
-    LevelController::LoadInitialLevel(level);
+    GameManager* installed = level;
+    // The best runs: shown on the Records screen, and kept as runs end (not a replay's).
+    const std::string recordsPath = UserFolders::RecordsPath();
+    const std::unique_ptr<RecordsFile> recordsFile =
+        recordsPath.empty() ? nullptr : std::make_unique<RecordsFile>(recordsPath);
+    shell.records = std::make_unique<RunRecords>(
+        recordsFile.get(), recordsFile != nullptr ? recordsFile->Load() : Records{},
+        [] { return std::time(nullptr); });
+    if (recordsFile != nullptr && !recordsFile->Problem().empty()) {
+        const std::string& problem = recordsFile->Problem();
+        shell.overlay->ShowNotice(std::wstring(problem.begin(), problem.end()), SDL_GetTicks64(),
+                                  SettingsNoticeMs);
+    }
+    if (playback != nullptr) {
+        // The recording's game, without the prompts for a new player (this run only).
+        level->ChooseSeed(playback->Recorded().seed);
+        shell.settings.hints = false;
+        shell.playback = std::move(playback);
+    } else {
+        // Every run is kept as last.replay, and as --record's file when one is given; each
+        // recording stands in front of the level, the outermost one installed.
+        for (const std::string& path : {UserFolders::LastReplayPath(), commandLine.record}) {
+            if (path.empty()) {
+                continue;
+            }
+            auto recording = std::make_unique<GameShell::Recording>();
+            std::error_code ignored;
+            std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+            if (!recording->writer.Open(path)) {
+                std::fprintf(stderr, "vantor-game: cannot write the replay %s: %s\n", path.c_str(),
+                             recording->writer.Problem().c_str());
+                if (path == commandLine.record) {
+                    return CommandLine::ExitMisuse;
+                }
+                continue;
+            }
+            recording->level = std::make_unique<RecordingLevel>(
+                *installed, recording->writer, RecordingLevel::ProbeOf(*level), VANTOR_VERSION);
+            installed = recording->level.get();
+            shell.recordings.push_back(std::move(recording));
+        }
+    }
+    LevelController::LoadInitialLevel(installed);
+    shell.ShowReplaySpeed();
 
 #ifdef __EMSCRIPTEN__
     // Main returns here at once and the browser runs the loop; what Main owns stays where it
@@ -370,6 +462,7 @@ int GameShell::Main(int argc, char** argv) {
     emscripten_set_main_loop_arg(WebPass, &run, 0, 1);
 #endif
     shell.RunFrameLoop();
+    shell.EndRun();
     if (shell.frameStats != nullptr) {
         shell.frameStats->Write(statsPath);
     }

@@ -19,6 +19,7 @@ std::vector<Menu::Item> ItemsOf(Menu::Screen screen) {
                 {Id::Options, Kind::Button, L"Options"},
                 {Id::Controls, Kind::Button, L"Controls"},
                 {Id::HowToPlay, Kind::Button, L"How to play"},
+                {Id::Records, Kind::Button, L"Records"},
                 {Id::Quit, Kind::Button, L"Quit"}};
     case Menu::Screen::Options:
         return {
@@ -61,6 +62,7 @@ std::vector<Menu::Item> ItemsOf(Menu::Screen screen) {
         return items;
     }
     case Menu::Screen::HowToPlay:
+    case Menu::Screen::Records:
         return {{Id::Back, Kind::Button, L"Back"}};
     case Menu::Screen::ConfirmQuit:
         return {{Id::Yes, Kind::Button, L"Yes"}, {Id::No, Kind::Button, L"No"}};
@@ -129,6 +131,8 @@ const wchar_t* Menu::Title() const {
         return L"Gamepad";
     case Screen::HowToPlay:
         return L"How to play";
+    case Screen::Records:
+        return L"Records";
     case Screen::ConfirmQuit:
         return L"Quit the game?";
     case Screen::Closed:
@@ -314,11 +318,10 @@ Menu::Outcome Menu::Activate() {
     const Item item = items[size_t(focus)];
     Outcome outcome;
     // The main menu's buttons that lead to a screen.
-    static constexpr std::pair<Id, Screen> Leads[] = {{Id::Options, Screen::Options},
-                                                      {Id::Controls, Screen::Controls},
-                                                      {Id::Pad, Screen::Pad},
-                                                      {Id::HowToPlay, Screen::HowToPlay},
-                                                      {Id::Quit, Screen::ConfirmQuit}};
+    static constexpr std::pair<Id, Screen> Leads[] = {
+        {Id::Options, Screen::Options}, {Id::Controls, Screen::Controls},
+        {Id::Pad, Screen::Pad},         {Id::HowToPlay, Screen::HowToPlay},
+        {Id::Records, Screen::Records}, {Id::Quit, Screen::ConfirmQuit}};
     for (const auto& [button, next] : Leads) {
         if (item.id == button) {
             Show(next, 0);
@@ -408,8 +411,11 @@ Menu::Outcome Menu::Back() {
             Show(Screen::Main, 3);
         }
         break;
-    case Screen::ConfirmQuit:
+    case Screen::Records:
         Show(Screen::Main, 4);
+        break;
+    case Screen::ConfirmQuit:
+        Show(Screen::Main, 5);
         break;
     case Screen::Closed:
         break;

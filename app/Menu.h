@@ -26,7 +26,7 @@ namespace vantor::app {
 // settings must outlive the menu.
 class Menu {
 public:
-    enum class Screen { Closed, Main, Options, Controls, Pad, HowToPlay, ConfirmQuit };
+    enum class Screen { Closed, Main, Options, Controls, Pad, HowToPlay, Records, ConfirmQuit };
 
     enum class Kind {
         Button,     // does something when activated
@@ -42,6 +42,7 @@ public:
         Options,
         Controls,
         HowToPlay,
+        Records,
         Quit,
         Volume,
         Music,
@@ -102,6 +103,9 @@ public:
     const std::wstring& Message() const { return message; }
     // The How to play card, its lines with the keys as they are now bound.
     std::vector<std::wstring> HowToPlayLines() const;
+    // The Records screen's lines, as the shell last gave them.
+    void SetRecordLines(std::vector<std::wstring> lines) { recordLines = std::move(lines); }
+    const std::vector<std::wstring>& RecordLines() const { return recordLines; }
 
     // The value an item shows: a slider's percentage, a switch's "On"/"Off", a key's name, a
     // mouse button; empty for a button.
@@ -153,6 +157,7 @@ private:
     Screen screen = Screen::Closed;
     // How to play opened by its own key closes the menu on Back.
     bool onlyHowToPlay = false;
+    std::vector<std::wstring> recordLines;
     std::vector<Item> items;
     int focus = -1;
     int waitingFor = -1;       // the action whose key is awaited

@@ -27,6 +27,7 @@ constexpr int PanelWidth = 780;
 constexpr int CardWidth = 900;
 constexpr int TitleHeight = 66;
 constexpr int CardHeight = 520;
+constexpr int RecordsHeight = 260; // ten lines and a little room
 constexpr int CardLineHeight = 23;
 constexpr int MessageHeight = 36;
 constexpr int Padding = 18;
@@ -86,14 +87,15 @@ MenuView::Layout MenuView::Arrange(const Menu& menu) const {
     const Menu::Screen screen = menu.Showing();
     const int rowHeight = RowHeight(screen);
     const int rows = static_cast<int>(menu.Items().size());
-    const bool card = screen == Menu::Screen::HowToPlay;
+    const bool card = screen == Menu::Screen::HowToPlay || screen == Menu::Screen::Records;
     const int width = card ? CardWidth : PanelWidth;
-    const int height = Padding + TitleHeight + (card ? CardHeight : 0) + rows * rowHeight +
-                       MessageHeight + Padding;
+    const int cardHeight = !card ? 0 : screen == Menu::Screen::Records ? RecordsHeight : CardHeight;
+    const int height =
+        Padding + TitleHeight + cardHeight + rows * rowHeight + MessageHeight + Padding;
     layout.panel = {(Graphics::Width - width) / 2, (Graphics::Height - height) / 2, width, height};
     layout.titleY = layout.panel.y + Padding;
     layout.textTop = layout.titleY + TitleHeight;
-    int y = layout.textTop + (card ? CardHeight : 0);
+    int y = layout.textTop + cardHeight;
     for (int row = 0; row < rows; ++row) {
         layout.rows.push_back({layout.panel.x + Padding, y, width - 2 * Padding, rowHeight});
         y += rowHeight;
@@ -128,6 +130,9 @@ float MenuView::SliderPlace(const Menu& menu, int index, int x) const {
 }
 
 std::vector<std::wstring> MenuView::CardLines(const Menu& menu) {
+    if (menu.Showing() == Menu::Screen::Records) {
+        return menu.RecordLines(); // one short line a run
+    }
     std::vector<std::wstring> lines;
     for (const std::wstring& paragraph : menu.HowToPlayLines()) {
         Wrap(quiet, paragraph, CardWidth - 2 * Padding - 24, lines);
@@ -196,7 +201,7 @@ void MenuView::Draw(const graphics::DrawTarget& target, const Menu& menu) {
     target.FillRect({layout.panel.x + Padding, layout.titleY + TitleHeight - 14,
                      layout.panel.w - 2 * Padding, 1},
                     PanelEdge);
-    if (menu.Showing() == Menu::Screen::HowToPlay) {
+    if (menu.Showing() == Menu::Screen::HowToPlay || menu.Showing() == Menu::Screen::Records) {
         int y = layout.textTop;
         for (const std::wstring& line : CardLines(menu)) {
             quiet.DrawString(target, layout.panel.x + Padding + 12, y, line.c_str());

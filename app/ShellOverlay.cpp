@@ -82,7 +82,8 @@ bool ShellOverlay::Expire(uint64_t nowMs) {
 
 bool ShellOverlay::Visible() const {
     return menu.IsOpen() || volumeUntil != 0 || noticeUntil != 0 || ShowsCaptions() ||
-           guidance.Any() || !titleHint.empty() || crosshair || !padPrompt.empty();
+           guidance.Any() || !titleHint.empty() || !recordLine.empty() || !replayLine.empty() ||
+           crosshair || !padPrompt.empty();
 }
 
 bool ShellOverlay::VisibleOnOutput() const {
@@ -220,6 +221,12 @@ void ShellOverlay::DrawGuidance(const graphics::DrawTarget& target) {
 void ShellOverlay::Draw(const graphics::DrawTarget& target) {
     if (!titleHint.empty() && !menu.IsOpen()) {
         DrawOnBand(target, line, 14, titleHint.c_str());
+    }
+    if (!recordLine.empty() && !menu.IsOpen()) {
+        DrawOnBand(target, line, recordLineY, recordLine.c_str());
+    }
+    if (!replayLine.empty() && !menu.IsOpen()) {
+        DrawOnBand(target, line, 44, replayLine.c_str());
     }
     if (!menu.IsOpen()) {
         DrawGuidance(target);

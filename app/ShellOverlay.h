@@ -43,6 +43,13 @@ public:
     bool Expire(uint64_t nowMs);
     // A line shown at the top of the title screen while the text is not empty.
     void ShowTitleHint(const std::wstring& text) { titleHint = text; }
+    // A line of the records centred at game row y (none while the text is empty).
+    void ShowRecordLine(const std::wstring& text, int y) {
+        recordLine = text;
+        recordLineY = y;
+    }
+    // The replay's line at the top (its speed, or that it is over); none while empty.
+    void ShowReplayLine(const std::wstring& text) { replayLine = text; }
     // The gamepad's crosshair at a game pixel, or none.
     void ShowCrosshair(bool shown, int x, int y);
     // The line that names the pad's buttons where the game waits (none while empty); it takes
@@ -97,6 +104,9 @@ private:
     std::wstring notice;
     uint64_t noticeUntil = 0;
     std::wstring titleHint;
+    std::wstring recordLine;
+    int recordLineY = 0;
+    std::wstring replayLine;
     bool crosshair = false;
     int crosshairX = 0;
     int crosshairY = 0;

@@ -66,4 +66,12 @@ std::string UserFolders::ScreenshotFolder() {
     return Folder("XDG_DATA_HOME", ".local/share", "screenshots");
 }
 
+std::string UserFolders::LastReplayPath() {
+    return Folder("XDG_DATA_HOME", ".local/share", "last.replay");
+}
+
+std::string UserFolders::RecordsPath() {
+    return Folder("XDG_DATA_HOME", ".local/share", "records.ini");
+}
+
 } // namespace vantor::app

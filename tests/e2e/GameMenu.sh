@@ -43,7 +43,7 @@ xdotool key Return
 expect_sound "play track01.mp3 repeat"
 sleep 0.3
 xdotool key Escape
-shows main "Paused" "Resume" "Options" "Controls" "How to play" "Quit"
+shows main "Paused" "Resume" "Options" "Controls" "How to play" "Records" "Quit"
 heard=$(wc -l <"$tmp/sound.log")
 xdotool keydown KP_Add mousemove --window "$window" 40 700 click 1 click 3
 sleep 0.5
@@ -60,15 +60,15 @@ xdotool key Down Left Left Left
 shows music-70 "70%"
 xdotool key Escape Down Return
 shows controls "Controls" "Open engineering" "Keypad" "Reset to defaults"
-xdotool key Escape Down Down Return
+xdotool key Escape Down Down Down Return
 shows quit "Quit the game?" "Yes" "No"
 xdotool key Escape
 echo "options: the music turned down to 70%; the controls and the question before quitting shown"
 
 # 4. A click on Resume resumes: the next click flies the ship.
-xdotool key Up Up Up Up
+xdotool key Up Up Up Up Up
 shows main-again "Resume"
-xdotool mousemove --window "$window" 400 307 click 1
+xdotool mousemove --window "$window" 400 284 click 1
 sleep 0.3
 xdotool mousemove --window "$window" 900 600 click 1
 expect_sound "play zeb_engine_2.mp3"

@@ -88,14 +88,14 @@ menu_shows() {
     reads "$shots/windows-$name.png" "$@" || fail "$name: the words \"$*\" do not show"
 }
 xdotool key Escape
-menu_shows menu "Paused" "Resume" "Options" "Controls" "How to play" "Quit"
+menu_shows menu "Paused" "Resume" "Options" "Controls" "How to play" "Records" "Quit"
 xdotool key Down Return
 menu_shows options "Volume" "Music" "Captions"
 xdotool key Escape Down Return
 menu_shows controls "Open engineering" "Reset to defaults"
 xdotool key Escape
 # A click on Resume (its row, in the window) lets the game go on.
-xdotool mousemove --window "$window" 400 307 click 1
+xdotool mousemove --window "$window" 400 284 click 1
 sleep 0.3
 xdotool key F1
 menu_shows how-to-play "How to play" "engineering"

@@ -153,11 +153,12 @@ start_display() {
     export DISPLAY
 }
 
-# Starts the game from the folder DIR, with its sound commands logged, and sets window to
-# its window once that is shown.
+# Starts the game from the folder DIR, with its sound commands logged and any further
+# arguments given to it, and sets window to its window once that is shown.
 start_game() {
     local game=$1 dir=$2
-    (cd "$dir" && SDL_AUDIODRIVER=dummy VANTOR_SOUND_LOG="$tmp/sound.log" exec "$game") \
+    shift 2
+    (cd "$dir" && SDL_AUDIODRIVER=dummy VANTOR_SOUND_LOG="$tmp/sound.log" exec "$game" "$@") \
         2>"$tmp/stderr" &
     game_pid=$!
     wait_for_window 20

@@ -442,7 +442,7 @@ def play(page, url, shots, webgl):
                            " r.top + r.height / 2]; })()")
     page.click(button[0], button[1])
     wait_for_words(page, shots, "web-menu-button.png", ["Paused", "Resume"], 5)
-    page.click(400, 307)
+    page.click(400, 284)
     wait_for_picture(page, shots, "web-resumed.png",
                      lambda p: p.differing(closed) < WIDTH * HEIGHT // 4 and not reads(
                          os.path.join(shots, "web-resumed.png"), ["Resume"]), 5,

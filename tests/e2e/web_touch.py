@@ -190,7 +190,7 @@ def play(page, url, shots):
         fail("no Menu button on the left of the picture")
     page.touch(menu[0][0], menu[0][1] + 10)
     wait_for_words(page, shots, "touch-menu.png", ["Paused", "Resume"], 20)
-    x, y = at_game(page, 400, 307)
+    x, y = at_game(page, 400, 284)
     page.touch(x, y)
     deadline = time.monotonic() + 20
     while True:

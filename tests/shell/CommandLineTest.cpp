@@ -78,6 +78,10 @@ TEST_F(CommandLineTest, AWrongCommandLineIsOneLineNamingWhatWasWrong) {
         {{"--mute=yes"}, "'--mute' takes no value"},
         {{"level2"}, "unexpected argument 'level2'"},
         {{"--mute", "--bogus", "--help"}, "unknown option '--bogus'"},
+        {{"--record="}, "--record needs a file"},
+        {{"--record", "a.replay", "--replay", "b.replay"}, "cannot go together"},
+        {{"--verify"}, "--verify needs --replay FILE"},
+        {{"--record", "a.replay", "--verify"}, "--verify needs --replay FILE"},
     };
     for (const Wrong& wrong : wrongs) {
         const app::CommandLine line = Parse(wrong.arguments);
@@ -90,6 +94,21 @@ TEST_F(CommandLineTest, AWrongCommandLineIsOneLineNamingWhatWasWrong) {
     EXPECT_EQ(app::CommandLine::ExitMisuse, 2);
 }
 
+TEST_F(CommandLineTest, RecordingAndReplayingAreOptionsOfOneRun) {
+    const app::CommandLine recording = Parse({"--record", "run.replay", "--mute"});
+    EXPECT_EQ(recording.action, app::CommandLine::Action::Play);
+    EXPECT_EQ(recording.record, "run.replay");
+    const app::CommandLine watching = Parse({"--replay=run.replay"});
+    EXPECT_EQ(watching.action, app::CommandLine::Action::Play);
+    EXPECT_EQ(watching.replay, "run.replay");
+    // --verify asks for the check instead of the game, whichever comes first.
+    const app::CommandLine checking = Parse({"--verify", "--replay", "run.replay"});
+    EXPECT_EQ(checking.action, app::CommandLine::Action::Verify);
+    EXPECT_EQ(checking.replay, "run.replay");
+    EXPECT_EQ(Parse({"--replay", "run.replay", "--verify", "--help"}).action,
+              app::CommandLine::Action::Help);
+}
+
 TEST_F(CommandLineTest, ParsingAgainStartsAfresh) {
     EXPECT_EQ(Parse({"--bogus"}).action, app::CommandLine::Action::Misuse);
     EXPECT_EQ(Parse({"--mute"}).action, app::CommandLine::Action::Play);
@@ -98,10 +117,12 @@ TEST_F(CommandLineTest, ParsingAgainStartsAfresh) {
 
 TEST_F(CommandLineTest, TheHelpNamesEveryOptionKeyFileAndVariable) {
     const std::string help = app::CommandLine::HelpText();
-    for (const char* word :
-         {"Usage: vantor-game", "--fullscreen", "--windowed", "--mute", "--data-dir=DIR", "--help",
-          "--version", "Escape, Pause", "Alt+Enter", "Ctrl+Q", "Left click", "Right click",
-          "settings.ini", "screenshots", "VANTOR_DATA_DIR", "VANTOR_SOUND_LOG", "Exit status"}) {
+    for (const char* word : {"Usage: vantor-game", "--fullscreen", "--windowed",  "--mute",
+                             "--data-dir=DIR",     "--help",       "--version",   "--record=FILE",
+                             "--replay=FILE",      "--verify",     "last.replay", "records.ini",
+                             "Escape, Pause",      "Alt+Enter",    "Ctrl+Q",      "Left click",
+                             "Right click",        "settings.ini", "screenshots", "VANTOR_DATA_DIR",
+                             "VANTOR_SOUND_LOG",   "Exit status"}) {
         EXPECT_NE(help.find(word), std::string::npos) << word;
     }
     // Every action with its default key, from the table the game plays by.

@@ -112,12 +112,12 @@ TEST_F(MenuInputTest, ASwitchChangedInTheMenuKeepsWhatTheCommandLineSetOutOfTheF
 
 TEST_F(MenuInputTest, AClickOnResumeResumesAndTheMouseReachesWhatIsDrawn) {
     Handle({Press(SDL_SCANCODE_ESCAPE)});
-    // The main menu's panel: Quit is its fifth row, Resume its first.
-    Handle({Moved(400, 491)});
-    EXPECT_EQ(shell.menu.Focus(), 4);
-    Handle({Moved(400, 307)});
+    // The main menu's panel: Quit is its sixth row, Resume its first.
+    Handle({Moved(400, 514)});
+    EXPECT_EQ(shell.menu.Focus(), 5);
+    Handle({Moved(400, 284)});
     EXPECT_EQ(shell.menu.Focus(), 0);
-    Handle({Button(SDL_BUTTON_LEFT, 400, 307), Released(SDL_BUTTON_LEFT, 400, 307)});
+    Handle({Button(SDL_BUTTON_LEFT, 400, 284), Released(SDL_BUTTON_LEFT, 400, 284)});
     EXPECT_FALSE(shell.paused);
     EXPECT_EQ(level->calls, Calls{}) << "the click that chose Resume reached the level";
 }

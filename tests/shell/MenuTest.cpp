@@ -25,7 +25,8 @@ protected:
         const int row = screen == Screen::Options     ? 1
                         : screen == Screen::Controls  ? 2
                         : screen == Screen::HowToPlay ? 3
-                                                      : 4;
+                        : screen == Screen::Records   ? 4
+                                                      : 5;
         for (int step = 0; step < row; ++step) {
             menu.MoveFocus(1);
         }
@@ -54,13 +55,14 @@ protected:
 TEST_F(MenuTest, TheMainMenuOpensOnResumeAndTheFocusWrapsRoundBothEnds) {
     EXPECT_FALSE(menu.IsOpen());
     menu.Open(Screen::Main);
-    ASSERT_EQ(menu.Items().size(), 5u);
+    ASSERT_EQ(menu.Items().size(), 6u);
     EXPECT_EQ(FocusedLabel(), L"Resume");
     menu.MoveFocus(-1);
     EXPECT_EQ(FocusedLabel(), L"Quit");
     menu.MoveFocus(1);
     EXPECT_EQ(FocusedLabel(), L"Resume");
-    for (const wchar_t* expected : {L"Options", L"Controls", L"How to play", L"Quit", L"Resume"}) {
+    for (const wchar_t* expected :
+         {L"Options", L"Controls", L"How to play", L"Records", L"Quit", L"Resume"}) {
         menu.MoveFocus(1);
         EXPECT_EQ(FocusedLabel(), expected);
     }
@@ -152,7 +154,8 @@ TEST_F(MenuTest, EscapeGoesBackOneScreenFromEveryScreen) {
     };
     for (const Case& step :
          {Case{Screen::Options, L"Options"}, Case{Screen::Controls, L"Controls"},
-          Case{Screen::HowToPlay, L"How to play"}, Case{Screen::ConfirmQuit, L"Quit"}}) {
+          Case{Screen::HowToPlay, L"How to play"}, Case{Screen::Records, L"Records"},
+          Case{Screen::ConfirmQuit, L"Quit"}}) {
         Reach(step.screen);
         EXPECT_EQ(menu.Back().then, Then::Nothing);
         EXPECT_EQ(menu.Showing(), Screen::Main);
