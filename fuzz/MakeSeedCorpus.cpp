@@ -6,18 +6,26 @@
 //   picture/file-error-*   reported as a file that cannot be read (no known picture)
 //   picture/frame-error-*  reported as a frame that cannot be read
 //   media-command/valid-*, media-command/invalid-*
+//   replay/equal-*         read, and played again to the digest it ends with
+//   replay/diverged-*      read, and parts from its recording at a checkpoint or the end
+//   replay/unreadable-*    refused by the reader
 // Usage: vantor-make-seed-corpus CORPUS_DIR (the corpus folder of the source tree). The output is
 // the same on every run.
+#include "app/RecordingLevel.h"
+#include "app/ReplayWriter.h"
 #include "fuzz/PngCrc.h"
+#include "game/Sector01.h"
 #include "sound/SoundCommands.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <stdexcept>
 #include <string>
@@ -437,6 +445,85 @@ void WriteCommands() {
     WriteCommand("invalid-delete", "stop intro\x7f.mp3");
 }
 
+// --- The replay corpus -----------------------------------------------------------------------
+
+// A game of the given length recorded as the game records one; play makes the calls before
+// each update (its index given) and after the last (the length given).
+std::string Recorded(const std::filesystem::path& path, uint32_t seed, int updates,
+                     const std::function<void(GameManager&, int)>& play) {
+    Sector01 level;
+    vantor::app::ReplayWriter writer;
+    vantor::app::RecordingLevel recorder(level, writer, vantor::app::RecordingLevel::ProbeOf(level),
+                                         "1.0.0");
+    level.ChooseSeed(seed);
+    if (!writer.Open(path.string())) {
+        throw std::runtime_error(writer.Problem());
+    }
+    recorder.Load();
+    for (int update = 0; update < updates; ++update) {
+        play(recorder, update);
+        recorder.Update();
+        recorder.Render();
+    }
+    play(recorder, updates);
+    if (!recorder.Finish()) {
+        throw std::runtime_error(writer.Problem());
+    }
+    const Bytes bytes = Read(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+// The text with the first line that starts so replaced (or left out, for an empty line).
+std::string Replaced(std::string text, const std::string& start, const std::string& line) {
+    const size_t at = text.find("\n" + start);
+    if (at == std::string::npos) {
+        throw std::runtime_error("no line starts with " + start);
+    }
+    const size_t end = text.find('\n', at + 1);
+    text.replace(at + 1, end - at, line.empty() ? "" : line + "\n");
+    return text;
+}
+
+// A short valid replay and a few near-misses of it: the fuzzer finds the rest.
+void WriteReplays(const std::filesystem::path& dir) {
+    auto write = [&dir](const std::string& name, const std::string& text) {
+        Write(dir / name, Bytes(text.begin(), text.end()));
+    };
+    // The example of docs/REPLAYS.md: every kind of call, two checkpoints.
+    const std::string example =
+        Recorded(dir / "equal-every-call", 1765432109, 1380, [](GameManager& calls, int update) {
+            if (update == 30) {
+                calls.OnEnter(false);
+            } else if (update == 40) {
+                calls.OnLeftClick(700, 400);
+            } else if (update == 250) {
+                calls.OnMenuKey(true);
+                calls.OnMenuAction(6);
+                calls.OnEnter(false);
+            } else if (update == 612) {
+                calls.OnRightClick(913, 158);
+            } else if (update == 1315) {
+                calls.OnPlanetChoice(2);
+            }
+        });
+    std::string crlf;
+    for (char c : example) {
+        crlf += c == '\n' ? "\r\n" : std::string(1, c);
+    }
+    write("equal-carriage-returns", crlf);
+
+    write("diverged-another-click", Replaced(example, "612 right", "612 right 700 158"));
+    write("diverged-another-end", Replaced(example, "1380 end", "1380 end 0123456789abcdef"));
+
+    write("unreadable-wrong-version", "vantor-replay 2\ngame 1.0.0\nseed 1\n0 end 0\n");
+    write("unreadable-last-line-cut", example.substr(0, example.size() - 1));
+    write("unreadable-click-outside", Replaced(example, "40 left", "40 left 1024 400"));
+    write("unreadable-update-going-back", Replaced(example, "612 right", "12 right 913 158"));
+    write("unreadable-checkpoint-missing", Replaced(example, "600 check", ""));
+    write("unreadable-line-too-long",
+          Replaced(example, "40 left", "40 left 700 400" + std::string(60, ' ')));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -448,12 +535,16 @@ int main(int argc, char** argv) {
         const std::filesystem::path root = argv[1];
         pictureDir = root / "picture";
         commandDir = root / "media-command";
+        const std::filesystem::path replayDir = root / "replay";
         std::filesystem::remove_all(pictureDir);
         std::filesystem::remove_all(commandDir);
+        std::filesystem::remove_all(replayDir);
         std::filesystem::create_directories(pictureDir);
         std::filesystem::create_directories(commandDir);
+        std::filesystem::create_directories(replayDir);
         WritePictures();
         WriteCommands();
+        WriteReplays(replayDir);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s: %s\n", argv[0], error.what());
         return 1;

@@ -23,6 +23,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 targets=(
     "vantor-fuzz-picture picture"
     "vantor-fuzz-media-command media-command"
+    "vantor-fuzz-replay replay"
 )
 
 work=$(mktemp -d)

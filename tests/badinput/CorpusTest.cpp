@@ -2,6 +2,7 @@
 // call. Each file's name says what must become of it.
 #include "fuzz/FuzzMediaCommand.h"
 #include "fuzz/FuzzPicture.h"
+#include "fuzz/FuzzReplay.h"
 
 #include "graphics/PictureLoader.h"
 #include "support/ByteFile.h"
@@ -129,6 +130,36 @@ TEST(SeedCorpus, EveryCommandIsValidOrNotAsItsNameSays) {
     }
     EXPECT_GE(valid, 31); // at least every command of the game
     EXPECT_GE(invalid, 10);
+}
+
+TEST(SeedCorpus, EveryReplayPlaysAgainOrIsRefusedAsItsNameSays) {
+    using Result = app::ReplayRun::Result;
+    int equal = 0;
+    int diverged = 0;
+    int unreadable = 0;
+    for (const fs::path& path : Files("replay")) {
+        const std::string name = path.filename().string();
+        const std::vector<uint8_t> bytes = ByteFile::Read(path);
+        const fuzz::ReplayFuzzOutcome outcome = fuzz::RunReplayInput(bytes.data(), bytes.size());
+        EXPECT_EQ(outcome.fault, nullptr) << name << ": " << outcome.fault;
+        if (StartsWith(name, "equal-")) {
+            ++equal;
+            EXPECT_TRUE(outcome.read) << name << ": " << outcome.problem;
+            EXPECT_EQ(outcome.result, Result::Equal) << name;
+        } else if (StartsWith(name, "diverged-")) {
+            ++diverged;
+            EXPECT_TRUE(outcome.read) << name << ": " << outcome.problem;
+            EXPECT_EQ(outcome.result, Result::Diverged) << name;
+        } else if (StartsWith(name, "unreadable-")) {
+            ++unreadable;
+            EXPECT_FALSE(outcome.read) << name;
+        } else {
+            ADD_FAILURE() << name << ": the name does not say what must become of the replay";
+        }
+    }
+    EXPECT_GE(equal, 2);
+    EXPECT_GE(diverged, 2);
+    EXPECT_GE(unreadable, 5);
 }
 
 } // namespace
