@@ -5,6 +5,7 @@
 #include "game/LevelDigest.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace vantor::app {
 
@@ -54,7 +55,10 @@ std::span<const Replay::Call> ReplayRun::CallsBefore(uint32_t update) const {
     const auto [first, last] = std::equal_range(
         replay.calls.begin(), replay.calls.end(), Replay::Call{update},
         [](const Replay::Call& a, const Replay::Call& b) { return a.update < b.update; });
-    return {first, last};
+    // From a pointer and a count: the C++ library of the web build (Emscripten 3.1.6's libc++)
+    // has no span from a pair of iterators.
+    return {replay.calls.data() + (first - replay.calls.begin()),
+            static_cast<std::size_t>(last - first)};
 }
 
 std::optional<uint64_t> ReplayRun::CheckpointAfter(uint32_t updates) const {

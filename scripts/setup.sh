@@ -67,6 +67,7 @@ windows=(
 web=(
     emscripten
     node-acorn # the JavaScript parser Emscripten's optimiser loads
+    nodejs     # runs the web build's replay check and dice check
     cmake
     make
     pkg-config

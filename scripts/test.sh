@@ -12,8 +12,9 @@
 # suite in the normal build (warnings are errors), every program built with link-time
 # optimisation (which finds a type defined two ways), the build without pixman and libmpg123
 # with its unit, asset and integration tests, the Debian package installed, played and purged,
-# the Windows package cross-built, its unit tests and the game itself run under Wine, the web
-# package built and played in headless Chromium, the whole suite again under AddressSanitizer
+# the Windows package cross-built, its unit tests and regression replays and the game itself
+# run under Wine, the web package built, its dice and regression replays checked under node and
+# the package played in headless Chromium, the whole suite again under AddressSanitizer
 # and UndefinedBehaviorSanitizer, then the fuzzers for a bounded time.
 # Each step prints when it starts. A command that fails is named with its stage, exit status
 # and line (scripts/on-error.sh), and at the end, passed or not, every stage that ran is
@@ -31,8 +32,8 @@ declare -A about=(
     [odr]="every program built with gcc's link-time optimisation in build-lto/, no tests"
     [fallback]="build-fallback/, without pixman and libmpg123: the unit, asset and integration tests"
     [deb]="the Debian package built, installed with apt-get, played and purged"
-    [windows]="the Windows package cross-built, its unit tests and the game played under Wine"
-    [web]="the web package built with Emscripten and played in headless Chromium"
+    [windows]="the Windows package cross-built, its unit tests, the replays and the game under Wine"
+    [web]="the web package built with Emscripten, the replays checked under node, played in headless Chromium"
     [asan]="the whole suite under AddressSanitizer and UndefinedBehaviorSanitizer (clang, build-asan/)"
     [fuzz]="each fuzz target for 60 s on its own clang build in build-fuzz/"
 )
@@ -236,12 +237,20 @@ stage_windows() {
         build/tests/e2e/vantor-close-window build/tests/e2e/screenshots
 }
 
-# The web package: built with Emscripten against the cached web libraries, then unpacked,
+# The web package: built with Emscripten against the cached web libraries, its dice and the
+# regression replays checked under node, then unpacked,
 # served from 127.0.0.1 and played in headless Chromium as a player would: with WebGL
 # (SwiftShader), and with WebGL turned off, where the game draws with the processor.
 stage_web() {
     step "package"
     bash scripts/package.sh web
+    # The rules as the web build compiles them: the dice and every regression replay, checked
+    # by the build's own node programs (tests/node/), whose exit status is node's.
+    step "the dice and the regression replays under node"
+    node --no-experimental-fetch build-web/tests/node/vantor-dice-check.js ||
+        fail "the dice under node do not draw the GNU C library's numbers (above)"
+    node --no-experimental-fetch build-web/app/vantor-replay-check.js tests/replays/*.replay ||
+        fail "a regression replay does not verify under node (above)"
     step "package played in chromium with WebGL"
     bash tests/e2e/WebGame.sh dist/vantor-game-*-web.zip build/tests/e2e/screenshots/webgl
     step "package played in chromium without WebGL"

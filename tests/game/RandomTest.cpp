@@ -1,5 +1,7 @@
 // The level's dice draw the GNU C library's numbers on every platform: against the C library
 // itself where it is the GNU one, and against numbers it gave once everywhere else too.
+#include "KnownDice.h"
+
 #include "game/Random.h"
 #include "game/Sector01.h"
 
@@ -16,56 +18,19 @@ namespace {
 
 using game::Random;
 
-constexpr int Drawn = 10000;
+constexpr int Drawn = KnownDice::Drawn;
 
-// FNV-1a over the numbers, each as its four bytes, lowest first.
 uint64_t HashOfFirst(Random dice, int count) {
-    uint64_t hash = 14695981039346656037ull;
-    for (int i = 0; i < count; ++i) {
-        const auto number = static_cast<uint32_t>(dice.Next());
-        for (int byte = 0; byte < 4; ++byte) {
-            hash ^= (number >> (8 * byte)) & 0xffu;
-            hash *= 1099511628211ull;
-        }
-    }
-    return hash;
+    return KnownDice::HashOfFirst(dice, count);
 }
 
-// What the GNU C library's rand() gave after srand(seed), written down once on Linux: the
-// numbers drawn first, second, third, 1000th and 10,000th, and the hash of the first 10,000.
-struct Known {
-    uint32_t seed;
-    std::array<int32_t, 5> numbers;
-    uint64_t hash;
-};
-constexpr std::array<int, 5> KnownPlaces = {0, 1, 2, 999, 9999};
-constexpr std::array<Known, 6> GnuNumbers = {{
-    {0u, {1804289383, 846930886, 1681692777, 1143565421, 1908609430}, 0x5fb8ff5ba93569f9ull},
-    {1u, {1804289383, 846930886, 1681692777, 1143565421, 1908609430}, 0x5fb8ff5ba93569f9ull},
-    {42u, {71876166, 708592740, 1483128881, 896784309, 48510282}, 0x2aa7c578f8f7a643ull},
-    {1765432109u,
-     {2118070185, 2104521678, 1569935900, 583661396, 388818134},
-     0xf7a41fb03a6346f8ull},
-    {2147483647u,
-     {1065668062, 2142264300, 1066566375, 1698607095, 1070115311},
-     0x08474da2fba0de90ull},
-    {4294967295u,
-     {254925627, 1205188300, 366127624, 1892540048, 1100600380},
-     0x3a3d5fbf3c6fc012ull},
-}};
-
 TEST(LevelDice, DrawWhatTheGnuCLibraryDrewForTheSameSeeds) {
-    for (const Known& known : GnuNumbers) {
+    for (const KnownDice& known : GnuDice) {
         Random dice(known.seed);
-        std::array<int32_t, 5> numbers{};
-        size_t next = 0;
         for (int i = 0; i < Drawn; ++i) {
-            const int32_t number = dice.Next();
-            EXPECT_GE(number, 0);
-            if (next < KnownPlaces.size() && i == KnownPlaces[next]) {
-                numbers[next++] = number;
-            }
+            ASSERT_GE(dice.Next(), 0) << "seed " << known.seed << ", number " << i + 1;
         }
+        const std::array<int32_t, 5> numbers = KnownDice::AtPlaces(Random(known.seed));
         EXPECT_EQ(numbers, known.numbers) << "seed " << known.seed;
         EXPECT_EQ(HashOfFirst(Random(known.seed), Drawn), known.hash) << "seed " << known.seed;
     }

@@ -1,0 +1,55 @@
+# cmake -DCHECK=vantor-replay-check -DREPLAY=file.replay -DCOPY=copy.replay -P MovedClick.cmake
+# Writes COPY: REPLAY with the x of its first move order after update 600 to a point inside the
+# sector moved by 40 pixels (toward the middle of the picture), checks it with CHECK, and fails
+# unless the check exits with 1 and names the update it diverged after, at or after the moved
+# click.
+foreach(variable CHECK REPLAY COPY)
+    if(NOT DEFINED ${variable})
+        message(FATAL_ERROR "MovedClick.cmake needs -D${variable}=...")
+    endif()
+endforeach()
+
+file(STRINGS ${REPLAY} lines)
+set(moved "")
+set(copy "")
+foreach(line IN LISTS lines)
+    set(click FALSE)
+    if(NOT moved AND line MATCHES "^([0-9]+) left ([0-9]+) ([0-9]+)$")
+        set(update ${CMAKE_MATCH_1})
+        set(x ${CMAKE_MATCH_2})
+        set(y ${CMAKE_MATCH_3})
+        # A click that sends the ship on past the right edge ends in the same place moved a
+        # little; one inside the sector does not.
+        if(update GREATER 600 AND x LESS 900)
+            set(click TRUE)
+        endif()
+    endif()
+    if(click)
+        if(x GREATER 511)
+            math(EXPR x "${x} - 40")
+        else()
+            math(EXPR x "${x} + 40")
+        endif()
+        set(moved "${update} left ${x} ${y}")
+        message(STATUS "moved: '${line}' -> '${moved}'")
+        set(line "${moved}")
+    endif()
+    string(APPEND copy "${line}\n")
+endforeach()
+if(NOT moved)
+    message(FATAL_ERROR "${REPLAY} has no move order after update 600 to move")
+endif()
+file(WRITE ${COPY} "${copy}")
+
+execute_process(COMMAND ${CHECK} ${COPY} RESULT_VARIABLE status OUTPUT_VARIABLE output
+                ERROR_VARIABLE output)
+message(STATUS "${CHECK} ${COPY}: exit status ${status}: ${output}")
+if(NOT status EQUAL 1)
+    message(FATAL_ERROR "the changed copy gave exit status ${status}, not 1")
+endif()
+if(NOT output MATCHES ": diverged after update ([0-9]+) ")
+    message(FATAL_ERROR "the check did not name the update where the copy diverged")
+endif()
+if(CMAKE_MATCH_1 LESS update)
+    message(FATAL_ERROR "diverged after update ${CMAKE_MATCH_1}, before the moved click (${update})")
+endif()
