@@ -25,6 +25,15 @@ std::string Shown(std::string_view word) {
     return shown;
 }
 
+// The text between single quotes. Built by appending: gcc 12 warns wrongly (-Wrestrict) on a
+// literal added before a temporary string.
+std::string Quoted(std::string_view text) {
+    std::string quoted(1, '\'');
+    quoted += text;
+    quoted += '\'';
+    return quoted;
+}
+
 // A whole number written plainly in decimal digits, at most `highest`.
 bool Number(std::string_view word, uint64_t highest, uint64_t& value) {
     if (word.empty() || word.size() > 10) {
@@ -115,7 +124,7 @@ bool Parser::Line(std::string_view line) {
             return false;
         }
         if (!Replay::IsVersion(version)) {
-            return Fail("'" + Shown(version) + "' is no game version");
+            return Fail(Quoted(Shown(version)) + " is no game version");
         }
         replay.gameVersion = version;
         return true;
@@ -160,7 +169,7 @@ bool Parser::Header(std::string_view line, std::string_view key, std::string_vie
     std::string_view words[Most];
     std::size_t count = 0;
     if (!Words(line, words, count) || count != 2 || words[0] != key) {
-        return Fail("'" + std::string(key) + "' and its value expected");
+        return Fail(Quoted(key) + " and its value expected");
     }
     value = words[1];
     return true;
@@ -177,7 +186,7 @@ bool Parser::Record(std::string_view line) {
     }
     uint64_t update = 0;
     if (!Number(words[0], Replay::MostUpdates, update)) {
-        return Fail("'" + Shown(words[0]) + "' is no update number from 0 to " +
+        return Fail(Quoted(Shown(words[0])) + " is no update number from 0 to " +
                     std::to_string(Replay::MostUpdates));
     }
     if (count < 2) {
@@ -189,7 +198,7 @@ bool Parser::Record(std::string_view line) {
     if (word == "check" || word == "end") {
         uint64_t digest = 0;
         if (count != 3 || !game::LevelDigest::FromHex(words[2], digest)) {
-            return Fail("'" + std::string(word) + "' takes a digest of 16 lowercase hex digits");
+            return Fail(Quoted(word) + " takes a digest of 16 lowercase hex digits");
         }
         if (word == "check") {
             if (!order.TakeCheckpoint(when, why)) {
@@ -211,14 +220,14 @@ bool Parser::Record(std::string_view line) {
     }
     const int arguments = Replay::Arguments(kind);
     if (count != static_cast<std::size_t>(2 + arguments)) {
-        return Fail("'" + std::string(word) + "' takes " + std::to_string(arguments) +
+        return Fail(Quoted(word) + " takes " + std::to_string(arguments) +
                     (arguments == 1 ? " number" : " numbers"));
     }
     uint64_t values[2] = {0, 0};
     for (int i = 0; i < arguments; ++i) {
         // Larger numbers than any call takes are refused below by Fits; these fit its fields.
         if (!Number(words[2 + i], INT16_MAX, values[i])) {
-            return Fail("'" + Shown(words[2 + i]) + "' is no number " + std::string(word) +
+            return Fail(Quoted(Shown(words[2 + i])) + " is no number " + std::string(word) +
                         " takes");
         }
     }

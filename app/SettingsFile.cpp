@@ -285,7 +285,7 @@ std::string Replaced(const std::string& line, const std::string& value) {
     std::string comment;
     for (std::size_t i = separator + 1; i < line.size(); ++i) {
         if (line[i] == ';' && (line[i - 1] == ' ' || line[i - 1] == '\t')) {
-            comment = " " + line.substr(i);
+            comment.assign(1, ' ').append(line, i); // appended: gcc 12 warns on " " + temporary
             break;
         }
     }
