@@ -60,7 +60,7 @@ bool ListsOnlySoftwareDevices(void* egl) {
 // the page's address asks for WebGL whatever draws it ("?webgl").
 EM_JS(int, ProbeWebGl, (char* name, int size), {
     try {
-        if (/[?&]webgl(=|&|$)/.test(location.search)) {
+        if (new URLSearchParams(location.search).has("webgl")) {
             return 2;
         }
         const gl = document.createElement("canvas").getContext("webgl");
