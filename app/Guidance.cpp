@@ -1,8 +1,10 @@
 #include "app/Guidance.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cwchar>
+#include <string>
 
 namespace vantor::app {
 
@@ -235,100 +237,88 @@ void Guidance::ChoosePrompt(const game::LevelView& now) {
     promptDevice = device;
     promptStyle = padStyle;
     promptPad = settings.pad;
-    prompt[0] = L'\0';
-    const KeyBindings& keys = settings.keys;
-    size_t at = 0;
-    if (device == InputDevice::Pad) {
-        WritePadPrompt(kind);
-        return;
-    }
-    if (device == InputDevice::Touch) {
-        WriteTouchPrompt(kind);
-        return;
-    }
-    switch (kind) {
-    case PromptKind::Planet:
-        PutKey(prompt, at, keys.KeyOf(Action::TakeEnergy));
-        PutWords(prompt, at, L": take energy  \u00b7  ");
-        PutKey(prompt, at, keys.KeyOf(Action::TakeScience));
-        PutWords(prompt, at, L": take science  \u00b7  ");
-        PutKey(prompt, at, keys.KeyOf(Action::LeavePlanet));
-        PutWords(prompt, at, L": leave");
-        break;
-    case PromptKind::Fly:
-        PutWords(prompt, at, settings.leftHanded ? L"Right click" : L"Left click");
-        PutWords(prompt, at, L": fly there");
-        break;
-    case PromptKind::Fire:
-        PutWords(prompt, at, settings.leftHanded ? L"Left click" : L"Right click");
-        PutWords(prompt, at, L": fire at the enemy");
-        break;
-    case PromptKind::Engineering:
-        PutKey(prompt, at, keys.KeyOf(Action::Engineering));
-        PutWords(prompt, at, L" opens engineering");
-        break;
-    case PromptKind::WayOn:
-        PutWords(prompt, at, L"Fly past the right edge to reach the next sector");
-        break;
-    case PromptKind::None:
-        break;
-    }
+    WritePrompt(kind);
 }
 
-void Guidance::WritePadPrompt(PromptKind kind) {
+void Guidance::WritePrompt(PromptKind kind) {
+    // Each prompt's words for the keyboard and mouse, a pad and a finger; each {} stands for
+    // the next of the device's names for what the player presses (below).
+    struct Words {
+        PromptKind kind;
+        const wchar_t* keyboard;
+        const wchar_t* pad;
+        const wchar_t* touch;
+    };
+    static constexpr Words Prompts[] = {
+        {PromptKind::Planet, L"{}: take energy  \u00b7  {}: take science  \u00b7  {}: leave",
+         L"{}: take energy  \u00b7  {}: take science  \u00b7  {}: leave",
+         L"Tap Energy, Science or Leave beside the picture"},
+        {PromptKind::Fly, L"{}: fly there", L"{}: fly to the crosshair (left stick)",
+         L"Tap: fly there"},
+        {PromptKind::Fire, L"{}: fire at the enemy", L"{} or the right trigger: fire at the enemy",
+         L"Hold, or tap with a second finger: fire at the enemy"},
+        {PromptKind::Engineering, L"{} opens engineering", L"{} opens engineering",
+         L"Tap Engineering to open it"},
+        {PromptKind::WayOn, L"Fly past the right edge to reach the next sector",
+         L"Fly past the right edge to reach the next sector",
+         L"Fly past the right edge to reach the next sector"},
+    };
+    prompt[0] = L'\0';
+    const Words* words = nullptr;
+    for (const Words& row : Prompts) {
+        words = row.kind == kind ? &row : words;
+    }
+    if (words == nullptr) {
+        return;
+    }
+    // What the player presses for each {}, by the prompt and the device.
+    std::array<std::wstring, 3> names;
+    const KeyBindings& keys = settings.keys;
+    const auto key = [&keys](Action action) {
+        const std::string name = KeyBindings::KeyName(keys.KeyOf(action));
+        return name.empty() ? std::wstring(L"(no key)") : std::wstring(name.begin(), name.end());
+    };
     const auto button = [this](PadBindings::Action action) {
         return PadBindings::ButtonLabel(settings.pad.ButtonOf(action), padStyle);
     };
-    size_t at = 0;
+    const bool pad = device == InputDevice::Pad;
     switch (kind) {
     case PromptKind::Planet:
-        PutWords(prompt, at, button(PadBindings::Action::First).c_str());
-        PutWords(prompt, at, L": take energy  \u00b7  ");
-        PutWords(prompt, at, button(PadBindings::Action::Second).c_str());
-        PutWords(prompt, at, L": take science  \u00b7  ");
-        PutWords(prompt, at, button(PadBindings::Action::Third).c_str());
-        PutWords(prompt, at, L": leave");
+        names = pad ? std::array{button(PadBindings::Action::First),
+                                 button(PadBindings::Action::Second),
+                                 button(PadBindings::Action::Third)}
+                    : std::array{key(Action::TakeEnergy), key(Action::TakeScience),
+                                 key(Action::LeavePlanet)};
         break;
     case PromptKind::Fly:
-        PutWords(prompt, at, button(PadBindings::Action::Fly).c_str());
-        PutWords(prompt, at, L": fly to the crosshair (left stick)");
+        names[0] = pad                   ? button(PadBindings::Action::Fly)
+                   : settings.leftHanded ? L"Right click"
+                                         : L"Left click";
         break;
     case PromptKind::Fire:
-        PutWords(prompt, at, button(PadBindings::Action::Fire).c_str());
-        PutWords(prompt, at, L" or the right trigger: fire at the enemy");
+        names[0] = pad                   ? button(PadBindings::Action::Fire)
+                   : settings.leftHanded ? L"Left click"
+                                         : L"Right click";
         break;
     case PromptKind::Engineering:
-        PutWords(prompt, at, button(PadBindings::Action::Engineering).c_str());
-        PutWords(prompt, at, L" opens engineering");
+        names[0] = pad ? button(PadBindings::Action::Engineering) : key(Action::Engineering);
         break;
-    case PromptKind::WayOn:
-        PutWords(prompt, at, L"Fly past the right edge to reach the next sector");
-        break;
-    case PromptKind::None:
+    default:
         break;
     }
-}
-
-void Guidance::WriteTouchPrompt(PromptKind kind) {
+    const wchar_t* text = device == InputDevice::Pad     ? words->pad
+                          : device == InputDevice::Touch ? words->touch
+                                                         : words->keyboard;
     size_t at = 0;
-    switch (kind) {
-    case PromptKind::Planet:
-        PutWords(prompt, at, L"Tap Energy, Science or Leave beside the picture");
-        break;
-    case PromptKind::Fly:
-        PutWords(prompt, at, L"Tap: fly there");
-        break;
-    case PromptKind::Fire:
-        PutWords(prompt, at, L"Hold, or tap with a second finger: fire at the enemy");
-        break;
-    case PromptKind::Engineering:
-        PutWords(prompt, at, L"Tap Engineering to open it");
-        break;
-    case PromptKind::WayOn:
-        PutWords(prompt, at, L"Fly past the right edge to reach the next sector");
-        break;
-    case PromptKind::None:
-        break;
+    size_t next = 0;
+    for (const wchar_t* from = text; *from != L'\0'; ++from) {
+        if (from[0] == L'{' && from[1] == L'}' && next < names.size()) {
+            PutWords(prompt, at, names[next++].c_str());
+            ++from;
+        } else {
+            const wchar_t one[2] = {*from, L'\0'};
+            PutWords(prompt, at, one);
+        }
     }
 }
 

@@ -105,8 +105,8 @@ private:
     // Learns what the player has done; true when something was learned now.
     bool Learn(const game::LevelView& now);
     void ChoosePrompt(const game::LevelView& now);
-    void WritePadPrompt(PromptKind kind);
-    void WriteTouchPrompt(PromptKind kind);
+    // The prompt's words for the device the player uses, with its names for keys or buttons.
+    void WritePrompt(PromptKind kind);
     void WriteSummary(const game::LevelView& now);
     void Tick();
 
