@@ -1,5 +1,7 @@
 #include "app/Records.h"
 
+#include "app/LocalTime.h"
+
 #include <algorithm>
 #include <array>
 
@@ -56,12 +58,7 @@ std::span<const Records::Run> Records::Best(std::size_t count) const {
 }
 
 std::string Records::DateOf(std::time_t time) {
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &time);
-#else
-    localtime_r(&time, &local);
-#endif
+    const std::tm local = LocalTime(time);
     char text[32];
     if (std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local) == 0) {
         return "";

@@ -1,6 +1,7 @@
 #include "app/Screenshot.h"
 
 #include "app/AtomicFile.h"
+#include "app/LocalTime.h"
 #include "graphics/Graphics.h"
 
 #include <SDL.h>
@@ -120,13 +121,7 @@ std::string Screenshot::Save(Graphics& graphics, const std::string& folder, std:
     if (!Encode(graphics, png, error)) {
         return {};
     }
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
+    const std::tm local = LocalTime(std::time(nullptr));
 #ifdef __EMSCRIPTEN__
     // In the browser a file in the page's memory would be lost with the page: the picture is
     // offered to the player as a download instead, under the same name.
