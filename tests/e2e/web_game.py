@@ -499,6 +499,13 @@ def main():
         if not os.path.isfile(os.path.join(folder, name)):
             print(f"FAIL: no {name} in {folder}", file=sys.stderr)
             return 1
+    return drive(folder, webgl, Page, lambda page, url: play(page, url, shots, webgl))
+
+
+def drive(folder, webgl, page_class, play_page):
+    """Serves the page folder, starts headless Chromium (with WebGL or without) and plays the
+    page with play_page(page, url) on a page_class; 0 when it passes, 1 with what failed, the
+    page's console and the browser's last words."""
     server = serve(folder)
     url = f"http://127.0.0.1:{server.server_address[1]}/"
     profile = tempfile.mkdtemp(prefix="vantor-web-")
@@ -506,10 +513,10 @@ def main():
     with tempfile.TemporaryFile("w+") as log:
         try:
             browser, port = start_browser(profile, log, webgl)
-            page = Page(port)
+            page = page_class(port)
             for domain in ("Runtime", "Log", "Page"):
                 page.call(domain + ".enable")
-            play(page, url, shots, webgl)
+            play_page(page, url)
             return 0
         except (Failure, OSError, websocket.WebSocketException) as failure:
             print(f"FAIL: {failure}", file=sys.stderr)

@@ -13,16 +13,12 @@ Usage: web_touch.py PAGE_FOLDER SCREENSHOT_FOLDER
 """
 
 import os
-import shutil
 import subprocess
 import sys
-import tempfile
 import time
 
-import websocket
-
 import web_game
-from web_game import Failure, fail
+from web_game import fail
 
 # A phone on its side, in CSS pixels, with three screen pixels to a CSS pixel as phones have;
 # screenshots come in screen pixels.
@@ -215,36 +211,7 @@ def main():
         return 2
     folder, shots = sys.argv[1], sys.argv[2]
     os.makedirs(shots, exist_ok=True)
-    server = web_game.serve(folder)
-    url = f"http://127.0.0.1:{server.server_address[1]}/"
-    profile = tempfile.mkdtemp(prefix="vantor-touch-")
-    browser, page = None, None
-    with tempfile.TemporaryFile("w+") as log:
-        try:
-            browser, port = web_game.start_browser(profile, log, webgl=True)
-            page = TouchPage(port)
-            for domain in ("Runtime", "Log", "Page"):
-                page.call(domain + ".enable")
-            play(page, url, shots)
-            return 0
-        except (Failure, OSError, websocket.WebSocketException) as failure:
-            print(f"FAIL: {failure}", file=sys.stderr)
-            if page is not None:
-                for line in page.console:
-                    print(f"page: {line}", file=sys.stderr)
-            log.seek(0)
-            for line in log.read().splitlines()[-20:]:
-                print(f"chromium: {line}", file=sys.stderr)
-            return 1
-        finally:
-            if browser is not None:
-                browser.terminate()
-                try:
-                    browser.wait(20)
-                except subprocess.TimeoutExpired:
-                    browser.kill()
-            server.shutdown()
-            shutil.rmtree(profile, ignore_errors=True)
+    return web_game.drive(folder, True, TouchPage, lambda page, url: play(page, url, shots))
 
 
 if __name__ == "__main__":
