@@ -18,7 +18,7 @@ import sys
 import time
 
 import web_game
-from web_game import fail
+from web_game import fail, reads, wait_for_words
 
 # A phone on its side, in CSS pixels, with three screen pixels to a CSS pixel as phones have;
 # screenshots come in screen pixels.
@@ -33,7 +33,8 @@ class TouchPage(web_game.Page):
         self.call("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
         time.sleep(0.1)
 
-    def screenshot(self, path):
+    def picture(self, path):
+        """The whole page as the phone's screen shows it."""
         shot = self.call("Page.captureScreenshot", format="png")
         png = web_game.base64.b64decode(shot["data"])
         with open(path, "wb") as out:
@@ -58,27 +59,10 @@ def at_game(page, x, y):
     return left + x * scale, top + y * scale
 
 
-def reads(path, words):
-    """Whether tesseract reads the words on the screenshot (in screen pixels, large enough)."""
-    return web_game.reads(path, words)
-
-
-def wait_for_words(page, shots, name, words, seconds):
-    deadline = time.monotonic() + seconds
-    while True:
-        path = os.path.join(shots, name)
-        page.screenshot(path)
-        if reads(path, words):
-            return
-        if time.monotonic() > deadline:
-            fail(f"{name}: the words {words} do not show")
-        time.sleep(0.25)
-
-
 def torpedoes(page, shots, name):
     """The torpedo count of the bottom bar, read from the screenshot."""
     path = os.path.join(shots, name)
-    page.screenshot(path)
+    page.picture(path)
     left, top, scale = picture_box(page)
     crop = tuple(int(PHONE_RATIO * value) for value in
                  (44 * scale, 26 * scale, left + 492 * scale, top + 730 * scale))
@@ -94,7 +78,7 @@ def torpedoes(page, shots, name):
 
 def button_places(page, shots, name):
     """The places of the buttons beside the picture, found by their blue edges, in CSS pixels."""
-    picture = page.screenshot(os.path.join(shots, name))
+    picture = page.picture(os.path.join(shots, name))
     left, top, scale = picture_box(page)
     right = left + web_game.WIDTH * scale
     found = []
@@ -125,7 +109,7 @@ def play(page, url, shots):
     page.wait_for("document.getElementById('cover').style.display === 'none'", 60,
                   "the loading cover did not go")
     time.sleep(1)
-    page.screenshot(os.path.join(shots, "touch-title.png"))
+    page.picture(os.path.join(shots, "touch-title.png"))
     if page.evaluate("getComputedStyle(document.querySelector('.touch')).display") == "none":
         fail("the page shows the mouse's help, not the finger's")
 
@@ -142,11 +126,11 @@ def play(page, url, shots):
 
     # A tap far right: the ship flies there.
     time.sleep(0.5)
-    before = page.screenshot(os.path.join(shots, "touch-before-fly.png"))
+    before = page.picture(os.path.join(shots, "touch-before-fly.png"))
     x, y = at_game(page, 950, 400)
     page.touch(x, y)
     time.sleep(0.8)
-    after = page.screenshot(os.path.join(shots, "touch-flying.png"))
+    after = page.picture(os.path.join(shots, "touch-flying.png"))
     moved = before.differing(after, (0, 0, after.width, after.height))
     if moved < 50:
         fail(f"the picture stood still after the tap ({moved} pixels changed)")
@@ -191,7 +175,7 @@ def play(page, url, shots):
     deadline = time.monotonic() + 20
     while True:
         path = os.path.join(shots, "touch-resumed.png")
-        page.screenshot(path)
+        page.picture(path)
         if not reads(path, ["Resume"]):
             break
         if time.monotonic() > deadline:
