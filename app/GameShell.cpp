@@ -12,6 +12,10 @@
 #include "sound/MixerPlayer.h"
 #include "sound/SoundFiles.h"
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten/html5.h>
+#endif
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -790,7 +794,17 @@ void GameShell::LayTouchButtons(const game::LevelView& level) {
     const float outputPerWindow =
         windowWidth > 0 ? static_cast<float>(outputWidth) / static_cast<float>(windowWidth) : 1;
     float pixelsPerMm = 96.0f / 25.4f * outputPerWindow;
-#ifndef __EMSCRIPTEN__
+#ifdef __EMSCRIPTEN__
+    // The page may scale the canvas (where the processor draws, it keeps the picture's size):
+    // its size on the page tells how many output pixels make a CSS pixel.
+    double cssWidth = 0;
+    double cssHeight = 0;
+    if (emscripten_get_element_css_size("#canvas", &cssWidth, &cssHeight) ==
+            EMSCRIPTEN_RESULT_SUCCESS &&
+        cssWidth > 0) {
+        pixelsPerMm = 96.0f / 25.4f * static_cast<float>(outputWidth / cssWidth);
+    }
+#else
     float dpi = 0;
     if (window != nullptr &&
         SDL_GetDisplayDPI(SDL_GetWindowDisplayIndex(window), nullptr, &dpi, nullptr) == 0 &&

@@ -95,12 +95,24 @@ void ShellOverlay::DrawOnOutput(const graphics::DrawTarget& output, const SDL_Re
     if (!VisibleOnOutput()) {
         return;
     }
-    const int height = touchButtons->At(0).place.h;
-    const int size = std::max(12, height * 2 / 5);
-    if (buttonText == nullptr || size != buttonTextSize) {
+    const SDL_Rect& first = touchButtons->At(0).place;
+    if (buttonText == nullptr || first.w != buttonTextBox.w || first.h != buttonTextBox.h) {
+        // Two fifths of the buttons' height, smaller where the longest word would not fit.
+        int size = std::max(12, first.h * 2 / 5);
+        TextWriter measure(graphics, size, Font, 1, 1, 1);
+        int widest = 0;
+        for (int id = 0; id < TouchButtons::IdCount; ++id) {
+            widest = std::max(widest, measure.Width(TouchButtons::Label(TouchButtons::Id(id))));
+        }
+        const int room = first.w - 16;
+        if (widest > room && room > 0) {
+            size = std::max(10, size * room / widest);
+        }
         buttonText = std::make_unique<TextWriter>(graphics, size, Font, 1, 1, 1);
         buttonTextSize = size;
+        buttonTextBox = first;
     }
+    const int size = buttonTextSize;
     for (int index = 0; index < touchButtons->Count(); ++index) {
         const TouchButtons::Button& button = touchButtons->At(index);
         const SDL_Rect& r = button.place;

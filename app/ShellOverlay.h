@@ -116,6 +116,7 @@ private:
     Graphics* graphics;
     std::unique_ptr<TextWriter> buttonText;
     int buttonTextSize = 0;
+    SDL_Rect buttonTextBox{}; // the button size the words were sized for
 };
 
 } // namespace vantor::app

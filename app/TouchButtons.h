@@ -29,6 +29,7 @@ public:
         Close,
         Menu
     };
+    static constexpr int IdCount = 10;
     static constexpr int Most = 5;
     static constexpr float MinimumMm = 9.0f;
     static constexpr float ComfortableMm = 12.0f;

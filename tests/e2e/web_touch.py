@@ -81,21 +81,26 @@ def button_places(page, shots, name):
     picture = page.picture(os.path.join(shots, name))
     left, top, scale = picture_box(page)
     right = left + web_game.WIDTH * scale
+    _, canvas_y, _, canvas_height = page.canvas_box()
+    canvas_top = int(canvas_y * PHONE_RATIO)
+    canvas_bottom = min(picture.height, int((canvas_y + canvas_height) * PHONE_RATIO))
     found = []
     for x_range in (range(0, int(left * PHONE_RATIO) - 6),
                     range(int(right * PHONE_RATIO) + 6, picture.width)):
         if not x_range:
             continue
         x = x_range.start + len(x_range) // 2
-        inside = False
-        for y in range(picture.height):
+        # Down the middle of the bar: each button is a top edge, its inside, a bottom edge
+        # (edges a few pixels thick); the top edges are every other run of edge pixels.
+        runs = []
+        was_edge = False
+        for y in range(canvas_top, canvas_bottom):  # not the page's help line below
             r, g, b = picture.colour(x, y)
             edge = b > 200 and g > 150 and r < 140
-            if edge and not inside:
-                found.append((x / PHONE_RATIO, y / PHONE_RATIO))
-                inside = True
-            elif edge and inside:
-                inside = False
+            if edge and not was_edge:
+                runs.append(y)
+            was_edge = edge
+        found += [(x / PHONE_RATIO, y / PHONE_RATIO) for y in runs[::2]]
     return found
 
 
@@ -103,7 +108,9 @@ def play(page, url, shots):
     page.call("Emulation.setDeviceMetricsOverride", width=PHONE_WIDTH, height=PHONE_HEIGHT,
               deviceScaleFactor=PHONE_RATIO, mobile=True)
     page.call("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
-    page.call("Page.navigate", url=url)
+    # A phone draws with its graphics chip: ?webgl keeps WebGL although headless Chromium's is
+    # SwiftShader, where the page would otherwise draw with the processor.
+    page.call("Page.navigate", url=url + "?webgl")
     page.wait_for("typeof Module === 'object' && Module.calledRun === true", 60,
                   "the game did not start")
     page.wait_for("document.getElementById('cover').style.display === 'none'", 60,
@@ -119,8 +126,8 @@ def play(page, url, shots):
     page.wait_for(f"{audio} === 'running'", 5, "the first touch did not start the sound")
     wait_for_words(page, shots, "touch-sector1.png", ["Engineering", "Menu"], 30)
     places = button_places(page, shots, "touch-buttons.png")
-    if len(places) < 2:
-        fail(f"the buttons beside the picture were not found ({places})")
+    if len(places) != 2:
+        fail(f"not the two buttons beside the picture: {places}")
     print(f"start: a tap started the game and its sound; {len(places)} buttons beside the "
           "picture (Engineering, Menu)")
 
