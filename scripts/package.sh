@@ -20,6 +20,11 @@ cd "$(dirname "$0")/.."
 # shellcheck source=on-error.sh
 source scripts/on-error.sh
 
+# The packages always carry the streamed music and the processor's compositing: said on every
+# configure, so that a build folder configured before (when either was off) cannot make a
+# package without them.
+packaged=(-DVANTOR_MPG123=ON -DVANTOR_PIXMAN=ON)
+
 usage() {
     echo "usage: $0 deb | windows | web" >&2
     exit 2
@@ -91,7 +96,7 @@ windows)
     "$native/tools/vantor-icon" --ico "$native/vantor-game.ico"
     build="build-windows"
     cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-        -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_BUILD_TYPE=Release "${packaged[@]}" \
         -DVANTOR_ASSET_DIR="$PWD/$native/assets" -DVANTOR_WINDOWS_ICON="$PWD/$native/vantor-game.ico"
     cmake --build "$build" -j "$(nproc)"
 
@@ -150,7 +155,7 @@ web)
     build="build-web"
     cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/wasm32-emscripten.cmake \
         -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-        -DVANTOR_ASSET_DIR="$PWD/$native/assets"
+        "${packaged[@]}" -DVANTOR_ASSET_DIR="$PWD/$native/assets"
     cmake --build "$build" -j "$(nproc)"
 
     name=vantor-game-$(version)-web
