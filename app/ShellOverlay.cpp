@@ -25,6 +25,8 @@ constexpr int BannerY = 232;
 constexpr int PromptY = 600;
 constexpr int RefusedY = 560;
 constexpr int SummaryY = 410;
+// A replay's line, just under the top status bar.
+constexpr int ReplayLineY = 62;
 
 // A pop-up's text style in its colour.
 TextWriter Writer(Graphics* graphics, SDL_Color colour) {
@@ -238,7 +240,7 @@ void ShellOverlay::Draw(const graphics::DrawTarget& target) {
         DrawOnBand(target, line, recordLineY, recordLine.c_str());
     }
     if (!replayLine.empty() && !menu.IsOpen()) {
-        DrawOnBand(target, line, 44, replayLine.c_str());
+        DrawOnBand(target, line, ReplayLineY, replayLine.c_str());
     }
     if (!menu.IsOpen()) {
         DrawGuidance(target);
