@@ -109,7 +109,12 @@ void TouchButtons::Lay(const game::LevelView& view, bool paused, int outputWidth
         place(Id::Menu, outputWidth - margin - w, y, w, size);
         return;
     }
-    // No room beside or under: over the picture's edges, clear of the status bars.
+    // No room beside or under: over the picture's edges, clear of the status bars. While the
+    // menu is up there is none: it would cover the menu's panel, whose own Resume and Back
+    // take a finger.
+    if (paused) {
+        return;
+    }
     const int size = std::clamp((scaledBottom - scaledTop) / (Most + 2), least, comfortable);
     const int w = std::max(size, std::min(3 * size, picture.w / 6));
     const int margin = std::max(4, size / 6);

@@ -147,6 +147,10 @@ TEST(TouchTest, ButtonsAreLargeEnoughAndKeepOffThePictureOrItsStatusBars) {
             }
         }
         EXPECT_EQ(buttons.Under(-5, -5), -1);
+        // While the menu is up, Menu stays beside the picture; over it, it would cover the
+        // menu's panel, and the menu takes a finger itself.
+        buttons.Lay(engineering, true, screen.width, screen.height, picture, PhonePixelsPerMm);
+        EXPECT_EQ(buttons.Count(), screen.besidePicture ? 1 : 0);
     }
 }
 
