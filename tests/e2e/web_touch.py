@@ -4,10 +4,12 @@ with touch emulation (a phone-sized landscape viewport, touch points only) over 
 protocol, as web_game.py drives it with keys and a mouse.
 
 Checks, in this order: a tap on the title starts the game and its sound; the Engineering and
-Menu buttons show beside the picture, not over it; a tap far right flies the ship; a long
+Menu buttons show, clear of the status bars; a tap flies the ship; a long
 press fires one torpedo (the torpedoes counted five, then four); the Engineering button opens
-engineering and its Close button closes it; the Menu button opens the game's menu and a tap on
-Resume closes it; no console error. A screenshot of each goes into the screenshot folder.
+engineering and its Close button closes it; the Menu button opens the game's menu, a tap on the
+music slider sets it to 30% (kept in the settings) and a tap on Resume closes it; taps by the
+right edge reach the second sector; no console error. A screenshot of each goes into the
+screenshot folder.
 
 Usage: web_touch.py PAGE_FOLDER SCREENSHOT_FOLDER
 """
@@ -26,7 +28,9 @@ PHONE_WIDTH, PHONE_HEIGHT, PHONE_RATIO = 844, 390, 3
 
 
 class TouchPage(web_game.Page):
-    def touch(self, x, y, hold=0.05):
+    def touch(self, x, y, hold=0.0):
+        """A finger down and up at the CSS point; a tap lifts at once, so that a page slowed by
+        a busy machine still sees it lift well within the long press's 0.4 s."""
         point = [{"x": x, "y": y, "id": 1}]
         self.call("Input.dispatchTouchEvent", type="touchStart", touchPoints=point)
         time.sleep(hold)
@@ -76,41 +80,91 @@ def torpedoes(page, shots, name):
     return text
 
 
-def button_places(page, shots, name):
-    """The places of the buttons beside the picture, found by their blue edges, in CSS pixels."""
-    picture = page.picture(os.path.join(shots, name))
+def buttons(page, shots, name):
+    """The on-screen buttons on a new screenshot, by the word each shows: their middles in CSS
+    pixels. A button is a frame of the buttons' edge colour (90, 190, 255) outside the status
+    bars' rows; its word is read from it alone."""
+    path = os.path.join(shots, name)
+    page.picture(path)
     left, top, scale = picture_box(page)
-    right = left + web_game.WIDTH * scale
-    _, canvas_y, _, canvas_height = page.canvas_box()
-    canvas_top = int(canvas_y * PHONE_RATIO)
-    canvas_bottom = min(picture.height, int((canvas_y + canvas_height) * PHONE_RATIO))
-    found = []
-    for x_range in (range(0, int(left * PHONE_RATIO) - 6),
-                    range(int(right * PHONE_RATIO) + 6, picture.width)):
-        if not x_range:
+    # The pixels of the edge colour, within a little of it on each channel, as white.
+    channels = []
+    for channel, low, high in (("R", 23, 47), ("G", 62, 86), ("B", 90, 100)):
+        channels += ["(", "-clone", "0", "-channel", channel, "-separate", "+channel",
+                     "-threshold", f"{low}%", ")"]
+        if high < 100:
+            channels += ["(", "-clone", "0", "-channel", channel, "-separate", "+channel",
+                         "-negate", "-threshold", f"{100 - high}%", ")"]
+    parts = subprocess.run(
+        ["convert", path] + channels +
+        ["-delete", "0", "-compose", "multiply", "-flatten",
+         "-define", "connected-components:verbose=true",
+         "-define", "connected-components:area-threshold=100",
+         "-connected-components", "8", "null:"],
+        capture_output=True, text=True, check=True).stdout
+    found = {}
+    for line in parts.splitlines():
+        fields = line.split()
+        if len(fields) < 5 or fields[-1] != "gray(255)":
             continue
-        x = x_range.start + len(x_range) // 2
-        # Down the middle of the bar: each button is a top edge, its inside, a bottom edge
-        # (edges a few pixels thick); the top edges are every other run of edge pixels.
-        runs = []
-        was_edge = False
-        for y in range(canvas_top, canvas_bottom):  # not the page's help line below
-            r, g, b = picture.colour(x, y)
-            edge = b > 200 and g > 150 and r < 140
-            if edge and not was_edge:
-                runs.append(y)
-            was_edge = edge
-        found += [(x / PHONE_RATIO, y / PHONE_RATIO) for y in runs[::2]]
+        width, height, x, y = (int(value) for value in fields[1].replace("+", "x").split("x"))
+        middle_x, middle_y = (x + width / 2) / PHONE_RATIO, (y + height / 2) / PHONE_RATIO
+        row = (middle_y - top) / scale
+        if width < 20 * PHONE_RATIO or height < 20 * PHONE_RATIO or not 110 <= row <= 710:
+            continue  # a status bar's frame, or a speck
+        crop = path + ".button.png"
+        # Inside the frame, the white word made black on white.
+        subprocess.run(["convert", path, "-crop", f"{width - 16}x{height - 16}+{x + 8}+{y + 8}",
+                        "+repage", "-colorspace", "Gray", "-threshold", "60%", "-negate",
+                        "-bordercolor", "white", "-border", "20", crop], check=True)
+        word = subprocess.run(["tesseract", crop, "-", "--psm", "7"], capture_output=True,
+                              text=True).stdout.strip()
+        os.remove(crop)
+        if word.isalpha():  # not a frame of the picture's own in the same colour
+            found[word] = (middle_x, middle_y)
     return found
+
+
+def wait_for_buttons(page, shots, name, expected, seconds):
+    """Waits until exactly the buttons named show; their places by name."""
+    deadline = time.monotonic() + seconds
+    while True:
+        shown = buttons(page, shots, name)
+        if sorted(shown) == sorted(expected):
+            return shown
+        if time.monotonic() > deadline:
+            fail(f"{name}: the buttons are {sorted(shown)}, not {sorted(expected)}")
+        time.sleep(0.25)
+
+
+def wait_for_game_words(page, shots, name, words, seconds):
+    """As wait_for_words, but read on the canvas alone: the page's help line below says some
+    of the same words."""
+    deadline = time.monotonic() + seconds
+    while True:
+        path = os.path.join(shots, name)
+        page.picture(path)
+        x, y, width, height = (int(PHONE_RATIO * value) for value in page.canvas_box())
+        crop = path + ".canvas.png"
+        subprocess.run(["convert", path, "-crop", f"{width}x{height}+{x}+{y}", "+repage", crop],
+                       check=True)
+        found = reads(crop, words)
+        os.remove(crop)
+        if found:
+            return
+        if time.monotonic() > deadline:
+            fail(f"{name}: the words {words} do not show on the canvas")
+        time.sleep(0.25)
 
 
 def play(page, url, shots):
     page.call("Emulation.setDeviceMetricsOverride", width=PHONE_WIDTH, height=PHONE_HEIGHT,
               deviceScaleFactor=PHONE_RATIO, mobile=True)
     page.call("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
-    # A phone draws with its graphics chip: ?webgl keeps WebGL although headless Chromium's is
-    # SwiftShader, where the page would otherwise draw with the processor.
-    page.call("Page.navigate", url=url + "?webgl")
+    # Headless Chromium's WebGL is SwiftShader, which the page leaves for the processor's
+    # drawing, as on a machine without a graphics chip: the canvas keeps the picture's size and
+    # the page scales it, so the buttons lie over the picture's edges.
+    page.call("Page.navigate", url=url)
     page.wait_for("typeof Module === 'object' && Module.calledRun === true", 60,
                   "the game did not start")
     page.wait_for("document.getElementById('cover').style.display === 'none'", 60,
@@ -124,25 +178,23 @@ def play(page, url, shots):
     x, y = at_game(page, 512, 300)
     page.touch(x, y)
     page.wait_for(f"{audio} === 'running'", 5, "the first touch did not start the sound")
-    wait_for_words(page, shots, "touch-sector1.png", ["Engineering", "Menu"], 30)
-    places = button_places(page, shots, "touch-buttons.png")
-    if len(places) != 2:
-        fail(f"not the two buttons beside the picture: {places}")
-    print(f"start: a tap started the game and its sound; {len(places)} buttons beside the "
-          "picture (Engineering, Menu)")
+    shown = wait_for_buttons(page, shots, "touch-buttons.png", ["Engineering", "Menu"], 30)
+    engineering, menu = shown["Engineering"], shown["Menu"]
+    print("start: a tap started the game and its sound; the buttons Engineering and Menu show "
+          "clear of the status bars")
 
-    # A tap far right: the ship flies there.
+    # A tap to the right, clear of the buttons: the ship flies there.
     time.sleep(0.5)
     before = page.picture(os.path.join(shots, "touch-before-fly.png"))
-    x, y = at_game(page, 950, 400)
+    x, y = at_game(page, 700, 250)
     page.touch(x, y)
     time.sleep(0.8)
     after = page.picture(os.path.join(shots, "touch-flying.png"))
     moved = before.differing(after, (0, 0, after.width, after.height))
     if moved < 50:
         fail(f"the picture stood still after the tap ({moved} pixels changed)")
-    print(f"fly: a tap far right flew the ship ({moved} pixels changed)")
-    wait_for_words(page, shots, "touch-fire-hint.png", ["Hold,", "second", "finger"], 20)
+    print(f"fly: a tap flew the ship ({moved} pixels changed)")
+    wait_for_game_words(page, shots, "touch-fire-hint.png", ["Hold,", "second", "finger"], 20)
     print("hint: the next hint speaks of holding, not of clicks")
 
     # A long press fires once.
@@ -156,27 +208,30 @@ def play(page, url, shots):
     print("fire: a long press fired one torpedo (5, then 4)")
 
     # Engineering by its button, closed by Close.
-    left, top, scale = picture_box(page)
-    right = left + web_game.WIDTH * scale
-    button = [place for place in places if place[0] > right]
-    if not button:
-        fail("no button on the right of the picture")
-    page.touch(button[0][0], button[0][1] + 10)
+    page.touch(*engineering)
     wait_for_words(page, shots, "touch-engineering.png", ["ENGINEERING", "Close", "Repair"], 20)
-    closing = [place for place in button_places(page, shots, "touch-engineering-buttons.png")
-               if place[0] > right]
-    if len(closing) != 4:
-        fail(f"engineering shows {len(closing)} buttons on the right, not 4")
-    page.touch(closing[3][0], closing[3][1] + 10)
-    wait_for_words(page, shots, "touch-engineering-closed.png", ["Engineering", "Menu"], 20)
+    shown = wait_for_buttons(page, shots, "touch-engineering-buttons.png",
+                             ["Repair", "Warp", "Research", "Close", "Menu"], 20)
+    page.touch(*shown["Close"])
+    wait_for_buttons(page, shots, "touch-engineering-closed.png", ["Engineering", "Menu"], 20)
     print("engineering: its button opened it, Close closed it")
 
     # The menu by its button; a tap on Resume closes it.
-    menu = [place for place in places if place[0] < left]
-    if not menu:
-        fail("no Menu button on the left of the picture")
-    page.touch(menu[0][0], menu[0][1] + 10)
+    page.touch(*menu)
     wait_for_words(page, shots, "touch-menu.png", ["Paused", "Resume"], 20)
+    # Options (the second row), the music slider at 30% (its second row, the bar from game
+    # x 540 to 800), Back (the last row), then Resume.
+    page.touch(*at_game(page, 400, 330))
+    wait_for_words(page, shots, "touch-options.png", ["Options", "Music"], 20)
+    page.touch(*at_game(page, 540 + 0.3 * 260, 199))
+    deadline = time.monotonic() + 10
+    while "music = 30" not in web_game.settings_text(page).splitlines():
+        if time.monotonic() > deadline:
+            fail("a tap on the music slider did not keep music = 30: "
+                 + web_game.settings_text(page))
+        time.sleep(0.25)
+    page.touch(*at_game(page, 400, 639))
+    wait_for_words(page, shots, "touch-menu-again.png", ["Paused", "Resume"], 20)
     x, y = at_game(page, 400, 284)
     page.touch(x, y)
     deadline = time.monotonic() + 20
@@ -188,7 +243,30 @@ def play(page, url, shots):
         if time.monotonic() > deadline:
             fail("a tap on Resume did not close the menu")
         time.sleep(0.25)
-    print("menu: the Menu button opened it, a tap on Resume closed it")
+    print("menu: the Menu button opened it, the music set to 30% by a tap and kept, a tap on "
+          "Resume closed it")
+
+    # Taps by the right edge fly the ship on into the second sector, which says so.
+    deadline = time.monotonic() + 60
+    while True:
+        page.touch(*at_game(page, 1010, 140))
+        time.sleep(0.5)
+        path = os.path.join(shots, "touch-sector2.png")
+        page.picture(path)
+        # The banner's band alone, read quickly enough to catch its two seconds.
+        left, top, scale = picture_box(page)
+        band = tuple(int(PHONE_RATIO * value) for value in
+                     (web_game.WIDTH * scale, 80 * scale, left, top + 215 * scale))
+        crop = path + ".band.png"
+        subprocess.run(["convert", path, "-crop", "%dx%d+%d+%d" % band, "+repage", crop],
+                       check=True)
+        found = reads(crop, ["Sector 2 of"])
+        os.remove(crop)
+        if found:
+            break
+        if time.monotonic() > deadline:
+            fail("taps by the right edge did not reach the second sector")
+    print("sector 2: taps by the right edge flew the ship there")
 
     page.call("Runtime.evaluate", expression="0")
     if page.errors:
