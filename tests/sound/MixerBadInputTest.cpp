@@ -111,7 +111,12 @@ TEST_F(MixerPlayerTest, MusicIsJudgedByItsFirstFramesAndEndsSilentlyWhereItBreak
     EXPECT_GE(player.HeldBytes("track07.mp3"), std::size_t(0.5 * 44100) * 4);
     StopCounting();
     player.Close();
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    [[maybe_unused]] const std::string told = testing::internal::GetCapturedStderr();
+#if VANTOR_STREAM_MUSIC
+    // The game's own decoder plays a damaged file without a word; SDL_mixer's, in a build
+    // without libmpg123, passes on libmpg123's notes about it.
+    EXPECT_EQ(told, "");
+#endif
 }
 
 TEST_F(MixerPlayerTest, WithoutAnAudioDeviceEverythingIsHarmless) {

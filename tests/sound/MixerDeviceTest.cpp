@@ -77,22 +77,26 @@ TEST_F(MixerPlayerTest, ALostDeviceIsToldOnceAndTheMusicComesBackFromWhereItWoul
     player.SetAway(true);
     ASSERT_TRUE(Eventually([&] { return !player.HasDevice(); }));
     // Without a device the game plays on: the music keeps its time, commands and volumes are
-    // kept, an effect falls in the silence, nothing fails.
-    EXPECT_TRUE(player.IsPlaying("track02.mp3"));
-    EXPECT_TRUE(player.IsLooping("track02.mp3"));
+    // kept, an effect falls in the silence, nothing fails. (Music decoded whole, in a build
+    // without libmpg123, stops with its device and waits for the next track.)
+    constexpr bool MusicKeepsItsTime = VANTOR_STREAM_MUSIC;
+    EXPECT_EQ(player.IsPlaying("track02.mp3"), MusicKeepsItsTime);
+    EXPECT_EQ(player.IsLooping("track02.mp3"), MusicKeepsItsTime);
     player.Send("play smallexplosion1.mp3");
     EXPECT_FALSE(player.IsPlaying("smallexplosion1.mp3"));
     player.SetVolumes(0.5f, 1.0f, 1.0f);
     EXPECT_EQ(player.ChannelVolume("track02.mp3"), MIX_MAX_VOLUME / 2);
     const int playedAtTheLoss = player.PlayedMs("track02.mp3");
     std::this_thread::sleep_for(600ms);
-    EXPECT_NEAR(player.PlayedMs("track02.mp3") - playedAtTheLoss, 600, 250);
+    if (MusicKeepsItsTime) {
+        EXPECT_NEAR(player.PlayedMs("track02.mp3") - playedAtTheLoss, 600, 250);
+    }
     // The single play of 0.6 s has ended in the silence meanwhile.
     EXPECT_FALSE(player.IsPlaying("intro.mp3"));
     // The pause holds the music where it is, as with a device.
     player.SetPaused(true);
     const int heldAt = player.PlayedMs("track02.mp3");
-    EXPECT_TRUE(player.IsHeld("track02.mp3"));
+    EXPECT_EQ(player.IsHeld("track02.mp3"), MusicKeepsItsTime);
     std::this_thread::sleep_for(400ms);
     EXPECT_NEAR(player.PlayedMs("track02.mp3"), heldAt, 20);
     player.SetPaused(false);
@@ -110,10 +114,12 @@ TEST_F(MixerPlayerTest, ALostDeviceIsToldOnceAndTheMusicComesBackFromWhereItWoul
     EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 2) << told;
     EXPECT_NE(told.find("sound device stopped"), std::string::npos) << told;
     // The music sounds again on its channel, from where it would be: not from its start.
-    EXPECT_TRUE(player.IsPlaying("track02.mp3"));
+    EXPECT_EQ(player.IsPlaying("track02.mp3"), MusicKeepsItsTime);
     EXPECT_FALSE(player.IsHeld("track02.mp3"));
-    EXPECT_EQ(Mix_Volume(0, -1), MIX_MAX_VOLUME / 2);
-    EXPECT_NEAR(player.PlayedMs("track02.mp3"), playedAtTheReturn + waited.count(), 300);
+    if (MusicKeepsItsTime) {
+        EXPECT_EQ(Mix_Volume(0, -1), MIX_MAX_VOLUME / 2);
+        EXPECT_NEAR(player.PlayedMs("track02.mp3"), playedAtTheReturn + waited.count(), 300);
+    }
     EXPECT_FALSE(player.IsPlaying("intro.mp3"));
     EXPECT_EQ(player.StartCount("intro.mp3"), 1);
     // And everything works as before.
