@@ -61,7 +61,19 @@ for _ in $(seq 60); do
     wait_sound "play smallexplosion1.mp3" 0 1 && break
 done
 (($(sounds "play smallexplosion1.mp3") > 0)) || fail "the enemy never rammed the ship"
-shows rammed "Rammed"
+# The pop-up is small and lasts two seconds: read where pop-ups go (under the top bar, or above
+# the bottom one when the ship is there), enlarged, until it is read.
+read_it=
+for _ in $(seq 6); do
+    shot rammed
+    convert "$shots/rammed.png" \( -clone 0 -crop 1024x120+0+40 \) \( -clone 0 -crop 1024x110+0+590 \) \
+        -delete 0 +repage -append -resize 200% "$tmp/popups.png"
+    if reads "$tmp/popups.png" "Rammed" 2>/dev/null; then
+        read_it=1
+        break
+    fi
+done
+[[ -n $read_it ]] || reads "$tmp/popups.png" "Rammed" || fail "rammed: no \"Rammed\" by a status bar"
 echo "ramming: what it cost shown by the energy bar"
 close_game
 
