@@ -269,6 +269,12 @@ def open_game(page, url):
               height=HEIGHT + int(round(help_height)), deviceScaleFactor=1, mobile=False)
     page.wait_for(f"canvas.width === {WIDTH} && canvas.height === {HEIGHT}", 10,
                   "the canvas did not take the window's size")
+    # Where the processor draws, the canvas always has the picture's size and the page lays it
+    # out after the resize: its place on the page is waited for too.
+    page.wait_for("(() => { const r = canvas.getBoundingClientRect();"
+                  f" return r.left === 0 && r.top === 0 && r.width === {WIDTH}"
+                  f" && r.height === {HEIGHT}; }})()", 10,
+                  "the canvas did not take its place of 1024 by 768 on the page")
 
 
 def title_is_green(picture):
