@@ -463,6 +463,9 @@ int GameShell::Main(int argc, char** argv) {
 #endif
     shell.RunFrameLoop();
     shell.EndRun();
+    // The recordings in front of the level go with the shell; the level itself stays installed
+    // and goes with the process.
+    LevelController::currentLevel = level;
     if (shell.frameStats != nullptr) {
         shell.frameStats->Write(statsPath);
     }
