@@ -22,6 +22,19 @@ named_window() {
     xwininfo -root -tree | awk -v title="\"$1\":" 'index($0, title) && !found { print $1; found = 1 }'
 }
 
+# Takes the screenshot NAME until the words show in the part of it that ImageMagick's further
+# arguments cut out, enlarged (six tries, for what shows only a moment on a busy machine).
+reads_soon() {
+    local name=$1 words=$2
+    shift 2
+    for _ in $(seq 6); do
+        shot "$name"
+        convert "$shots/$name.png" "$@" +repage -resize 200% "$tmp/part.png"
+        reads "$tmp/part.png" "$words" 2>/dev/null && return 0
+    done
+    reads "$tmp/part.png" "$words" || fail "$name: \"$words\" not read"
+}
+
 click_at() {
     xdotool mousemove --window "$window" "$1" "$2" click 1
 }
@@ -48,18 +61,8 @@ for _ in $(seq 60); do
     sleep 0.5
 done
 expect_sound "play track02.mp3 repeat"
-# The banner lasts two seconds: its band alone, enlarged, is read quickly enough on a busy
-# machine.
-read_it=
-for _ in $(seq 6); do
-    shot sector-2
-    convert "$shots/sector-2.png" -crop 1024x100+0+210 +repage -resize 200% "$tmp/banner.png"
-    if reads "$tmp/banner.png" "Sector 2 of 15" 2>/dev/null; then
-        read_it=1
-        break
-    fi
-done
-[[ -n $read_it ]] || reads "$tmp/banner.png" "Sector 2 of 15" || fail "sector-2: no banner read"
+# The banner lasts two seconds: its band alone, enlarged, is read quickly enough.
+reads_soon sector-2 "Sector 2 of 15" -crop 1024x100+0+210
 echo "banner: sector 2 said so"
 
 # 3. Into the enemy until it rams the ship: the cost shows by the energy bar.
@@ -73,18 +76,9 @@ for _ in $(seq 60); do
 done
 (($(sounds "play smallexplosion1.mp3") > 0)) || fail "the enemy never rammed the ship"
 # The pop-up is small and lasts two seconds: read where pop-ups go (under the top bar, or above
-# the bottom one when the ship is there), enlarged, until it is read.
-read_it=
-for _ in $(seq 6); do
-    shot rammed
-    convert "$shots/rammed.png" \( -clone 0 -crop 1024x120+0+40 \) \( -clone 0 -crop 1024x110+0+590 \) \
-        -delete 0 +repage -append -resize 200% "$tmp/popups.png"
-    if reads "$tmp/popups.png" "Rammed" 2>/dev/null; then
-        read_it=1
-        break
-    fi
-done
-[[ -n $read_it ]] || reads "$tmp/popups.png" "Rammed" || fail "rammed: no \"Rammed\" by a status bar"
+# the bottom one when the ship is there).
+reads_soon rammed "Rammed" \( -clone 0 -crop 1024x120+0+40 \) \( -clone 0 -crop 1024x110+0+590 \) \
+    -delete 0 -append
 echo "ramming: what it cost shown by the energy bar"
 close_game
 
